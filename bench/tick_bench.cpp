@@ -1,0 +1,42 @@
+// One display tick of a zone that is already on show: settings reads, zone
+// arithmetic and formatting, with the real wall clock.
+#include "engine/clock_tick.h"
+#include "platform/real/system_clock.h"
+
+#include "fake_platform.h"
+#include "fake_window_pieces.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QCoreApplication>
+
+static void BM_DisplayTickWithoutFreshZone(benchmark::State &state)
+{
+    FakePlatform fake;
+    platform::SystemClock wallClock;
+    const platform::Services services {wallClock, fake.ticks, fake.loop, fake.timeZone,
+                                       fake.settings, fake.registry, fake.desktop};
+    ChangeLog log {fake.loop};
+    FakeLabel zone {QStringLiteral("lab_zone"), log};
+    FakeLabel time {QStringLiteral("lab_time"), log, 525};
+    FakeLabel local {QStringLiteral("lab_local"), log};
+    FakePicture background {QStringLiteral("Image1"), log};
+    ClockState clockState;
+    clockState.zonediff = ZoneOffset::fromHours(12);
+    clockState.zonedst = true;
+    ClockTick tick {clockState, services, {zone, time, local}, background};
+    for (auto _ : state) {
+        tick.Timer1_Timer();
+        log.changes.clear();
+    }
+}
+BENCHMARK(BM_DisplayTickWithoutFreshZone)->MeasureProcessCPUTime();
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,43 @@
+#include "engine/clock_format.h"
+
+namespace clock_format {
+
+QString dayOrdinal(int day)
+{
+    switch (day) {
+    case 1:
+    case 21:
+    case 31:
+        return QStringLiteral("st");
+    case 2:
+    case 22:
+        return QStringLiteral("nd");
+    case 3:
+    case 23:
+        return QStringLiteral("rd");
+    default:
+        return QStringLiteral("th");
+    }
+}
+
+QString zoneTime(const QTime &time, bool twentyFourHour)
+{
+    if (twentyFourHour)
+        return time.toString(QStringLiteral("HH:mm:ss"));
+    const int hour12 = time.hour() % 12 == 0 ? 12 : time.hour() % 12;
+    return QStringLiteral("%1:%2:%3 %4")
+        .arg(hour12)
+        .arg(time.minute(), 2, 10, QLatin1Char('0'))
+        .arg(time.second(), 2, 10, QLatin1Char('0'))
+        .arg(time.hour() < 12 ? QLatin1String("am") : QLatin1String("pm"));
+}
+
+QString zoneDate(const QDate &date, const QLocale &locale)
+{
+    return QStringLiteral("%1%2 %3 %4")
+        .arg(date.day(), 2, 10, QLatin1Char('0'))
+        .arg(dayOrdinal(date.day()), locale.monthName(date.month(), QLocale::LongFormat))
+        .arg(date.year(), 4, 10, QLatin1Char('0'));
+}
+
+} // namespace clock_format

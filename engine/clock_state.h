@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+// The offset of the zone on show: a preset's whole hours, or a custom zone's
+// stored text, converted only when the time is computed.
+struct ZoneOffset {
+    bool isText = false;
+    qint16 hours = 0;
+    QString text;
+
+    static ZoneOffset fromHours(qint16 hours) { return {false, hours, {}}; }
+    static ZoneOffset fromText(const QString &text) { return {true, 0, text}; }
+
+    // Whole hours east of GMT. Text that is not a number counts as 0 (the zone is
+    // shown at GMT); a fractional offset is taken to the nearest whole hour.
+    int wholeHours() const;
+};
+
+// The state the main window's handlers share. Handlers pump events while they
+// wait, so each one reads these afresh at every step where it uses them.
+struct ClockState {
+    double localdiff = 0;   // hours added to local time to reach GMT
+    qint16 zoneindex = 0;   // the catalogue position the rotation tries next
+    ZoneOffset zonediff;
+    bool zonedst = false;
+    bool zonefresh = false;
+    bool timesynced = false;
+    bool updatechecked = false;
+    bool updating = false;
+};

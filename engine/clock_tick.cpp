@@ -1,0 +1,108 @@
+#include "engine/clock_tick.h"
+
+#include "engine/clock_format.h"
+#include "engine/daylight_saving.h"
+#include "engine/pause.h"
+#include "engine/scenery.h"
+#include "engine/settings_keys.h"
+#include "engine/zone_time.h"
+#include "platform/clock.h"
+#include "platform/desktop.h"
+#include "platform/event_pump.h"
+#include "platform/services.h"
+#include "platform/settings_store.h"
+#include "platform/window_pieces.h"
+
+#include <QDir>
+
+ClockTick::ClockTick(ClockState &state, const platform::Services &services, ClockLabels labels,
+                     platform::Picture &background, const QLocale &locale)
+    : m_state(state)
+    , m_services(services)
+    , m_labels(labels)
+    , m_background(background)
+    , m_locale(locale)
+{
+}
+
+QString ClockTick::setting(const QString &key, const QString &defaultValue) const
+{
+    return m_services.settings.GetSetting(settings_keys::App, settings_keys::Data, key, defaultValue);
+}
+
+void ClockTick::pause(int ms)
+{
+    PauseMilliseconds(ms, m_services.ticks, m_services.events);
+}
+
+void ClockTick::Timer1_Timer()
+{
+    const QDateTime localNow = m_services.clock.localWallTime();
+
+    if (!daylight_saving::inForce(localNow.date()))
+        m_state.zonedst = false;
+    if (setting(QStringLiteral("dst"), settings_keys::True) == settings_keys::False)
+        m_state.zonedst = false;
+
+    const int shift = m_state.zonediff.wholeHours() + (m_state.zonedst ? 1 : 0);
+    const QDateTime zoneNow = zoneWallTime(localNow, m_state.localdiff, shift);
+
+    // A tick that runs inside another tick's roll leaves the roll, the scenery
+    // and zonefresh to the outer one, which then restores the label's height.
+    const bool rolls = m_state.zonefresh && !m_rolling;
+    const int fullHeight = rolls ? m_labels.time.height() : 0;
+    if (rolls) {
+        m_rolling = true;
+        rollUp(fullHeight);
+    }
+
+    const bool twelveHour = setting(QStringLiteral("24hr"), settings_keys::False) == settings_keys::False;
+    m_labels.time.setText(clock_format::zoneTime(zoneNow.time(), !twelveHour));
+    m_labels.local.setText(clock_format::zoneDate(zoneNow.date(), m_locale));
+
+    if (!rolls)
+        return;
+    if (m_state.zonefresh) {
+        applyScenery(zoneNow.time());
+        m_state.zonefresh = false;
+    }
+    rollDown(fullHeight);
+    m_rolling = false;
+}
+
+void ClockTick::rollUp(int fullHeight)
+{
+    for (int h = fullHeight; h >= 0; h -= RollStepTwips) {
+        pause(RollStepMs);
+        m_labels.time.setHeight(h);
+        m_services.events.pumpEvents();
+    }
+}
+
+void ClockTick::rollDown(int fullHeight)
+{
+    for (int h = 0; h <= fullHeight; h += RollStepTwips) {
+        m_labels.time.setHeight(h);
+        m_services.events.pumpEvents();
+        pause(RollStepMs);
+    }
+    m_labels.time.setHeight(fullHeight);
+}
+
+void ClockTick::applyScenery(const QTime &zoneTimeOfDay)
+{
+    m_labels.local.setForeColor(colours::Black);
+    m_labels.time.setForeColor(colours::Black);
+    m_labels.zone.setForeColor(colours::Black);
+
+    if (setting(QStringLiteral("graphic"), settings_keys::True) != settings_keys::True)
+        return;
+    const SceneryRow &row = scenery::forTimeOfDay(zoneTimeOfDay);
+    m_background.loadPicture(m_services.desktop.programFolder() + QDir::separator()
+                             + QLatin1String(row.picture));
+    if (row.colours) {
+        m_labels.local.setForeColor(row.colours->local);
+        m_labels.time.setForeColor(row.colours->time);
+        m_labels.zone.setForeColor(row.colours->zone);
+    }
+}

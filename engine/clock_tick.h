@@ -1,0 +1,47 @@
+#pragma once
+
+#include "engine/clock_state.h"
+
+#include <QLocale>
+#include <QTime>
+
+namespace platform {
+class Label;
+class Picture;
+struct Services;
+}
+
+struct ClockLabels {
+    platform::Label &zone;
+    platform::Label &time;
+    platform::Label &local; // despite its name, the date in the zone on show
+};
+
+// The display tick: once a second, the time and date of the zone on show; when
+// a zone has just come on show, the roll of the time label and the scenery.
+class ClockTick {
+public:
+    // Each 15-twip step of the roll lasts about one display frame, so a full
+    // label rolls in about half a second each way.
+    static constexpr int RollStepTwips = 15;
+    static constexpr int RollStepMs = 16;
+
+    ClockTick(ClockState &state, const platform::Services &services, ClockLabels labels,
+              platform::Picture &background, const QLocale &locale = QLocale::system());
+
+    void Timer1_Timer();
+
+private:
+    QString setting(const QString &key, const QString &defaultValue) const;
+    void pause(int ms);
+    void rollUp(int fullHeight);
+    void rollDown(int fullHeight);
+    void applyScenery(const QTime &zoneTimeOfDay);
+
+    ClockState &m_state;
+    const platform::Services &m_services;
+    ClockLabels m_labels;
+    platform::Picture &m_background;
+    QLocale m_locale;
+    bool m_rolling = false;
+};

@@ -1,0 +1,27 @@
+#include "engine/local_zone.h"
+
+#include "platform/time_zone_info.h"
+
+#include <cmath>
+
+qint32 GetLocalTZ(const platform::TimeZoneInfo &timeZone)
+{
+    using platform::TimeZoneInformation;
+    const TimeZoneInformation info = timeZone.timeZoneInformation();
+    switch (info.returnCode) {
+    case TimeZoneInformation::Unknown:
+    case TimeZoneInformation::Standard:
+        return -(info.bias + info.standardBias) * 60;
+    case TimeZoneInformation::Daylight:
+        return -(info.bias + info.daylightBias) * 60;
+    default:
+        return 0;
+    }
+}
+
+double localCorrection(qint32 localOffsetSeconds)
+{
+    const double hours = localOffsetSeconds / 60.0 / 60.0;
+    const double correction = -std::floor(hours);
+    return correction == 0 ? 0.0 : correction; // never a negative zero
+}

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QtGlobal>
+
+namespace platform {
+class TimeZoneInfo;
+}
+
+// The machine's own offset from GMT in seconds, east positive; 0 when the
+// time-zone information cannot be read.
+qint32 GetLocalTZ(const platform::TimeZoneInfo &timeZone);
+
+// Whole hours to add to local time to reach GMT: minus the floor of the local
+// offset, so +5:30 gives -5 and -3:30 gives +4.
+double localCorrection(qint32 localOffsetSeconds);

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QtGlobal>
+
+namespace platform {
+class TickCounter;
+class EventPump;
+}
+
+// Waits ms milliseconds while handling window events, so the window stays
+// alive and other handlers (timers, menu commands) may run inside the wait.
+// Events are handled at least once, even for 0 ms. The wait sleeps in the
+// event loop; it never spins. Survives the 32-bit tick counter wrapping.
+void PauseMilliseconds(qint32 ms, const platform::TickCounter &ticks, platform::EventPump &events);

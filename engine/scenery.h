@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+#include <QTime>
+
+#include <optional>
+
+// Colours are kept as 0x00BBGGRR values, the form the settings and the
+// original artwork use; widgets turn them into real colours.
+namespace colours {
+constexpr quint32 Black = 0x00000000;
+constexpr quint32 White = 0x00FFFFFF;
+constexpr quint32 Yellow = 0x0000FFFF;
+} // namespace colours
+
+struct LabelColours {
+    quint32 local;
+    quint32 time;
+    quint32 zone;
+};
+
+struct SceneryRow {
+    QTime from;                          // included; the row runs to the next row's start
+    const char *picture;                 // file name in the program's folder
+    std::optional<LabelColours> colours; // none: the labels stay black
+};
+
+namespace scenery {
+
+// The row for a zone's time of day.
+const SceneryRow &forTimeOfDay(const QTime &time);
+
+} // namespace scenery

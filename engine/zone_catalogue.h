@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QString>
+
+#include <array>
+#include <optional>
+
+namespace platform {
+class SettingsStore;
+}
+
+// One of the 24 fixed zones.
+struct PresetZone {
+    int position;            // 1..24, the rotation order
+    const char *key;         // its enable flag in the settings store
+    const char *name;        // typed into the zone label
+    qint16 offsetHours;      // east of GMT
+    bool daylightSaving;     // may get the daylight-saving hour
+    const char *menuItem;    // objectName of its context-menu action
+    const char *menuCaption; // equals the name but for Moscow
+    int menuOrder;           // place in the "Show Time Zone" submenu, 0..23
+    const char *ianaZone;    // the zone of the time-zone database it stands for
+};
+
+// A zone as it is put on show: a preset's data, or a custom zone read from the store.
+struct CatalogueEntry {
+    int position = 0;
+    QString name;
+    bool isCustom = false;
+    qint16 offsetHours = 0;    // presets
+    QString customOffsetText;  // custom zones: the stored text, converted when used
+    bool daylightSaving = false;
+};
+
+namespace zone_catalogue {
+
+constexpr int PresetCount = 24;
+constexpr int FirstCustomPosition = 25;
+constexpr int LastPosition = 26;
+
+const std::array<PresetZone, PresetCount> &presets();
+// The preset at a position 1..24, or null.
+const PresetZone *presetAt(int position);
+const PresetZone *presetByKey(const QString &key);
+// Presets in the order of the "Show Time Zone" submenu.
+std::array<const PresetZone *, PresetCount> presetsInMenuOrder();
+
+// Settings keys of custom zone 1 or 2.
+QString customNameKey(int customNumber);
+QString customOffsetKey(int customNumber);
+
+// Reads custom zones afresh from the store every time: nothing is cached.
+std::optional<CatalogueEntry> entryAt(int position, platform::SettingsStore &store);
+bool isEnabled(int position, platform::SettingsStore &store);
+
+} // namespace zone_catalogue

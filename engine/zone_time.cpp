@@ -1,0 +1,9 @@
+#include "engine/zone_time.h"
+
+#include <cmath>
+
+QDateTime zoneWallTime(const QDateTime &localWall, double localdiff, int shiftHours)
+{
+    const qint64 toGmt = std::llround(localdiff * 3600.0);
+    return localWall.addSecs(toGmt + qint64(shiftHours) * 3600);
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+namespace platform {
+
+// What the clock needs to know about where it is installed.
+class Desktop {
+public:
+    virtual ~Desktop() = default;
+
+    // The folder that holds the program, its pictures, sound and helper tools,
+    // without a trailing separator.
+    virtual QString programFolder() const = 0;
+    // The program's own executable file, absolute.
+    virtual QString programFile() const = 0;
+};
+
+} // namespace platform

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "platform/clock.h"
+#include "platform/tick_counter.h"
+
+namespace platform {
+
+class SystemClock final : public Clock {
+public:
+    QDateTime localWallTime() const override;
+    double secondsSinceMidnight() const override;
+};
+
+// CLOCK_MONOTONIC in milliseconds, truncated to 32 bits: it wraps like the
+// counter the waits were written for, and never jumps with the wall clock.
+class MonotonicTickCounter final : public TickCounter {
+public:
+    quint32 tickCount() const override;
+};
+
+} // namespace platform

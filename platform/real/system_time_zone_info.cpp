@@ -1,0 +1,33 @@
+#include "platform/real/system_time_zone_info.h"
+
+#include <QDateTime>
+#include <QTimeZone>
+
+namespace platform {
+
+TimeZoneInformation SystemTimeZoneInfo::timeZoneInformation() const
+{
+    TimeZoneInformation info;
+    const QTimeZone zone = QTimeZone::systemTimeZone();
+    if (!zone.isValid())
+        return info; // Invalid: the clock then treats local time as GMT
+
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    info.bias = -zone.standardTimeOffset(now) / 60;
+    info.standardBias = 0;
+    // The daylight bias is the extra shift on top of standard time, so a zone
+    // whose daylight time is one hour ahead has -60, as the biases count westward.
+    const int standardOffset = zone.standardTimeOffset(now);
+    const int daylightDelta = zone.hasDaylightTime()
+        ? zone.offsetFromUtc(now) - standardOffset : 0;
+    info.daylightBias = zone.isDaylightTime(now) ? -daylightDelta / 60 : -60;
+    if (zone.isDaylightTime(now))
+        info.returnCode = TimeZoneInformation::Daylight;
+    else if (zone.hasDaylightTime())
+        info.returnCode = TimeZoneInformation::Standard;
+    else
+        info.returnCode = TimeZoneInformation::Unknown;
+    return info;
+}
+
+} // namespace platform

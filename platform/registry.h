@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+namespace platform {
+
+enum class RegistryRoot { CurrentUser, LocalMachine };
+
+// A string-valued key/value store in the shape of the Windows registry. The
+// only entry the clock uses is its start-with-the-desktop entry.
+class Registry {
+public:
+    virtual ~Registry() = default;
+
+    virtual QString GetRegString(RegistryRoot root, const QString &path, const QString &valueName,
+                                 const QString &defaultValue = QString()) = 0;
+    virtual void SetRegString(RegistryRoot root, const QString &path, const QString &valueName,
+                              const QString &data) = 0;
+};
+
+} // namespace platform

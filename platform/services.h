@@ -1,0 +1,25 @@
+#pragma once
+
+namespace platform {
+
+class Clock;
+class TickCounter;
+class EventPump;
+class TimeZoneInfo;
+class SettingsStore;
+class Registry;
+class Desktop;
+
+// The outside world as the clock sees it. The program fills it with the real
+// services, tests with fakes; nobody below the program's entry point builds a real one.
+struct Services {
+    Clock &clock;
+    TickCounter &ticks;
+    EventPump &events;
+    TimeZoneInfo &timeZone;
+    SettingsStore &settings;
+    Registry &registry;
+    Desktop &desktop;
+};
+
+} // namespace platform

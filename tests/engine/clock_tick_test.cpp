@@ -1,0 +1,326 @@
+#include "engine/clock_tick.h"
+
+#include "fake_platform.h"
+#include "fake_window_pieces.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr int TimeLabelHeight = 525;
+
+class ClockTickTest : public ::testing::Test {
+protected:
+    FakePlatform fake;
+    ChangeLog log {fake.loop};
+    FakeLabel zone {QStringLiteral("lab_zone"), log, 255, QStringLiteral("Waiting for data")};
+    FakeLabel time {QStringLiteral("lab_time"), log, TimeLabelHeight, QStringLiteral("12:12:12 pm")};
+    FakeLabel local {QStringLiteral("lab_local"), log, 255, QStringLiteral("Local time: 12:12:12")};
+    FakePicture background {QStringLiteral("Image1"), log};
+    ClockState state;
+    ClockTick tick {state, fake.services, {zone, time, local}, background, QLocale(QLocale::English)};
+
+    void show(int offsetHours, bool dst)
+    {
+        state.zonediff = ZoneOffset::fromHours(qint16(offsetHours));
+        state.zonedst = dst;
+        state.zonefresh = true;
+    }
+    void showCustom(const QString &offsetText)
+    {
+        state.zonediff = ZoneOffset::fromText(offsetText);
+        state.zonedst = false;
+        state.zonefresh = true;
+    }
+    void at(const QDate &date, const QTime &t) { fake.clock.setNow(date, t); }
+    QString picture(const char *file) const { return fake.desktop.folder + QLatin1Char('/') + QLatin1String(file); }
+};
+
+TEST_F(ClockTickTest, FreshZoneRollsTheTimeLabelAndAppliesItsScenery)
+{
+    at(QDate(2026, 12, 7), QTime(12, 0, 5));
+    show(0, true);
+    const qint64 start = fake.loop.now();
+    tick.Timer1_Timer();
+
+    EXPECT_EQ(time.text(), QStringLiteral("12:00:05 pm"));
+    EXPECT_EQ(local.text(), QStringLiteral("07th December 2026"));
+    EXPECT_FALSE(state.zonefresh);
+    EXPECT_FALSE(state.zonedst) << "December is outside the period: the tick clears the flag";
+    EXPECT_EQ(background.current(), picture("day.bmp"));
+    EXPECT_EQ(zone.text(), QStringLiteral("Waiting for data")) << "the tick never writes the zone name";
+
+    // Up in 15-twip steps to 0, then down again and back to the exact height.
+    const QStringList heights = log.values(QStringLiteral("lab_time"), QStringLiteral("height"));
+    ASSERT_EQ(heights.size(), 36 + 36 + 1);
+    EXPECT_EQ(heights.first(), QStringLiteral("525"));
+    EXPECT_EQ(heights.at(35), QStringLiteral("0"));
+    EXPECT_EQ(heights.at(36), QStringLiteral("0"));
+    EXPECT_EQ(heights.last(), QStringLiteral("525"));
+    EXPECT_EQ(time.minHeightSeen(), 0);
+
+    // The text changes while the label is collapsed, and the roll takes about
+    // half a second each way.
+    const auto &changes = log.changes;
+    auto textChange = std::find_if(changes.begin(), changes.end(), [](const PieceChange &c) {
+        return c.piece == QLatin1String("lab_time") && c.what == QLatin1String("text");
+    });
+    ASSERT_NE(textChange, changes.end());
+    EXPECT_GT(textChange->at - start, 450);
+    EXPECT_LT(textChange->at - start, 700);
+    EXPECT_GT(fake.loop.now() - start, 900);
+    EXPECT_LT(fake.loop.now() - start, 1400);
+}
+
+TEST_F(ClockTickTest, ATickWithoutAFreshZoneOnlyWritesTheLabels)
+{
+    at(QDate(2026, 12, 7), QTime(3, 0, 0));
+    show(0, false);
+    tick.Timer1_Timer();
+    log.changes.clear();
+    const qint64 before = fake.loop.now();
+
+    tick.Timer1_Timer();
+    EXPECT_EQ(fake.loop.now(), before) << "no waiting without a roll";
+    ASSERT_EQ(log.changes.size(), 2u);
+    EXPECT_EQ(log.changes[0].piece, QStringLiteral("lab_time"));
+    EXPECT_EQ(log.changes[1].piece, QStringLiteral("lab_local"));
+}
+
+TEST_F(ClockTickTest, LabelHeightThatIsNotAStepMultipleIsRestoredExactly)
+{
+    time.setHeight(520);
+    at(QDate(2026, 12, 7), QTime(12, 0, 0));
+    show(0, false);
+    tick.Timer1_Timer();
+    EXPECT_EQ(time.height(), 520);
+    EXPECT_GE(time.minHeightSeen(), 0) << "never a negative height";
+}
+
+TEST_F(ClockTickTest, ATickInsideAnotherTicksRollNeitherCollapsesNorSkipsTheRestore)
+{
+    at(QDate(2026, 12, 7), QTime(23, 30, 0));
+    show(0, false);
+    // Nested ticks fall due during the roll up and during the roll down.
+    fake.loop.postAt(200, [this] { tick.Timer1_Timer(); });
+    fake.loop.postAt(900, [this] {
+        state.zonefresh = true; // a zone command lands mid-roll
+        tick.Timer1_Timer();
+    });
+    tick.Timer1_Timer();
+
+    EXPECT_EQ(time.height(), TimeLabelHeight);
+    EXPECT_EQ(log.values(QStringLiteral("lab_time"), QStringLiteral("text")).size(), 3);
+    EXPECT_EQ(log.values(QStringLiteral("Image1"), QStringLiteral("picture")).size(), 1)
+        << "only the outer tick applies the scenery";
+    EXPECT_TRUE(state.zonefresh) << "the zone command's fresh zone waits for the next tick";
+
+    tick.Timer1_Timer();
+    EXPECT_FALSE(state.zonefresh);
+    EXPECT_EQ(time.height(), TimeLabelHeight);
+}
+
+TEST_F(ClockTickTest, DaylightSavingFollowsTheLocalDateAndTheSwitch)
+{
+    // 24 March 2024 is a Sunday: the period starts that day, not on the 31st.
+    at(QDate(2024, 3, 24), QTime(10, 0, 0));
+    show(0, true);
+    tick.Timer1_Timer();
+    EXPECT_EQ(time.text(), QStringLiteral("11:00:00 am"));
+
+    at(QDate(2024, 3, 23), QTime(10, 0, 0));
+    tick.Timer1_Timer();
+    EXPECT_EQ(time.text(), QStringLiteral("10:00:00 am")) << "the day before: standard time";
+    EXPECT_FALSE(state.zonedst);
+
+    at(QDate(2024, 3, 24), QTime(10, 0, 0));
+    tick.Timer1_Timer();
+    EXPECT_EQ(time.text(), QStringLiteral("10:00:00 am")) << "the tick never sets the flag again";
+
+    // The October change day itself is outside the period.
+    at(QDate(2026, 10, 24), QTime(10, 0, 0));
+    show(1, true);
+    tick.Timer1_Timer();
+    EXPECT_EQ(time.text(), QStringLiteral("12:00:00 pm"));
+    at(QDate(2026, 10, 25), QTime(10, 0, 0));
+    tick.Timer1_Timer();
+    EXPECT_EQ(time.text(), QStringLiteral("11:00:00 am"));
+}
+
+TEST_F(ClockTickTest, OnlyTheExactTextFalseSwitchesDaylightSavingOff)
+{
+    const struct {
+        const char *value;
+        const char *shown;
+    } cases[] = {{"False", "10:00:00 am"}, {"false", "11:00:00 am"}, {"True", "11:00:00 am"}, {"", "11:00:00 am"}};
+    for (const auto &c : cases) {
+        fake.settings.set(QStringLiteral("dst"), QString::fromLatin1(c.value));
+        at(QDate(2026, 7, 1), QTime(10, 0, 0));
+        show(0, true);
+        tick.Timer1_Timer();
+        EXPECT_EQ(time.text(), QString::fromLatin1(c.shown)) << "dst=" << c.value;
+    }
+}
+
+TEST_F(ClockTickTest, OnlyTheExactTextFalseGivesTheTwelveHourClock)
+{
+    const struct {
+        const char *value; // nullptr: key missing
+        const char *noon;
+        const char *midnight;
+    } cases[] = {
+        {nullptr, "12:00:00 pm", "12:00:00 am"}, {"False", "12:00:00 pm", "12:00:00 am"},
+        {"True", "12:00:00", "00:00:00"},        {"false", "12:00:00", "00:00:00"},
+        {"", "12:00:00", "00:00:00"},
+    };
+    for (const auto &c : cases) {
+        FakePlatform fresh;
+        if (c.value)
+            fresh.settings.set(QStringLiteral("24hr"), QString::fromLatin1(c.value));
+        ClockState s;
+        ClockTick t {s, fresh.services, {zone, time, local}, background, QLocale(QLocale::English)};
+        fresh.clock.setNow(QDate(2026, 12, 7), QTime(12, 0, 0));
+        t.Timer1_Timer();
+        EXPECT_EQ(time.text(), QString::fromLatin1(c.noon)) << (c.value ? c.value : "(missing)");
+        fresh.clock.setNow(QDate(2026, 12, 7), QTime(0, 0, 0));
+        t.Timer1_Timer();
+        EXPECT_EQ(time.text(), QString::fromLatin1(c.midnight)) << (c.value ? c.value : "(missing)");
+    }
+}
+
+TEST_F(ClockTickTest, PlusTwelveWithDaylightSavingReachesTomorrowAtElevenGmt)
+{
+    fake.settings.set(QStringLiteral("24hr"), QStringLiteral("True"));
+    show(12, true);
+    at(QDate(2026, 7, 31), QTime(10, 59, 59));
+    tick.Timer1_Timer();
+    EXPECT_EQ(local.text(), QStringLiteral("31st July 2026"));
+    EXPECT_EQ(time.text(), QStringLiteral("23:59:59"));
+    at(QDate(2026, 7, 31), QTime(11, 0, 0));
+    tick.Timer1_Timer();
+    EXPECT_EQ(local.text(), QStringLiteral("01st August 2026"));
+    EXPECT_EQ(time.text(), QStringLiteral("00:00:00"));
+}
+
+TEST_F(ClockTickTest, YearEndAtPlusTwelve)
+{
+    fake.settings.set(QStringLiteral("24hr"), QStringLiteral("True"));
+    show(12, true);
+    at(QDate(2026, 12, 31), QTime(12, 0, 0));
+    tick.Timer1_Timer();
+    EXPECT_EQ(local.text(), QStringLiteral("01st January 2027")) << "winter: no extra hour, but +12 passes midnight";
+    EXPECT_EQ(time.text(), QStringLiteral("00:00:00"));
+}
+
+TEST_F(ClockTickTest, LocalOffsetIsTakenToGmtByItsFloor)
+{
+    fake.settings.set(QStringLiteral("24hr"), QStringLiteral("True"));
+    show(0, false);
+    at(QDate(2026, 12, 7), QTime(12, 0, 0));
+    state.localdiff = -5; // a machine at +5:30
+    tick.Timer1_Timer();
+    EXPECT_EQ(time.text(), QStringLiteral("07:00:00"));
+    state.localdiff = 4; // a machine at -3:30
+    at(QDate(2026, 12, 7), QTime(12, 0, 0));
+    tick.Timer1_Timer();
+    EXPECT_EQ(time.text(), QStringLiteral("16:00:00"));
+    state.localdiff = 13; // local 12:00 at -13 is 01:00 GMT the next day
+    at(QDate(2026, 12, 7), QTime(12, 0, 0));
+    tick.Timer1_Timer();
+    EXPECT_EQ(time.text(), QStringLiteral("01:00:00"));
+    EXPECT_EQ(local.text(), QStringLiteral("08th December 2026"));
+}
+
+TEST_F(ClockTickTest, CustomOffsetTextIsConvertedWhenUsed)
+{
+    fake.settings.set(QStringLiteral("24hr"), QStringLiteral("True"));
+    at(QDate(2026, 7, 1), QTime(12, 0, 0));
+    const struct {
+        const char *text;
+        const char *shown;
+    } cases[] = {{"+5", "17:00:00"}, {"-7", "05:00:00"}, {"5.5", "18:00:00"}, {"abc", "12:00:00"}, {"", "12:00:00"}};
+    for (const auto &c : cases) {
+        at(QDate(2026, 7, 1), QTime(12, 0, 0));
+        showCustom(QString::fromLatin1(c.text));
+        tick.Timer1_Timer();
+        EXPECT_EQ(time.text(), QString::fromLatin1(c.shown)) << '"' << c.text << '"';
+    }
+}
+
+TEST_F(ClockTickTest, SceneryAtTheWindowEdges)
+{
+    const struct {
+        QTime time;
+        const char *picture;
+        quint32 local, clock, name;
+    } cases[] = {
+        {QTime(4, 59, 59), "nighttime.bmp", 0x00FFFFFF, 0x0000FFFF, 0x00FFFFFF},
+        {QTime(5, 0, 0), "night.bmp", 0, 0, 0},
+        {QTime(7, 30, 0), "eve.bmp", 0, 0, 0},
+        {QTime(19, 0, 0), "eve.bmp", 0, 0, 0},
+        {QTime(23, 59, 59), "nighttime.bmp", 0x00FFFFFF, 0x0000FFFF, 0x00FFFFFF},
+    };
+    for (const auto &c : cases) {
+        at(QDate(2026, 12, 7), c.time);
+        show(0, false);
+        tick.Timer1_Timer();
+        EXPECT_EQ(background.current(), picture(c.picture)) << c.time.toString().toStdString();
+        EXPECT_EQ(local.foreColor(), c.local);
+        EXPECT_EQ(time.foreColor(), c.clock);
+        EXPECT_EQ(zone.foreColor(), c.name);
+    }
+}
+
+TEST_F(ClockTickTest, SceneryIsAppliedOnlyWhenAZoneComesOnShow)
+{
+    at(QDate(2026, 12, 7), QTime(18, 59, 58));
+    show(0, false);
+    tick.Timer1_Timer();
+    EXPECT_EQ(background.current(), picture("day.bmp"));
+    at(QDate(2026, 12, 7), QTime(19, 30, 0));
+    tick.Timer1_Timer();
+    EXPECT_EQ(background.current(), picture("day.bmp")) << "the picture does not follow the clock";
+}
+
+TEST_F(ClockTickTest, GraphicsOffTurnsTheLabelsBlackAndKeepsThePicture)
+{
+    at(QDate(2026, 12, 7), QTime(2, 0, 0));
+    show(0, false);
+    tick.Timer1_Timer();
+    EXPECT_EQ(time.foreColor(), 0x0000FFFFu);
+
+    for (const char *value : {"False", "true", ""}) {
+        fake.settings.set(QStringLiteral("graphic"), QString::fromLatin1(value));
+        show(0, false);
+        tick.Timer1_Timer();
+        EXPECT_EQ(background.current(), picture("nighttime.bmp")) << value;
+        EXPECT_EQ(local.foreColor(), 0u) << value;
+        EXPECT_EQ(time.foreColor(), 0u) << value;
+        EXPECT_EQ(zone.foreColor(), 0u) << value;
+    }
+}
+
+TEST_F(ClockTickTest, AnUnreadablePictureKeepsTheBackgroundButTheColoursApply)
+{
+    background.unreadable.insert(picture("nighttime.bmp"));
+    at(QDate(2026, 12, 7), QTime(12, 0, 0));
+    show(0, false);
+    tick.Timer1_Timer();
+    at(QDate(2026, 12, 7), QTime(1, 0, 0));
+    show(0, false);
+    tick.Timer1_Timer();
+    EXPECT_EQ(background.current(), picture("day.bmp"));
+    EXPECT_EQ(time.foreColor(), 0x0000FFFFu);
+}
+
+TEST_F(ClockTickTest, SettingsAreReadAfreshEveryTick)
+{
+    at(QDate(2026, 12, 7), QTime(15, 0, 0));
+    tick.Timer1_Timer();
+    EXPECT_EQ(time.text(), QStringLiteral("3:00:00 pm"));
+    fake.settings.set(QStringLiteral("24hr"), QStringLiteral("True"));
+    tick.Timer1_Timer();
+    EXPECT_EQ(time.text(), QStringLiteral("15:00:00"));
+}
+
+} // namespace

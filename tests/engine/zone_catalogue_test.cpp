@@ -1,0 +1,138 @@
+#include "engine/zone_catalogue.h"
+
+#include "fake_platform.h"
+
+#include <gtest/gtest.h>
+
+#include <QSet>
+
+namespace {
+
+TEST(ZoneCatalogue, PresetsKeepTheirRotationOrderKeysAndOffsets)
+{
+    struct Expect {
+        int position;
+        const char *key;
+        const char *name;
+        int offset;
+        bool dst;
+    };
+    // Spot checks of the table's less obvious rows: the order is not sorted by
+    // offset, and equal offsets differ in daylight saving.
+    const Expect rows[] = {
+        {1, "uk", "United Kingdom", 0, true},
+        {2, "haw", "Pacific Time, USA", -8, true},
+        {6, "braz", "Brasilia + Greenland", -3, true},
+        {9, "jer", "Jerusalem", 2, false},
+        {10, "kuw", "Kuwait + Riyadh", 3, false},
+        {11, "mos", "Moscow + Volgograd", 3, true},
+        {15, "beij", "Beijing + Hong Kong", 8, false},
+        {16, "pert", "Perth, Australia", 8, false},
+        {19, "vlad", "Vladivostok, Russia", 10, true},
+        {20, "auc", "Wellington, New Zealand", 12, true},
+        {21, "fin", "Finland", 2, true},
+        {24, "turk", "Turkey", 2, true},
+    };
+    for (const Expect &row : rows) {
+        const PresetZone *zone = zone_catalogue::presetAt(row.position);
+        ASSERT_NE(zone, nullptr) << row.position;
+        EXPECT_STREQ(zone->key, row.key);
+        EXPECT_STREQ(zone->name, row.name);
+        EXPECT_EQ(zone->offsetHours, row.offset) << row.key;
+        EXPECT_EQ(zone->daylightSaving, row.dst) << row.key;
+        EXPECT_EQ(zone->position, row.position);
+    }
+    EXPECT_EQ(zone_catalogue::presetAt(0), nullptr);
+    EXPECT_EQ(zone_catalogue::presetAt(25), nullptr);
+}
+
+TEST(ZoneCatalogue, KeysMenuItemsAndMenuPlacesAreUnique)
+{
+    QSet<QString> keys, items, places;
+    for (const PresetZone &zone : zone_catalogue::presets()) {
+        keys.insert(QLatin1String(zone.key));
+        items.insert(QLatin1String(zone.menuItem));
+        places.insert(QString::number(zone.menuOrder));
+    }
+    EXPECT_EQ(keys.size(), 24);
+    EXPECT_EQ(items.size(), 24);
+    EXPECT_EQ(places.size(), 24);
+}
+
+TEST(ZoneCatalogue, MenuIsAlphabeticalButForMountainBeforeMoscow)
+{
+    QStringList captions;
+    for (const PresetZone *zone : zone_catalogue::presetsInMenuOrder())
+        captions << QString::fromUtf8(zone->menuCaption);
+    EXPECT_EQ(captions.first(), QStringLiteral("Abu Dhabi + Muscat"));
+    EXPECT_EQ(captions.last(), QStringLiteral("Wellington, New Zealand"));
+    EXPECT_EQ(captions.indexOf(QStringLiteral("Mountain Time, USA")) + 1,
+              captions.indexOf(QStringLiteral("Moscow, Volgograd")));
+    QStringList expected = captions;
+    expected.removeAll(QStringLiteral("Mountain Time, USA"));
+    QStringList sorted = expected;
+    sorted.sort();
+    EXPECT_EQ(expected, sorted);
+    // Only Moscow's menu caption differs from the typed name.
+    for (const PresetZone &zone : zone_catalogue::presets()) {
+        if (QLatin1String(zone.key) == QLatin1String("mos"))
+            EXPECT_STRNE(zone.menuCaption, zone.name);
+        else
+            EXPECT_STREQ(zone.menuCaption, zone.name);
+    }
+}
+
+TEST(ZoneCatalogue, EmptyStoreEnablesEveryPresetAndNoCustomZone)
+{
+    MemorySettingsStore store;
+    for (int position = 1; position <= 24; ++position)
+        EXPECT_TRUE(zone_catalogue::isEnabled(position, store)) << position;
+    EXPECT_FALSE(zone_catalogue::isEnabled(25, store));
+    EXPECT_FALSE(zone_catalogue::isEnabled(26, store));
+    EXPECT_FALSE(zone_catalogue::isEnabled(0, store));
+    EXPECT_FALSE(zone_catalogue::isEnabled(27, store));
+}
+
+TEST(ZoneCatalogue, OnlyTheExactTextOneEnablesAPreset)
+{
+    const struct {
+        const char *value;
+        bool enabled;
+    } cases[] = {{"1", true}, {"0", false}, {"True", false}, {" 1", false}, {"1 ", false}, {"", false}, {"01", false}};
+    for (const auto &c : cases) {
+        MemorySettingsStore store;
+        store.set(QStringLiteral("east"), QString::fromLatin1(c.value));
+        EXPECT_EQ(zone_catalogue::isEnabled(5, store), c.enabled) << '"' << c.value << '"';
+        EXPECT_TRUE(zone_catalogue::isEnabled(4, store)) << "another key must not be touched";
+    }
+}
+
+TEST(ZoneCatalogue, CustomZonesAreReadAfreshAndEnabledByName)
+{
+    MemorySettingsStore store;
+    store.set(QStringLiteral("diff1"), QStringLiteral("+5"));
+    EXPECT_FALSE(zone_catalogue::isEnabled(25, store)) << "an offset alone does not enable";
+
+    store.set(QStringLiteral("tz1"), QStringLiteral(" "));
+    EXPECT_TRUE(zone_catalogue::isEnabled(25, store)) << "a single space is a name";
+    auto entry = zone_catalogue::entryAt(25, store);
+    ASSERT_TRUE(entry);
+    EXPECT_TRUE(entry->isCustom);
+    EXPECT_EQ(entry->name, QStringLiteral(" "));
+    EXPECT_EQ(entry->customOffsetText, QStringLiteral("+5"));
+    EXPECT_FALSE(entry->daylightSaving);
+
+    store.set(QStringLiteral("tz2"), QStringLiteral("Kathmandu"));
+    entry = zone_catalogue::entryAt(26, store);
+    EXPECT_EQ(entry->name, QStringLiteral("Kathmandu"));
+    EXPECT_EQ(entry->customOffsetText, QStringLiteral("0")) << "a missing offset is GMT";
+
+    store.set(QStringLiteral("tz2"), QStringLiteral("Nepal"));
+    EXPECT_EQ(zone_catalogue::entryAt(26, store)->name, QStringLiteral("Nepal")) << "never cached";
+
+    store.set(QStringLiteral("tz2"), QString());
+    EXPECT_FALSE(zone_catalogue::isEnabled(26, store)) << "an empty name is no zone";
+    EXPECT_FALSE(zone_catalogue::entryAt(27, store));
+}
+
+} // namespace

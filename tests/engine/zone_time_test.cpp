@@ -1,0 +1,173 @@
+#include "engine/clock_format.h"
+#include "engine/clock_state.h"
+#include "engine/daylight_saving.h"
+#include "engine/local_zone.h"
+#include "engine/scenery.h"
+#include "engine/zone_time.h"
+
+#include "fake_platform.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(DaylightSaving, ChangeDaysStartTheSearchAtThe24th)
+{
+    // 2024: 24 March and 27 October are Sundays; 2026: 29 March and 25 October;
+    // 2030: 24 March is a Sunday again (and 27 October).
+    EXPECT_EQ(daylight_saving::changeDay(2024, 3), QDate(2024, 3, 24));
+    EXPECT_EQ(daylight_saving::changeDay(2024, 10), QDate(2024, 10, 27));
+    EXPECT_EQ(daylight_saving::changeDay(2026, 3), QDate(2026, 3, 29));
+    EXPECT_EQ(daylight_saving::changeDay(2026, 10), QDate(2026, 10, 25));
+    EXPECT_EQ(daylight_saving::changeDay(2030, 3), QDate(2030, 3, 24));
+    // 2029: no Sunday from the 24th to the 27th.
+    EXPECT_EQ(daylight_saving::changeDay(2029, 10), QDate(2029, 10, 28));
+}
+
+TEST(DaylightSaving, PeriodByLocalDate)
+{
+    const struct {
+        QDate date;
+        bool inForce;
+    } cases[] = {
+        {QDate(2024, 3, 23), false}, {QDate(2024, 3, 24), true},  // 24th is the Sunday
+        {QDate(2024, 3, 31), true},  {QDate(2026, 3, 28), false}, {QDate(2026, 3, 29), true},
+        {QDate(2026, 4, 1), true},   {QDate(2026, 9, 30), true},  {QDate(2026, 10, 24), true},
+        {QDate(2026, 10, 25), false}, {QDate(2026, 10, 31), false}, {QDate(2024, 10, 26), true},
+        {QDate(2024, 10, 27), false}, {QDate(2026, 11, 1), false}, {QDate(2026, 12, 7), false},
+        {QDate(2026, 1, 15), false}, {QDate(2026, 2, 28), false}, {QDate(2026, 3, 1), false},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(daylight_saving::inForce(c.date), c.inForce) << c.date.toString(Qt::ISODate).toStdString();
+}
+
+TEST(ClockFormat, DayOrdinalsAndLeadingZero)
+{
+    const QLocale english(QLocale::English, QLocale::UnitedKingdom);
+    const struct {
+        int day;
+        const char *text;
+    } cases[] = {{1, "01st"}, {2, "02nd"}, {3, "03rd"}, {4, "04th"}, {11, "11th"}, {12, "12th"},
+                 {13, "13th"}, {21, "21st"}, {22, "22nd"}, {23, "23rd"}, {24, "24th"}, {30, "30th"},
+                 {31, "31st"}};
+    for (const auto &c : cases) {
+        const QString date = clock_format::zoneDate(QDate(2026, 12, c.day), english);
+        EXPECT_EQ(date, QString::fromLatin1(c.text) + QStringLiteral(" December 2026")) << c.day;
+    }
+    EXPECT_EQ(clock_format::zoneDate(QDate(2027, 3, 21), english), QStringLiteral("21st March 2027"));
+}
+
+TEST(ClockFormat, MonthNamesComeFromTheUsersLocale)
+{
+    EXPECT_EQ(clock_format::zoneDate(QDate(2026, 3, 7), QLocale(QLocale::German, QLocale::Germany)),
+              QStringLiteral("07th März 2026"));
+    EXPECT_EQ(clock_format::zoneDate(QDate(2026, 10, 1), QLocale(QLocale::French, QLocale::France)),
+              QStringLiteral("01st octobre 2026"));
+}
+
+TEST(ClockFormat, TwelveAndTwentyFourHourClocks)
+{
+    const struct {
+        QTime time;
+        const char *twelve;
+        const char *twentyFour;
+    } cases[] = {
+        {QTime(0, 0, 0), "12:00:00 am", "00:00:00"},   {QTime(12, 0, 0), "12:00:00 pm", "12:00:00"},
+        {QTime(19, 5, 9), "7:05:09 pm", "19:05:09"},   {QTime(7, 5, 9), "7:05:09 am", "07:05:09"},
+        {QTime(11, 59, 59), "11:59:59 am", "11:59:59"}, {QTime(23, 59, 59), "11:59:59 pm", "23:59:59"},
+        {QTime(0, 30, 0), "12:30:00 am", "00:30:00"},
+    };
+    for (const auto &c : cases) {
+        EXPECT_EQ(clock_format::zoneTime(c.time, false), QString::fromLatin1(c.twelve));
+        EXPECT_EQ(clock_format::zoneTime(c.time, true), QString::fromLatin1(c.twentyFour));
+    }
+}
+
+TEST(ZoneOffset, CustomTextBecomesWholeHours)
+{
+    const struct {
+        const char *text;
+        int hours;
+    } cases[] = {
+        {"0", 0},   {"+1", 1},  {"-7", -7}, {" 3 ", 3}, {"5.5", 6}, {"-3.5", -4}, {"5.4", 5},
+        {"12", 12}, {"-12", -12}, {"", 0},  {"abc", 0}, {"5h", 0},  {"1e400", 0}, {"nan", 0},
+        {"100", 0},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(ZoneOffset::fromText(QString::fromLatin1(c.text)).wholeHours(), c.hours) << '"' << c.text << '"';
+    EXPECT_EQ(ZoneOffset::fromHours(-8).wholeHours(), -8);
+}
+
+TEST(LocalZone, CorrectionIsMinusTheFloorOfTheLocalOffset)
+{
+    const struct {
+        qint32 seconds;
+        double correction;
+    } cases[] = {
+        {3600, -1}, {-5 * 3600, 5}, {19800, -5}, {-12600, 4}, {0, 0}, {20700, -5}, {-1800, 1}, {13 * 3600, -13},
+    };
+    for (const auto &c : cases) {
+        const double correction = localCorrection(c.seconds);
+        EXPECT_EQ(correction, c.correction) << c.seconds;
+        EXPECT_FALSE(std::signbit(correction) && correction == 0) << "negative zero";
+    }
+}
+
+TEST(LocalZone, OffsetFromTheTimeZoneInformation)
+{
+    using platform::TimeZoneInformation;
+    FakeTimeZoneInfo tz;
+    tz.info = {-60, 0, -60, TimeZoneInformation::Standard}; // Central Europe, winter
+    EXPECT_EQ(GetLocalTZ(tz), 3600);
+    tz.info.returnCode = TimeZoneInformation::Daylight;
+    EXPECT_EQ(GetLocalTZ(tz), 7200);
+    tz.info = {-330, 0, 0, TimeZoneInformation::Unknown}; // India: no daylight saving
+    EXPECT_EQ(GetLocalTZ(tz), 19800);
+    tz.info = {210, 0, -60, TimeZoneInformation::Standard}; // Newfoundland
+    EXPECT_EQ(GetLocalTZ(tz), -12600);
+    tz.info.returnCode = TimeZoneInformation::Invalid;
+    EXPECT_EQ(GetLocalTZ(tz), 0);
+    tz.info.returnCode = 7;
+    EXPECT_EQ(GetLocalTZ(tz), 0);
+}
+
+TEST(ZoneTime, ShiftsAcrossDayAndYearBoundaries)
+{
+    const QDateTime local(QDate(2026, 12, 31), QTime(11, 0, 0), Qt::UTC);
+    // Local zone at +1 (localdiff -1), zone at +12: 10:00 GMT + 12 = 22:00 the same day.
+    EXPECT_EQ(zoneWallTime(local, -1, 12), QDateTime(QDate(2026, 12, 31), QTime(22, 0), Qt::UTC));
+    // Zone at +13 (+12 with daylight saving): 23:00 GMT on 31 Dec is 12:00 on 1 Jan.
+    EXPECT_EQ(zoneWallTime(QDateTime(QDate(2026, 12, 31), QTime(23, 0), Qt::UTC), 0, 13),
+              QDateTime(QDate(2027, 1, 1), QTime(12, 0), Qt::UTC));
+    // Just past local midnight at +5:30 (localdiff -5), Pacific -8: back into the previous day.
+    EXPECT_EQ(zoneWallTime(QDateTime(QDate(2027, 1, 1), QTime(0, 10), Qt::UTC), -5, -8),
+              QDateTime(QDate(2026, 12, 31), QTime(11, 10), Qt::UTC));
+}
+
+TEST(Scenery, WindowsIncludeTheirStartAndExcludeTheirEnd)
+{
+    const struct {
+        QTime time;
+        const char *picture;
+        bool nightColours;
+    } cases[] = {
+        {QTime(0, 0, 0), "nighttime.bmp", true},  {QTime(4, 59, 59), "nighttime.bmp", true},
+        {QTime(5, 0, 0), "night.bmp", false},     {QTime(6, 59, 59), "night.bmp", false},
+        {QTime(7, 0, 0), "eve.bmp", false},       {QTime(8, 0, 0), "day.bmp", false},
+        {QTime(18, 59, 59), "day.bmp", false},    {QTime(19, 0, 0), "eve.bmp", false},
+        {QTime(21, 0, 0), "night.bmp", false},    {QTime(22, 59, 59), "night.bmp", false},
+        {QTime(23, 0, 0), "nighttime.bmp", true}, {QTime(23, 59, 59), "nighttime.bmp", true},
+    };
+    for (const auto &c : cases) {
+        const SceneryRow &row = scenery::forTimeOfDay(c.time);
+        EXPECT_STREQ(row.picture, c.picture) << c.time.toString().toStdString();
+        EXPECT_EQ(row.colours.has_value(), c.nightColours) << c.time.toString().toStdString();
+        if (row.colours) {
+            EXPECT_EQ(row.colours->local, 0x00FFFFFFu);
+            EXPECT_EQ(row.colours->time, 0x0000FFFFu);
+            EXPECT_EQ(row.colours->zone, 0x00FFFFFFu);
+        }
+    }
+}
+
+} // namespace

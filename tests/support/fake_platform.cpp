@@ -1,0 +1,68 @@
+#include "fake_platform.h"
+
+void FakeClock::setNow(const QDate &date, const QTime &time)
+{
+    m_start = QDateTime(date, time, Qt::UTC).addMSecs(-m_loop.now());
+}
+
+QDateTime FakeClock::localWallTime() const
+{
+    const QDateTime now = exactNow();
+    const QTime t = now.time();
+    return QDateTime(now.date(), QTime(t.hour(), t.minute(), t.second()), Qt::UTC);
+}
+
+double FakeClock::secondsSinceMidnight() const
+{
+    return exactNow().time().msecsSinceStartOfDay() / 1000.0;
+}
+
+QString MemorySettingsStore::id(const QString &app, const QString &section, const QString &key)
+{
+    return (app + QChar(0) + section + QChar(0) + key).toCaseFolded();
+}
+
+QString MemorySettingsStore::GetSetting(const QString &app, const QString &section, const QString &key,
+                                        const QString &defaultValue)
+{
+    ++m_reads;
+    return m_values.value(id(app, section, key), defaultValue);
+}
+
+void MemorySettingsStore::SaveSetting(const QString &app, const QString &section, const QString &key,
+                                      const QString &value)
+{
+    m_values.insert(id(app, section, key), value);
+}
+
+void MemorySettingsStore::DeleteSetting(const QString &app, const QString &section, const QString &key)
+{
+    m_values.remove(id(app, section, key));
+}
+
+void MemorySettingsStore::set(const QString &key, const QString &value)
+{
+    SaveSetting(QStringLiteral("Horalux"), QStringLiteral("data"), key, value);
+}
+
+bool MemorySettingsStore::has(const QString &key) const
+{
+    return m_values.contains(id(QStringLiteral("Horalux"), QStringLiteral("data"), key));
+}
+
+QString MemorySettingsStore::value(const QString &key) const
+{
+    return m_values.value(id(QStringLiteral("Horalux"), QStringLiteral("data"), key));
+}
+
+QString FakeRegistry::GetRegString(platform::RegistryRoot root, const QString &path, const QString &valueName,
+                                   const QString &defaultValue)
+{
+    return values.value(QString::number(int(root)) + path + QLatin1Char('|') + valueName, defaultValue);
+}
+
+void FakeRegistry::SetRegString(platform::RegistryRoot root, const QString &path, const QString &valueName,
+                                const QString &data)
+{
+    values.insert(QString::number(int(root)) + path + QLatin1Char('|') + valueName, data);
+}

@@ -1,0 +1,106 @@
+#pragma once
+
+#include "fake_event_loop.h"
+#include "qt_printers.h"
+
+#include "platform/clock.h"
+#include "platform/desktop.h"
+#include "platform/registry.h"
+#include "platform/services.h"
+#include "platform/settings_store.h"
+#include "platform/tick_counter.h"
+#include "platform/time_zone_info.h"
+
+#include <QDateTime>
+#include <QHash>
+#include <QStringList>
+
+// Local wall time that moves with the loop's virtual time.
+class FakeClock final : public platform::Clock {
+public:
+    explicit FakeClock(const FakeEventLoop &loop)
+        : m_loop(loop)
+    {
+    }
+    // Sets the local wall time that virtual time 0 stands for.
+    void setStart(const QDate &date, const QTime &time) { m_start = QDateTime(date, time, Qt::UTC); }
+    // Sets the wall time now, whatever the virtual time.
+    void setNow(const QDate &date, const QTime &time);
+
+    QDateTime localWallTime() const override;
+    double secondsSinceMidnight() const override;
+
+private:
+    QDateTime exactNow() const { return m_start.addMSecs(m_loop.now()); }
+    const FakeEventLoop &m_loop;
+    QDateTime m_start {QDate(2026, 12, 7), QTime(12, 0), Qt::UTC};
+};
+
+class FakeTickCounter final : public platform::TickCounter {
+public:
+    explicit FakeTickCounter(const FakeEventLoop &loop)
+        : m_loop(loop)
+    {
+    }
+    // What the counter reads at virtual time 0; set near 2^32 to test the wrap.
+    void setStartTick(quint32 tick) { m_startTick = tick; }
+    quint32 tickCount() const override { return m_startTick + quint32(m_loop.now()); }
+
+private:
+    const FakeEventLoop &m_loop;
+    quint32 m_startTick = 1000;
+};
+
+class FakeTimeZoneInfo final : public platform::TimeZoneInfo {
+public:
+    platform::TimeZoneInformation info {0, 0, -60, platform::TimeZoneInformation::Standard};
+    platform::TimeZoneInformation timeZoneInformation() const override { return info; }
+};
+
+// An in-memory settings store with the real store's case rules.
+class MemorySettingsStore final : public platform::SettingsStore {
+public:
+    QString GetSetting(const QString &app, const QString &section, const QString &key,
+                       const QString &defaultValue = QString()) override;
+    void SaveSetting(const QString &app, const QString &section, const QString &key, const QString &value) override;
+    void DeleteSetting(const QString &app, const QString &section, const QString &key) override;
+
+    // Shortcuts for the clock's own section.
+    void set(const QString &key, const QString &value);
+    bool has(const QString &key) const;
+    QString value(const QString &key) const;
+    int readCount() const { return m_reads; }
+
+private:
+    static QString id(const QString &app, const QString &section, const QString &key);
+    QHash<QString, QString> m_values;
+    int m_reads = 0;
+};
+
+class FakeRegistry final : public platform::Registry {
+public:
+    QString GetRegString(platform::RegistryRoot root, const QString &path, const QString &valueName,
+                         const QString &defaultValue = QString()) override;
+    void SetRegString(platform::RegistryRoot root, const QString &path, const QString &valueName,
+                      const QString &data) override;
+    QHash<QString, QString> values;
+};
+
+class FakeDesktop final : public platform::Desktop {
+public:
+    QString folder = QStringLiteral("/opt/horalux");
+    QString programFolder() const override { return folder; }
+    QString programFile() const override { return folder + QStringLiteral("/horalux"); }
+};
+
+// Every fake, wired together on one virtual time.
+struct FakePlatform {
+    FakeEventLoop loop;
+    FakeClock clock {loop};
+    FakeTickCounter ticks {loop};
+    FakeTimeZoneInfo timeZone;
+    MemorySettingsStore settings;
+    FakeRegistry registry;
+    FakeDesktop desktop;
+    platform::Services services {clock, ticks, loop, timeZone, settings, registry, desktop};
+};
