@@ -4,6 +4,9 @@
 #include "engine/local_zone.h"
 #include "engine/zone_catalogue.h"
 #include "platform/real/application_desktop.h"
+#include "platform/real/canberra_sound.h"
+#include "platform/real/network_status.h"
+#include "platform/real/qt_processes.h"
 #include "platform/real/qt_event_pump.h"
 #include "platform/real/system_clock.h"
 #include "platform/real/system_time_zone_info.h"
@@ -54,12 +57,16 @@ int main(int argc, char **argv)
     platform::MonotonicTickCounter ticks;
     platform::QtEventPump events;
     platform::SystemTimeZoneInfo timeZone;
-    IniSettingsStore settings(configRoot);
-    AutostartRegistry registry(configRoot);
+    settings::IniSettingsStore settings(configRoot);
+    settings::AutostartRegistry registry(configRoot);
     platform::ApplicationDesktop desktop;
-    const platform::Services services {clock, ticks, events, timeZone, settings, registry, desktop};
+    platform::NetworkStatus network;
+    platform::QtProcesses processes;
+    platform::CanberraSound sound;
+    const platform::Services services {clock,    ticks,   events,  timeZone,  settings,
+                                       registry, desktop, network, processes, sound};
 
-    settleFirstStart24hr(settings, QLocale::system());
+    settings::settleFirstStart24hr(settings, QLocale::system());
 
     TextLabel zone(QStringLiteral("Waiting for data"));
     TextLabel time(QStringLiteral("12:12:12 pm"));

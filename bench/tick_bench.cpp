@@ -14,8 +14,9 @@ static void BM_DisplayTickWithoutFreshZone(benchmark::State &state)
 {
     FakePlatform fake;
     platform::SystemClock wallClock;
-    const platform::Services services {wallClock, fake.ticks, fake.loop, fake.timeZone,
-                                       fake.settings, fake.registry, fake.desktop};
+    const platform::Services services {wallClock,     fake.ticks,   fake.loop,    fake.timeZone,
+                                       fake.settings, fake.registry, fake.desktop, fake.network,
+                                       fake.processes, fake.sound};
     ChangeLog log {fake.loop};
     FakeLabel zone {QStringLiteral("lab_zone"), log};
     FakeLabel time {QStringLiteral("lab_time"), log, 525};

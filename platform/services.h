@@ -9,6 +9,9 @@ class TimeZoneInfo;
 class SettingsStore;
 class Registry;
 class Desktop;
+class Network;
+class Processes;
+class Sound;
 
 // The outside world as the clock sees it. The program fills it with the real
 // services, tests with fakes; nobody below the program's entry point builds a real one.
@@ -20,6 +23,9 @@ struct Services {
     SettingsStore &settings;
     Registry &registry;
     Desktop &desktop;
+    Network &network;
+    Processes &processes;
+    Sound &sound;
 };
 
 } // namespace platform

@@ -28,7 +28,8 @@ public:
 };
 
 // A window timer: fires its handler every interval milliseconds while enabled;
-// an interval of 0 means no events.
+// an interval of 0 means no events. Setting a non-zero interval, or enabling a
+// disabled timer, starts a fresh countdown; the handler never runs inside itself.
 class Timer {
 public:
     virtual ~Timer() = default;

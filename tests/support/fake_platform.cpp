@@ -66,3 +66,14 @@ void FakeRegistry::SetRegString(platform::RegistryRoot root, const QString &path
 {
     values.insert(QString::number(int(root)) + path + QLatin1Char('|') + valueName, data);
 }
+
+bool FakeProcesses::start(const QString &program, const QStringList &arguments, Show show)
+{
+    started.push_back({m_loop.now(), program, arguments, show});
+    return startSucceeds;
+}
+
+void FakeProcesses::endNow(int exitCode)
+{
+    throw ProcessEnded {exitCode};
+}

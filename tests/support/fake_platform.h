@@ -5,6 +5,9 @@
 
 #include "platform/clock.h"
 #include "platform/desktop.h"
+#include "platform/network.h"
+#include "platform/processes.h"
+#include "platform/sound.h"
 #include "platform/registry.h"
 #include "platform/services.h"
 #include "platform/settings_store.h"
@@ -93,6 +96,62 @@ public:
     QString programFile() const override { return folder + QStringLiteral("/horalux"); }
 };
 
+class FakeNetwork final : public platform::Network {
+public:
+    bool online = true;
+    int asked = 0;
+    bool isOnline() override
+    {
+        ++asked;
+        return online;
+    }
+};
+
+struct StartedProgram {
+    qint64 at;
+    QString program;
+    QStringList arguments;
+    platform::Processes::Show show;
+};
+
+class FakeProcesses final : public platform::Processes {
+public:
+    explicit FakeProcesses(const FakeEventLoop &loop)
+        : m_loop(loop)
+    {
+    }
+    bool start(const QString &program, const QStringList &arguments, Show show) override;
+    [[noreturn]] void endNow(int exitCode) override;
+
+    bool startSucceeds = true;
+    std::vector<StartedProgram> started;
+
+private:
+    const FakeEventLoop &m_loop;
+};
+
+// Thrown by FakeProcesses::endNow, so a test can see the process end.
+struct ProcessEnded {
+    int exitCode;
+};
+
+class FakeSound final : public platform::Sound {
+public:
+    explicit FakeSound(const FakeEventLoop &loop)
+        : m_loop(loop)
+    {
+    }
+    void playfile(const QString &fileName) override { played.push_back({m_loop.now(), fileName}); }
+    struct Played {
+        qint64 at;
+        QString file;
+    };
+    std::vector<Played> played;
+
+private:
+    const FakeEventLoop &m_loop;
+};
+
 // Every fake, wired together on one virtual time.
 struct FakePlatform {
     FakeEventLoop loop;
@@ -102,5 +161,9 @@ struct FakePlatform {
     MemorySettingsStore settings;
     FakeRegistry registry;
     FakeDesktop desktop;
-    platform::Services services {clock, ticks, loop, timeZone, settings, registry, desktop};
+    FakeNetwork network;
+    FakeProcesses processes {loop};
+    FakeSound sound {loop};
+    platform::Services services {clock,   ticks,   loop,      timeZone, settings,
+                                 registry, desktop, network, processes, sound};
 };

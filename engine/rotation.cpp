@@ -1,0 +1,109 @@
+#include "engine/rotation.h"
+
+#include "engine/call_outs.h"
+#include "engine/pause.h"
+#include "engine/scan_delay.h"
+#include "engine/settings_keys.h"
+#include "engine/zone_catalogue.h"
+#include "platform/desktop.h"
+#include "platform/event_pump.h"
+#include "platform/network.h"
+#include "platform/processes.h"
+#include "platform/services.h"
+#include "platform/settings_store.h"
+#include "platform/window_pieces.h"
+
+#include <QDir>
+
+Rotation::Rotation(ClockState &state, const platform::Services &services, platform::Label &zoneLabel,
+                   platform::Timer &zonetimer, UpdateCheck &updateCheck)
+    : m_state(state)
+    , m_services(services)
+    , m_zoneLabel(zoneLabel)
+    , m_zonetimer(zonetimer)
+    , m_updateCheck(updateCheck)
+{
+}
+
+int Rotation::scanIntervalMs() const
+{
+    return scan_delay::intervalMs(m_services.settings.GetSetting(settings_keys::App, settings_keys::Data,
+                                                                 QStringLiteral("scan"), QStringLiteral("20")));
+}
+
+bool Rotation::InternetConnected()
+{
+    return m_services.network.isOnline();
+}
+
+void Rotation::zonetimer_Timer()
+{
+    const QString sync = m_services.settings.GetSetting(settings_keys::App, settings_keys::Data,
+                                                        QStringLiteral("sync"), settings_keys::True);
+    if (sync == settings_keys::True && !m_state.timesynced) {
+        if (InternetConnected()) {
+            startTimeSync();
+            m_state.timesynced = true;
+        }
+    }
+
+    if (InternetConnected() && !m_state.updatechecked) {
+        // Set first, so a rotation tick inside the check does not start another.
+        m_state.updatechecked = true;
+        m_updateCheck.securitycheck();
+    }
+
+    // Frozen while the check ran: stay frozen, no zone change.
+    if (m_zonetimer.interval() == 0)
+        return;
+
+    m_zonetimer.setInterval(scanIntervalMs());
+    loadzone();
+}
+
+void Rotation::startTimeSync()
+{
+    // The clock neither waits for the tool nor looks at its result.
+    m_services.processes.start(m_services.desktop.programFolder() + QDir::separator() + QStringLiteral("cmdtime"),
+                               {QStringLiteral("/P")}, platform::Processes::Show::MinimisedWithoutFocus);
+}
+
+void Rotation::loadzone()
+{
+    if (m_state.zoneindex == 0)
+        m_state.zoneindex = 1;
+    while (m_state.zoneindex >= 1 && m_state.zoneindex <= zone_catalogue::LastPosition) {
+        if (zone_catalogue::isEnabled(m_state.zoneindex, m_services.settings)) {
+            putOnShow(m_state.zoneindex);
+            break;
+        }
+        ++m_state.zoneindex;
+    }
+    ++m_state.zoneindex;
+    if (m_state.zoneindex > zone_catalogue::LastPosition)
+        m_state.zoneindex = 1;
+}
+
+void Rotation::putOnShow(int position)
+{
+    const std::optional<CatalogueEntry> entry = zone_catalogue::entryAt(position, m_services.settings);
+    if (!entry)
+        return;
+    // Name first, then offset and flags, zonefresh last: ticks that run during
+    // the typing keep showing the previous zone whole.
+    displayzone(entry->name);
+    m_state.zonediff = entry->isCustom ? ZoneOffset::fromText(entry->customOffsetText)
+                                       : ZoneOffset::fromHours(entry->offsetHours);
+    m_state.zonedst = entry->daylightSaving;
+    m_state.zonefresh = true;
+}
+
+void Rotation::displayzone(const QString &newname)
+{
+    m_zoneLabel.setText(QString());
+    for (qsizetype i = 0; i <= newname.size(); ++i) {
+        m_zoneLabel.setText(newname.left(i));
+        m_services.events.pumpEvents();
+        PauseMilliseconds(TypingStepMs, m_services.ticks, m_services.events);
+    }
+}

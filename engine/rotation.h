@@ -1,0 +1,44 @@
+#pragma once
+
+#include "engine/clock_state.h"
+
+#include <QString>
+
+class UpdateCheck;
+
+namespace platform {
+class Label;
+class Timer;
+struct Services;
+}
+
+// Moves the clock from enabled zone to enabled zone every `scan` seconds, and
+// once per run starts the time-sync tool and the update check when online.
+class Rotation {
+public:
+    static constexpr int TypingStepMs = 30;
+
+    Rotation(ClockState &state, const platform::Services &services, platform::Label &zoneLabel,
+             platform::Timer &zonetimer, UpdateCheck &updateCheck);
+
+    void zonetimer_Timer();
+    // Puts the next enabled zone from `zoneindex` on show. Deliberately does not
+    // wrap within one call: the last enabled zone of a cycle stays two periods.
+    void loadzone();
+    // Types a name into the zone label, one more character every 30 ms.
+    void displayzone(const QString &newname);
+    bool InternetConnected();
+
+    // The interval `scan` asks for now.
+    int scanIntervalMs() const;
+
+private:
+    void putOnShow(int position);
+    void startTimeSync();
+
+    ClockState &m_state;
+    const platform::Services &m_services;
+    platform::Label &m_zoneLabel;
+    platform::Timer &m_zonetimer;
+    UpdateCheck &m_updateCheck;
+};

@@ -1,0 +1,73 @@
+#include "engine/zone_commands.h"
+
+#include "engine/rotation.h"
+#include "engine/settings_keys.h"
+#include "engine/zone_catalogue.h"
+#include "platform/desktop.h"
+#include "platform/services.h"
+#include "platform/settings_store.h"
+#include "platform/sound.h"
+#include "platform/window_pieces.h"
+
+#include <QDir>
+
+ZoneCommands::ZoneCommands(ClockState &state, const platform::Services &services, Rotation &rotation,
+                           platform::Timer &zonetimer)
+    : m_state(state)
+    , m_services(services)
+    , m_rotation(rotation)
+    , m_zonetimer(zonetimer)
+{
+}
+
+void ZoneCommands::holdForAMinute()
+{
+    // A fresh 60-second countdown, whatever the timer was doing, frozen included.
+    m_zonetimer.setInterval(0);
+    m_zonetimer.setEnabled(false);
+    m_zonetimer.setEnabled(true);
+    m_zonetimer.setInterval(HandPickedStayMs);
+}
+
+void ZoneCommands::playBlip()
+{
+    m_services.sound.playfile(m_services.desktop.programFolder() + QDir::separator() + QStringLiteral("blip.wav"));
+}
+
+void ZoneCommands::showPreset(const PresetZone &zone)
+{
+    holdForAMinute();
+    m_rotation.displayzone(QString::fromUtf8(zone.name));
+    m_state.zonediff = ZoneOffset::fromHours(zone.offsetHours);
+    m_state.zonedst = zone.daylightSaving;
+    m_state.zonefresh = true;
+    playBlip();
+}
+
+void ZoneCommands::showCustom(int number)
+{
+    holdForAMinute();
+    platform::SettingsStore &store = m_services.settings;
+    m_rotation.displayzone(
+        store.GetSetting(settings_keys::App, settings_keys::Data, zone_catalogue::customNameKey(number)));
+    m_state.zonediff = ZoneOffset::fromText(store.GetSetting(
+        settings_keys::App, settings_keys::Data, zone_catalogue::customOffsetKey(number), QStringLiteral("0")));
+    m_state.zonedst = false;
+    m_state.zonefresh = true;
+    playBlip();
+}
+
+void ZoneCommands::mnu_freeze_Click()
+{
+    m_zonetimer.setInterval(0);
+}
+
+void ZoneCommands::Image2_Click()
+{
+    // The rotation fires as soon as this click has been handled.
+    m_zonetimer.setEnabled(false);
+    m_zonetimer.setInterval(0);
+    m_zonetimer.setInterval(1);
+    m_zonetimer.setEnabled(true);
+    playBlip();
+}

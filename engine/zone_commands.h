@@ -1,0 +1,38 @@
+#pragma once
+
+#include "engine/clock_state.h"
+
+struct PresetZone;
+class Rotation;
+
+namespace platform {
+class Timer;
+struct Services;
+}
+
+// The commands that take the rotation in hand: show a zone for 60 seconds,
+// freeze the rotation, or move on at once.
+class ZoneCommands {
+public:
+    static constexpr int HandPickedStayMs = 60000;
+
+    ZoneCommands(ClockState &state, const platform::Services &services, Rotation &rotation,
+                 platform::Timer &zonetimer);
+
+    // The 24 preset menu commands differ only by their catalogue entry.
+    void showPreset(const PresetZone &zone);
+    void mnu_custom1_Click() { showCustom(1); }
+    void mnu_custom2_Click() { showCustom(2); }
+    void mnu_freeze_Click();
+    void Image2_Click();
+
+private:
+    void showCustom(int number);
+    void holdForAMinute();
+    void playBlip();
+
+    ClockState &m_state;
+    const platform::Services &m_services;
+    Rotation &m_rotation;
+    platform::Timer &m_zonetimer;
+};

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace platform {
+
+class Processes {
+public:
+    enum class Show {
+        MinimisedWithoutFocus, // a helper tool that must not disturb the user
+        NormalWithFocus,       // a program the user is to work with
+    };
+
+    virtual ~Processes() = default;
+    // Starts a program without waiting for it; false when it could not be started.
+    virtual bool start(const QString &program, const QStringList &arguments, Show show) = 0;
+    // Ends this process at once, without unloading anything.
+    [[noreturn]] virtual void endNow(int exitCode) = 0;
+};
+
+} // namespace platform

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "platform/network.h"
+
+namespace platform {
+
+// Online when the desktop's network backend says the Internet is reachable;
+// where no backend loads (or it cannot tell), when an interface other than
+// loopback is up and the machine has a default route.
+class NetworkStatus final : public Network {
+public:
+    bool isOnline() override;
+
+    // The fallback on its own, for machines without a network backend.
+    static bool hasDefaultRouteOnUpInterface();
+
+private:
+    bool m_triedBackend = false;
+};
+
+} // namespace platform

@@ -1,0 +1,43 @@
+#!/bin/sh
+# Installs the Debian 12 packages the clock needs to build, run and test.
+# Idempotent: asks apt only for what is missing. Works as root or with sudo.
+set -eu
+
+PACKAGES="
+build-essential
+cmake
+ninja-build
+pkg-config
+qt6-base-dev
+libgl-dev
+libgtest-dev
+libgmock-dev
+libbenchmark-dev
+libcanberra-dev
+fonts-liberation
+xvfb
+xauth
+imagemagick
+"
+
+missing=""
+for pkg in $PACKAGES; do
+    if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed"; then
+        missing="$missing $pkg"
+    fi
+done
+
+if [ -z "$missing" ]; then
+    exit 0
+fi
+
+if [ "$(id -u)" -eq 0 ]; then
+    SUDO=""
+else
+    SUDO="sudo"
+fi
+
+echo "Installing:$missing"
+$SUDO env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+# shellcheck disable=SC2086
+$SUDO env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $missing

@@ -1,0 +1,8 @@
+#!/bin/sh
+# Installs what is missing, builds, and runs every test.
+set -eu
+ROOT=$(cd "$(dirname "$0")/.." && pwd)
+"$ROOT/scripts/install-deps.sh"
+"$ROOT/scripts/build.sh" "$ROOT/build"
+cd "$ROOT/build"
+QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2

@@ -1,0 +1,241 @@
+#include "fake_sntp_server.h"
+#include "scripted_times.h"
+#include "sntp_client.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <arpa/inet.h>
+
+#include <future>
+#include <vector>
+
+using namespace std::chrono_literals;
+using namespace cmdtime;
+using namespace cmdtime::testing;
+using ::testing::HasSubstr;
+
+namespace {
+
+Resolution unexpectedLookup(const std::string& host, std::uint16_t)
+{
+    ADD_FAILURE() << "numeric address sent to the name resolver: " << host;
+    return {};
+}
+
+SntpQuery queryTo(const FakeSntpServer& server, std::chrono::milliseconds timeout)
+{
+    SntpQuery query;
+    query.host = "127.0.0.1";
+    query.port = server.port();
+    query.timeout = timeout;
+    query.wallClock = scriptedWallClock();
+    query.resolver = unexpectedLookup;
+    return query;
+}
+
+void answerRight(FakeSntpServer& server, const ClientRequest& request)
+{
+    server.reply(request, encodePacket(answerTo(request, requestReceivedT2, replySentT3)));
+}
+
+TEST(SntpExchangeTest, RightAnswerGivesTheOffset)
+{
+    FakeSntpServer server(answerRight);
+    const SntpResult result = querySntp(queryTo(server, 2s));
+    ASSERT_TRUE(result.ok) << result.failure;
+    EXPECT_EQ(result.offset, scriptedOffset);
+    EXPECT_EQ(server.requestsSeen(), 1);
+}
+
+TEST(SntpExchangeTest, EachRunUsesAFreshNonce)
+{
+    std::vector<NtpTimestamp> nonces;
+    {
+        FakeSntpServer server([&nonces](FakeSntpServer& s, const ClientRequest& request) {
+            nonces.push_back(request.transmit());
+            answerRight(s, request);
+        });
+        ASSERT_TRUE(querySntp(queryTo(server, 2s)).ok);
+        ASSERT_TRUE(querySntp(queryTo(server, 2s)).ok);
+    } // joins the server thread before we read what it saw
+    ASSERT_EQ(nonces.size(), 2u);
+    EXPECT_NE(nonces[0], nonces[1]);
+    // Our clock reading would be guessable; the nonce must not be it.
+    EXPECT_NE(nonces[0], requestSentT1);
+}
+
+TEST(SntpExchangeTest, TakesTheAnswerOnlyFromTheServersPort)
+{
+    FakeSntpServer server([](FakeSntpServer& s, const ClientRequest& request) {
+        // A forger who saw the request: right nonce, wrong time, wrong port.
+        SntpPacket forged = answerTo(request, {requestReceivedT2.seconds + 100, 0}, {replySentT3.seconds + 100, 0});
+        s.replyFromOtherPort(request, encodePacket(forged));
+        answerRight(s, request);
+    });
+    const SntpResult result = querySntp(queryTo(server, 2s));
+    ASSERT_TRUE(result.ok) << result.failure;
+    EXPECT_EQ(result.offset, scriptedOffset);
+}
+
+TEST(SntpExchangeTest, SilentServerEndsAtTheDeadline)
+{
+    FakeSntpServer server([](FakeSntpServer&, const ClientRequest&) {});
+    const SntpResult result = querySntp(queryTo(server, 200ms));
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(result.failure, "no reply from 127.0.0.1 within 0.2 s");
+    EXPECT_EQ(server.requestsSeen(), 1);
+}
+
+TEST(SntpExchangeTest, LateAnswerAfterForeignDatagramsIsNotWaitedFor)
+{
+    std::promise<void> clientGaveUp;
+    std::shared_future<void> gaveUp = clientGaveUp.get_future().share();
+    FakeSntpServer server([gaveUp](FakeSntpServer& s, const ClientRequest& request) {
+        const auto answer = encodePacket(answerTo(request, requestReceivedT2, replySentT3));
+        // Stray datagrams must not push the deadline back; the bound only keeps
+        // a client that waits for ever from hanging the test.
+        const auto bound = std::chrono::steady_clock::now() + 3s;
+        while (gaveUp.wait_for(5ms) == std::future_status::timeout && std::chrono::steady_clock::now() < bound)
+            s.replyFromOtherPort(request, answer);
+        s.reply(request, answer);
+    });
+    const SntpResult result = querySntp(queryTo(server, 200ms));
+    clientGaveUp.set_value();
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(result.failure, "no reply from 127.0.0.1 within 0.2 s");
+}
+
+struct BadAnswerCase {
+    const char* name;
+    std::function<std::vector<std::uint8_t>(const ClientRequest&)> answer;
+    const char* reason;
+};
+
+void PrintTo(const BadAnswerCase& c, std::ostream* os) { *os << c.name; }
+
+class BadAnswerTest : public ::testing::TestWithParam<BadAnswerCase> {};
+
+TEST_P(BadAnswerTest, EndsTheRunWithTheReason)
+{
+    const BadAnswerCase& c = GetParam();
+    FakeSntpServer server([&c](FakeSntpServer& s, const ClientRequest& request) { s.reply(request, c.answer(request)); });
+    const SntpResult result = querySntp(queryTo(server, 2s));
+    EXPECT_FALSE(result.ok);
+    EXPECT_THAT(result.failure, HasSubstr(std::string("reply from 127.0.0.1 rejected: ") + c.reason));
+}
+
+std::vector<std::uint8_t> bytesOf(const SntpPacket& packet)
+{
+    const auto encoded = encodePacket(packet);
+    return {encoded.begin(), encoded.end()};
+}
+
+SntpPacket rightAnswer(const ClientRequest& request)
+{
+    return answerTo(request, requestReceivedT2, replySentT3);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, BadAnswerTest,
+    ::testing::Values(
+        BadAnswerCase{"Spoofed",
+                      [](const ClientRequest& request) {
+                          SntpPacket answer = rightAnswer(request);
+                          answer.originate = requestSentT1;
+                          return bytesOf(answer);
+                      },
+                      "originate timestamp does not match"},
+        BadAnswerCase{"Truncated",
+                      [](const ClientRequest& request) {
+                          auto bytes = bytesOf(rightAnswer(request));
+                          bytes.resize(40);
+                          return bytes;
+                      },
+                      "shorter than 48 bytes"},
+        BadAnswerCase{"KissOfDeath",
+                      [](const ClientRequest& request) {
+                          SntpPacket answer = rightAnswer(request);
+                          answer.stratum = 0;
+                          answer.leapIndicator = 3;
+                          answer.referenceId = {'R', 'A', 'T', 'E'};
+                          return bytesOf(answer);
+                      },
+                      "Kiss-o'-Death RATE"},
+        BadAnswerCase{"StratumZero",
+                      [](const ClientRequest& request) {
+                          SntpPacket answer = rightAnswer(request);
+                          answer.stratum = 0;
+                          answer.referenceId = {};
+                          return bytesOf(answer);
+                      },
+                      "server unsynchronised (stratum 0)"},
+        BadAnswerCase{"Unsynchronised",
+                      [](const ClientRequest& request) {
+                          SntpPacket answer = rightAnswer(request);
+                          answer.leapIndicator = 3;
+                          return bytesOf(answer);
+                      },
+                      "server unsynchronised (leap indicator 3)"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+Resolution resolvedTo(std::uint16_t port)
+{
+    Resolution resolution;
+    resolution.status = Resolution::Status::Resolved;
+    auto& address = reinterpret_cast<sockaddr_in&>(resolution.address.storage);
+    address.sin_family = AF_INET;
+    address.sin_port = htons(port);
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    resolution.address.length = sizeof address;
+    return resolution;
+}
+
+TEST(SntpNameLookupTest, NameIsResolvedThenAsked)
+{
+    FakeSntpServer server(answerRight);
+    SntpQuery query = queryTo(server, 2s);
+    query.host = "ntp.test";
+    query.resolver = [](const std::string& host, std::uint16_t port) {
+        EXPECT_EQ(host, "ntp.test");
+        return resolvedTo(port);
+    };
+    const SntpResult result = querySntp(query);
+    ASSERT_TRUE(result.ok) << result.failure;
+    EXPECT_EQ(result.offset, scriptedOffset);
+}
+
+TEST(SntpNameLookupTest, FailedLookupNamesTheHost)
+{
+    SntpQuery query;
+    query.host = "nowhere.test";
+    query.timeout = 2s;
+    query.resolver = [](const std::string&, std::uint16_t) {
+        Resolution failed;
+        failed.failure = "no such host";
+        return failed;
+    };
+    const SntpResult result = querySntp(query);
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(result.failure, "cannot resolve nowhere.test: no such host");
+}
+
+TEST(SntpNameLookupTest, SlowLookupIsBoundedByTheDeadline)
+{
+    auto release = std::make_shared<std::promise<void>>();
+    std::shared_future<void> released = release->get_future().share();
+    SntpQuery query;
+    query.host = "slow.test";
+    query.timeout = 100ms;
+    // Blocks like a resolver waiting on a dead DNS server, until the test ends.
+    query.resolver = [released](const std::string&, std::uint16_t) {
+        released.wait_for(5s);
+        return resolvedTo(9);
+    };
+    const SntpResult result = querySntp(query);
+    release->set_value();
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(result.failure, "cannot resolve slow.test within 0.1 s");
+}
+
+} // namespace

@@ -1,0 +1,86 @@
+#pragma once
+
+#include "engine/call_outs.h"
+#include "engine/clock_tick.h"
+#include "engine/rotation.h"
+#include "engine/zone_catalogue.h"
+#include "engine/zone_commands.h"
+
+#include "fake_platform.h"
+#include "fake_window_pieces.h"
+
+#include <functional>
+
+class FakeUpdateCheck final : public UpdateCheck {
+public:
+    void securitycheck() override
+    {
+        ++calls;
+        if (during)
+            during();
+    }
+    int calls = 0;
+    std::function<void()> during;
+};
+
+// The clock's engine on virtual time, wired the way the main window wires it.
+struct ClockWorld {
+    FakePlatform fake;
+    ChangeLog log {fake.loop};
+    FakeLabel zone {QStringLiteral("lab_zone"), log, 255, QStringLiteral("Waiting for data")};
+    FakeLabel time {QStringLiteral("lab_time"), log, 525, QStringLiteral("12:12:12 pm")};
+    FakeLabel local {QStringLiteral("lab_local"), log, 255, QStringLiteral("Local time: 12:12:12")};
+    FakePicture background {QStringLiteral("Image1"), log};
+    FakeTimer timer1 {fake.loop};
+    FakeTimer zonetimer {fake.loop};
+    FakeUpdateCheck updateCheck;
+    ClockState state;
+    ClockTick tick {state, fake.services, {zone, time, local}, background, QLocale(QLocale::English)};
+    Rotation rotation {state, fake.services, zone, zonetimer, updateCheck};
+    ZoneCommands commands {state, fake.services, rotation, zonetimer};
+
+    ClockWorld()
+    {
+        fake.clock.setStart(QDate(2026, 12, 7), QTime(12, 0, 0));
+        fake.settings.set(QStringLiteral("24hr"), QStringLiteral("True"));
+        timer1.setHandler([this] { tick.Timer1_Timer(); });
+        zonetimer.setHandler([this] { rotation.zonetimer_Timer(); });
+    }
+
+    // What start-up does for the engine: first zone, then both timers.
+    void start()
+    {
+        rotation.loadzone();
+        timer1.setInterval(1000);
+        zonetimer.setInterval(rotation.scanIntervalMs());
+    }
+
+    void enableOnly(std::initializer_list<const char *> keys)
+    {
+        for (const PresetZone &z : zone_catalogue::presets())
+            fake.settings.set(QLatin1String(z.key), QStringLiteral("0"));
+        for (const char *key : keys)
+            fake.settings.set(QLatin1String(key), QStringLiteral("1"));
+    }
+
+    // The zone names as fully typed, in order.
+    QStringList typedNames() const
+    {
+        QStringList names;
+        for (const QString &text : log.values(QStringLiteral("lab_zone"), QStringLiteral("text"))) {
+            if (!text.isEmpty() && zone_catalogue_name(text))
+                names << text;
+        }
+        return names;
+    }
+
+private:
+    static bool zone_catalogue_name(const QString &text)
+    {
+        for (const PresetZone &z : zone_catalogue::presets()) {
+            if (text == QLatin1String(z.name))
+                return true;
+        }
+        return text == QLatin1String("Kathmandu") || text == QLatin1String("Newfoundland");
+    }
+};

@@ -1,0 +1,301 @@
+#include "clock_world.h"
+
+#include "engine/scan_delay.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(ScanDelay, StoredTextToInterval)
+{
+    const struct {
+        const char *text;
+        int ms;
+    } cases[] = {
+        {"20", 20000}, {"5", 5000},  {"60", 60000}, {"7.9", 7000}, {" 30 ", 30000}, {"60.5", 60000},
+        {"4", 20000},  {"4.9", 20000}, {"61", 20000}, {"0", 20000}, {"-10", 20000}, {"", 20000},
+        {"abc", 20000}, {"1e9", 20000}, {"inf", 20000}, {"nan", 20000},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(scan_delay::intervalMs(QString::fromLatin1(c.text)), c.ms) << '"' << c.text << '"';
+}
+
+TEST(Rotation, TypesANameOneCharacterEveryThirtyMilliseconds)
+{
+    ClockWorld w;
+    w.rotation.displayzone(QStringLiteral("Turkey"));
+    EXPECT_EQ(w.log.values(QStringLiteral("lab_zone"), QStringLiteral("text")),
+              QStringList({"", "", "T", "Tu", "Tur", "Turk", "Turke", "Turkey"}));
+    EXPECT_EQ(w.fake.loop.now(), 7 * 30) << "n + 1 steps of 30 ms";
+}
+
+TEST(Rotation, OnlyOneZoneIsRetypedEverySecondPeriod)
+{
+    ClockWorld w;
+    w.enableOnly({"uk"});
+    w.start();
+    EXPECT_EQ(w.typedNames(), QStringList({"United Kingdom"}));
+    w.fake.loop.advance(20000);
+    EXPECT_EQ(w.typedNames().size(), 1) << "the search does not wrap within one call";
+    w.fake.loop.advance(20000);
+    EXPECT_EQ(w.typedNames().size(), 2);
+}
+
+TEST(Rotation, TheLastEnabledZoneStaysTwoPeriods)
+{
+    ClockWorld w;
+    w.enableOnly({"uk", "east"});
+    w.start();
+    for (int i = 0; i < 5; ++i)
+        w.fake.loop.advance(20000);
+    EXPECT_EQ(w.typedNames(), QStringList({"United Kingdom", "Eastern Time, USA", "United Kingdom",
+                                           "Eastern Time, USA"}));
+    EXPECT_EQ(w.zonetimer.fireCount(), 5);
+}
+
+TEST(Rotation, TheLastCustomPositionIsFollowedAtOnceByTheFirst)
+{
+    ClockWorld w;
+    w.enableOnly({"uk"});
+    w.fake.settings.set(QStringLiteral("tz2"), QStringLiteral("Kathmandu"));
+    w.fake.settings.set(QStringLiteral("diff2"), QStringLiteral("+6"));
+    w.fake.settings.set(QStringLiteral("diff1"), QStringLiteral("+3")); // no name: skipped
+    w.start();
+    for (int i = 0; i < 3; ++i)
+        w.fake.loop.advance(20000);
+    EXPECT_EQ(w.typedNames(), QStringList({"United Kingdom", "Kathmandu", "United Kingdom", "Kathmandu"}));
+    EXPECT_TRUE(w.state.zonediff.isText);
+    EXPECT_EQ(w.state.zonediff.text, QStringLiteral("+6"));
+    EXPECT_FALSE(w.state.zonedst);
+}
+
+TEST(Rotation, TicksDuringTheTypingShowThePreviousZone)
+{
+    ClockWorld w;
+    w.enableOnly({"uk", "auc"});
+    w.start();
+    w.fake.loop.advance(1500); // the first tick has shown the United Kingdom
+    ASSERT_EQ(w.time.text(), QStringLiteral("12:00:01"));
+
+    struct Seen {
+        QString zone, time;
+    };
+    std::vector<Seen> seen;
+    w.timer1.setHandler([&] {
+        w.tick.Timer1_Timer();
+        seen.push_back({w.zone.text(), w.time.text()});
+    });
+    // Start the next rotation tick 300 ms after a display tick, so that the
+    // typing of "Wellington, New Zealand" (24 steps of 30 ms) spans the next one.
+    w.fake.loop.advance(1800 - (w.fake.loop.now() % 1000));
+    w.rotation.zonetimer_Timer();
+
+    const auto halfTyped = std::find_if(seen.begin(), seen.end(), [](const Seen &s) {
+        return s.zone.startsWith(QStringLiteral("Wel")) && s.zone != QLatin1String("Wellington, New Zealand");
+    });
+    ASSERT_NE(halfTyped, seen.end());
+    EXPECT_TRUE(halfTyped->time.startsWith(QStringLiteral("12:0"))) << halfTyped->time.toStdString();
+    EXPECT_EQ(w.state.zonediff.hours, 12);
+    EXPECT_TRUE(w.state.zonefresh);
+
+    w.fake.loop.advance(1500);
+    EXPECT_TRUE(w.time.text().startsWith(QStringLiteral("00:0"))) << "12:00 GMT is midnight at +12";
+    EXPECT_EQ(w.local.text(), QStringLiteral("08th December 2026"));
+    EXPECT_FALSE(w.state.zonefresh);
+}
+
+TEST(Rotation, NoEnabledZoneShowsNothingAndStaysAtOne)
+{
+    ClockWorld w;
+    w.enableOnly({});
+    w.start();
+    w.fake.loop.advance(45000);
+    EXPECT_EQ(w.zone.text(), QStringLiteral("Waiting for data"));
+    EXPECT_EQ(w.state.zoneindex, 1);
+    EXPECT_EQ(w.time.text(), QStringLiteral("12:00:45")) << "the tick shows GMT";
+}
+
+TEST(Rotation, TimeSyncStartsAtTheFirstOnlineTickAndNeverAgain)
+{
+    ClockWorld w;
+    w.fake.network.online = false;
+    w.start();
+    w.fake.loop.advance(40000);
+    EXPECT_TRUE(w.fake.processes.started.empty());
+    EXPECT_EQ(w.updateCheck.calls, 0);
+    EXPECT_FALSE(w.state.timesynced);
+
+    w.fake.network.online = true;
+    w.fake.loop.advance(20000);
+    ASSERT_EQ(w.fake.processes.started.size(), 1u);
+    const StartedProgram &p = w.fake.processes.started.front();
+    EXPECT_EQ(p.program, QStringLiteral("/opt/horalux/cmdtime"));
+    EXPECT_EQ(p.arguments, QStringList({"/P"}));
+    EXPECT_EQ(p.show, platform::Processes::Show::MinimisedWithoutFocus);
+    EXPECT_EQ(w.updateCheck.calls, 1);
+
+    w.fake.loop.advance(100000);
+    EXPECT_EQ(w.fake.processes.started.size(), 1u);
+    EXPECT_EQ(w.updateCheck.calls, 1);
+}
+
+TEST(Rotation, AFailedStartIsNotRetriedAndSyncOffMeansNever)
+{
+    ClockWorld w;
+    w.fake.processes.startSucceeds = false;
+    w.start();
+    w.fake.loop.advance(60000);
+    EXPECT_EQ(w.fake.processes.started.size(), 1u);
+    EXPECT_TRUE(w.state.timesynced);
+
+    for (const char *value : {"False", "true", ""}) {
+        ClockWorld off;
+        off.fake.settings.set(QStringLiteral("sync"), QString::fromLatin1(value));
+        off.start();
+        off.fake.loop.advance(60000);
+        EXPECT_TRUE(off.fake.processes.started.empty()) << value;
+        EXPECT_EQ(off.updateCheck.calls, 1) << "the update check does not depend on sync";
+    }
+}
+
+TEST(Rotation, FreezingDuringTheUpdateCheckStaysFrozen)
+{
+    ClockWorld w;
+    w.enableOnly({"uk", "east", "auc"});
+    w.start();
+    w.updateCheck.during = [&] {
+        // A rotation tick inside the check must not start a second check.
+        w.fake.loop.advance(20000);
+        w.commands.mnu_freeze_Click();
+        w.fake.loop.advance(1000);
+    };
+    w.fake.loop.advance(20000);
+    EXPECT_EQ(w.updateCheck.calls, 1);
+    EXPECT_EQ(w.zonetimer.interval(), 0);
+    const QStringList before = w.typedNames();
+    w.fake.loop.advance(120000);
+    EXPECT_EQ(w.typedNames(), before) << "frozen: no zone change";
+}
+
+TEST(Rotation, AStoredScanIsReadAtEveryTick)
+{
+    ClockWorld w;
+    w.start();
+    EXPECT_EQ(w.zonetimer.interval(), 20000);
+    w.fake.settings.set(QStringLiteral("scan"), QStringLiteral("7.9"));
+    w.fake.loop.advance(20000);
+    EXPECT_EQ(w.zonetimer.interval(), 7000) << "the countdown under way runs out first";
+    w.fake.settings.set(QStringLiteral("scan"), QStringLiteral("letters"));
+    w.fake.loop.advance(7000);
+    EXPECT_EQ(w.zonetimer.interval(), 20000) << "a hand-edited file never stalls the rotation";
+}
+
+TEST(ZoneCommands, AHandPickedZoneStaysAMinuteThenTheRotationGoesOn)
+{
+    ClockWorld w;
+    w.fake.settings.set(QStringLiteral("scan"), QStringLiteral("5"));
+    w.enableOnly({"uk", "haw", "ariz", "cent"});
+    w.start(); // United Kingdom; the rotation timer starts when its name is typed
+    w.fake.loop.advance(5500); // Pacific
+    ASSERT_EQ(w.typedNames().last(), QStringLiteral("Pacific Time, USA"));
+    const qint64 picked = w.fake.loop.now();
+    w.commands.showPreset(*zone_catalogue::presetByKey(QStringLiteral("mos")));
+    EXPECT_EQ(w.zone.text(), QStringLiteral("Moscow + Volgograd"));
+    EXPECT_EQ(w.zonetimer.interval(), 60000);
+    EXPECT_EQ(w.state.zonediff.hours, 3);
+    EXPECT_TRUE(w.state.zonedst);
+    ASSERT_EQ(w.fake.sound.played.size(), 1u);
+    EXPECT_EQ(w.fake.sound.played[0].file, QStringLiteral("/opt/horalux/blip.wav"));
+
+    w.fake.loop.advance(picked + 59900 - w.fake.loop.now());
+    EXPECT_EQ(w.zone.text(), QStringLiteral("Moscow + Volgograd")) << "60 s, whatever scan says";
+    w.fake.loop.advance(2000);
+    EXPECT_EQ(w.typedNames().last(), QStringLiteral("Mountain Time, USA")) << "successor of the last rotated zone";
+    EXPECT_EQ(w.zonetimer.interval(), 5000);
+}
+
+TEST(ZoneCommands, FreezeHoldsTheZoneWhileItsTimeRuns)
+{
+    ClockWorld w;
+    w.start();
+    w.fake.loop.advance(1500);
+    w.commands.mnu_freeze_Click();
+    const QString before = w.time.text();
+    w.fake.loop.advance(90000);
+    EXPECT_EQ(w.typedNames(), QStringList({"United Kingdom"}));
+    const int ran = QTime::fromString(before, QStringLiteral("HH:mm:ss"))
+                        .secsTo(QTime::fromString(w.time.text(), QStringLiteral("HH:mm:ss")));
+    EXPECT_GE(ran, 89) << "the time keeps ticking";
+    EXPECT_LE(ran, 91);
+}
+
+TEST(ZoneCommands, PickingAZoneEndsAFreeze)
+{
+    ClockWorld w;
+    w.start();
+    w.commands.mnu_freeze_Click();
+    w.commands.mnu_custom1_Click(); // no name stored: typed as empty text, shown at GMT
+    EXPECT_EQ(w.zonetimer.interval(), 60000);
+    EXPECT_TRUE(w.state.zonediff.isText);
+    EXPECT_EQ(w.state.zonediff.text, QStringLiteral("0"));
+    EXPECT_FALSE(w.state.zonedst);
+    w.fake.loop.advance(61000);
+    EXPECT_EQ(w.typedNames().last(), QStringLiteral("Pacific Time, USA"));
+    EXPECT_EQ(w.zonetimer.interval(), 20000);
+}
+
+TEST(ZoneCommands, NextZonePictureMovesOnAtOnceAndEndsAFreeze)
+{
+    ClockWorld w;
+    w.start();
+    w.commands.mnu_freeze_Click();
+    w.commands.Image2_Click();
+    ASSERT_EQ(w.fake.sound.played.size(), 1u);
+    const qint64 clicked = w.fake.loop.now();
+    w.fake.loop.advance(2);
+    EXPECT_EQ(w.zonetimer.fireCount(), 1);
+    EXPECT_LE(w.zonetimer.interval(), 20000);
+    w.fake.loop.advance(1000);
+    EXPECT_EQ(w.typedNames().last(), QStringLiteral("Pacific Time, USA"));
+    EXPECT_LE(w.fake.sound.played[0].at, clicked) << "the blip comes before the typing";
+}
+
+TEST(ZoneCommands, AShowCommandDuringTheRotationsTypingLeavesTheRotationsZone)
+{
+    ClockWorld w;
+    w.start();
+    // The menu command lands while "Pacific Time, USA" is being typed.
+    w.fake.loop.postAt(w.zonetimer.dueAt() + 100, [&] { w.commands.showPreset(*zone_catalogue::presetByKey(QStringLiteral("jer"))); });
+    w.fake.loop.advance(21000);
+    EXPECT_EQ(w.zone.text(), QStringLiteral("Pacific Time, USA"));
+    EXPECT_EQ(w.state.zonediff.hours, -8);
+    EXPECT_EQ(w.zonetimer.interval(), 60000);
+}
+
+TEST(ZoneCommands, ASecondShowCommandInsideTheFirstLosesToIt)
+{
+    ClockWorld w;
+    w.start();
+    w.fake.loop.postAt(w.fake.loop.now() + 100, [&] {
+        w.commands.showPreset(*zone_catalogue::presetByKey(QStringLiteral("bang")));
+    });
+    w.commands.showPreset(*zone_catalogue::presetByKey(QStringLiteral("auc")));
+    EXPECT_EQ(w.zone.text(), QStringLiteral("Wellington, New Zealand"));
+    EXPECT_EQ(w.state.zonediff.hours, 12);
+    EXPECT_TRUE(w.state.zonedst);
+    EXPECT_EQ(w.fake.sound.played.size(), 2u);
+}
+
+TEST(ZoneCommands, CustomZonesAreReadAtEachClick)
+{
+    ClockWorld w;
+    w.start();
+    w.fake.settings.set(QStringLiteral("tz2"), QStringLiteral("Newfoundland"));
+    w.fake.settings.set(QStringLiteral("diff2"), QStringLiteral("-3.5"));
+    w.commands.mnu_custom2_Click();
+    EXPECT_EQ(w.zone.text(), QStringLiteral("Newfoundland"));
+    w.fake.loop.advance(1100);
+    EXPECT_EQ(w.time.text().left(5), QStringLiteral("08:00")) << "-3.5 is taken to -4";
+}
+
+} // namespace

@@ -1,0 +1,129 @@
+#include "sntp_client.h"
+
+#include "seconds_text.h"
+#include "sntp_packet.h"
+
+#include <array>
+#include <cerrno>
+#include <cstring>
+#include <random>
+
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace cmdtime {
+
+namespace {
+
+using SteadyClock = std::chrono::steady_clock;
+
+class UdpSocket {
+public:
+    explicit UdpSocket(int family) : fd_(::socket(family, SOCK_DGRAM | SOCK_CLOEXEC, 0)) {}
+    ~UdpSocket()
+    {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+    UdpSocket(const UdpSocket&) = delete;
+    UdpSocket& operator=(const UdpSocket&) = delete;
+
+    int fd() const { return fd_; }
+    bool valid() const { return fd_ >= 0; }
+
+private:
+    int fd_;
+};
+
+// The transmit timestamp doubles as a nonce: a random value cannot be guessed
+// by an off-path sender the way our own clock reading could.
+NtpTimestamp randomNonce()
+{
+    std::random_device entropy;
+    std::uniform_int_distribution<std::uint64_t> any(1);
+    return NtpTimestamp::fromRaw(any(entropy));
+}
+
+SntpResult failed(std::string reason)
+{
+    SntpResult result;
+    result.failure = std::move(reason);
+    return result;
+}
+
+std::string systemError(const std::string& what) { return what + ": " + std::strerror(errno); }
+
+} // namespace
+
+NtpTimestamp systemWallClock()
+{
+    std::timespec now{};
+    ::clock_gettime(CLOCK_REALTIME, &now);
+    return toNtpTimestamp(now);
+}
+
+SntpResult querySntp(const SntpQuery& query)
+{
+    const auto deadline = SteadyClock::now() + query.timeout;
+    const std::string noReply = "no reply from " + query.host + " within " + formatDuration(query.timeout);
+
+    const Resolution server = resolveBefore(query.host, query.port, deadline, query.resolver);
+    if (server.status == Resolution::Status::TimedOut)
+        return failed("cannot resolve " + query.host + " within " + formatDuration(query.timeout));
+    if (server.status == Resolution::Status::Failed)
+        return failed("cannot resolve " + query.host + ": " + server.failure);
+
+    UdpSocket socket(server.address.family());
+    if (!socket.valid())
+        return failed(systemError("cannot open a UDP socket"));
+
+    const NtpTimestamp nonce = randomNonce();
+    const auto request = encodePacket(makeRequest(nonce));
+    const NtpTimestamp requestSent = query.wallClock();
+    if (::sendto(socket.fd(), request.data(), request.size(), 0, server.address.get(), server.address.length)
+        != static_cast<ssize_t>(request.size()))
+        return failed(systemError("cannot send to " + query.host));
+
+    // Room for extension fields and a MAC, which we do not read.
+    std::array<std::uint8_t, 1024> buffer{};
+    for (;;) {
+        const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - SteadyClock::now());
+        if (left.count() <= 0)
+            return failed(noReply);
+        pollfd waitFor{socket.fd(), POLLIN, 0};
+        const int ready = ::poll(&waitFor, 1, static_cast<int>(left.count()));
+        if (ready < 0 && errno == EINTR)
+            continue;
+        if (ready < 0)
+            return failed(systemError("cannot wait for a reply"));
+        if (ready == 0)
+            return failed(noReply);
+
+        SocketAddress sender;
+        sender.length = sizeof sender.storage;
+        const ssize_t received = ::recvfrom(socket.fd(), buffer.data(), buffer.size(), 0,
+                                            reinterpret_cast<sockaddr*>(&sender.storage), &sender.length);
+        const NtpTimestamp replyReceived = query.wallClock();
+        if (received < 0) {
+            // A stray ICMP error must not end the wait for the real answer.
+            if (errno == EINTR || errno == EAGAIN || errno == ECONNREFUSED)
+                continue;
+            return failed(systemError("cannot receive from " + query.host));
+        }
+        if (!sameEndpoint(sender, server.address))
+            continue;
+
+        const ReplyVerdict verdict =
+            checkReply(std::span(buffer.data(), static_cast<std::size_t>(received)), nonce);
+        if (!verdict.accepted())
+            return failed("reply from " + query.host + " rejected: " + describeProblem(verdict));
+
+        SntpResult result;
+        result.ok = true;
+        result.offset = clockOffset(requestSent, verdict.packet->receive, verdict.packet->transmit, replyReceived);
+        return result;
+    }
+}
+
+} // namespace cmdtime

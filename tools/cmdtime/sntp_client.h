@@ -1,0 +1,36 @@
+#pragma once
+
+#include "host_resolver.h"
+#include "ntp_time.h"
+
+#include <chrono>
+#include <cstdint>
+#include <functional>
+#include <string>
+
+namespace cmdtime {
+
+// Reads the local wall clock as an NTP timestamp (T1 and T4 of the exchange).
+using WallClock = std::function<NtpTimestamp()>;
+NtpTimestamp systemWallClock();
+
+struct SntpQuery {
+    std::string host;
+    std::uint16_t port = 123;
+    // Bounds the whole exchange, name lookup included.
+    std::chrono::milliseconds timeout{5000};
+    WallClock wallClock = systemWallClock;
+    BlockingResolver resolver = resolveWithSystem;
+};
+
+struct SntpResult {
+    bool ok = false;
+    std::chrono::nanoseconds offset{0}; // server minus local clock
+    std::string failure;                // without ok: one line, no program name
+};
+
+// One request, one answer: datagrams from any other address or port are
+// ignored; the first one from the server decides the outcome.
+SntpResult querySntp(const SntpQuery& query);
+
+} // namespace cmdtime
