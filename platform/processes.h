@@ -15,6 +15,9 @@ public:
     virtual ~Processes() = default;
     // Starts a program without waiting for it; false when it could not be started.
     virtual bool start(const QString &program, const QStringList &arguments, Show show) = 0;
+    // True when another instance of this program already runs for this user.
+    // The first caller holds the claim for the rest of its life.
+    virtual bool previousInstanceRunning() = 0;
     // Ends this process at once, without unloading anything.
     [[noreturn]] virtual void endNow(int exitCode) = 0;
 };

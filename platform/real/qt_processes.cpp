@@ -1,10 +1,42 @@
 #include "platform/real/qt_processes.h"
 
+#include <QDir>
 #include <QProcess>
+#include <QStandardPaths>
 
 #include <cstdlib>
 
 namespace platform {
+
+QtProcesses::QtProcesses(QString lockFilePath)
+    : m_lockFilePath(std::move(lockFilePath))
+{
+    if (m_lockFilePath.isEmpty()) {
+        QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+        if (folder.isEmpty())
+            folder = QDir::tempPath();
+        m_lockFilePath = folder + QStringLiteral("/horalux.lock");
+    }
+}
+
+QtProcesses::~QtProcesses() = default;
+
+bool QtProcesses::previousInstanceRunning()
+{
+    if (m_instanceLock)
+        return false;
+    auto lock = std::make_unique<QLockFile>(m_lockFilePath);
+    // Never stale by age: a running clock holds it for days. A lock left by a
+    // crashed instance is still taken over, because its process is gone.
+    lock->setStaleLockTime(0);
+    if (!lock->tryLock(0)) {
+        // Only another live instance keeps us out; a lock we cannot even
+        // create (no runtime folder) must not stop the clock from starting.
+        return lock->error() == QLockFile::LockFailedError;
+    }
+    m_instanceLock = std::move(lock);
+    return false;
+}
 
 bool QtProcesses::start(const QString &program, const QStringList &arguments, Show show)
 {

@@ -2,12 +2,26 @@
 
 #include "platform/processes.h"
 
+#include <QLockFile>
+
+#include <memory>
+
 namespace platform {
 
 class QtProcesses final : public Processes {
 public:
+    // lockFilePath: where the single-instance claim is kept; empty means the
+    // user's runtime folder.
+    explicit QtProcesses(QString lockFilePath = QString());
+    ~QtProcesses() override;
+
     bool start(const QString &program, const QStringList &arguments, Show show) override;
+    bool previousInstanceRunning() override;
     [[noreturn]] void endNow(int exitCode) override;
+
+private:
+    QString m_lockFilePath;
+    std::unique_ptr<QLockFile> m_instanceLock;
 };
 
 } // namespace platform

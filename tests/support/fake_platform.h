@@ -121,9 +121,11 @@ public:
     {
     }
     bool start(const QString &program, const QStringList &arguments, Show show) override;
+    bool previousInstanceRunning() override { return anotherInstance; }
     [[noreturn]] void endNow(int exitCode) override;
 
     bool startSucceeds = true;
+    bool anotherInstance = false;
     std::vector<StartedProgram> started;
 
 private:

@@ -1,0 +1,311 @@
+#include "mainwindow/main_window.h"
+
+#include "engine/local_zone.h"
+#include "engine/settings_keys.h"
+#include "engine/zone_catalogue.h"
+#include "mainwindow/twips.h"
+#include "mainwindow/window_placement.h"
+#include "platform/message_box.h"
+#include "platform/processes.h"
+#include "platform/services.h"
+#include "platform/settings_store.h"
+#include "settings/first_start.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QScreen>
+
+#include <cmath>
+
+namespace {
+
+const QString kOptionsTip = QStringLiteral("Right click for options");
+
+QFont arial(double points)
+{
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPointSizeF(points);
+    return font;
+}
+
+void setUpLabel(QLabel &label, const QRect &geometry, const QString &caption, const QFont &font)
+{
+    label.setGeometry(geometry);
+    label.setText(caption);
+    label.setFont(font);
+    // Top-aligned like the original labels, so the roll clips the text from below.
+    label.setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    label.setToolTip(kOptionsTip);
+    label.setAttribute(Qt::WA_TranslucentBackground);
+    label.setAutoFillBackground(false);
+    label.setTextFormat(Qt::PlainText);
+    QPalette palette = label.palette();
+    palette.setColor(QPalette::WindowText, Qt::black);
+    label.setPalette(palette);
+}
+
+} // namespace
+
+frm_main::frm_main(const platform::Services &services, platform::MessageBoxes &messages, UpdateCheck &updateCheck,
+                   QWidget *parent)
+    : QWidget(parent, Qt::FramelessWindowHint | Qt::Tool)
+    , m_services(services)
+    , m_messages(messages)
+    , m_menu(buildContextMenu(this))
+    , m_tick(m_state, services, {m_zonePiece, m_timePiece, m_localPiece}, m_backgroundPiece)
+    , m_rotation(m_state, services, m_zonePiece, m_zonetimer, updateCheck)
+    , m_commands(m_state, services, m_rotation, m_zonetimer)
+{
+    setObjectName(QStringLiteral("frm_main"));
+    setWindowTitle(QStringLiteral("Horalux"));
+    // Shown without taking the focus from what the user is doing.
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    buildControls();
+    connectMenu();
+    m_timer1.setAlignedToWallSeconds(true);
+    m_timer1.setHandler([this] { Timer1_Timer(); });
+    m_zonetimer.setHandler([this] { zonetimer_Timer(); });
+}
+
+frm_main::~frm_main() = default;
+
+void frm_main::buildControls()
+{
+    setFont(arial(8.25));
+    setFixedSize(window_placement::WindowSize);
+    QIcon icon;
+    for (int size : {16, 32, 48, 64})
+        icon.addFile(QStringLiteral(":/horalux/icon-%1.png").arg(size), QSize(size, size));
+    setWindowIcon(icon);
+
+    m_image1.setObjectName(QStringLiteral("Image1"));
+    m_image1.setGeometry(twips::rect(0, 0, 2700, 1200));
+    m_image1.setToolTip(kOptionsTip);
+    m_backgroundPiece.loadPicture(QStringLiteral(":/horalux/background.bmp"));
+
+    m_labZone.setObjectName(QStringLiteral("lab_zone"));
+    setUpLabel(m_labZone, twips::rect(510, 120, 2100, 255), QStringLiteral("Waiting for data"), arial(8.25));
+    m_labTime.setObjectName(QStringLiteral("lab_time"));
+    setUpLabel(m_labTime, twips::rect(100, 360, 2490, 525), QStringLiteral("12:12:12 pm"), arial(20.25));
+    m_labLocal.setObjectName(QStringLiteral("lab_local"));
+    setUpLabel(m_labLocal, twips::rect(120, 870, 2250, 255), QStringLiteral("Local time: 12:12:12"), arial(8.25));
+
+    m_image2.setObjectName(QStringLiteral("Image2"));
+    m_image2.setGeometry(twips::rect(2390, 900, 195, 150));
+    m_image2.setPixmap(loadPixmapForScreen(QStringLiteral(":/horalux/next.png"), devicePixelRatioF()));
+    m_image2.setToolTip(QStringLiteral("Click here to move on to the next time zone"));
+    m_image2.setCursor(Qt::PointingHandCursor);
+
+    for (QLabel *control : {&m_image1, &m_labZone, &m_labTime, &m_labLocal, &m_image2})
+        control->installEventFilter(this);
+}
+
+void frm_main::connectMenu()
+{
+    connect(m_menu.mnu_showsettings, &QAction::triggered, this, [this] { mnu_showsettings_Click(); });
+    for (const auto &[action, zone] : m_menu.presetItems) {
+        const PresetZone *shown = zone;
+        connect(action, &QAction::triggered, this, [this, shown] { m_commands.showPreset(*shown); });
+    }
+    connect(m_menu.mnu_custom1, &QAction::triggered, this, [this] { m_commands.mnu_custom1_Click(); });
+    connect(m_menu.mnu_custom2, &QAction::triggered, this, [this] { m_commands.mnu_custom2_Click(); });
+    connect(m_menu.mnu_freeze, &QAction::triggered, this, [this] { m_commands.mnu_freeze_Click(); });
+    connect(m_menu.mnu_about, &QAction::triggered, this, [this] { mnu_about_Click(); });
+    connect(m_menu.mnu_help, &QAction::triggered, this, [this] { mnu_help_Click(); });
+    connect(m_menu.mnu_exit, &QAction::triggered, this, [this] { mnu_exit_Click(); });
+}
+
+QString frm_main::setting(const QString &section, const QString &key, const QString &defaultValue) const
+{
+    return m_services.settings.GetSetting(settings_keys::App, section, key, defaultValue);
+}
+
+void frm_main::Form_Load()
+{
+    if (m_services.processes.previousInstanceRunning())
+        m_services.processes.endNow(0);
+
+    settings::settleFirstStart24hr(m_services.settings, QLocale::system());
+    m_state.timesynced = false;
+
+    for (int number : {1, 2}) {
+        const QString name = setting(settings_keys::Data, zone_catalogue::customNameKey(number), QString());
+        setCustomMenuEntryVisible(number, !name.isEmpty());
+        if (!name.isEmpty())
+            setCustomMenuEntryCaption(number, name);
+    }
+
+    m_state.localdiff = localCorrection(GetLocalTZ(m_services.timeZone));
+    ontop();
+    if (!isVisible())
+        show(); // the stored on-top switch was neither "True" nor "False"
+    m_rotation.loadzone();
+    m_timer1.setInterval(1000);
+    m_zonetimer.setInterval(m_rotation.scanIntervalMs());
+}
+
+void frm_main::mnu_exit_Click()
+{
+    if (m_state.updating) {
+        m_messages.show(QStringLiteral("Sorry, you can`t exit during an update. Please wait!"),
+                        QStringLiteral("Please wait!"), platform::MessageBoxes::Icon::Information);
+        return;
+    }
+    Form_Unload();
+}
+
+void frm_main::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    Form_Unload();
+}
+
+void frm_main::Form_Unload()
+{
+    if (cancelTransfers)
+        cancelTransfers();
+    // Everything is already saved: positions while dragging, settings when changed.
+    m_services.processes.endNow(0);
+}
+
+void frm_main::mnu_showsettings_Click()
+{
+    if (openSettings)
+        openSettings();
+}
+
+void frm_main::mnu_about_Click()
+{
+    if (openAbout)
+        openAbout();
+}
+
+void frm_main::mnu_help_Click()
+{
+    if (openHelp)
+        openHelp();
+}
+
+void frm_main::ontop()
+{
+    const QString wanted = setting(QStringLiteral("Data"), QStringLiteral("ontop"), settings_keys::False);
+    // Place before showing, so a first start does not flash at the screen's corner.
+    moveToStoredPlace();
+    if (wanted == settings_keys::True)
+        applyTopmost(true);
+    else if (wanted == settings_keys::False)
+        applyTopmost(false);
+    moveToStoredPlace();
+    setFixedSize(window_placement::WindowSize);
+}
+
+void frm_main::applyTopmost(bool topmost)
+{
+    if (windowFlags().testFlag(Qt::WindowStaysOnTopHint) != topmost)
+        setWindowFlag(Qt::WindowStaysOnTopHint, topmost); // hides the window: shown again below
+    show();
+}
+
+void frm_main::moveToStoredPlace()
+{
+    const auto left = window_placement::parseEdge(
+        setting(QStringLiteral("Data"), QStringLiteral("FormX"), QString::number(window_placement::DefaultTwips)));
+    const auto top = window_placement::parseEdge(
+        setting(QStringLiteral("Data"), QStringLiteral("FormY"), QString::number(window_placement::DefaultTwips)));
+    QList<QRect> screens;
+    for (const QScreen *screen : QGuiApplication::screens())
+        screens << screen->geometry();
+    const QScreen *primary = QGuiApplication::primaryScreen();
+    move(window_placement::place(left, top, pos(), screens, primary ? primary->geometry() : QRect()));
+}
+
+void frm_main::setCustomMenuEntryVisible(int number, bool visible)
+{
+    m_menu.customItem(number)->setVisible(visible);
+}
+
+void frm_main::setCustomMenuEntryCaption(int number, const QString &caption)
+{
+    QString escaped = caption;
+    escaped.replace(QLatin1Char('&'), QStringLiteral("&&"));
+    m_menu.customItem(number)->setText(escaped);
+}
+
+void frm_main::loadBackgroundPicture(const QString &path)
+{
+    m_backgroundPiece.loadPicture(path);
+}
+
+bool frm_main::eventFilter(QObject *watched, QEvent *event)
+{
+    const bool isImage2 = watched == &m_image2;
+    switch (event->type()) {
+    case QEvent::MouseButtonPress: {
+        if (isImage2)
+            return true;
+        const auto *mouse = static_cast<QMouseEvent *>(event);
+        control_MouseDown(mouse->button(), mouse->position() * twips::PerPixel);
+        return true;
+    }
+    case QEvent::MouseMove: {
+        if (isImage2)
+            return true;
+        const auto *mouse = static_cast<QMouseEvent *>(event);
+        control_MouseMove(mouse->position() * twips::PerPixel);
+        return true;
+    }
+    case QEvent::MouseButtonRelease: {
+        const auto *mouse = static_cast<QMouseEvent *>(event);
+        if (isImage2) {
+            if (mouse->button() == Qt::LeftButton && m_image2.rect().contains(mouse->position().toPoint()))
+                m_commands.Image2_Click();
+            return true;
+        }
+        control_MouseUp(mouse->button(), mouse->globalPosition().toPoint());
+        return true;
+    }
+    default:
+        return QWidget::eventFilter(watched, event);
+    }
+}
+
+void frm_main::control_MouseDown(Qt::MouseButton button, QPointF positionTwips)
+{
+    if (button != Qt::LeftButton || m_dragging)
+        return;
+    m_grabx = qint32(std::lround(positionTwips.x()));
+    m_graby = qint32(std::lround(positionTwips.y()));
+    m_formleft = float(twips::fromPixels(x()));
+    m_formtop = float(twips::fromPixels(y()));
+    m_dragging = true;
+}
+
+void frm_main::control_MouseMove(QPointF positionTwips)
+{
+    if (!m_dragging)
+        return;
+    // Keeps the grabbed point under the pointer; the control moves with the
+    // window, so the pointer's offset inside it is the distance still to go.
+    move(twips::toPixels(m_formleft + (positionTwips.x() - m_grabx)),
+         twips::toPixels(m_formtop + (positionTwips.y() - m_graby)));
+    m_formleft = float(twips::fromPixels(x()));
+    m_formtop = float(twips::fromPixels(y()));
+    m_services.settings.SaveSetting(settings_keys::App, QStringLiteral("Data"), QStringLiteral("FormX"),
+                                    window_placement::edgeText(m_formleft));
+    m_services.settings.SaveSetting(settings_keys::App, QStringLiteral("Data"), QStringLiteral("FormY"),
+                                    window_placement::edgeText(m_formtop));
+}
+
+void frm_main::control_MouseUp(Qt::MouseButton button, QPoint globalPosition)
+{
+    m_dragging = false;
+    if (button != Qt::RightButton)
+        return;
+    QMenu *popup = m_menu.mnu_settings;
+    const QSize size = popup->sizeHint();
+    popup->popup(QPoint(globalPosition.x() - size.width() / 2, globalPosition.y()));
+}

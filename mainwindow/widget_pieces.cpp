@@ -1,0 +1,115 @@
+#include "mainwindow/widget_pieces.h"
+
+#include "mainwindow/twips.h"
+
+#include <QFileInfo>
+#include <QLabel>
+#include <QPixmap>
+#include <QTime>
+
+void LabelPiece::setText(const QString &text)
+{
+    m_label.setText(text);
+}
+
+QString LabelPiece::text() const
+{
+    return m_label.text();
+}
+
+void LabelPiece::setForeColor(quint32 bgr)
+{
+    const QColor colour(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
+    QPalette palette = m_label.palette();
+    if (palette.color(QPalette::WindowText) == colour)
+        return;
+    palette.setColor(QPalette::WindowText, colour);
+    m_label.setPalette(palette);
+}
+
+int LabelPiece::height() const
+{
+    return int(twips::fromPixels(m_label.height()));
+}
+
+void LabelPiece::setHeight(int value)
+{
+    const int pixels = std::max(0, twips::toPixels(value));
+    if (pixels != m_label.height())
+        m_label.resize(m_label.width(), pixels);
+}
+
+QPixmap loadPixmapForScreen(const QString &path, qreal devicePixelRatio)
+{
+    if (devicePixelRatio > 1.0) {
+        const QFileInfo info(path);
+        const QString doubled =
+            info.path() + QLatin1Char('/') + info.completeBaseName() + QStringLiteral("@2x.") + info.suffix();
+        QPixmap pixmap;
+        if (pixmap.load(doubled)) {
+            pixmap.setDevicePixelRatio(2.0);
+            return pixmap;
+        }
+    }
+    QPixmap pixmap;
+    pixmap.load(path);
+    return pixmap;
+}
+
+void PicturePiece::loadPicture(const QString &path)
+{
+    const QPixmap pixmap = loadPixmapForScreen(path, m_label.devicePixelRatioF());
+    if (!pixmap.isNull())
+        m_label.setPixmap(pixmap);
+}
+
+TimerPiece::TimerPiece(QObject *parent)
+    : QObject(parent)
+{
+    m_timer.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&m_timer, &QTimer::timeout, this, [this] { fire(); });
+}
+
+void TimerPiece::setInterval(int ms)
+{
+    m_interval = std::max(ms, 0);
+    restart();
+}
+
+void TimerPiece::setEnabled(bool enabled)
+{
+    if (enabled == m_enabled)
+        return;
+    m_enabled = enabled;
+    restart();
+}
+
+void TimerPiece::restart()
+{
+    if (!m_enabled || m_interval == 0) {
+        m_timer.stop();
+        return;
+    }
+    if (m_aligned && m_interval == 1000) {
+        // First shot just past the next wall-clock second, then every second.
+        constexpr int pastTheSecondMs = 20;
+        m_firstAlignedShot = true;
+        m_timer.start(1000 - QTime::currentTime().msec() + pastTheSecondMs);
+        return;
+    }
+    m_firstAlignedShot = false;
+    m_timer.start(m_interval);
+}
+
+void TimerPiece::fire()
+{
+    if (m_firstAlignedShot) {
+        m_firstAlignedShot = false;
+        m_timer.start(m_interval);
+    }
+    if (m_inHandler || !m_handler)
+        return;
+    m_inHandler = true;
+    m_handler();
+    m_inHandler = false;
+}

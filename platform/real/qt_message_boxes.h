@@ -1,0 +1,12 @@
+#pragma once
+
+#include "platform/message_box.h"
+
+namespace platform {
+
+class QtMessageBoxes final : public MessageBoxes {
+public:
+    Answer show(const QString &text, const QString &title, Icon icon, Buttons buttons = Buttons::Ok) override;
+};
+
+} // namespace platform

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+// What the settings dialog changes at once in the clock's main window.
+class MainWindowLink {
+public:
+    virtual ~MainWindowLink() = default;
+
+    // Applies the stored always-on-top switch and puts the window back at its
+    // stored place and size.
+    virtual void ontop() = 0;
+    // The "Show Time Zone" entry of custom zone 1 or 2.
+    virtual void setCustomMenuEntryVisible(int number, bool visible) = 0;
+    virtual void setCustomMenuEntryCaption(int number, const QString &caption) = 0;
+    // Loads a picture file into the window's background at once.
+    virtual void loadBackgroundPicture(const QString &path) = 0;
+};

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "engine/call_outs.h"
+#include "mainwindow/main_window.h"
+
+#include "fake_message_boxes.h"
+#include "fake_platform.h"
+
+#include <memory>
+
+class CountingUpdateCheck final : public UpdateCheck {
+public:
+    void securitycheck() override { ++calls; }
+    int calls = 0;
+};
+
+// A main window on the fake platform, its pictures from the build's program folder.
+struct MainWindowFixture {
+    FakePlatform fake;
+    FakeMessageBoxes messages;
+    CountingUpdateCheck updateCheck;
+    std::unique_ptr<frm_main> window;
+
+    MainWindowFixture()
+    {
+        fake.desktop.folder = QStringLiteral(HORALUX_PROGRAM_FOLDER);
+        fake.settings.set(QStringLiteral("24hr"), QStringLiteral("False"));
+    }
+    frm_main &make()
+    {
+        window = std::make_unique<frm_main>(fake.services, messages, updateCheck);
+        return *window;
+    }
+    frm_main &load()
+    {
+        make().Form_Load();
+        return *window;
+    }
+};
