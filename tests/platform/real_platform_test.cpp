@@ -1,0 +1,175 @@
+#include "mainwindow/widget_pieces.h"
+#include "platform/real/qt_processes.h"
+#include "platform/real/system_time_zone_info.h"
+
+#include "qt_printers.h"
+
+#include <gtest/gtest.h>
+
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFile>
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+TEST(SingleInstance, TheSecondClaimIsRefusedUntilTheFirstEnds)
+{
+    QTemporaryDir dir;
+    const QString lock = dir.filePath(QStringLiteral("horalux.lock"));
+    {
+        platform::QtProcesses first(lock);
+        EXPECT_FALSE(first.previousInstanceRunning());
+        EXPECT_FALSE(first.previousInstanceRunning()) << "asking again keeps our own claim";
+        platform::QtProcesses second(lock);
+        EXPECT_TRUE(second.previousInstanceRunning());
+    }
+    platform::QtProcesses third(lock);
+    EXPECT_FALSE(third.previousInstanceRunning());
+}
+
+TEST(SingleInstance, ALockLeftByACrashDoesNotStopTheNextStart)
+{
+    QTemporaryDir dir;
+    const QString lock = dir.filePath(QStringLiteral("horalux.lock"));
+    // A child takes the lock and dies without releasing it, as a crash would.
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        platform::QtProcesses crashed(lock);
+        crashed.previousInstanceRunning();
+        _exit(0); // no destructors: the lock file stays behind
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    ASSERT_TRUE(QFile::exists(lock));
+    platform::QtProcesses next(lock);
+    EXPECT_FALSE(next.previousInstanceRunning());
+}
+
+TEST(SingleInstance, AnUnusableLockFolderDoesNotStopTheClock)
+{
+    platform::QtProcesses processes(QStringLiteral("/nonexistent-folder/horalux.lock"));
+    EXPECT_FALSE(processes.previousInstanceRunning());
+}
+
+TEST(LabelPiece, ColoursHeightsAndText)
+{
+    QLabel label;
+    label.setGeometry(7, 24, 166, 35);
+    LabelPiece piece(label);
+    piece.setForeColor(0x0000FFFF); // &H0000FFFF: yellow
+    EXPECT_EQ(label.palette().color(QPalette::WindowText), QColor(255, 255, 0));
+    piece.setForeColor(0x00FF0000); // blue byte first
+    EXPECT_EQ(label.palette().color(QPalette::WindowText), QColor(0, 0, 255));
+    EXPECT_EQ(piece.height(), 525);
+    piece.setHeight(510);
+    EXPECT_EQ(label.height(), 34);
+    EXPECT_EQ(label.y(), 24) << "the roll keeps the top edge";
+    piece.setHeight(-15);
+    EXPECT_EQ(label.height(), 0);
+    piece.setText(QStringLiteral("7:05:09 pm"));
+    EXPECT_EQ(piece.text(), QStringLiteral("7:05:09 pm"));
+}
+
+TEST(PicturePiece, AnUnreadableFileKeepsThePicture)
+{
+    QTemporaryDir dir;
+    QLabel label;
+    PicturePiece piece(label);
+    QImage image(180, 80, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    const QString good = dir.filePath(QStringLiteral("day.bmp"));
+    ASSERT_TRUE(image.save(good));
+    piece.loadPicture(good);
+    ASSERT_FALSE(label.pixmap().isNull());
+    const QString damaged = dir.filePath(QStringLiteral("night.bmp"));
+    QFile file(damaged);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("BM not really a bitmap");
+    file.close();
+    piece.loadPicture(damaged);
+    piece.loadPicture(dir.filePath(QStringLiteral("missing.bmp")));
+    EXPECT_EQ(label.pixmap().toImage().pixelColor(10, 10), QColor(Qt::red));
+}
+
+TEST(PicturePiece, PrefersTheDoubleSizeTwinOnDenseScreens)
+{
+    QTemporaryDir dir;
+    QImage small(180, 80, QImage::Format_RGB32), large(360, 160, QImage::Format_RGB32);
+    small.fill(Qt::red);
+    large.fill(Qt::blue);
+    ASSERT_TRUE(small.save(dir.filePath(QStringLiteral("eve.bmp"))));
+    ASSERT_TRUE(large.save(dir.filePath(QStringLiteral("eve@2x.bmp"))));
+    const QPixmap dense = loadPixmapForScreen(dir.filePath(QStringLiteral("eve.bmp")), 2.0);
+    EXPECT_EQ(dense.size(), QSize(360, 160));
+    EXPECT_EQ(dense.devicePixelRatio(), 2.0);
+    EXPECT_EQ(loadPixmapForScreen(dir.filePath(QStringLiteral("eve.bmp")), 1.0).size(), QSize(180, 80));
+}
+
+// The real timer keeps the window-timer rules: a new interval restarts the
+// countdown, interval 0 stops it, and enabling an enabled timer changes nothing.
+TEST(TimerPiece, IntervalAndEnabledRules)
+{
+    TimerPiece timer;
+    int fired = 0;
+    timer.setHandler([&] { ++fired; });
+    timer.setInterval(0);
+    timer.setEnabled(true);
+
+    QEventLoop loop;
+    QTimer::singleShot(120, &loop, &QEventLoop::quit);
+    loop.exec();
+    EXPECT_EQ(fired, 0) << "interval 0 raises no events";
+
+    timer.setInterval(20);
+    QTimer::singleShot(110, &loop, &QEventLoop::quit);
+    loop.exec();
+    EXPECT_GE(fired, 2);
+
+    timer.setEnabled(false);
+    const int whenDisabled = fired;
+    QTimer::singleShot(80, &loop, &QEventLoop::quit);
+    loop.exec();
+    EXPECT_EQ(fired, whenDisabled);
+    EXPECT_EQ(timer.interval(), 20) << "disabling keeps the interval";
+}
+
+TEST(TimerPiece, AHandlerNeverRunsInsideItself)
+{
+    TimerPiece timer;
+    int depth = 0, deepest = 0, fired = 0;
+    timer.setHandler([&] {
+        ++fired;
+        deepest = std::max(deepest, ++depth);
+        if (fired == 1) {
+            QEventLoop inner;
+            QTimer::singleShot(60, &inner, &QEventLoop::quit);
+            inner.exec(); // the timer comes due again in here
+        }
+        --depth;
+    });
+    timer.setInterval(10);
+    QEventLoop loop;
+    QTimer::singleShot(150, &loop, &QEventLoop::quit);
+    loop.exec();
+    EXPECT_GE(fired, 2);
+    EXPECT_EQ(deepest, 1);
+}
+
+TEST(SystemTimeZone, GivesAConsistentOffset)
+{
+    const platform::TimeZoneInformation info = platform::SystemTimeZoneInfo().timeZoneInformation();
+    ASSERT_NE(info.returnCode, platform::TimeZoneInformation::Invalid);
+    const qint32 minutesEast = info.returnCode == platform::TimeZoneInformation::Daylight
+        ? -(info.bias + info.daylightBias)
+        : -(info.bias + info.standardBias);
+    EXPECT_EQ(minutesEast * 60, QDateTime::currentDateTime().offsetFromUtc());
+}
+
+} // namespace
