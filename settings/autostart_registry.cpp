@@ -1,0 +1,195 @@
+#include "settings/autostart_registry.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStringList>
+
+#include <algorithm>
+#include <optional>
+
+// Desktop entries are written and read here by hand: QSettings would treat
+// the file as its own INI dialect (escapes, ';' comments, key case), which is
+// not the Desktop Entry format.
+
+namespace settings {
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString kRunPath = QStringLiteral(R"(Software\Microsoft\Windows\CurrentVersion\Run)");
+const QString kRunValue = QStringLiteral("Horalux");
+const QString kGroup = QStringLiteral("[Desktop Entry]");
+
+bool isReserved(QChar c)
+{
+    return c.isSpace() || QStringView(uR"("'\><~|&;$*?#()`=)").contains(c);
+}
+
+// One Exec argument: '%' doubled (field codes), quoted when it holds a
+// reserved character, then the string escapes that are undone first.
+QString execValue(const QString &program)
+{
+    QString argument = QString(program).replace(u'%', u"%%"_s);
+    if (std::any_of(argument.cbegin(), argument.cend(), isReserved)) {
+        QString quoted = QStringLiteral("\"");
+        for (const QChar c : std::as_const(argument)) {
+            if (c == u'"' || c == u'`' || c == u'$' || c == u'\\')
+                quoted += u'\\';
+            quoted += c;
+        }
+        argument = quoted + u'"';
+    }
+    QString escaped;
+    for (const QChar c : std::as_const(argument)) {
+        switch (c.unicode()) {
+        case u'\\': escaped += u"\\\\"; break;
+        case u'\n': escaped += u"\\n"; break;
+        case u'\r': escaped += u"\\r"; break;
+        case u'\t': escaped += u"\\t"; break;
+        default: escaped += c;
+        }
+    }
+    return escaped;
+}
+
+QString unescapeString(QStringView value)
+{
+    QString out;
+    for (qsizetype i = 0; i < value.size(); ++i) {
+        if (value[i] != u'\\' || i + 1 == value.size()) {
+            out += value[i];
+            continue;
+        }
+        switch (value[++i].unicode()) {
+        case u's': out += u' '; break;
+        case u'n': out += u'\n'; break;
+        case u't': out += u'\t'; break;
+        case u'r': out += u'\r'; break;
+        case u'\\': out += u'\\'; break;
+        default: out += u'\\'; out += value[i];
+        }
+    }
+    return out;
+}
+
+// The program of an Exec command line, quoting undone.
+QString firstArgument(const QString &commandLine)
+{
+    QString program;
+    qsizetype i = 0;
+    if (commandLine.startsWith(u'"')) {
+        for (i = 1; i < commandLine.size() && commandLine[i] != u'"'; ++i) {
+            if (commandLine[i] == u'\\' && i + 1 < commandLine.size())
+                ++i;
+            program += commandLine[i];
+        }
+    } else {
+        const qsizetype end = commandLine.indexOf(u' ');
+        program = end < 0 ? commandLine : commandLine.first(end);
+    }
+    return program.replace(u"%%"_s, u"%"_s);
+}
+
+struct EntryKeys {
+    std::optional<QString> exec;
+    bool switchedOff = false;
+};
+
+// The keys that matter from the [Desktop Entry] group; nullopt when the file
+// cannot be read or has no such group.
+std::optional<EntryKeys> readEntry(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QStringList lines = QString::fromUtf8(file.readAll()).split(u'\n');
+    bool inGroup = false;
+    bool foundGroup = false;
+    EntryKeys keys;
+    for (const QString &raw : lines) {
+        const QString line = raw.trimmed();
+        if (line.startsWith(u'[')) {
+            inGroup = line == kGroup;
+            foundGroup = foundGroup || inGroup;
+            continue;
+        }
+        const qsizetype equals = line.indexOf(u'=');
+        if (!inGroup || equals < 0 || line.startsWith(u'#'))
+            continue;
+        const QString key = line.first(equals).trimmed();
+        const QString value = unescapeString(QStringView(line).sliced(equals + 1).trimmed());
+        if (key == u"Exec")
+            keys.exec = value;
+        else if ((key == u"Hidden" && value == u"true")
+                 || (key == u"X-GNOME-Autostart-enabled" && value == u"false"))
+            keys.switchedOff = true;
+    }
+    if (!foundGroup)
+        return std::nullopt;
+    return keys;
+}
+
+QByteArray entryText(const QString &program)
+{
+    const bool on = !program.isEmpty();
+    const QStringList lines = {
+        kGroup,
+        u"Type=Application"_s,
+        u"Name=Horalux"_s,
+        u"Comment=Desktop world clock"_s,
+        u"Exec="_s + (on ? execValue(program) : QString()),
+        u"Icon=horalux"_s,
+        u"Terminal=false"_s,
+        u"X-GNOME-Autostart-enabled="_s + (on ? u"true"_s : u"false"_s),
+        u"Hidden="_s + (on ? u"false"_s : u"true"_s),
+    };
+    return (lines.join(u'\n') + u'\n').toUtf8();
+}
+
+bool isRunValue(const QString &path, const QString &valueName)
+{
+    return path.compare(kRunPath, Qt::CaseInsensitive) == 0
+        && valueName.compare(kRunValue, Qt::CaseInsensitive) == 0;
+}
+
+} // namespace
+
+AutostartRegistry::AutostartRegistry(const QString &configRoot)
+    : m_autostartFolder(QDir::cleanPath(configRoot + QStringLiteral("/autostart"))),
+      m_entryFile(m_autostartFolder + QStringLiteral("/horalux.desktop"))
+{
+}
+
+QString AutostartRegistry::GetRegString(platform::RegistryRoot, const QString &path,
+                                        const QString &valueName, const QString &defaultValue)
+{
+    if (!isRunValue(path, valueName))
+        return defaultValue;
+    const std::optional<EntryKeys> keys = readEntry(m_entryFile);
+    if (!keys || !keys->exec)
+        return defaultValue;
+    if (keys->switchedOff || keys->exec->isEmpty())
+        return QStringLiteral("");
+    return firstArgument(*keys->exec);
+}
+
+void AutostartRegistry::SetRegString(platform::RegistryRoot, const QString &path,
+                                     const QString &valueName, const QString &data)
+{
+    if (!isRunValue(path, valueName) || !QDir().mkpath(m_autostartFolder))
+        return;
+    // QSaveFile writes beside the entry and renames it into place.
+    QSaveFile file(m_entryFile);
+    if (file.open(QIODevice::WriteOnly) && file.write(entryText(data)) >= 0)
+        file.commit();
+}
+
+QString expectedAutostartData(const QString &programFilePath)
+{
+    return QDir::cleanPath(QFileInfo(programFilePath).absoluteFilePath());
+}
+
+} // namespace settings
