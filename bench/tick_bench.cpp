@@ -1,7 +1,8 @@
 // One display tick of a zone that is already on show: settings reads, zone
-// arithmetic and formatting, with the real wall clock.
+// arithmetic and formatting, with the real wall clock and settings store.
 #include "engine/clock_tick.h"
 #include "platform/real/system_clock.h"
+#include "settings/settings_store.h"
 
 #include "fake_platform.h"
 #include "fake_window_pieces.h"
@@ -9,14 +10,17 @@
 #include <benchmark/benchmark.h>
 
 #include <QCoreApplication>
+#include <QTemporaryDir>
 
 static void BM_DisplayTickWithoutFreshZone(benchmark::State &state)
 {
     FakePlatform fake;
     platform::SystemClock wallClock;
-    const platform::Services services {wallClock,     fake.ticks,   fake.loop,    fake.timeZone,
-                                       fake.settings, fake.registry, fake.desktop, fake.network,
-                                       fake.processes, fake.sound};
+    QTemporaryDir configRoot;
+    settings::IniSettingsStore store(configRoot.path());
+    store.SaveSetting(QStringLiteral("Horalux"), QStringLiteral("data"), QStringLiteral("24hr"), QStringLiteral("False"));
+    const platform::Services services {wallClock, fake.ticks,   fake.loop,      fake.timeZone, store,
+                                       fake.registry, fake.desktop, fake.network, fake.processes, fake.sound};
     ChangeLog log {fake.loop};
     FakeLabel zone {QStringLiteral("lab_zone"), log};
     FakeLabel time {QStringLiteral("lab_time"), log, 525};
