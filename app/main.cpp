@@ -10,6 +10,8 @@
 #include "platform/real/system_time_zone_info.h"
 #include "platform/services.h"
 #include "settings/autostart_registry.h"
+#include "settings/settings_dialog.h"
+#include "settings/settings_dialog_opener.h"
 #include "settings/settings_store.h"
 
 #include <QApplication>
@@ -60,6 +62,11 @@ int main(int argc, char **argv)
     NoUpdateCheck updateCheck;
 
     frm_main window(services, messages, updateCheck);
+    // Parented to the clock, so the dialog stays above an always-on-top clock.
+    SettingsDialogOpener settingsDialog(services, messages, window, &window);
+    window.openSettings = [&settingsDialog] { settingsDialog.show(); };
+    window.openAbout = [&settingsDialog] { settingsDialog.showAbout(); };
+
     window.Form_Load();
     return app.exec();
 }

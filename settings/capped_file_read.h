@@ -1,0 +1,20 @@
+#pragma once
+
+#include "settings/file_identity.h"
+
+#include <QByteArray>
+
+namespace settings {
+
+struct FileContent {
+    enum Status { Missing, Unreadable, Read } status = Missing;
+    QByteArray bytes;
+    FileIdentity identity;
+    bool cutAtLimit = false;
+};
+
+// Reads the file at `path` whole; one longer than `limit` bytes only up to
+// its last whole line below the limit, with cutAtLimit set.
+FileContent readFile(const QByteArray &path, qint64 limit);
+
+} // namespace settings

@@ -1,0 +1,21 @@
+#include "settings/file_descriptor.h"
+
+#include <cerrno>
+
+namespace settings {
+
+bool writeAll(int fd, const char *data, size_t size)
+{
+    while (size > 0) {
+        const ssize_t n = ::write(fd, data, size);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        data += n;
+        size -= size_t(n);
+    }
+    return true;
+}
+
+} // namespace settings

@@ -1,0 +1,344 @@
+#include "settings/settings_dialog_layout.h"
+
+#include "settings/settings_dialog_link_label.h"
+#include "settings/settings_dialog_tab_control.h"
+#include "settings/settings_dialog_text_box.h"
+#include "settings/settings_dialog_wrapping_check_box.h"
+#include "settings/updown_arrows.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QIcon>
+#include <QLabel>
+#include <QPushButton>
+#include <QTabBar>
+
+#include <map>
+#include <utility>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The design is in twips, 15 to the device-independent pixel.
+constexpr int px(int twips)
+{
+    return (twips + 7) / 15;
+}
+
+QRect twipRect(int left, int top, int width, int height)
+{
+    return QRect(px(left), px(top), px(width), px(height));
+}
+
+struct ZoneBoxDesign {
+    QString key;
+    QString caption;
+    int width;
+};
+
+// Caption order: the first column top to bottom, then the second, which is
+// also the keyboard order.
+const ZoneBoxDesign kZoneBoxes[] = {
+    {u"abu"_s, u"Abu Dhabi, Muscat"_s, 2775},
+    {u"amst"_s, u"Amsterdam + Berlin"_s, 2535},
+    {u"bang"_s, u"Bangkok + Hanoi"_s, 2055},
+    {u"beij"_s, u"Beijing + Hong Kong"_s, 2895},
+    {u"bruss"_s, u"Belgium + France"_s, 2895},
+    {u"braz"_s, u"Brazil"_s, 2775},
+    {u"bris"_s, u"Brisbane, Australia"_s, 3015},
+    {u"cent"_s, u"Central Time (US and Canada)"_s, 3015},
+    {u"east"_s, u"Eastern Time (US and Canada)"_s, 3015},
+    {u"fin"_s, u"Finland"_s, 3015},
+    {u"ger"_s, u"Germany + Gibraltar"_s, 2895},
+    {u"islam"_s, u"Islamabad + Tashkent"_s, 2775},
+    {u"jer"_s, u"Jerusalem"_s, 2655},
+    {u"kuw"_s, u"Kuwait + Riyahd"_s, 2295},
+    {u"mos"_s, u"Moscow + Volgograd"_s, 2760},
+    {u"ariz"_s, u"Mountain Time, USA"_s, 3015},
+    {u"haw"_s, u"Pacific Time, USA"_s, 2895},
+    {u"pert"_s, u"Perth, Australia"_s, 2535},
+    {u"seo"_s, u"Seoul, South Korea"_s, 2535},
+    {u"spa"_s, u"Spain + Sweden"_s, 2295},
+    {u"turk"_s, u"Turkey"_s, 2175},
+    {u"uk"_s, u"United Kingdom"_s, 2775},
+    {u"vlad"_s, u"Vladivostok + Russia"_s, 2775},
+    {u"auc"_s, u"Wellington, New Zealand"_s, 2415},
+};
+
+const QString kOffsetTip = u"Enter the time difference between this time zone and GMT. E.g. France would have a "
+                           "difference of +1 and Arizona, USA would have a difference of -7"_s;
+
+QFont designFont(const QString &family, bool underline = false)
+{
+    QFont font(family);
+    font.setPointSizeF(8.25);
+    font.setUnderline(underline);
+    return font;
+}
+
+// Builds the controls one by one, keeping each focusable one's place in the
+// keyboard order until they are all there to be chained.
+class Builder {
+public:
+    template <typename Control, typename... Args>
+    Control *make(const QString &name, QWidget *parent, const QRect &place, Args &&...args)
+    {
+        auto *control = new Control(std::forward<Args>(args)..., parent);
+        control->setObjectName(name);
+        control->setGeometry(place);
+        return control;
+    }
+
+    template <typename Control, typename... Args>
+    Control *onPage(const QString &name, int page, const QRect &place, Args &&...args)
+    {
+        auto *control = new Control(std::forward<Args>(args)...);
+        control->setObjectName(name);
+        tabs->place(control, page, place);
+        return control;
+    }
+
+    void order(QWidget *control, int position) { m_order.emplace(position, control); }
+
+    void chainKeyboardOrder()
+    {
+        QWidget *previous = nullptr;
+        for (const auto &[position, control] : m_order) {
+            if (previous)
+                QWidget::setTabOrder(previous, control);
+            previous = control;
+        }
+    }
+
+    QLabel *label(const QString &name, QWidget *parent, const QRect &place, const QString &caption)
+    {
+        auto *label = make<QLabel>(name, parent, place, caption);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        label->setWordWrap(true);
+        return label;
+    }
+
+    LinkLabel *link(const QString &name, QWidget *parent, const QRect &place, const QString &caption,
+                    const QString &tip)
+    {
+        auto *link = make<LinkLabel>(name, parent, place);
+        link->setText(caption);
+        link->setToolTip(tip);
+        link->setFont(designFont(u"Liberation Sans"_s, true));
+        QPalette palette = link->palette();
+        palette.setColor(QPalette::WindowText, Qt::red);
+        link->setPalette(palette);
+        return link;
+    }
+
+    SettingsTabControl *tabs = nullptr;
+
+private:
+    std::map<int, QWidget *> m_order;
+};
+
+void buildButtons(Builder &b, QWidget *window, SettingsDialogControls &c)
+{
+    struct ButtonDesign {
+        QPushButton *&button;
+        QString name;
+        QString caption;
+        int left;
+        int order;
+        QString tip;
+    };
+    const ButtonDesign buttons[] = {
+        {c.com_ok, u"com_ok"_s, u"&OK"_s, 3240, 38, u"Click here to save changes and exit"_s},
+        {c.com_cancel, u"com_cancel"_s, u"&Cancel"_s, 4320, 40, u"Click here to exit without saving changes"_s},
+        {c.com_apply, u"com_apply"_s, u"&Apply"_s, 5400, 39, u"Click here to save changes"_s},
+    };
+    for (const ButtonDesign &design : buttons) {
+        design.button = b.make<QPushButton>(design.name, window, twipRect(design.left, 5320, 975, 320), design.caption);
+        design.button->setToolTip(design.tip);
+        design.button->setAutoDefault(false);
+        b.order(design.button, design.order);
+    }
+}
+
+void buildTimeZonesPage(Builder &b, SettingsDialogControls &c)
+{
+    constexpr int page = 0;
+    auto *intro = b.onPage<QLabel>(u"Label1"_s, page, twipRect(120, 405, 6135, 660),
+                                   u"From the list below, check which time zones you wish to see shown with "
+                                   "Horalux. If you remove the check from a time zone, then that zone will be "
+                                   "skipped by Horalux."_s);
+    intro->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    intro->setWordWrap(true);
+
+    int position = 0;
+    for (const ZoneBoxDesign &zone : kZoneBoxes) {
+        const int left = position < 12 ? 120 : 3240;
+        const int top = 1080 + 240 * (position % 12);
+        auto *box = b.onPage<QCheckBox>(u"chk_"_s + zone.key, page, twipRect(left, top, zone.width, 255), zone.caption);
+        box->setToolTip(u"Check to enable this time zone, uncheck to disable it."_s);
+        b.order(box, position++);
+        c.zoneBoxes.insert(zone.key, box);
+    }
+
+    auto *frame = b.onPage<QGroupBox>(u"Frame6"_s, page, twipRect(120, 4080, 6135, 1095),
+                                      u"Custom Time Zones. Please type in the name of your own time zone"_s);
+    const QFont narrow = designFont(u"Liberation Sans Narrow"_s);
+    struct Row {
+        LimitedTextBox *&name;
+        LimitedTextBox *&offset;
+        QPushButton *&reset;
+        int number;
+        int top;
+        int nameOrder;
+        int resetOrder;
+    };
+    const Row rows[] = {
+        {c.txt_tz1, c.txt_diff1, c.Command1, 1, 360, 24, 53},
+        {c.txt_tz2, c.txt_diff2, c.Command2, 2, 720, 26, 54},
+    };
+    for (const Row &row : rows) {
+        const QString n = QString::number(row.number);
+        row.name = b.make<LimitedTextBox>(u"txt_tz"_s + n, frame, twipRect(120, row.top, 3375, 270), 30);
+        row.name->setText(customZonePlaceholder());
+        row.name->setFont(narrow);
+        row.name->setToolTip(u"Enter any name you wish in here, this can be your town/city, country or even your name"_s);
+        b.order(row.name, row.nameOrder);
+
+        QLabel *offsetLabel = b.label(u"Label"_s + QString::number(row.number + 2), frame,
+                                      twipRect(3600, row.top, 675, 225), u"GMT offset"_s);
+        offsetLabel->setFont(narrow);
+        offsetLabel->setToolTip(kOffsetTip);
+
+        row.offset = b.make<LimitedTextBox>(u"txt_diff"_s + n, frame, twipRect(4440, row.top, 615, 270), 5);
+        row.offset->setText(u"0"_s);
+        row.offset->setAlignment(Qt::AlignCenter);
+        row.offset->setFont(narrow);
+        row.offset->setToolTip(kOffsetTip);
+        b.order(row.offset, row.nameOrder + 1);
+
+        row.reset = b.make<QPushButton>(u"Command"_s + n, frame, twipRect(5160, row.top, 855, 255), u"Reset"_s);
+        row.reset->setToolTip(u"Click here to delete this custom time zone"_s);
+        row.reset->setAutoDefault(false);
+        b.order(row.reset, row.resetOrder);
+    }
+}
+
+void buildSettingsPage(Builder &b, SettingsDialogControls &c)
+{
+    constexpr int page = 1;
+    auto frame = [&](const QString &name, const QString &caption, int top, int height) {
+        return b.onPage<QGroupBox>(name, page, twipRect(120, top, 6135, height), caption);
+    };
+    auto checkBox = [&](QCheckBox *box, int order, const QString &tip) {
+        box->setToolTip(tip);
+        b.order(box, order);
+        return box;
+    };
+
+    QGroupBox *delay = frame(u"Frame1"_s, u"Time delay between time zones being shown"_s, 480, 735);
+    c.txt_scan = b.make<LimitedTextBox>(u"txt_scan"_s, delay, twipRect(120, 330, 735, 320), 2);
+    c.txt_scan->setAlignment(Qt::AlignCenter);
+    b.order(c.txt_scan, 44);
+    c.UpDown1 = b.make<UpDownArrows>(u"UpDown1"_s, delay, twipRect(840, 330, 195, 320));
+    c.UpDown1->setToolTip(u"Click either the up or down arrow to adjust the zone scan frequency"_s);
+    b.order(c.UpDown1, 28);
+    b.label(u"Label2"_s, delay, twipRect(1200, 390, 3855, 255), u"This is the time in seconds between time zone scans"_s);
+
+    QGroupBox *general = frame(u"Frame2"_s, u"General"_s, 1280, 1030);
+    c.chk_lww = checkBox(b.make<QCheckBox>(u"chk_lww"_s, general, twipRect(120, 240, 5415, 255),
+                                           u"Make Horalux load with windows"_s),
+                         29, u"Check this box to either enable or disable the clock loading with windows"_s);
+    c.chk_ontop = checkBox(b.make<QCheckBox>(u"chk_ontop"_s, general, twipRect(120, 480, 5415, 255),
+                                             u"Make Horalux always on top (of other windows)"_s),
+                           30, u"Check this box to make Horalux always on top"_s);
+    c.chk_24hr = checkBox(b.make<QCheckBox>(u"chk_24hr"_s, general, twipRect(120, 720, 5415, 255),
+                                            u"Use a 24 hour clock instead of the standard 12 hour clock"_s),
+                          31, u"Click here to make the clock 24 hour instead of 12 hour (or vice versa)"_s);
+
+    QGroupBox *sync = frame(u"Frame3"_s,
+                            u"Syncronize the system time using the Internet (more accurate time zones)"_s, 2400, 615);
+    c.chk_sync = checkBox(b.make<QCheckBox>(u"chk_sync"_s, sync, twipRect(120, 300, 5895, 255),
+                                            u"Enable the system time to be syncronised to the Internet time servers"_s),
+                          32, u"Check this box to enable the time to be checked and set by the Internet Time servers"_s);
+
+    QGroupBox *effects = frame(u"Frame4"_s, u"Use graphical effects"_s, 3120, 615);
+    c.chk_effects = checkBox(b.make<QCheckBox>(u"chk_effects"_s, effects, twipRect(120, 300, 5895, 255),
+                                               u"Use different background graphics to coincide with the time of zone"_s),
+                             33, u"Check this box to enable different background graphics"_s);
+
+    QGroupBox *dst = frame(u"Frame5"_s, u"DST Settings"_s, 3840, 1335);
+    c.chk_dst = checkBox(
+        b.make<WrappingCheckBox>(
+            u"chk_dst"_s, dst, twipRect(120, 240, 5895, 975),
+            u"Automatically adjust the time for countries that support DST. E.g. in the UK, between April and "
+            "October, the clocks go forward by 1 hour. This is called Daylight Saving Time. Unless you "
+            "specifically want to see the time in an accurate scientific manner, then leave this option checked."_s),
+        34, u"Check this box to enable automatic adjustments for DST"_s);
+}
+
+void buildAboutPage(Builder &b, SettingsDialogControls &c)
+{
+    constexpr int page = 2;
+    auto *about = b.onPage<QGroupBox>(u"Frame7"_s, page, twipRect(120, 360, 6135, 2775));
+    c.Image1 = b.make<QLabel>(u"Image1"_s, about, twipRect(120, 240, 2520, 2460));
+    // The logo is built in; without it the place stays empty.
+    const QString logo = u":/horalux/logo.png"_s;
+    if (QFile::exists(logo))
+        c.Image1->setPixmap(QIcon(logo).pixmap(c.Image1->size()));
+    c.lab_version = b.label(u"lab_version"_s, about, twipRect(3000, 1320, 2775, 255), u"This is version 1.1.1"_s);
+    c.Label9 = b.link(u"Label9"_s, about, twipRect(3000, 2160, 3015, 255), u"Click here for Instructions and Help"_s,
+                      u"Click here for instructions and help"_s);
+
+    auto *updates = b.onPage<QGroupBox>(u"Frame8"_s, page, twipRect(120, 3720, 6135, 1335), u"Updates"_s);
+    b.label(u"Label7"_s, updates, twipRect(120, 240, 5895, 735),
+            u"Updates to Horalux are free of charge and you can update the clock as often as you like. If you "
+            "download an update and find that the clock isn`t working, then go to the Horalux home page and "
+            "download the latest full version."_s);
+    c.Label8 = b.link(u"Label8"_s, updates, twipRect(120, 960, 4095, 255),
+                      u"Click here to update your copy of Horalux now"_s, u"Click here to update your copy of Horalux"_s);
+}
+
+void setWindowIcon(QWidget *window)
+{
+    QIcon icon;
+    for (const QString &file : {u":/horalux/icon-16.png"_s, u":/horalux/icon-32.png"_s}) {
+        if (QFile::exists(file))
+            icon.addFile(file);
+    }
+    if (!icon.isNull())
+        window->setWindowIcon(icon);
+}
+
+} // namespace
+
+SettingsDialogControls buildSettingsDialog(QWidget *window)
+{
+    window->setWindowTitle(u"Settings"_s);
+    window->setFixedSize(px(6390), px(5640));
+    window->setFont(designFont(u"Liberation Sans"_s));
+    setWindowIcon(window);
+
+    SettingsDialogControls c;
+    Builder b;
+    c.SSTab1 = b.make<SettingsTabControl>(u"SSTab1"_s, window, twipRect(0, 0, 6375, 5295));
+    for (const QString &caption : {u"Time Zones"_s, u"Settings"_s, u"About"_s})
+        c.SSTab1->addTab(new QWidget, caption);
+    b.tabs = c.SSTab1;
+    // The tab bar takes the focus, not the tab control: chaining a control
+    // that holds others would carry its pages' controls along, and the tab
+    // control, first in the window, would pass the focus to its bar a
+    // second time on each round.
+    c.SSTab1->setFocusProxy(nullptr);
+    c.SSTab1->setFocusPolicy(Qt::NoFocus);
+    b.order(c.SSTab1->tabBar(), 41);
+
+    buildButtons(b, window, c);
+    buildTimeZonesPage(b, c);
+    buildSettingsPage(b, c);
+    buildAboutPage(b, c);
+    b.chainKeyboardOrder();
+    c.SSTab1->setCurrentIndex(0);
+    return c;
+}
