@@ -4,6 +4,7 @@
 #include "engine/call_outs.h"
 #include "engine/clock_tick.h"
 #include "engine/rotation.h"
+#include "mainwindow/rolling_label.h"
 #include "mainwindow/widget_pieces.h"
 #include "platform/real/qt_event_pump.h"
 #include "platform/real/system_clock.h"
@@ -40,9 +41,9 @@ struct RealWorld {
     platform::Services services {clock,         ticks,        events,       fake.timeZone, fake.settings,
                                  fake.registry, fake.desktop, fake.network, fake.processes, fake.sound};
     QWidget window;
-    QLabel zone {&window};
-    QLabel time {&window};
-    QLabel local {&window};
+    RollingLabel zone {&window};
+    RollingLabel time {&window};
+    RollingLabel local {&window};
     QLabel picture {&window};
     LabelPiece zonePiece {zone};
     LabelPiece timePiece {time};

@@ -2,6 +2,7 @@
 
 #include "engine/clock_format.h"
 #include "engine/daylight_saving.h"
+#include "engine/exact_zone_time.h"
 #include "engine/pause.h"
 #include "engine/scenery.h"
 #include "engine/settings_keys.h"
@@ -41,11 +42,15 @@ void ClockTick::Timer1_Timer()
 
     if (!daylight_saving::inForce(localNow.date()))
         m_state.zonedst = false;
-    if (setting(QStringLiteral("dst"), settings_keys::True) == settings_keys::False)
+    const bool daylightSavingOn = setting(QStringLiteral("dst"), settings_keys::True) != settings_keys::False;
+    if (!daylightSavingOn)
         m_state.zonedst = false;
 
+    std::optional<QDateTime> exactNow;
+    if (setting(QStringLiteral("exact"), settings_keys::False) == settings_keys::True)
+        exactNow = exactZoneTime(daylightSavingOn);
     const int shift = m_state.zonediff.wholeHours() + (m_state.zonedst ? 1 : 0);
-    const QDateTime zoneNow = zoneWallTime(localNow, m_state.localdiff, shift);
+    const QDateTime zoneNow = exactNow ? *exactNow : zoneWallTime(localNow, m_state.localdiff, shift);
 
     // A tick that runs inside another tick's roll leaves the roll, the scenery
     // and zonefresh to the outer one, which then restores the label's height.
@@ -68,6 +73,23 @@ void ClockTick::Timer1_Timer()
     }
     rollDown(fullHeight);
     m_rolling = false;
+}
+
+std::optional<QDateTime> ClockTick::exactZoneTime(bool daylightSavingOn) const
+{
+    const QDateTime utc = m_services.clock.utcNow();
+    const ZoneOffset &zone = m_state.zonediff;
+    if (zone.isText) {
+        // Text that is no offset shows GMT, as it does on the catalogue's clock.
+        return exact_zone_time::wallTime(utc, exact_zone_time::customOffsetSeconds(zone.text).value_or(0));
+    }
+    if (!zone.ianaZone)
+        return exact_zone_time::wallTime(utc, zone.hours * 3600);
+    // A zone this machine's database lacks keeps the catalogue's clock.
+    const std::optional<int> offset = exact_zone_time::zoneOffsetSeconds(zone.ianaZone, utc, daylightSavingOn);
+    if (!offset)
+        return std::nullopt;
+    return exact_zone_time::wallTime(utc, *offset);
 }
 
 void ClockTick::rollUp(int fullHeight)

@@ -2,8 +2,11 @@
 
 #include "engine/clock_state.h"
 
+#include <QDateTime>
 #include <QLocale>
 #include <QTime>
+
+#include <optional>
 
 namespace platform {
 class Label;
@@ -37,6 +40,8 @@ private:
     void rollUp(int fullHeight);
     void rollDown(int fullHeight);
     void applyScenery(const QTime &zoneTimeOfDay);
+    // The zone's time by its own rules, when the exact clock is switched on.
+    std::optional<QDateTime> exactZoneTime(bool daylightSavingOn) const;
 
     ClockState &m_state;
     const platform::Services &m_services;

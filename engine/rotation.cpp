@@ -47,7 +47,8 @@ void Rotation::zonetimer_Timer()
         }
     }
 
-    if (InternetConnected() && !m_state.updatechecked) {
+    // The flag is tested first: asking whether the machine is online costs more.
+    if (!m_state.updatechecked && InternetConnected()) {
         // Set first, so a rotation tick inside the check does not start another.
         m_state.updatechecked = true;
         m_updateCheck.securitycheck();
@@ -93,7 +94,7 @@ void Rotation::putOnShow(int position)
     // the typing keep showing the previous zone whole.
     displayzone(entry->name);
     m_state.zonediff = entry->isCustom ? ZoneOffset::fromText(entry->customOffsetText)
-                                       : ZoneOffset::fromHours(entry->offsetHours);
+                                       : ZoneOffset::fromHours(entry->offsetHours, entry->ianaZone);
     m_state.zonedst = entry->daylightSaving;
     m_state.zonefresh = true;
 }

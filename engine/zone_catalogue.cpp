@@ -90,6 +90,7 @@ std::optional<CatalogueEntry> entryAt(int position, platform::SettingsStore &sto
     if (const PresetZone *preset = presetAt(position)) {
         entry.name = QString::fromUtf8(preset->name);
         entry.offsetHours = preset->offsetHours;
+        entry.ianaZone = preset->ianaZone;
         entry.daylightSaving = preset->daylightSaving;
         return entry;
     }

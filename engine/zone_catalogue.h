@@ -28,6 +28,7 @@ struct CatalogueEntry {
     QString name;
     bool isCustom = false;
     qint16 offsetHours = 0;    // presets
+    const char *ianaZone = nullptr; // presets
     QString customOffsetText;  // custom zones: the stored text, converted when used
     bool daylightSaving = false;
 };

@@ -38,7 +38,7 @@ void ZoneCommands::showPreset(const PresetZone &zone)
 {
     holdForAMinute();
     m_rotation.displayzone(QString::fromUtf8(zone.name));
-    m_state.zonediff = ZoneOffset::fromHours(zone.offsetHours);
+    m_state.zonediff = ZoneOffset::fromHours(zone.offsetHours, zone.ianaZone);
     m_state.zonedst = zone.daylightSaving;
     m_state.zonefresh = true;
     playBlip();

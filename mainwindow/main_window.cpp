@@ -100,7 +100,7 @@ void frm_main::buildControls()
     m_image2.setToolTip(QStringLiteral("Click here to move on to the next time zone"));
     m_image2.setCursor(Qt::PointingHandCursor);
 
-    for (QLabel *control : {&m_image1, &m_labZone, &m_labTime, &m_labLocal, &m_image2})
+    for (QLabel *control : std::initializer_list<QLabel *> {&m_image1, &m_labZone, &m_labTime, &m_labLocal, &m_image2})
         control->installEventFilter(this);
 }
 

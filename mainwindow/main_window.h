@@ -5,6 +5,7 @@
 #include "engine/rotation.h"
 #include "engine/zone_commands.h"
 #include "mainwindow/context_menu.h"
+#include "mainwindow/rolling_label.h"
 #include "mainwindow/widget_pieces.h"
 #include "settings/main_window_link.h"
 
@@ -60,9 +61,9 @@ public:
     TimerPiece &zonetimer() { return m_zonetimer; }
     QLabel &Image1() { return m_image1; }
     QLabel &Image2() { return m_image2; }
-    QLabel &lab_zone() { return m_labZone; }
-    QLabel &lab_time() { return m_labTime; }
-    QLabel &lab_local() { return m_labLocal; }
+    RollingLabel &lab_zone() { return m_labZone; }
+    RollingLabel &lab_time() { return m_labTime; }
+    RollingLabel &lab_local() { return m_labLocal; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -84,9 +85,9 @@ private:
     platform::MessageBoxes &m_messages;
 
     QLabel m_image1 {this};
-    QLabel m_labZone {this};
-    QLabel m_labTime {this};
-    QLabel m_labLocal {this};
+    RollingLabel m_labZone {this};
+    RollingLabel m_labTime {this};
+    RollingLabel m_labLocal {this};
     QLabel m_image2 {this};
     ContextMenu m_menu;
 

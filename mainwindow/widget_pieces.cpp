@@ -1,5 +1,6 @@
 #include "mainwindow/widget_pieces.h"
 
+#include "mainwindow/rolling_label.h"
 #include "mainwindow/twips.h"
 
 #include <QFileInfo>
@@ -29,14 +30,12 @@ void LabelPiece::setForeColor(quint32 bgr)
 
 int LabelPiece::height() const
 {
-    return int(twips::fromPixels(m_label.height()));
+    return int(twips::fromPixels(m_label.visibleHeight()));
 }
 
 void LabelPiece::setHeight(int value)
 {
-    const int pixels = std::max(0, twips::toPixels(value));
-    if (pixels != m_label.height())
-        m_label.resize(m_label.width(), pixels);
+    m_label.setVisibleHeight(twips::toPixels(value));
 }
 
 QPixmap loadPixmapForScreen(const QString &path, qreal devicePixelRatio)

@@ -10,9 +10,11 @@ class QPixmap;
 
 // Window pieces over real widgets: the engine drives these, never the widgets.
 
+class RollingLabel;
+
 class LabelPiece final : public platform::Label {
 public:
-    explicit LabelPiece(QLabel &label)
+    explicit LabelPiece(RollingLabel &label)
         : m_label(label)
     {
     }
@@ -23,7 +25,7 @@ public:
     void setHeight(int twips) override;
 
 private:
-    QLabel &m_label;
+    RollingLabel &m_label;
 };
 
 class PicturePiece final : public platform::Picture {

@@ -13,6 +13,8 @@ public:
 
     // Local date and time now, to the second.
     virtual QDateTime localWallTime() const = 0;
+    // The true UTC instant now, to the second.
+    virtual QDateTime utcNow() const = 0;
     // Seconds since local midnight, with fractions.
     virtual double secondsSinceMidnight() const = 0;
 };

@@ -14,6 +14,9 @@ public:
     virtual QString programFolder() const = 0;
     // The program's own executable file, absolute.
     virtual QString programFile() const = 0;
+    // What starts the clock from outside, as the start-with-desktop entry
+    // does: an installed program's launcher, else the program file itself.
+    virtual QString startCommand() const { return programFile(); }
 };
 
 } // namespace platform

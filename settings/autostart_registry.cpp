@@ -187,9 +187,9 @@ void AutostartRegistry::SetRegString(platform::RegistryRoot, const QString &path
         file.commit();
 }
 
-QString expectedAutostartData(const QString &programFilePath)
+QString expectedAutostartData(const QString &startCommand)
 {
-    return QDir::cleanPath(QFileInfo(programFilePath).absoluteFilePath());
+    return QDir::cleanPath(QFileInfo(startCommand).absoluteFilePath());
 }
 
 } // namespace settings

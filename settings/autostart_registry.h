@@ -33,9 +33,10 @@ private:
     QString m_entryFile;
 };
 
-// The Run data that means "starts with the desktop": the program's own
-// absolute path as it is (no ".exe" is added here). The settings dialog
-// compares it, lower-cased, with the stored data lower-cased.
-QString expectedAutostartData(const QString &programFilePath);
+// The Run data that means "starts with the desktop": the absolute path of
+// what starts the program (its installed launcher, or the program file
+// itself) as it is (no ".exe" is added here). The settings dialog compares
+// it, lower-cased, with the stored data lower-cased.
+QString expectedAutostartData(const QString &startCommand);
 
 } // namespace settings

@@ -118,7 +118,7 @@ void frm_settings::saveSwitch(const QString &key, const QCheckBox *box)
 bool frm_settings::startsWithDesktop() const
 {
     const QString stored = m_registry.GetRegString(platform::RegistryRoot::LocalMachine, kRunPath, kRunValue);
-    return stored.toLower() == settings::expectedAutostartData(m_desktop.programFile()).toLower();
+    return stored.toLower() == settings::expectedAutostartData(m_desktop.startCommand()).toLower();
 }
 
 void frm_settings::Form_Load()
@@ -152,6 +152,8 @@ void frm_settings::Form_Load()
         c.chk_dst->setChecked(true);
     if (setting(u"graphic"_s, kTrue) == kTrue)
         c.chk_effects->setChecked(true);
+    if (setting(u"exact"_s, kFalse) == kTrue)
+        c.chk_exact->setChecked(true);
     for (const QString &key : kZoneLoadOrder) {
         if (setting(key, u"1"_s) == u"1")
             c.zoneBoxes.value(key)->setChecked(true);
@@ -192,7 +194,7 @@ void frm_settings::com_apply_Click()
     }
 
     m_registry.SetRegString(platform::RegistryRoot::LocalMachine, kRunPath, kRunValue,
-                            c.chk_lww->isChecked() ? settings::expectedAutostartData(m_desktop.programFile())
+                            c.chk_lww->isChecked() ? settings::expectedAutostartData(m_desktop.startCommand())
                                                    : QString(u""_s));
 
     saveSwitch(u"ontop"_s, c.chk_ontop);
@@ -207,6 +209,7 @@ void frm_settings::com_apply_Click()
     saveSwitch(u"dst"_s, c.chk_dst);
     if (!c.chk_dst->isChecked())
         m_mainWindow.loadBackgroundPicture(dayPicture);
+    saveSwitch(u"exact"_s, c.chk_exact);
 }
 
 void frm_settings::com_ok_Click()

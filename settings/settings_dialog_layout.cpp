@@ -139,6 +139,11 @@ private:
     std::map<int, QWidget *> m_order;
 };
 
+// The exact-clock frame adds one row below the daylight-saving frame; the tab
+// control, the buttons and the window grow by it.
+constexpr int kExactRowTwips = 600;
+constexpr int kButtonTop = 5320 + kExactRowTwips;
+
 void buildButtons(Builder &b, QWidget *window, SettingsDialogControls &c)
 {
     struct ButtonDesign {
@@ -155,7 +160,8 @@ void buildButtons(Builder &b, QWidget *window, SettingsDialogControls &c)
         {c.com_apply, u"com_apply"_s, u"&Apply"_s, 5400, 39, u"Click here to save changes"_s},
     };
     for (const ButtonDesign &design : buttons) {
-        design.button = b.make<QPushButton>(design.name, window, twipRect(design.left, 5320, 975, 320), design.caption);
+        design.button = b.make<QPushButton>(design.name, window, twipRect(design.left, kButtonTop, 975, 320),
+                                            design.caption);
         design.button->setToolTip(design.tip);
         design.button->setAutoDefault(false);
         b.order(design.button, design.order);
@@ -276,6 +282,11 @@ void buildSettingsPage(Builder &b, SettingsDialogControls &c)
             "October, the clocks go forward by 1 hour. This is called Daylight Saving Time. Unless you "
             "specifically want to see the time in an accurate scientific manner, then leave this option checked."_s),
         34, u"Check this box to enable automatic adjustments for DST"_s);
+
+    QGroupBox *exact = frame(u"Frame9"_s, u"Exact time zones"_s, 5235, 615);
+    c.chk_exact = checkBox(b.make<QCheckBox>(u"chk_exact"_s, exact, twipRect(120, 300, 5895, 255),
+                                             u"Use each zone's own clock rules (time-zone database)"_s),
+                           35, u"Check this box to show each zone's exact local time, with its own daylight-saving dates"_s);
 }
 
 void buildAboutPage(Builder &b, SettingsDialogControls &c)
@@ -316,13 +327,13 @@ void setWindowIcon(QWidget *window)
 SettingsDialogControls buildSettingsDialog(QWidget *window)
 {
     window->setWindowTitle(u"Settings"_s);
-    window->setFixedSize(px(6390), px(5640));
+    window->setFixedSize(px(6390), px(5640 + kExactRowTwips));
     window->setFont(designFont(u"Liberation Sans"_s));
     setWindowIcon(window);
 
     SettingsDialogControls c;
     Builder b;
-    c.SSTab1 = b.make<SettingsTabControl>(u"SSTab1"_s, window, twipRect(0, 0, 6375, 5295));
+    c.SSTab1 = b.make<SettingsTabControl>(u"SSTab1"_s, window, twipRect(0, 0, 6375, 5295 + kExactRowTwips));
     for (const QString &caption : {u"Time Zones"_s, u"Settings"_s, u"About"_s})
         c.SSTab1->addTab(new QWidget, caption);
     b.tabs = c.SSTab1;

@@ -37,6 +37,7 @@ struct SettingsDialogControls {
     QCheckBox *chk_sync = nullptr;
     QCheckBox *chk_effects = nullptr;
     QCheckBox *chk_dst = nullptr;
+    QCheckBox *chk_exact = nullptr;
 
     // "About"
     QLabel *Image1 = nullptr;

@@ -46,7 +46,10 @@ bool NetworkStatus::isOnline()
 {
     if (!m_triedBackend) {
         m_triedBackend = true;
-        QNetworkInformation::loadBackendByFeatures(QNetworkInformation::Feature::Reachability);
+        // NetworkManager's backend speaks D-Bus, which the desktop has loaded
+        // anyway; the GLib one would pull in GIO for the rest of the run, so
+        // without NetworkManager the route table answers instead.
+        QNetworkInformation::loadBackendByName(QStringLiteral("networkmanager"));
     }
     if (const QNetworkInformation *info = QNetworkInformation::instance()) {
         switch (info->reachability()) {

@@ -4,9 +4,9 @@
 
 namespace platform {
 
-// Online when the desktop's network backend says the Internet is reachable;
-// where no backend loads (or it cannot tell), when an interface other than
-// loopback is up and the machine has a default route.
+// Online when NetworkManager says the Internet is reachable; where it does
+// not run (or cannot tell), when an interface other than loopback is up and
+// the machine has a default route.
 class NetworkStatus final : public Network {
 public:
     bool isOnline() override;

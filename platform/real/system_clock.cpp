@@ -11,6 +11,12 @@ QDateTime SystemClock::localWallTime() const
     return QDateTime(now.date(), QTime(t.hour(), t.minute(), t.second()), Qt::UTC);
 }
 
+QDateTime SystemClock::utcNow() const
+{
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    return now.addMSecs(-now.time().msec());
+}
+
 double SystemClock::secondsSinceMidnight() const
 {
     return QTime::currentTime().msecsSinceStartOfDay() / 1000.0;

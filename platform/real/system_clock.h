@@ -8,6 +8,7 @@ namespace platform {
 class SystemClock final : public Clock {
 public:
     QDateTime localWallTime() const override;
+    QDateTime utcNow() const override;
     double secondsSinceMidnight() const override;
 };
 

@@ -1,3 +1,4 @@
+#include "mainwindow/rolling_label.h"
 #include "mainwindow/widget_pieces.h"
 #include "platform/real/qt_processes.h"
 #include "platform/real/system_time_zone_info.h"
@@ -60,7 +61,7 @@ TEST(SingleInstance, AnUnusableLockFolderDoesNotStopTheClock)
 
 TEST(LabelPiece, ColoursHeightsAndText)
 {
-    QLabel label;
+    RollingLabel label;
     label.setGeometry(7, 24, 166, 35);
     LabelPiece piece(label);
     piece.setForeColor(0x0000FFFF); // &H0000FFFF: yellow
@@ -69,10 +70,13 @@ TEST(LabelPiece, ColoursHeightsAndText)
     EXPECT_EQ(label.palette().color(QPalette::WindowText), QColor(0, 0, 255));
     EXPECT_EQ(piece.height(), 525);
     piece.setHeight(510);
-    EXPECT_EQ(label.height(), 34);
-    EXPECT_EQ(label.y(), 24) << "the roll keeps the top edge";
+    EXPECT_EQ(label.visibleHeight(), 34);
+    EXPECT_EQ(piece.height(), 510);
+    EXPECT_EQ(label.geometry(), QRect(7, 24, 166, 35)) << "the roll never moves the widget";
     piece.setHeight(-15);
-    EXPECT_EQ(label.height(), 0);
+    EXPECT_EQ(label.visibleHeight(), 0);
+    piece.setHeight(600);
+    EXPECT_EQ(label.visibleHeight(), 35) << "never beyond the label";
     piece.setText(QStringLiteral("7:05:09 pm"));
     EXPECT_EQ(piece.text(), QStringLiteral("7:05:09 pm"));
 }

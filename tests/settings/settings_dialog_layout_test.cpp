@@ -90,7 +90,7 @@ TEST_F(SettingsDialogLayout, TabKeyFollowsTheDesignedOrderOnEachPage)
         zones + QStringList {u"txt_tz1"_s, u"txt_diff1"_s, u"txt_tz2"_s, u"txt_diff2"_s} + buttons
             + QStringList {u"Command1"_s, u"Command2"_s},
         QStringList {u"UpDown1"_s, u"chk_lww"_s, u"chk_ontop"_s, u"chk_24hr"_s, u"chk_sync"_s,
-                     u"chk_effects"_s, u"chk_dst"_s}
+                     u"chk_effects"_s, u"chk_dst"_s, u"chk_exact"_s}
             + buttons + QStringList {u"txt_scan"_s},
         buttons,
     };
@@ -119,10 +119,10 @@ TEST_F(SettingsDialogLayout, ControlsStandAtTheirDesignedPlaces)
 {
     // Pixels from twips (15 to 1); page controls measured from the tab control.
     const std::pair<QString, QRect> places[] = {
-        {u"SSTab1"_s, {0, 0, 425, 353}},
-        {u"com_ok"_s, {216, 355, 65, 21}},
-        {u"com_cancel"_s, {288, 355, 65, 21}},
-        {u"com_apply"_s, {360, 355, 65, 21}},
+        {u"SSTab1"_s, {0, 0, 425, 393}},
+        {u"com_ok"_s, {216, 395, 65, 21}},
+        {u"com_cancel"_s, {288, 395, 65, 21}},
+        {u"com_apply"_s, {360, 395, 65, 21}},
         {u"chk_abu"_s, {8, 72, 185, 17}},
         {u"chk_auc"_s, {216, 248, 161, 17}},
         {u"Frame6"_s, {8, 272, 409, 73}},
@@ -142,7 +142,7 @@ TEST_F(SettingsDialogLayout, ControlsStandAtTheirDesignedPlaces)
         QWidget *container = widget->parentWidget() == dialog.get() ? dialog.get() : static_cast<QWidget *>(dialog->tabs());
         EXPECT_EQ(QRect(widget->mapTo(container, QPoint(0, 0)), widget->size()), place) << name.toStdString();
     }
-    EXPECT_EQ(dialog->size(), QSize(426, 376));
+    EXPECT_EQ(dialog->size(), QSize(426, 416));
     EXPECT_EQ(control(u"txt_diff2"_s)->geometry(), QRect(296, 48, 41, 18)) << "inside its frame";
     EXPECT_EQ(control(u"UpDown1"_s)->geometry(), QRect(56, 22, 13, 21));
 }

@@ -105,7 +105,7 @@ TEST_F(SettingsDialogRender, EveryTabShowsEveryControlWhole)
         QApplication::processEvents();
         checkContainer(dialog->tabs()->currentWidget());
         const QImage image = dialog->grab().toImage();
-        EXPECT_EQ(image.size(), QSize(426, 376));
+        EXPECT_EQ(image.size(), QSize(426, 416));
         if (!folder.isEmpty()) {
             EXPECT_TRUE(image.save(QDir(folder).filePath(u"settings_tab%1.png"_s.arg(tab))));
         }

@@ -12,6 +12,11 @@ QDateTime FakeClock::localWallTime() const
     return QDateTime(now.date(), QTime(t.hour(), t.minute(), t.second()), Qt::UTC);
 }
 
+QDateTime FakeClock::utcNow() const
+{
+    return localWallTime().addSecs(-m_localOffset);
+}
+
 double FakeClock::secondsSinceMidnight() const
 {
     return exactNow().time().msecsSinceStartOfDay() / 1000.0;

@@ -30,13 +30,18 @@ public:
     // Sets the wall time now, whatever the virtual time.
     void setNow(const QDate &date, const QTime &time);
 
+    // The machine's own offset from UTC, which only the exact clock looks at.
+    void setLocalOffsetSeconds(int seconds) { m_localOffset = seconds; }
+
     QDateTime localWallTime() const override;
+    QDateTime utcNow() const override;
     double secondsSinceMidnight() const override;
 
 private:
     QDateTime exactNow() const { return m_start.addMSecs(m_loop.now()); }
     const FakeEventLoop &m_loop;
     QDateTime m_start {QDate(2026, 12, 7), QTime(12, 0), Qt::UTC};
+    int m_localOffset = 0;
 };
 
 class FakeTickCounter final : public platform::TickCounter {
@@ -94,6 +99,9 @@ public:
     QString folder = QStringLiteral("/opt/horalux");
     QString programFolder() const override { return folder; }
     QString programFile() const override { return folder + QStringLiteral("/horalux"); }
+    // Set to an installed launcher's path; empty, the program starts itself.
+    QString launcher;
+    QString startCommand() const override { return launcher.isEmpty() ? programFile() : launcher; }
 };
 
 class FakeNetwork final : public platform::Network {

@@ -1,0 +1,52 @@
+#include "engine/exact_zone_time.h"
+
+#include <QLocale>
+#include <QRegularExpression>
+#include <QTimeZone>
+
+#include <cmath>
+
+namespace exact_zone_time {
+
+std::optional<int> zoneOffsetSeconds(const char *ianaZone, const QDateTime &utc, bool daylightSaving)
+{
+    if (!ianaZone)
+        return std::nullopt;
+    const QTimeZone zone {QByteArray(ianaZone)};
+    if (!zone.isValid())
+        return std::nullopt;
+    return daylightSaving ? zone.offsetFromUtc(utc) : zone.standardTimeOffset(utc);
+}
+
+std::optional<int> customOffsetSeconds(const QString &text)
+{
+    constexpr int daySeconds = 24 * 3600;
+    const QString trimmed = text.trimmed();
+
+    static const QRegularExpression hoursAndMinutes(QStringLiteral("^([+-]?)(\\d{1,2}):(\\d{2})$"));
+    if (const QRegularExpressionMatch m = hoursAndMinutes.match(trimmed); m.hasMatch()) {
+        const int minutes = m.captured(3).toInt();
+        if (minutes >= 60)
+            return std::nullopt;
+        const int seconds = m.captured(2).toInt() * 3600 + minutes * 60;
+        if (seconds > daySeconds)
+            return std::nullopt;
+        return m.captured(1) == QLatin1String("-") ? -seconds : seconds;
+    }
+
+    bool ok = false;
+    double hours = QLocale::c().toDouble(trimmed, &ok);
+    if (!ok)
+        hours = QLocale::system().toDouble(trimmed, &ok);
+    if (!ok || !std::isfinite(hours) || std::fabs(hours) > 24)
+        return std::nullopt;
+    return int(std::lround(hours * 60)) * 60;
+}
+
+QDateTime wallTime(const QDateTime &utc, int offsetSeconds)
+{
+    const QDateTime shifted = utc.toUTC().addSecs(offsetSeconds);
+    return QDateTime(shifted.date(), shifted.time(), Qt::UTC);
+}
+
+} // namespace exact_zone_time
