@@ -1,0 +1,4 @@
+# The reference Qt program that bench/process_figures.sh measures beside the clock.
+add_executable(bare_qt_window ${CMAKE_CURRENT_LIST_DIR}/bare_qt_window.cpp)
+target_link_libraries(bare_qt_window PRIVATE Qt6::Widgets)
+set_target_properties(bare_qt_window PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bench)
