@@ -1,29 +1,27 @@
-#include "engine/call_outs.h"
 #include "mainwindow/main_window.h"
 #include "platform/real/application_desktop.h"
 #include "platform/real/canberra_sound.h"
 #include "platform/real/network_status.h"
 #include "platform/real/qt_event_pump.h"
+#include "platform/real/qt_http.h"
 #include "platform/real/qt_message_boxes.h"
 #include "platform/real/qt_processes.h"
 #include "platform/real/system_clock.h"
 #include "platform/real/system_time_zone_info.h"
+#include "platform/real/xdg_browser.h"
 #include "platform/services.h"
 #include "settings/autostart_registry.h"
 #include "settings/settings_dialog.h"
 #include "settings/settings_dialog_opener.h"
 #include "settings/settings_store.h"
+#include "update/update_check.h"
+#include "update/update_install.h"
+#include "update/web_launch.h"
 
 #include <QApplication>
 #include <QStandardPaths>
 
 namespace {
-
-// The daily update check has no server to ask yet: it does nothing.
-class NoUpdateCheck final : public UpdateCheck {
-public:
-    void securitycheck() override {}
-};
 
 // A Wayland client cannot place its own window, and the clock lives by its
 // stored place: ask for X11 (XWayland) unless the user chose a platform.
@@ -59,13 +57,34 @@ int main(int argc, char **argv)
     const platform::Services services {clock,    ticks,   events,  timeZone,  settings,
                                        registry, desktop, network, processes, sound};
     platform::QtMessageBoxes messages;
-    NoUpdateCheck updateCheck;
+    platform::QtHttp inet(events);       // the main window's transfer control
+    platform::QtHttp dialogInet(events); // the download dialog's
+    platform::XdgBrowser browser;
 
+    UpdateChecker updateCheck(services, messages, inet);
     frm_main window(services, messages, updateCheck);
     // Parented to the clock, so the dialog stays above an always-on-top clock.
     SettingsDialogOpener settingsDialog(services, messages, window, &window);
     window.openSettings = [&settingsDialog] { settingsDialog.show(); };
     window.openAbout = [&settingsDialog] { settingsDialog.showAbout(); };
+
+    UpdateInstall install(services, messages, window.state(), inet, dialogInet);
+    WebLaunch web(services, messages, browser);
+    HelpKey helpKey(browser, desktop);
+    app.installEventFilter(&helpKey);
+    updateCheck.isUpdating = [&window] { return window.state().updating; };
+    updateCheck.downloadupdate = [&install] { install.downloadupdate(); };
+    install.closeSettingsDialog = [&settingsDialog] {
+        if (frm_settings *dialog = settingsDialog.dialog())
+            dialog->close();
+    };
+    settingsDialog.onUpdateLinkClicked = [&install] { install.Label8_Click(); };
+    settingsDialog.onHelpLinkClicked = [&settingsDialog, &web] {
+        if (frm_settings *dialog = settingsDialog.dialog())
+            web.Label9_Click(*dialog);
+    };
+    window.openHelp = [&web, &window] { web.mnu_help_Click(window); };
+    window.cancelTransfers = [&inet] { inet.cancel(); };
 
     window.Form_Load();
     return app.exec();

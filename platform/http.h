@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QtGlobal>
+
+#include <optional>
+
+namespace platform {
+
+// An Internet transfer control: one HTTP request at a time, driven step by
+// step by its caller. Every wait inside it handles window events, so other
+// handlers may run (and may call cancel()) while it waits. A request that
+// makes no progress for a minute fails.
+class Http {
+public:
+    virtual ~Http() = default;
+
+    // Fetches url with a GET and returns the body of whatever the server
+    // answered (an error page too), at most maxBytes of it. Nothing when no
+    // answer came (no connection, time-out, cancelled). Counts as executing
+    // until it returns.
+    virtual std::optional<QByteArray> openUrl(const QString &url, qint64 maxBytes) = 0;
+
+    // Starts a GET of url, with credentials for the server when userName is
+    // not empty, and returns at once. Any earlier request is cancelled.
+    virtual void execute(const QString &url, const QString &userName, const QString &password) = 0;
+    // True from execute() until the response header has arrived or the
+    // request failed, and all through openUrl().
+    virtual bool stillExecuting() const = 0;
+
+    // The status line and the header lines, each ended by CR LF, then an empty
+    // line: characters 10 to 12 (counted from 1) are the status code. When no
+    // server could be reached the status line has no status ("HTTP/1.1 " then
+    // CR LF); when a connection was made but no answer came, the block is empty.
+    virtual QString headerBlock() const = 0;
+    // One header's value by name (any letter case); empty when absent.
+    virtual QString header(const QString &name) const = 0;
+
+    // The next piece of the body, at most maxBytes; waits for it while
+    // handling events. Empty when the body has ended, properly or not (see
+    // responseCode()), or the request was cancelled.
+    virtual QByteArray getChunk(qint64 maxBytes) = 0;
+    // The last request's error: 0 while it has none. An HTTP error status
+    // (404) counts as an error; a body cut short by the server does too.
+    virtual int responseCode() const = 0;
+
+    // The address of the last request, as it was given.
+    virtual QString url() const = 0;
+    // Drops the current request; a waiting getChunk() or openUrl() returns.
+    virtual void cancel() = 0;
+};
+
+} // namespace platform

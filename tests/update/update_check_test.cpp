@@ -1,0 +1,228 @@
+#include "update/update_check.h"
+
+#include "platform/real/qt_event_pump.h"
+#include "platform/real/qt_http.h"
+#include "raw_http_server.h"
+#include "settings/settings_store.h"
+#include "update/version_list.h"
+#include "update_test_support.h"
+
+#include "fake_message_boxes.h"
+#include "fake_platform.h"
+#include "qt_printers.h"
+
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+
+namespace {
+
+using Answer = platform::MessageBoxes::Answer;
+const QDate kToday(2026, 12, 7);
+const QLocale kBritish(QLocale::English, QLocale::UnitedKingdom);
+const QString kNotice = QStringLiteral(
+    "Horalux is about to check with Veltrane to see whether there is an update available. If you are using a "
+    "FireWall, then you may be asked to grant permission to Horalux to access the Internet. Please select YES and "
+    "allow the rule, if you don`t do this, then Horalux won`t be able to update itself!");
+
+// One clock's update check against the staged server.
+struct CheckWorld {
+    explicit CheckWorld(const QString &server, ProgramVersion running = {1, 0, 9},
+                        platform::SettingsStore *store = nullptr)
+        : services {fake.clock,    fake.ticks,   fake.loop,    fake.timeZone, store ? *store : fake.settings,
+                    fake.registry, fake.desktop, fake.network, fake.processes, fake.sound},
+          check {services, messages, inet,
+                 UpdateCheckSetup {server, QStringLiteral("http://www.web.test"), running, kBritish}}
+    {
+        check.downloadupdate = [this] { ++downloads; };
+    }
+    QString setting(const QString &section, const QString &key) const
+    {
+        return services.settings.GetSetting(QStringLiteral("Horalux"), section, key, QStringLiteral("<none>"));
+    }
+    void storeLastCheck(const QString &text)
+    {
+        services.settings.SaveSetting(QStringLiteral("Horalux"), QStringLiteral("data"),
+                                      QStringLiteral("lastupdatecheck"), text);
+    }
+    void storeLastCheck(const QDate &date) { storeLastCheck(lastCheckDateText(date, kBritish)); }
+    void nextDay() { fake.clock.setNow(fake.clock.localWallTime().date().addDays(1), QTime(9, 0)); }
+    std::vector<FakeMessageBoxes::Shown> offers() const
+    {
+        std::vector<FakeMessageBoxes::Shown> found;
+        for (const auto &box : messages.shown)
+            if (box.title == QLatin1String("NewVersion"))
+                found.push_back(box);
+        return found;
+    }
+
+    FakePlatform fake;
+    platform::Services services;
+    FakeMessageBoxes messages;
+    platform::QtEventPump events;
+    platform::QtHttp inet {events};
+    UpdateChecker check;
+    int downloads = 0;
+};
+
+class UpdateCheckTest : public ::testing::Test {
+protected:
+    RawHttpServer server;
+};
+
+TEST_F(UpdateCheckTest, TheFirstRunOnlyRecordsTheDay)
+{
+    server.stage(QStringLiteral("/versions.txt"), okReply("horalux:9.0.0:"));
+    CheckWorld world(server.base());
+    world.check.securitycheck();
+    EXPECT_TRUE(server.requestedPaths.isEmpty());
+    EXPECT_TRUE(world.messages.shown.empty());
+    EXPECT_EQ(world.setting(QStringLiteral("data"), QStringLiteral("lastupdatecheck")), QStringLiteral("07/12/2026"));
+}
+
+TEST_F(UpdateCheckTest, TheNoticeComesOnceBeforeTheFirstFetch)
+{
+    server.stage(QStringLiteral("/versions.txt"), okReply("horalux:1.0.9:"));
+    CheckWorld world(server.base());
+    world.storeLastCheck(kToday.addDays(-1));
+    world.messages.whileShown = [&] { EXPECT_TRUE(server.requestedPaths.isEmpty()) << "notice before any access"; };
+    world.check.securitycheck();
+    ASSERT_EQ(world.messages.shown.size(), 1u);
+    EXPECT_EQ(world.messages.shown[0].text, kNotice);
+    EXPECT_EQ(world.messages.shown[0].title, QStringLiteral("Internet access beginning."));
+    EXPECT_EQ(world.messages.shown[0].icon, platform::MessageBoxes::Icon::Information);
+    EXPECT_EQ(world.setting(QStringLiteral("data"), QStringLiteral("check")), QStringLiteral("True"));
+    EXPECT_EQ(server.requestedPaths, QStringList {QStringLiteral("/versions.txt")});
+    EXPECT_EQ(world.check.txt_codes(), QStringLiteral("horalux:1.0.9:"));
+    EXPECT_EQ(world.setting(QStringLiteral("data"), QStringLiteral("lastupdatecheck")), QStringLiteral("07/12/2026"));
+
+    world.messages.whileShown = nullptr;
+    world.nextDay();
+    world.check.securitycheck();
+    EXPECT_EQ(world.messages.shown.size(), 1u);
+    EXPECT_EQ(server.requestedPaths.size(), 2);
+}
+
+TEST_F(UpdateCheckTest, NoFetchOnTheDayOfTheLastCheckOrWithADateThatIsNoPastDay)
+{
+    server.stage(QStringLiteral("/versions.txt"), okReply("horalux:9.0.0:"));
+    for (const QString &stored : {lastCheckDateText(kToday, kBritish), lastCheckDateText(kToday.addDays(1), kBritish),
+                                  QStringLiteral("not a date"), QStringLiteral("12/7/26")}) {
+        CheckWorld world(server.base());
+        world.storeLastCheck(stored);
+        world.check.securitycheck();
+        EXPECT_TRUE(world.messages.shown.empty()) << stored.toStdString();
+        EXPECT_EQ(world.setting(QStringLiteral("data"), QStringLiteral("lastupdatecheck")),
+                  QStringLiteral("07/12/2026"))
+            << stored.toStdString();
+    }
+    EXPECT_TRUE(server.requestedPaths.isEmpty());
+}
+
+TEST_F(UpdateCheckTest, OnlyANewerVersionIsOffered)
+{
+    struct Case {
+        ProgramVersion running;
+        StagedReply list;
+        const char *offered; // null: no offer
+    };
+    const QByteArray tooFar = QByteArray(70 * 1024, ' ') + "horalux:9.9.9:";
+    const Case cases[] = {
+        {{1, 0, 7}, okReply("horalux:1.0.7:"), nullptr},
+        {{1, 0, 9}, okReply("horalux:1.0.10:"), "1.0.10"},
+        {{1, 2, 3}, okReply("horalux:1.3:"), "1.3"},
+        {{1, 2, 3}, okReply("horalux:1.2.2:"), nullptr},
+        {{1, 0, 9}, okReply("clock:9.0:\r\nHORALUX:1.2.4:\r\n"), "1.2.4"},
+        {{1, 0, 9}, okReply("news\r\nhoralux:1.2.4"), "1.2.4"},
+        {{1, 0, 9}, okReply("nothing for us"), nullptr},
+        {{1, 0, 9}, okReply("horalux:"), nullptr},
+        {{1, 0, 9}, okReply(tooFar), nullptr},
+        {{1, 0, 9}, okReply("horalux:2.0:" + QByteArray(1 << 20, '.')), "2.0"},
+        {{1, 0, 9}, statusReply(404, "Not Found", "<p>horalux:2.1:</p>"), "2.1"}, // read like any text
+    };
+    for (const Case &c : cases) {
+        server.stage(QStringLiteral("/versions.txt"), c.list);
+        CheckWorld world(server.base(), c.running);
+        world.storeLastCheck(kToday.addDays(-1));
+        world.messages.answers = {Answer::Ok, Answer::No};
+        world.check.securitycheck();
+        const auto offers = world.offers();
+        const std::string what = c.list.body.left(40).toStdString();
+        if (!c.offered) {
+            EXPECT_TRUE(offers.empty()) << what;
+            EXPECT_EQ(world.setting(QStringLiteral("version"), QStringLiteral("1.0.7")), QStringLiteral("<none>"));
+            continue;
+        }
+        ASSERT_EQ(offers.size(), 1u) << what;
+        const QString version = QString::fromLatin1(c.offered);
+        EXPECT_EQ(offers[0].text, updateOfferText(c.running, version, QStringLiteral("www.web.test"))) << what;
+        EXPECT_EQ(offers[0].buttons, platform::MessageBoxes::Buttons::YesNo);
+        EXPECT_EQ(offers[0].icon, platform::MessageBoxes::Icon::None);
+        EXPECT_EQ(world.setting(QStringLiteral("version"), version), QStringLiteral("1")) << what;
+    }
+}
+
+TEST_F(UpdateCheckTest, AVersionIsOfferedOnceWhateverTheAnswer)
+{
+    server.stage(QStringLiteral("/versions.txt"), okReply("horalux:1.2.4:"));
+    for (const Answer answer : {Answer::No, Answer::Yes}) {
+        CheckWorld world(server.base(), {1, 2, 3});
+        world.storeLastCheck(kToday.addDays(-1));
+        world.messages.answers = {Answer::Ok, answer};
+        world.check.securitycheck();
+        EXPECT_EQ(world.offers().size(), 1u);
+        EXPECT_EQ(world.downloads, answer == Answer::Yes ? 1 : 0);
+
+        world.nextDay();
+        world.check.securitycheck();
+        EXPECT_EQ(world.offers().size(), 1u) << "not again the next day";
+        EXPECT_EQ(world.downloads, answer == Answer::Yes ? 1 : 0);
+    }
+}
+
+TEST_F(UpdateCheckTest, NothingHappensWhileAnUpdateDownloads)
+{
+    server.stage(QStringLiteral("/versions.txt"), okReply("horalux:9.0.0:"));
+    CheckWorld world(server.base());
+    world.storeLastCheck(QStringLiteral("01/12/2026"));
+    world.check.isUpdating = [] { return true; };
+    world.check.securitycheck();
+    EXPECT_TRUE(server.requestedPaths.isEmpty());
+    EXPECT_TRUE(world.messages.shown.empty());
+    EXPECT_EQ(world.setting(QStringLiteral("data"), QStringLiteral("lastupdatecheck")), QStringLiteral("01/12/2026"));
+}
+
+TEST_F(UpdateCheckTest, AFailedFetchEndsTheCheckSilently)
+{
+    CheckWorld world(QStringLiteral("http://127.0.0.1:%1").arg(closedPort()));
+    world.storeLastCheck(kToday.addDays(-1));
+    world.check.securitycheck();
+    EXPECT_EQ(world.messages.shown.size(), 1u) << "the notice only";
+    EXPECT_TRUE(world.check.txt_codes().isEmpty());
+}
+
+TEST_F(UpdateCheckTest, AnyVersionTextIsStoredSafely)
+{
+    const QByteArray nasty = "3.0 [data] ontop=True;#\\x\"y";
+    server.stage(QStringLiteral("/versions.txt"), okReply("horalux:" + nasty + ":"));
+    QTemporaryDir config;
+    {
+        settings::IniSettingsStore store(config.path());
+        CheckWorld world(server.base(), {1, 0, 9}, &store);
+        world.storeLastCheck(kToday.addDays(-1));
+        world.check.securitycheck();
+        ASSERT_EQ(world.offers().size(), 1u);
+    }
+    settings::IniSettingsStore reread(config.path());
+    EXPECT_EQ(reread.GetSetting(QStringLiteral("Horalux"), QStringLiteral("version"), QString::fromLatin1(nasty)),
+              QStringLiteral("1"));
+    EXPECT_EQ(reread.GetSetting(QStringLiteral("Horalux"), QStringLiteral("data"), QStringLiteral("ontop"),
+                                QStringLiteral("<none>")),
+              QStringLiteral("<none>"));
+    CheckWorld nextDay(server.base(), {1, 0, 9}, &reread);
+    nextDay.nextDay();
+    nextDay.check.securitycheck();
+    EXPECT_TRUE(nextDay.offers().empty());
+}
+
+} // namespace

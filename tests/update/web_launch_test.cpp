@@ -1,0 +1,197 @@
+#include "update/web_launch.h"
+
+#include "platform/browser.h"
+
+#include "fake_message_boxes.h"
+#include "fake_platform.h"
+#include "qt_printers.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDialog>
+#include <QFile>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QLineEdit>
+
+namespace {
+
+using Answer = platform::MessageBoxes::Answer;
+using Icon = platform::MessageBoxes::Icon;
+
+class FakeBrowser final : public platform::Browser {
+public:
+    struct Lookup {
+        QString path;
+        QByteArray content;
+        QFile::Permissions folderPermissions;
+    };
+
+    QString findExecutable(const QString &documentPath) override
+    {
+        QFile file(documentPath);
+        lookups.push_back({documentPath, file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray(),
+                           QFileInfo(QFileInfo(documentPath).path()).permissions()});
+        return program;
+    }
+    bool open(const QString &found, const QString &address) override
+    {
+        opened.push_back({found, address});
+        return openWorks;
+    }
+    bool showDocument(const QString &path) override
+    {
+        shownDocuments << path;
+        return true;
+    }
+
+    QString program = QStringLiteral("web-browser %u");
+    bool openWorks = true;
+    std::vector<Lookup> lookups;
+    std::vector<std::pair<QString, QString>> opened;
+    QStringList shownDocuments;
+};
+
+class WebLaunchTest : public ::testing::Test {
+protected:
+    WebLaunchTest() { qApp->installEventFilter(&helpKey); }
+    ~WebLaunchTest() override { qApp->removeEventFilter(&helpKey); }
+
+    void pressKey(QWidget &target, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier, bool repeat = false)
+    {
+        QKeyEvent press(QEvent::KeyPress, key, modifiers, QString(), repeat);
+        QCoreApplication::sendEvent(&target, &press);
+    }
+
+    FakePlatform fake;
+    FakeMessageBoxes messages;
+    FakeBrowser browser;
+    WebLaunch web {fake.services, messages, browser, QStringLiteral("http://www.web.test"), ProgramVersion {2, 3, 11}};
+    HelpKey helpKey {browser, fake.desktop};
+    const QString helpPage = QStringLiteral("/opt/horalux/help/index.html");
+    const QString homePage = QStringLiteral("http://www.web.test/horalux/index.html?DirectConnection_via_Horalux2311");
+};
+
+TEST_F(WebLaunchTest, HelpShowsThePageThenAsksAboutTheHomePage)
+{
+    QWidget mainWindow;
+    QDialog settingsDialog;
+    const std::pair<const char *, std::function<void()>> commands[] = {
+        {"mnu_help_Click", [&] { web.mnu_help_Click(mainWindow); }},
+        {"Label9_Click", [&] { web.Label9_Click(settingsDialog); }},
+    };
+    for (const auto &[name, command] : commands) {
+        messages.shown.clear();
+        browser.shownDocuments.clear();
+        const qint64 start = fake.loop.now();
+        bool eventHandledDuringWait = false;
+        fake.loop.postAt(start + 500, [&] { eventHandledDuringWait = true; });
+        qint64 askedAt = -1;
+        messages.whileShown = [&] { askedAt = fake.loop.now(); };
+
+        command();
+        EXPECT_EQ(browser.shownDocuments, QStringList {helpPage}) << name;
+        EXPECT_TRUE(eventHandledDuringWait) << name;
+        EXPECT_GE(askedAt - start, 1000) << name << ": a second's pause before the question";
+        ASSERT_EQ(messages.shown.size(), 1u) << name;
+        EXPECT_EQ(messages.shown[0].text, QStringLiteral("Do you want to connect to the Horalux home page on the "
+                                                         "Internet? You may be able to find help there?"));
+        EXPECT_EQ(messages.shown[0].title, QStringLiteral("Do you want more help?"));
+        EXPECT_EQ(messages.shown[0].icon, Icon::None);
+        EXPECT_EQ(messages.shown[0].buttons, platform::MessageBoxes::Buttons::YesNo);
+    }
+    EXPECT_TRUE(mainWindow.isVisible());
+    EXPECT_TRUE(settingsDialog.isVisible());
+    EXPECT_TRUE(browser.lookups.empty()) << "No: no browser, no probe file";
+    EXPECT_TRUE(browser.opened.empty());
+}
+
+TEST_F(WebLaunchTest, YesOpensTheHomePageInTheBrowserForWebPages)
+{
+    QWidget mainWindow;
+    messages.answers = {Answer::Yes};
+    web.mnu_help_Click(mainWindow);
+    ASSERT_EQ(browser.lookups.size(), 1u);
+    const FakeBrowser::Lookup &lookup = browser.lookups[0];
+    EXPECT_TRUE(lookup.path.endsWith(QLatin1String(".htm"))) << lookup.path.toStdString();
+    EXPECT_EQ(lookup.content, QByteArray("\"<HTML> <\\HTML>\"\r\n"));
+    EXPECT_EQ(lookup.folderPermissions & (QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther),
+              QFile::Permissions()) << "a folder of our own";
+    EXPECT_FALSE(QFile::exists(lookup.path));
+    EXPECT_FALSE(QFileInfo::exists(QFileInfo(lookup.path).path()));
+    ASSERT_EQ(browser.opened.size(), 1u);
+    EXPECT_EQ(browser.opened[0].first, browser.program);
+    EXPECT_EQ(browser.opened[0].second, homePage);
+    EXPECT_EQ(messages.shown.size(), 1u) << "no failure message";
+}
+
+TEST_F(WebLaunchTest, FailuresToOpenAPageAreReported)
+{
+    struct Case {
+        QString program;
+        bool openWorks;
+        const char *text;
+        const char *title;
+        size_t opens;
+    };
+    const Case cases[] = {
+        {QString(), true, "Could not find associated browser!", "BROWSER NOT FOUND", 0},
+        {QStringLiteral("   "), true, "Could not find associated browser!", "BROWSER NOT FOUND", 0},
+        {QStringLiteral("web-browser %u"), false, "Web Page not Opened", "URL FAILED", 1},
+    };
+    for (const Case &c : cases) {
+        browser.program = c.program;
+        browser.openWorks = c.openWorks;
+        browser.lookups.clear();
+        browser.opened.clear();
+        messages.shown.clear();
+        web.calleridlink(homePage);
+        ASSERT_EQ(messages.shown.size(), 1u) << c.title;
+        EXPECT_EQ(messages.shown[0].text, QString::fromLatin1(c.text));
+        EXPECT_EQ(messages.shown[0].title, QString::fromLatin1(c.title));
+        EXPECT_EQ(messages.shown[0].icon, Icon::Exclamation);
+        EXPECT_EQ(browser.opened.size(), c.opens) << c.title;
+        ASSERT_EQ(browser.lookups.size(), 1u);
+        EXPECT_FALSE(QFile::exists(browser.lookups[0].path)) << "no probe file remains";
+    }
+}
+
+TEST_F(WebLaunchTest, F1InAnyWindowShowsTheHelpPage)
+{
+    QWidget mainWindow;
+    QDialog dialog;
+    QLineEdit box(&dialog);
+    pressKey(mainWindow, Qt::Key_F1);
+    pressKey(dialog, Qt::Key_F1);
+    pressKey(box, Qt::Key_F1);
+    EXPECT_EQ(browser.shownDocuments, (QStringList {helpPage, helpPage, helpPage}));
+
+    pressKey(box, Qt::Key_F1, Qt::ShiftModifier);
+    pressKey(box, Qt::Key_A);
+    pressKey(box, Qt::Key_F1, Qt::NoModifier, true); // held down: one page is enough
+    EXPECT_EQ(browser.shownDocuments.size(), 3);
+}
+
+TEST(PauseSeconds, WaitsWhileHandlingEventsAcrossMidnightAndTheCounterWrap)
+{
+    FakePlatform fake;
+    fake.clock.setNow(QDate(2026, 12, 7), QTime(23, 59, 59, 600));
+    fake.ticks.setStartTick(0xFFFFFE00u);
+    bool handled = false;
+    fake.loop.postAt(700, [&] { handled = true; });
+    PauseSeconds(1, fake.ticks, fake.loop);
+    EXPECT_EQ(fake.loop.now(), 1000);
+    EXPECT_TRUE(handled);
+    EXPECT_EQ(fake.clock.localWallTime().date(), QDate(2026, 12, 8));
+
+    const int pumps = fake.loop.pumpCount();
+    PauseSeconds(0, fake.ticks, fake.loop);
+    EXPECT_EQ(fake.loop.now(), 1000);
+    EXPECT_GT(fake.loop.pumpCount(), pumps) << "events are handled even for no wait";
+
+    PauseSeconds(300, fake.ticks, fake.loop); // a byte's worth at most
+    EXPECT_EQ(fake.loop.now(), 1000 + 255 * 1000);
+}
+
+} // namespace

@@ -1,0 +1,140 @@
+#include "platform/real/xdg_browser.h"
+
+#include "qt_printers.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+namespace {
+
+TEST(XdgCommandLine, FieldCodesBecomeTheAddress)
+{
+    const QString url = QStringLiteral("http://web.test/a b?x=1");
+    struct Case {
+        const char *exec;
+        QStringList expected;
+    };
+    const Case cases[] = {
+        {"firefox %u", {QStringLiteral("firefox"), url}},
+        {"/usr/bin/browser", {QStringLiteral("/usr/bin/browser"), url}},
+        {"\"/opt/My Browser/run\" --new-window %U",
+         {QStringLiteral("/opt/My Browser/run"), QStringLiteral("--new-window"), url}},
+        {"browser %i %c --flag %%x %f", {QStringLiteral("browser"), QStringLiteral("--flag"), QStringLiteral("%x"), url}},
+        {"flatpak run org.web @@u %u @@",
+         {QStringLiteral("flatpak"), QStringLiteral("run"), QStringLiteral("org.web"), QStringLiteral("@@u"), url,
+          QStringLiteral("@@")}},
+        {"browser --url=%u", {QStringLiteral("browser"), QStringLiteral("--url=") + url}},
+        {"sh -c \"echo \\\"quoted\\\" \\$HOME\"", {QStringLiteral("sh"), QStringLiteral("-c"),
+                                                    QStringLiteral("echo \"quoted\" $HOME"), url}},
+        {"", {}},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(platform::XdgBrowser::commandLine(QString::fromLatin1(c.exec), url), c.expected) << c.exec;
+}
+
+// XDG folders of our own for one test, with the variables put back after.
+class XdgFolders : public ::testing::Test {
+protected:
+    XdgFolders()
+    {
+        for (const char *name : kVariables)
+            m_saved.push_back({name, qEnvironmentVariableIsSet(name), qgetenv(name)});
+        qputenv("XDG_CONFIG_HOME", path("config").toUtf8());
+        qputenv("XDG_CONFIG_DIRS", path("etc-xdg").toUtf8());
+        qputenv("XDG_DATA_HOME", path("data").toUtf8());
+        qputenv("XDG_DATA_DIRS", path("usr-share").toUtf8());
+        qputenv("XDG_CURRENT_DESKTOP", "Test:Other");
+        // The MIME database, without the system's applications.
+        QDir().mkpath(path("usr-share"));
+        QFile::link(QStringLiteral("/usr/share/mime"), path("usr-share/mime"));
+        QFile probe(document);
+        probe.open(QIODevice::WriteOnly);
+        probe.write("\"<HTML> <\\HTML>\"\r\n");
+    }
+    ~XdgFolders() override
+    {
+        for (const auto &[name, wasSet, value] : m_saved) {
+            if (wasSet)
+                qputenv(name, value);
+            else
+                qunsetenv(name);
+        }
+    }
+    QString path(const char *relative) const { return m_root.filePath(QString::fromLatin1(relative)); }
+    void write(const char *relative, const QByteArray &text)
+    {
+        const QString file = path(relative);
+        QDir().mkpath(QFileInfo(file).path());
+        QFile out(file);
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write(text);
+    }
+    void entry(const char *relative, const QByteArray &exec, const QByteArray &more = QByteArray())
+    {
+        write(relative, "[Desktop Entry]\nType=Application\nName=Web\nExec=" + exec + "\n" + more);
+    }
+    QString find() { return platform::XdgBrowser(QString()).findExecutable(document); }
+
+    QTemporaryDir m_root;
+    QString document = path("temphtm.htm");
+
+private:
+    static constexpr const char *kVariables[] = {"XDG_CONFIG_HOME", "XDG_CONFIG_DIRS", "XDG_DATA_HOME",
+                                                 "XDG_DATA_DIRS", "XDG_CURRENT_DESKTOP"};
+    std::vector<std::tuple<const char *, bool, QByteArray>> m_saved;
+};
+
+TEST_F(XdgFolders, TheDefaultApplicationOfTheUserComesFirst)
+{
+    write("config/mimeapps.list", "[Default Applications]\ntext/html=gone.desktop;mine.desktop;\n");
+    write("etc-xdg/mimeapps.list", "[Default Applications]\ntext/html=system.desktop\n");
+    entry("data/applications/mine.desktop", "my-browser --new %u");
+    entry("usr-share/applications/system.desktop", "system-browser %u");
+    EXPECT_EQ(find(), QStringLiteral("my-browser --new %u"));
+
+    // The desktop's own list outranks the common one.
+    write("config/test-mimeapps.list", "[Default Applications]\ntext/html=system.desktop\n");
+    EXPECT_EQ(find(), QStringLiteral("system-browser %u"));
+}
+
+TEST_F(XdgFolders, EntriesThatCannotRunAreSkipped)
+{
+    write("config/mimeapps.list", "[Default Applications]\ntext/html=hidden.desktop;tryexec.desktop\n"
+                                  "[Added Associations]\ntext/html=vendor-web.desktop\n");
+    entry("data/applications/hidden.desktop", "hidden %u", "Hidden=true\n");
+    entry("data/applications/tryexec.desktop", "absent %u", "TryExec=/nonexistent/absent-browser\n");
+    entry("usr-share/applications/vendor/web.desktop", "vendor\\sweb %u"); // in a vendor folder, escaped space
+    EXPECT_EQ(find(), QStringLiteral("vendor web %u"));
+}
+
+TEST_F(XdgFolders, TheMimeCacheIsTheLastResort)
+{
+    write("usr-share/applications/mimeinfo.cache", "[MIME Cache]\ntext/html=cached.desktop;\n");
+    entry("usr-share/applications/cached.desktop", "cached-browser %u");
+    EXPECT_EQ(find(), QStringLiteral("cached-browser %u"));
+}
+
+TEST_F(XdgFolders, XdgMimeIsAskedFirstWhenThere)
+{
+    write("config/mimeapps.list", "[Default Applications]\ntext/html=mine.desktop\n");
+    entry("data/applications/mine.desktop", "my-browser %u");
+    entry("data/applications/scripted.desktop", "scripted-browser %u");
+    write("bin/xdg-mime", "#!/bin/sh\n[ \"$1 $2 $3\" = 'query default text/html' ] && echo scripted.desktop\n");
+    QFile::setPermissions(path("bin/xdg-mime"), QFile::ReadOwner | QFile::ExeOwner);
+    EXPECT_EQ(platform::XdgBrowser(path("bin/xdg-mime")).findExecutable(document), QStringLiteral("scripted-browser %u"));
+}
+
+TEST_F(XdgFolders, NoAssociationOrNoDocumentFindsNothing)
+{
+    EXPECT_EQ(find(), QString());
+    write("config/mimeapps.list", "[Default Applications]\ntext/html=mine.desktop\n");
+    entry("data/applications/mine.desktop", "my-browser %u");
+    EXPECT_EQ(platform::XdgBrowser(QString()).findExecutable(path("missing.htm")), QString());
+    EXPECT_FALSE(platform::XdgBrowser(QString()).open(QStringLiteral("/nonexistent/browser %u"),
+                                                      QStringLiteral("http://web.test/")));
+}
+
+} // namespace

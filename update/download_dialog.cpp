@@ -1,0 +1,288 @@
+#include "update/download_dialog.h"
+
+#include "platform/event_pump.h"
+#include "platform/http.h"
+#include "platform/message_box.h"
+#include "platform/tick_counter.h"
+#include "update/download_format.h"
+
+#include <QCloseEvent>
+#include <QFile>
+#include <QSaveFile>
+#include <QScopeGuard>
+
+#include <climits>
+
+namespace {
+
+constexpr qint64 kChunkBytes = 1024;
+// A wait for the header wakes at least this often to look at the Cancel flag.
+constexpr int kHeaderWaitMs = 250;
+// The progress texts change at most this often: enough for the eye, and the
+// transfer does not spend its time drawing.
+constexpr quint32 kProgressEveryMs = 100;
+
+// The design is in twips, 15 to the device-independent pixel.
+constexpr int px(int twips)
+{
+    return (twips + 7) / 15;
+}
+
+QRect twipRect(int left, int top, int width, int height)
+{
+    return QRect(px(left), px(top), px(width), px(height));
+}
+
+// Our texts break lines with a carriage return alone; a label breaks at line feeds.
+QString shownText(QString text)
+{
+    return text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+}
+
+int kilobytes(qint64 bytes)
+{
+    return int(qMin<qint64>(bytes / 1024, INT_MAX));
+}
+
+const QString kErrorTitle = QStringLiteral("Error Downloading File");
+
+} // namespace
+
+DownloadForm::DownloadForm(platform::Http &inet1, platform::MessageBoxes &messages,
+                           const platform::TickCounter &ticks, platform::EventPump &events, QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      m_inet(inet1),
+      m_messages(messages),
+      m_ticks(ticks),
+      m_events(events)
+{
+    setObjectName(QStringLiteral("DownloadForm"));
+    setWindowTitle(QStringLiteral("Download File"));
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPointSizeF(8.25);
+    setFont(font);
+    setFixedSize(px(4950), px(2970));
+
+    m_statusLabel.setObjectName(QStringLiteral("StatusLabel"));
+    m_statusLabel.setGeometry(twipRect(120, 120, 4695, 735));
+    m_progressBar.setObjectName(QStringLiteral("ProgressBar"));
+    m_progressBar.setGeometry(twipRect(120, 1080, 4695, 225));
+    m_progressBar.setTextVisible(false);
+    m_progressBar.setRange(0, 1);
+    m_progressBar.setValue(0);
+    m_statusLabel2.setObjectName(QStringLiteral("StatusLabel2"));
+    m_statusLabel2.setGeometry(twipRect(120, 1440, 4815, 855));
+    for (QLabel *label : {&m_statusLabel, &m_statusLabel2}) {
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        label->setWordWrap(true);
+        label->setTextFormat(Qt::PlainText);
+    }
+    m_cancelButton.setObjectName(QStringLiteral("CancelButton"));
+    m_cancelButton.setText(QStringLiteral("Cancel"));
+    m_cancelButton.setGeometry(twipRect(1920, 2520, 1215, 375));
+    m_cancelButton.setAutoDefault(false);
+    connect(&m_cancelButton, &QPushButton::clicked, this, [this] { CancelButton_Click(); });
+}
+
+void DownloadForm::setStatus(const QString &text)
+{
+    m_status = text;
+    m_statusLabel.setText(shownText(text));
+}
+
+void DownloadForm::setStatus2(const QString &text)
+{
+    m_status2 = text;
+    m_statusLabel2.setText(shownText(text));
+    emit status2Changed(text);
+}
+
+void DownloadForm::CancelButton_Click()
+{
+    m_cancelRequested = true;
+    close();
+}
+
+void DownloadForm::closeEvent(QCloseEvent *event)
+{
+    m_cancelRequested = true;
+    // A transfer waiting for a slow server sees the flag at once.
+    if (m_transferring)
+        m_inet.cancel();
+    QDialog::closeEvent(event);
+}
+
+void DownloadForm::reject()
+{
+    m_cancelRequested = true;
+    if (m_transferring)
+        m_inet.cancel();
+    QDialog::reject();
+}
+
+bool DownloadForm::DownloadFile(const QString &strURL, const QString &strDestination, const QString &UserName,
+                                const QString &Password)
+{
+    if (m_transferring)
+        return false;
+    m_transferring = true;
+    const auto idle = qScopeGuard([this] { m_transferring = false; });
+    m_cancelRequested = false;
+
+    const QString fileName = ReturnFileOrFolder(strDestination, true, false);
+    const QString urlFolder = ReturnFileOrFolder(strURL, false, true);
+
+    setWindowTitle(QStringLiteral("Download File"));
+    setStatus(QString());
+    m_progressBar.setRange(0, 1);
+    m_progressBar.setValue(0);
+    show();
+    raise();
+    activateWindow();
+    setStatus2(QStringLiteral("Getting file information..."));
+    m_events.pumpEvents();
+
+    m_inet.execute(strURL, UserName, Password);
+    setStatus(QStringLiteral("Saving:\r\r") + fileName + QStringLiteral(" from ") + shownFolder(urlFolder));
+    const quint32 startTick = m_ticks.tickCount();
+
+    bool complete = false;
+    if (waitForHeader() && statusIsOk()) {
+        complete = receive(strDestination, fileName, startTick);
+        setStatus2(QString());
+        m_events.pumpEvents();
+    }
+
+    if (complete) {
+        setStatus(QStringLiteral("Download completed!"));
+    } else {
+        if (QFile::exists(strDestination))
+            QFile::remove(strDestination);
+        if (!m_cancelRequested) {
+            setStatus(QStringLiteral("Download failed!"));
+            m_messages.show(QStringLiteral("Download failed!"), kErrorTitle, platform::MessageBoxes::Icon::Critical);
+        }
+    }
+    DownloadSuccess = complete;
+
+    m_inet.cancel();
+    m_events.pumpEvents();
+    close();
+    m_events.pumpEvents();
+    return complete;
+}
+
+bool DownloadForm::waitForHeader()
+{
+    while (m_inet.stillExecuting()) {
+        if (m_cancelRequested)
+            return false;
+        m_events.waitForEvents(kHeaderWaitMs);
+    }
+    return !m_cancelRequested;
+}
+
+bool DownloadForm::statusIsOk()
+{
+    const QString block = m_inet.headerBlock();
+    const QString status = block.mid(9, 3);
+    if (status == QLatin1String("200"))
+        return true;
+
+    hide();
+    using Icon = platform::MessageBoxes::Icon;
+    if (status == QLatin1String("401")) {
+        m_messages.show(QStringLiteral("Authorization failed!"), QStringLiteral("Unauthorized"), Icon::Critical);
+    } else if (status == QLatin1String("404")) {
+        m_messages.show(QStringLiteral("The file, ") + m_inet.url() + QStringLiteral(" was not found!"),
+                        QStringLiteral("File Not Found"), Icon::Critical);
+    } else if (status == QLatin1String("\r\n")) {
+        m_messages.show(QStringLiteral("Cannot establish connection.\r\rCheck your Internet connection and try again."),
+                        QStringLiteral("Cannot Establish Connection"), Icon::Exclamation);
+    } else {
+        const qsizetype cr = block.indexOf(QLatin1Char('\r'));
+        m_messages.show(QStringLiteral("The server returned the following response:\r\r")
+                            + (cr < 0 ? QString() : block.left(cr + 1)),
+                        QStringLiteral("Download Error"), Icon::Critical);
+    }
+    return false;
+}
+
+qint64 DownloadForm::contentLength() const
+{
+    bool ok = false;
+    const qint64 length = m_inet.header(QStringLiteral("Content-Length")).trimmed().toLongLong(&ok);
+    return ok && length >= 0 ? length : -1;
+}
+
+bool DownloadForm::receive(const QString &destination, const QString &fileName, quint32 startTick)
+{
+    const qint64 length = contentLength();
+    if (length == 0)
+        return false; // nothing to save is no update
+    // Without a length the bar shows that something is happening, not how much.
+    m_progressBar.setRange(0, length > 0 ? qMax(1, kilobytes(length + 1023)) : 0);
+    m_progressBar.setValue(0);
+    m_events.pumpEvents();
+
+    if (m_inet.responseCode() != 0)
+        return false;
+    // The file appears under its name only once it is whole.
+    QSaveFile file(destination);
+    if (!file.open(QIODevice::WriteOnly)) {
+        reportWriteFailure();
+        return false;
+    }
+    if (!writeChunks(file, length, fileName, startTick))
+        return false;
+    if (!file.commit()) {
+        reportWriteFailure();
+        return false;
+    }
+    return true;
+}
+
+bool DownloadForm::writeChunks(QSaveFile &file, qint64 length, const QString &fileName, quint32 startTick)
+{
+    qint64 received = 0;
+    quint32 lastShown = startTick;
+    QByteArray chunk = m_inet.getChunk(kChunkBytes);
+    while (!chunk.isEmpty()) {
+        if (file.write(chunk) != chunk.size()) {
+            reportWriteFailure();
+            return false;
+        }
+        received += chunk.size();
+        chunk = m_inet.getChunk(kChunkBytes);
+        if (m_cancelRequested)
+            return false;
+        const quint32 now = m_ticks.tickCount();
+        // Unsigned differences of the monotonic counter survive its wrap.
+        if ((length < 0 || received < length) && quint32(now - lastShown) >= kProgressEveryMs) {
+            lastShown = now;
+            showProgress(received, length, qint64(quint32(now - startTick)), fileName);
+        }
+    }
+    // Whole only when the body ended properly and, when announced, at its length.
+    return !m_cancelRequested && m_inet.responseCode() == 0 && received > 0 && (length < 0 || received == length);
+}
+
+void DownloadForm::showProgress(qint64 received, qint64 length, qint64 elapsedMs, const QString &fileName)
+{
+    const std::optional<TransferProgress> progress = transferProgress(received, length, elapsedMs, fileName);
+    if (!progress)
+        return;
+    if (length > 0) {
+        m_progressBar.setValue(qMin(kilobytes(received), m_progressBar.maximum()));
+        setWindowTitle(progress->caption);
+    }
+    setStatus2(progress->status2);
+    m_events.pumpEvents();
+}
+
+void DownloadForm::reportWriteFailure()
+{
+    // The transfer ends here, so the user hears of it once, not once a chunk.
+    m_inet.cancel();
+    m_messages.show(QStringLiteral("Cannot write file to disk!"), kErrorTitle, platform::MessageBoxes::Icon::Critical);
+}

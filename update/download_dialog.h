@@ -1,0 +1,83 @@
+#pragma once
+
+#include <QDialog>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+
+namespace platform {
+class EventPump;
+class Http;
+class MessageBoxes;
+class TickCounter;
+} // namespace platform
+class QSaveFile;
+
+// "Download File": fetches one file over HTTP into a local file while it
+// shows what it saves, a progress bar, the rate and the time left. One
+// object for the program's life; modeless, and the rest of the program runs
+// on while it transfers, since every wait handles events.
+class DownloadForm final : public QDialog {
+    Q_OBJECT
+
+public:
+    // inet1: the dialog's own transfer control. ticks: a monotonic clock for
+    // the rate and the time left.
+    DownloadForm(platform::Http &inet1, platform::MessageBoxes &messages, const platform::TickCounter &ticks,
+                 platform::EventPump &events, QWidget *parent = nullptr);
+
+    // Runs the whole transfer and closes the dialog before it returns. True
+    // when every byte the server announced (or, when it announced no length,
+    // the whole body up to its proper end) was written and the file is in
+    // place; otherwise no file is left at strDestination. A call while a
+    // transfer runs changes nothing and returns false.
+    bool DownloadFile(const QString &strURL, const QString &strDestination, const QString &UserName,
+                      const QString &Password);
+    // The outcome of the last transfer.
+    bool DownloadSuccess = false;
+    bool isTransferring() const { return m_transferring; }
+
+    void CancelButton_Click();
+
+    // The texts as set, lines broken by CR.
+    QString statusText() const { return m_status; }
+    QString status2Text() const { return m_status2; }
+    QLabel &StatusLabel() { return m_statusLabel; }
+    QProgressBar &ProgressBar() { return m_progressBar; }
+    QLabel &StatusLabel2() { return m_statusLabel2; }
+    QPushButton &CancelButton() { return m_cancelButton; }
+
+signals:
+    void status2Changed(const QString &text);
+
+protected:
+    // Form_Unload: closing the dialog by any means cancels the transfer.
+    void closeEvent(QCloseEvent *event) override;
+    void reject() override;
+
+private:
+    bool waitForHeader();
+    bool statusIsOk();
+    bool receive(const QString &destination, const QString &fileName, quint32 startTick);
+    bool writeChunks(QSaveFile &file, qint64 length, const QString &fileName, quint32 startTick);
+    qint64 contentLength() const;
+    void showProgress(qint64 received, qint64 length, qint64 elapsedMs, const QString &fileName);
+    void reportWriteFailure();
+    void setStatus(const QString &text);
+    void setStatus2(const QString &text);
+
+    platform::Http &m_inet;
+    platform::MessageBoxes &m_messages;
+    const platform::TickCounter &m_ticks;
+    platform::EventPump &m_events;
+
+    QLabel m_statusLabel {this};
+    QProgressBar m_progressBar {this};
+    QLabel m_statusLabel2 {this};
+    QPushButton m_cancelButton {this};
+
+    QString m_status;
+    QString m_status2;
+    bool m_cancelRequested = false;
+    bool m_transferring = false;
+};

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QLocale>
+#include <QString>
+#include <QtGlobal>
+
+#include <optional>
+
+// A byte count as a readable size: "999 bytes", "1000.0 KB", "0.98 MB",
+// "1.5 GB". Empty for a negative count.
+QString FormatFileSize(double dblFileSize, const QLocale &locale = QLocale());
+
+// A number of seconds as a readable duration: "59 sec", "1 min 1 sec",
+// "1 hr 0 min". Empty for a negative or endless time.
+QString FormatTime(double sglTime, const QLocale &locale = QLocale());
+
+// The part of FullPath after its last separator (ReturnFile) or up to and
+// including it (not ReturnFile). URLs split at "/"; local paths at "/" or "\".
+QString ReturnFileOrFolder(const QString &FullPath, bool ReturnFile, bool IsURL);
+
+// The URL folder as the dialog shows it: whole when shorter than 33
+// characters, else "..." and its first 30.
+QString shownFolder(const QString &urlFolder);
+
+// What the dialog shows while a transfer runs.
+struct TransferProgress {
+    QString status2;  // time left, amounts and rate; lines broken by CR
+    QString caption;  // empty when the total is unknown
+};
+
+// totalBytes < 0: the server did not say. Nothing when no time has passed or
+// nothing has arrived yet, so there is no rate to reckon with.
+std::optional<TransferProgress> transferProgress(qint64 receivedBytes, qint64 totalBytes, qint64 elapsedMs,
+                                                 const QString &fileName, const QLocale &locale = QLocale());

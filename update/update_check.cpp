@@ -1,0 +1,87 @@
+#include "update/update_check.h"
+
+#include "engine/settings_keys.h"
+#include "platform/clock.h"
+#include "platform/http.h"
+#include "platform/message_box.h"
+#include "platform/services.h"
+#include "platform/settings_store.h"
+#include "update/build_urls.h"
+#include "update/version_list.h"
+
+namespace {
+const QString kLastCheckKey = QStringLiteral("lastupdatecheck");
+const QString kNoticeKey = QStringLiteral("check");
+} // namespace
+
+UpdateCheckSetup UpdateCheckSetup::fromBuild()
+{
+    return UpdateCheckSetup {build_urls::downloadServer(), build_urls::webSite()};
+}
+
+UpdateChecker::UpdateChecker(const platform::Services &services, platform::MessageBoxes &messages,
+                             platform::Http &inet, UpdateCheckSetup setup)
+    : m_services(services),
+      m_messages(messages),
+      m_inet(inet),
+      m_setup(std::move(setup))
+{
+}
+
+bool UpdateChecker::dueToday()
+{
+    platform::SettingsStore &settings = m_services.settings;
+    const QDate today = m_services.clock.localWallTime().date();
+    const QString todayText = lastCheckDateText(today, m_setup.locale);
+    const QDate last = lastCheckDateFromText(
+        settings.GetSetting(settings_keys::App, settings_keys::Data, kLastCheckKey, todayText), m_setup.locale);
+    settings.SaveSetting(settings_keys::App, settings_keys::Data, kLastCheckKey, todayText);
+    // An unreadable date, today or a day to come (the clock was put back): not today.
+    return last.isValid() && last < today;
+}
+
+void UpdateChecker::noticeBeforeFirstAccess()
+{
+    platform::SettingsStore &settings = m_services.settings;
+    if (settings.GetSetting(settings_keys::App, settings_keys::Data, kNoticeKey, settings_keys::False)
+        != settings_keys::False)
+        return;
+    settings.SaveSetting(settings_keys::App, settings_keys::Data, kNoticeKey, settings_keys::True);
+    m_messages.show(
+        QStringLiteral("Horalux is about to check with Veltrane to see whether there is an update available. If you "
+                       "are using a FireWall, then you may be asked to grant permission to Horalux to access the "
+                       "Internet. Please select YES and allow the rule, if you don`t do this, then Horalux won`t be "
+                       "able to update itself!"),
+        QStringLiteral("Internet access beginning."), platform::MessageBoxes::Icon::Information);
+}
+
+void UpdateChecker::securitycheck()
+{
+    if (isUpdating && isUpdating())
+        return;
+    if (!dueToday())
+        return;
+    noticeBeforeFirstAccess();
+
+    if (const std::optional<QByteArray> list =
+            m_inet.openUrl(m_setup.downloadServer + QStringLiteral("/versions.txt"), kVersionListMaxBytes))
+        m_codes = QString::fromUtf8(*list);
+    if (m_inet.stillExecuting())
+        return;
+
+    const QString version = versionFromList(m_codes);
+    if (!isNewerVersion(version, m_setup.version))
+        return;
+    platform::SettingsStore &settings = m_services.settings;
+    if (settings.GetSetting(settings_keys::App, settings_keys::Version, version, QStringLiteral("0"))
+        == QLatin1String("1"))
+        return;
+
+    const auto answer = m_messages.show(
+        updateOfferText(m_setup.version, version, build_urls::hostOf(m_setup.webSite)), QStringLiteral("NewVersion"),
+        platform::MessageBoxes::Icon::None, platform::MessageBoxes::Buttons::YesNo);
+    // Offered once, whatever the answer.
+    settings.SaveSetting(settings_keys::App, settings_keys::Version, version, QStringLiteral("1"));
+    if (answer == platform::MessageBoxes::Answer::Yes && downloadupdate)
+        downloadupdate();
+}

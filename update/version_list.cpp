@@ -1,0 +1,73 @@
+#include "update/version_list.h"
+
+#include <QStringList>
+#include <QVersionNumber>
+
+QString versionFromList(const QString &listText)
+{
+    const qsizetype key = listText.indexOf(QLatin1String("horalux"), 0, Qt::CaseInsensitive);
+    if (key < 0)
+        return QString();
+    const qsizetype colon = listText.indexOf(QLatin1Char(':'), key);
+    if (colon < 0)
+        return QString();
+    qsizetype end = colon + 1;
+    while (end < listText.size() && listText.at(end) != QLatin1Char(':') && listText.at(end) != QLatin1Char('\r')
+           && listText.at(end) != QLatin1Char('\n'))
+        ++end;
+    return listText.mid(colon + 1, end - colon - 1).trimmed();
+}
+
+bool isNewerVersion(const QString &listed, const ProgramVersion &running)
+{
+    const QVersionNumber version = QVersionNumber::fromString(listed);
+    if (version.isNull())
+        return false;
+    const QVersionNumber ours(running.major, running.minor, running.revision);
+    return QVersionNumber::compare(version.normalized(), ours.normalized()) > 0;
+}
+
+namespace {
+
+// The locale's short format, when it keeps the century.
+QString fullYearShortFormat(const QLocale &locale)
+{
+    const QString format = locale.dateFormat(QLocale::ShortFormat);
+    return format.contains(QLatin1String("yyyy")) ? format : QString();
+}
+
+} // namespace
+
+QString lastCheckDateText(const QDate &date, const QLocale &locale)
+{
+    const QString format = fullYearShortFormat(locale);
+    if (!format.isEmpty()) {
+        const QString text = locale.toString(date, format);
+        if (locale.toDate(text, format) == date)
+            return text;
+    }
+    return date.toString(Qt::ISODate);
+}
+
+QDate lastCheckDateFromText(const QString &text, const QLocale &locale)
+{
+    const QString trimmed = text.trimmed();
+    const QDate iso = QDate::fromString(trimmed, Qt::ISODate);
+    if (iso.isValid())
+        return iso;
+    const QString format = fullYearShortFormat(locale);
+    return format.isEmpty() ? QDate() : locale.toDate(trimmed, format);
+}
+
+QString updateOfferText(const ProgramVersion &running, const QString &listed, const QString &webHost)
+{
+    return QStringList {
+        QStringLiteral("There is a new version of Horalux available."),
+        QStringLiteral("You have version ") + running.dotted() + QStringLiteral(", and the new version number"),
+        QStringLiteral("is ") + listed + QStringLiteral(". Do you want me to download it now for you?"),
+        QString(),
+        QStringLiteral("WARNING: if this update stops your clock from working, then please"),
+        QStringLiteral("go along to ") + webHost + QStringLiteral("/horalux") + QStringLiteral(" and download"),
+        QStringLiteral("the latest FULL VERSION (not update) from there"),
+    }.join(QStringLiteral("\r\n"));
+}

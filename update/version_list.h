@@ -1,0 +1,31 @@
+#pragma once
+
+#include "update/program_version.h"
+
+#include <QDate>
+#include <QLocale>
+#include <QString>
+
+// The version list is read up to this size; an entry further on is not seen.
+constexpr qint64 kVersionListMaxBytes = 64 * 1024;
+
+// This program's entry in a version list: after the first "horalux" (any
+// letter case, also inside a longer word) and the first ":" after it, the
+// text up to the next ":", line end or end of text, without surrounding
+// spaces. Empty when there is no such entry.
+QString versionFromList(const QString &listText);
+
+// Whether a listed version is newer than the running one, number by number
+// (1.0.10 is newer than 1.0.9, 1.3 than 1.2.3; 1.2 and 1.2.0 are the same).
+// Only the leading dotted numbers count ("2.0 beta" is 2.0); a text that
+// does not start with a number is never newer.
+bool isNewerVersion(const QString &listed, const ProgramVersion &running);
+
+// The date of the last check as stored: the locale's short date when that
+// shows the year whole and reads back to the same day, else yyyy-MM-dd.
+QString lastCheckDateText(const QDate &date, const QLocale &locale);
+// Reads either form back; an invalid date when the text is neither.
+QDate lastCheckDateFromText(const QString &text, const QLocale &locale);
+
+// The offer's text, lines separated by CR LF.
+QString updateOfferText(const ProgramVersion &running, const QString &listed, const QString &webHost);

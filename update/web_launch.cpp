@@ -1,0 +1,111 @@
+#include "update/web_launch.h"
+
+#include "engine/pause.h"
+#include "platform/browser.h"
+#include "platform/desktop.h"
+#include "platform/message_box.h"
+#include "platform/services.h"
+#include "update/build_urls.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QKeyEvent>
+#include <QTemporaryDir>
+#include <QWidget>
+
+#include <algorithm>
+
+void PauseSeconds(int n, const platform::TickCounter &ticks, platform::EventPump &events)
+{
+    PauseMilliseconds(std::clamp(n, 0, 255) * 1000, ticks, events);
+}
+
+QString homePageAddress(const QString &webSite, const ProgramVersion &version)
+{
+    return webSite + QStringLiteral("/horalux/index.html?DirectConnection_via_Horalux") + version.digits();
+}
+
+QString helpPagePath(const platform::Desktop &desktop)
+{
+    return QDir(desktop.programFolder()).filePath(QStringLiteral("help/index.html"));
+}
+
+WebLaunch::WebLaunch(const platform::Services &services, platform::MessageBoxes &messages,
+                     platform::Browser &browser, QString webSite, ProgramVersion version)
+    : m_services(services),
+      m_messages(messages),
+      m_browser(browser),
+      m_webSite(webSite.isEmpty() ? build_urls::webSite() : std::move(webSite)),
+      m_version(version)
+{
+}
+
+void WebLaunch::helpThenHomePage(QWidget &window)
+{
+    window.show();
+    window.raise();
+    window.activateWindow();
+    // The key goes where a key press of the user's would, and HelpKey answers it.
+    QWidget *target = window.focusWidget() ? window.focusWidget() : &window;
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_F1, Qt::NoModifier);
+    QCoreApplication::sendEvent(target, &press);
+    QCoreApplication::sendEvent(target, &release);
+
+    PauseSeconds(1, m_services.ticks, m_services.events);
+    const auto answer = m_messages.show(
+        QStringLiteral("Do you want to connect to the Horalux home page on the Internet? You may be able to find "
+                       "help there?"),
+        QStringLiteral("Do you want more help?"), platform::MessageBoxes::Icon::None,
+        platform::MessageBoxes::Buttons::YesNo);
+    if (answer == platform::MessageBoxes::Answer::Yes)
+        calleridlink(homePageAddress(m_webSite, m_version));
+}
+
+void WebLaunch::calleridlink(const QString &webaddress)
+{
+    using Icon = platform::MessageBoxes::Icon;
+    QString program;
+    {
+        // A folder of our own (mode 0700), so no other user can plant or read the file.
+        const QTemporaryDir folder;
+        if (folder.isValid()) {
+            const QString probe = folder.filePath(QStringLiteral("temphtm.htm"));
+            QFile file(probe);
+            if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+                file.write("\"<HTML> <\\HTML>\"\r\n");
+                file.close();
+            }
+            program = m_browser.findExecutable(probe).trimmed();
+            QFile::remove(probe);
+        }
+    }
+    if (program.isEmpty()) {
+        m_messages.show(QStringLiteral("Could not find associated browser!"), QStringLiteral("BROWSER NOT FOUND"),
+                        Icon::Exclamation);
+        return;
+    }
+    if (!m_browser.open(program, webaddress))
+        m_messages.show(QStringLiteral("Web Page not Opened"), QStringLiteral("URL FAILED"), Icon::Exclamation);
+}
+
+HelpKey::HelpKey(platform::Browser &browser, const platform::Desktop &desktop, QObject *parent)
+    : QObject(parent),
+      m_browser(browser),
+      m_desktop(desktop)
+{
+}
+
+bool HelpKey::eventFilter(QObject *watched, QEvent *event)
+{
+    // Keys reach a window's widget after its platform window; answer them once, at the widget.
+    if (event->type() != QEvent::KeyPress || !watched->isWidgetType())
+        return false;
+    const auto *key = static_cast<QKeyEvent *>(event);
+    if (key->key() != Qt::Key_F1 || key->modifiers() != Qt::NoModifier)
+        return false;
+    if (!key->isAutoRepeat())
+        m_browser.showDocument(helpPagePath(m_desktop));
+    return true;
+}

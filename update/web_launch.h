@@ -1,0 +1,64 @@
+#pragma once
+
+#include "update/program_version.h"
+
+#include <QObject>
+#include <QString>
+
+namespace platform {
+class Browser;
+class Desktop;
+class EventPump;
+class MessageBoxes;
+struct Services;
+class TickCounter;
+} // namespace platform
+class QWidget;
+
+// Waits n seconds (0 to 255) while handling window events. Measured on the
+// monotonic counter, so a wait across midnight ends like any other.
+void PauseSeconds(int n, const platform::TickCounter &ticks, platform::EventPump &events);
+
+// The product's home page on the web site, tagged with the version's digits.
+QString homePageAddress(const QString &webSite, const ProgramVersion &version);
+
+// The help page installed beside the program.
+QString helpPagePath(const platform::Desktop &desktop);
+
+// The help commands: show the help page, then offer the home page.
+class WebLaunch {
+public:
+    // webSite: scheme, host and optional port; empty means the build's site.
+    WebLaunch(const platform::Services &services, platform::MessageBoxes &messages, platform::Browser &browser,
+              QString webSite = QString(), ProgramVersion version = ProgramVersion::current());
+
+    // The main window's "Instructions and Help".
+    void mnu_help_Click(QWidget &mainWindow) { helpThenHomePage(mainWindow); }
+    // The settings dialog's help link.
+    void Label9_Click(QWidget &settingsDialog) { helpThenHomePage(settingsDialog); }
+    // Opens webaddress in the program the desktop opens web pages with.
+    void calleridlink(const QString &webaddress);
+
+private:
+    void helpThenHomePage(QWidget &window);
+
+    const platform::Services &m_services;
+    platform::MessageBoxes &m_messages;
+    platform::Browser &m_browser;
+    QString m_webSite;
+    ProgramVersion m_version;
+};
+
+// F1 in any of the program's windows shows the help page. Installed on the
+// application, it sees every window's keys.
+class HelpKey final : public QObject {
+public:
+    HelpKey(platform::Browser &browser, const platform::Desktop &desktop, QObject *parent = nullptr);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    platform::Browser &m_browser;
+    const platform::Desktop &m_desktop;
+};
