@@ -2,9 +2,11 @@
 
 #include <QCoreApplication>
 #include <QEventLoop>
-#include <QTimer>
 
 namespace platform {
+
+QtEventPump::QtEventPump() = default;
+QtEventPump::~QtEventPump() = default;
 
 void QtEventPump::pumpEvents()
 {
@@ -17,13 +19,20 @@ void QtEventPump::waitForEvents(int maxMs)
         pumpEvents();
         return;
     }
-    // The single-shot timer only exists to wake the blocking wait at the
-    // deadline; any earlier event wakes it too.
-    QTimer wake;
-    wake.setSingleShot(true);
-    wake.setTimerType(Qt::PreciseTimer);
+    if (m_depth == m_wakeTimers.size()) {
+        auto timer = std::make_unique<QTimer>();
+        timer->setSingleShot(true);
+        timer->setTimerType(Qt::PreciseTimer);
+        m_wakeTimers.push_back(std::move(timer));
+    }
+    // The timer only wakes the blocking wait at the deadline; any earlier
+    // event wakes it too.
+    QTimer &wake = *m_wakeTimers[m_depth];
+    ++m_depth;
     wake.start(maxMs);
     QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+    wake.stop();
+    --m_depth;
 }
 
 } // namespace platform

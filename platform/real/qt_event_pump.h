@@ -2,12 +2,27 @@
 
 #include "platform/event_pump.h"
 
+#include <QTimer>
+
+#include <memory>
+#include <vector>
+
 namespace platform {
 
 class QtEventPump final : public EventPump {
 public:
+    QtEventPump();
+    ~QtEventPump() override;
+
     void pumpEvents() override;
     void waitForEvents(int maxMs) override;
+
+private:
+    // One wake-up timer per nesting level: a wait inside another wait (a tick
+    // inside the typing of a name) must not steal the outer one's deadline.
+    // Kept between waits, since a roll waits some seventy times a second.
+    std::vector<std::unique_ptr<QTimer>> m_wakeTimers;
+    std::size_t m_depth = 0;
 };
 
 } // namespace platform

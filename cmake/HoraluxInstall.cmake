@@ -1,0 +1,89 @@
+# Installs the clock as a desktop program and packages it as a .deb (cpack).
+#
+# <prefix>/lib/horalux/        the program's folder: horalux, cmdtime, pictures, sound, help/;
+#                              the program finds all of them beside itself, so they stay together
+# <prefix>/bin/horalux         relative symlink into it, so the prefix can move whole
+# <prefix>/share/...           desktop entry, AppStream metainfo, hicolor icons, man pages
+#
+# platform::startCommandFor knows this layout: keep the two in step.
+
+include(GNUInstallDirs)
+
+set(HORALUX_INSTALL_PROGRAM_DIR lib/horalux)
+# The day PROJECT_VERSION was released; change the two together.
+set(HORALUX_RELEASE_DATE 2026-12-07)
+set(HORALUX_PACKAGE_MAINTAINER "Horalux developers <packages@horalux.invalid>" CACHE STRING
+    "Maintainer field of the .deb")
+
+set(HORALUX_PACKAGING_SOURCE_DIR ${PROJECT_SOURCE_DIR}/packaging)
+set(HORALUX_PACKAGING_BINARY_DIR ${PROJECT_BINARY_DIR}/packaging)
+
+# ---- The program's folder --------------------------------------------------
+foreach(program horalux cmdtime)
+    if(TARGET ${program})
+        install(TARGETS ${program} RUNTIME DESTINATION ${HORALUX_INSTALL_PROGRAM_DIR})
+    endif()
+endforeach()
+
+# The same pictures and sound the build puts beside the program.
+get_directory_property(HORALUX_INSTALLED_DATA DIRECTORY ${PROJECT_SOURCE_DIR}/data
+                       DEFINITION HORALUX_PROGRAM_FILES)
+if(NOT HORALUX_INSTALLED_DATA)
+    message(FATAL_ERROR "data/CMakeLists.txt no longer names the program's files in HORALUX_PROGRAM_FILES")
+endif()
+list(TRANSFORM HORALUX_INSTALLED_DATA PREPEND ${PROJECT_SOURCE_DIR}/data/)
+install(FILES ${HORALUX_INSTALLED_DATA} DESTINATION ${HORALUX_INSTALL_PROGRAM_DIR})
+
+# The help page: as the build lays it out when it does, else the source folder.
+if(EXISTS ${PROJECT_BINARY_DIR}/help)
+    install(DIRECTORY ${PROJECT_BINARY_DIR}/help/ DESTINATION ${HORALUX_INSTALL_PROGRAM_DIR}/help)
+elseif(EXISTS ${PROJECT_SOURCE_DIR}/data/help)
+    install(DIRECTORY ${PROJECT_SOURCE_DIR}/data/help/ DESTINATION ${HORALUX_INSTALL_PROGRAM_DIR}/help
+            PATTERN CMakeLists.txt EXCLUDE PATTERN "*.cmake" EXCLUDE PATTERN "*.in" EXCLUDE)
+endif()
+
+# ---- Launcher ----------------------------------------------------------------
+# A symlink rather than a script: the kernel follows it, and the program's folder
+# is where /proc/self/exe really lies, whatever path started it.
+file(MAKE_DIRECTORY ${HORALUX_PACKAGING_BINARY_DIR}/bin)
+file(CREATE_LINK ../${HORALUX_INSTALL_PROGRAM_DIR}/horalux ${HORALUX_PACKAGING_BINARY_DIR}/bin/horalux SYMBOLIC)
+install(FILES ${HORALUX_PACKAGING_BINARY_DIR}/bin/horalux DESTINATION bin)
+
+# ---- Desktop integration -------------------------------------------------------
+install(FILES ${HORALUX_PACKAGING_SOURCE_DIR}/horalux.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+
+configure_file(${HORALUX_PACKAGING_SOURCE_DIR}/horalux.metainfo.xml.in
+               ${HORALUX_PACKAGING_BINARY_DIR}/horalux.metainfo.xml @ONLY)
+install(FILES ${HORALUX_PACKAGING_BINARY_DIR}/horalux.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/data/icons/hicolor DESTINATION ${CMAKE_INSTALL_DATADIR}/icons
+        FILES_MATCHING PATTERN horalux.png PATTERN horalux.svg)
+
+foreach(page horalux.1 cmdtime.1)
+    configure_file(${HORALUX_PACKAGING_SOURCE_DIR}/${page}.in ${HORALUX_PACKAGING_BINARY_DIR}/${page} @ONLY)
+    install(FILES ${HORALUX_PACKAGING_BINARY_DIR}/${page} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+endforeach()
+
+# ---- Debian package -------------------------------------------------------------
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME horalux)
+set(CPACK_PACKAGE_VENDOR "Horalux developers")
+set(CPACK_PACKAGE_CONTACT "${HORALUX_PACKAGE_MAINTAINER}")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
+set(CPACK_PACKAGE_DESCRIPTION [[
+A borderless clock on the desktop that cycles through 24 world zones and
+two of your own, shows each zone's time and date and dresses itself for
+the zone's time of day.
+
+Includes cmdtime, a small SNTP client that sets the system clock.]])
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${HORALUX_PACKAGE_MAINTAINER}")
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+# The libraries come from dpkg-shlibdeps; Liberation Sans stands in for Arial.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation")
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+include(CPack)

@@ -1,0 +1,42 @@
+#!/bin/sh
+# check_deb_package.sh BUILD_DIR SCRATCH: builds the .deb with cpack, unpacks it
+# into a scratch root and checks its control fields, its files, its metadata
+# and that the clock starts from it.
+. "$(dirname "$0")/installed_program.sh"
+need_tool dpkg-deb dpkg
+need_tool dpkg-shlibdeps dpkg-dev
+build=$1 scratch=$2
+rm -rf "$scratch" && mkdir -p "$scratch/root" || fail "cannot make $scratch"
+"${CPACK:-cpack}" -G DEB --config "$build/CPackConfig.cmake" -B "$scratch/package" >"$scratch/cpack.log" 2>&1 ||
+    fail "cpack: $(cat "$scratch/cpack.log")"
+set -- "$scratch"/package/horalux_*.deb
+[ $# -eq 1 ] && [ -f "$1" ] || fail "not one horalux_*.deb in $scratch/package: $*"
+deb=$1
+echo "built $(basename "$deb"), $(wc -c <"$deb") bytes"
+
+field() { dpkg-deb --field "$deb" "$1"; }
+[ "$(field Package)" = horalux ] || fail "Package: $(field Package)"
+[ "$(field Section)" = utils ] || fail "Section: $(field Section)"
+[ -n "$(field Maintainer)" ] || fail "no Maintainer"
+depends=$(field Depends)
+for library in libqt6widgets6 libqt6network6 libcanberra0 fonts-liberation; do
+    echo "$depends" | grep -qw "$library" || fail "Depends lacks $library: $depends"
+done
+
+dpkg-deb -x "$deb" "$scratch/root" || fail "dpkg-deb -x"
+outside=$(dpkg-deb -c "$deb" | awk '{print $6}' | grep -v '^\./$' | grep -v '^\./usr/')
+[ -z "$outside" ] || fail "files outside /usr: $outside"
+root=$scratch/root
+expect_layout "$root/usr"
+readelf -S "$root/usr/lib/horalux/horalux" | grep -q '\.symtab' && fail "the program is not stripped"
+expect_valid_metadata "$root/usr/share/applications/horalux.desktop" \
+    "$root/usr/share/metainfo/horalux.metainfo.xml" \
+    "$root/usr/share/man/man1/horalux.1" "$root/usr/share/man/man1/cmdtime.1"
+# The tree as a software centre sees it: the launchable entry and the icons found.
+appstreamcli validate-tree --no-net --override=cid-desktopapp-is-not-rdns=info "$root" ||
+    fail "appstreamcli validate-tree"
+[ "$(xml_text "$root/usr/share/metainfo/horalux.metainfo.xml" id)" = horalux ] || fail "metainfo id"
+grep -q "<release version=\"$(field Version)\"" "$root/usr/share/metainfo/horalux.metainfo.xml" ||
+    fail "the metainfo has no release $(field Version)"
+expect_program_starts "$root/usr/bin/horalux" "$root/usr/lib/horalux" "$scratch/run"
+rm -rf "$scratch"

@@ -1,0 +1,12 @@
+#!/bin/sh
+# check_install_tree.sh BUILD_DIR SCRATCH: "cmake --install" into a throw-away
+# prefix, which is then moved whole before the clock is started from it.
+. "$(dirname "$0")/installed_program.sh"
+build=$1 scratch=$2
+rm -rf "$scratch" && mkdir -p "$scratch" || fail "cannot make $scratch"
+"${CMAKE:-cmake}" --install "$build" --prefix "$scratch/first" >"$scratch/install.log" ||
+    fail "cmake --install: $(cat "$scratch/install.log")"
+mv "$scratch/first" "$scratch/moved"
+expect_layout "$scratch/moved"
+expect_program_starts "$scratch/moved/bin/horalux" "$scratch/moved/lib/horalux" "$scratch/run"
+rm -rf "$scratch"

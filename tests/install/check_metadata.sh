@@ -1,0 +1,5 @@
+#!/bin/sh
+# check_metadata.sh DESKTOP METAINFO MANPAGE...
+. "$(dirname "$0")/installed_program.sh"
+expect_valid_metadata "$@"
+echo "desktop entry, metainfo and man pages are valid"
