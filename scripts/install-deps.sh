@@ -15,9 +15,20 @@ libgmock-dev
 libbenchmark-dev
 libcanberra-dev
 fonts-liberation
+tzdata
 xvfb
 xauth
 imagemagick
+desktop-file-utils
+appstream
+dpkg-dev
+fakeroot
+strace
+file
+clang-14
+libclang-rt-14-dev
+valgrind
+curl
 "
 
 missing=""
