@@ -3,7 +3,7 @@
 #include "platform/real/canberra_sound.h"
 #include "platform/real/network_status.h"
 #include "platform/real/qt_event_pump.h"
-#include "platform/real/qt_http.h"
+#include "platform/real/lazy_http.h"
 #include "platform/real/qt_message_boxes.h"
 #include "platform/real/qt_processes.h"
 #include "platform/real/system_clock.h"
@@ -57,8 +57,10 @@ int main(int argc, char **argv)
     const platform::Services services {clock,    ticks,   events,  timeZone,  settings,
                                        registry, desktop, network, processes, sound};
     platform::QtMessageBoxes messages;
-    platform::QtHttp inet(events);       // the main window's transfer control
-    platform::QtHttp dialogInet(events); // the download dialog's
+    // The transfer controls of the main window and of the download dialog.
+    const QString httpModule = desktop.programFolder() + QStringLiteral("/libhoralux_http.so");
+    platform::LazyHttp inet(events, httpModule);
+    platform::LazyHttp dialogInet(events, httpModule);
     platform::XdgBrowser browser;
 
     UpdateChecker updateCheck(services, messages, inet);

@@ -24,6 +24,8 @@ foreach(program horalux cmdtime)
         install(TARGETS ${program} RUNTIME DESTINATION ${HORALUX_INSTALL_PROGRAM_DIR})
     endif()
 endforeach()
+# The transfer control, loaded by the program from its own folder when needed.
+install(TARGETS horalux_http LIBRARY DESTINATION ${HORALUX_INSTALL_PROGRAM_DIR})
 
 # The same pictures and sound the build puts beside the program.
 get_directory_property(HORALUX_INSTALLED_DATA DIRECTORY ${PROJECT_SOURCE_DIR}/data

@@ -2,20 +2,22 @@
 
 #include "platform/network.h"
 
+#include <QByteArray>
+#include <QStringList>
+
 namespace platform {
 
-// Online when NetworkManager says the Internet is reachable; where it does
-// not run (or cannot tell), when an interface other than loopback is up and
-// the machine has a default route.
+// Online when an interface other than loopback is up and running and carries
+// the machine's default route: the machine has a way out, which is what the
+// clock asks before it starts its time tool or the day's update check.
+// Deliberately without QtNetwork, whose reachability backends would keep GIO
+// or D-Bus clients loaded in the clock for its whole run.
 class NetworkStatus final : public Network {
 public:
     bool isOnline() override;
 
-    // The fallback on its own, for machines without a network backend.
-    static bool hasDefaultRouteOnUpInterface();
-
-private:
-    bool m_triedBackend = false;
+    // Interface names that carry a default route, from the kernel's table.
+    static QStringList interfacesWithDefaultRoute(const QByteArray &routeTable);
 };
 
 } // namespace platform

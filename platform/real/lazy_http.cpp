@@ -1,0 +1,88 @@
+#include "platform/real/lazy_http.h"
+
+#include "platform/real/http_module.h"
+
+#include <QLibrary>
+
+namespace platform {
+
+namespace {
+// What a request reports when no server could be reached.
+const QString kNoServerHeader = QStringLiteral("HTTP/1.1 \r\n");
+constexpr int kNoServerCode = -1;
+} // namespace
+
+LazyHttp::LazyHttp(EventPump &events, QString modulePath)
+    : m_events(events)
+    , m_modulePath(std::move(modulePath))
+{
+}
+
+LazyHttp::~LazyHttp() = default;
+
+Http *LazyHttp::load()
+{
+    if (!m_tried) {
+        m_tried = true;
+        QLibrary module(m_modulePath);
+        // The module stays loaded for the rest of the run; its objects live in it.
+        module.setLoadHints(QLibrary::PreventUnloadHint);
+        if (auto create = reinterpret_cast<CreateHttpFunction>(module.resolve("horalux_create_http")))
+            m_http.reset(create(&m_events));
+    }
+    return m_http.get();
+}
+
+std::optional<QByteArray> LazyHttp::openUrl(const QString &url, qint64 maxBytes)
+{
+    if (Http *http = load())
+        return http->openUrl(url, maxBytes);
+    m_failedUrl = url;
+    return std::nullopt;
+}
+
+void LazyHttp::execute(const QString &url, const QString &userName, const QString &password)
+{
+    if (Http *http = load())
+        http->execute(url, userName, password);
+    else
+        m_failedUrl = url;
+}
+
+bool LazyHttp::stillExecuting() const
+{
+    return m_http && m_http->stillExecuting();
+}
+
+QString LazyHttp::headerBlock() const
+{
+    return m_http ? m_http->headerBlock() : kNoServerHeader;
+}
+
+QString LazyHttp::header(const QString &name) const
+{
+    return m_http ? m_http->header(name) : QString();
+}
+
+QByteArray LazyHttp::getChunk(qint64 maxBytes)
+{
+    return m_http ? m_http->getChunk(maxBytes) : QByteArray();
+}
+
+int LazyHttp::responseCode() const
+{
+    return m_http ? m_http->responseCode() : kNoServerCode;
+}
+
+QString LazyHttp::url() const
+{
+    return m_http ? m_http->url() : m_failedUrl;
+}
+
+void LazyHttp::cancel()
+{
+    if (m_http)
+        m_http->cancel();
+}
+
+} // namespace platform

@@ -1,0 +1,57 @@
+#include "platform/real/lazy_http.h"
+#include "platform/real/network_status.h"
+#include "platform/real/qt_event_pump.h"
+
+#include "qt_printers.h"
+#include "raw_http_server.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(LazyHttp, LoadsTheTransferControlOnlyAtTheFirstRequest)
+{
+    platform::QtEventPump events;
+    RawHttpServer server;
+    server.stage(QStringLiteral("/versions.txt"), okReply("horalux:1.2.4:"));
+    platform::LazyHttp http(events, QStringLiteral(HORALUX_HTTP_MODULE));
+    EXPECT_FALSE(http.isLoaded());
+    EXPECT_FALSE(http.stillExecuting());
+
+    const auto body = http.openUrl(server.base() + QStringLiteral("/versions.txt"), 1024);
+    EXPECT_TRUE(http.isLoaded());
+    ASSERT_TRUE(body.has_value());
+    EXPECT_EQ(*body, QByteArray("horalux:1.2.4:"));
+    EXPECT_EQ(http.responseCode(), 0);
+}
+
+TEST(LazyHttp, AMissingModuleFailsLikeAnUnreachableServer)
+{
+    platform::QtEventPump events;
+    platform::LazyHttp http(events, QStringLiteral("/nonexistent/libhoralux_http.so"));
+    EXPECT_FALSE(http.openUrl(QStringLiteral("http://127.0.0.1:9/versions.txt"), 1024).has_value());
+    EXPECT_FALSE(http.isLoaded());
+
+    http.execute(QStringLiteral("http://127.0.0.1:9/updates/horaluxupdate.exe"), QString(), QString());
+    EXPECT_FALSE(http.stillExecuting());
+    EXPECT_EQ(http.headerBlock(), QStringLiteral("HTTP/1.1 \r\n")) << "no status: no server reached";
+    EXPECT_NE(http.responseCode(), 0);
+    EXPECT_TRUE(http.getChunk(1024).isEmpty());
+    EXPECT_EQ(http.url(), QStringLiteral("http://127.0.0.1:9/updates/horaluxupdate.exe"));
+    http.cancel();
+}
+
+TEST(NetworkStatus, DefaultRoutesFromTheKernelTable)
+{
+    const QByteArray table = "Iface\tDestination\tGateway \tFlags\tRefCnt\tUse\tMetric\tMask\t\tMTU\tWindow\tIRTT\n"
+                             "eth0\t00000000\t0102A8C0\t0003\t0\t0\t100\t00000000\t0\t0\t0\n"
+                             "eth0\t0002A8C0\t00000000\t0001\t0\t0\t100\t00FFFFFF\t0\t0\t0\n"
+                             "wlan0\t00000000\t0101A8C0\t0003\t0\t0\t600\t00000000\t0\t0\t0\n"
+                             "docker0\t000011AC\t00000000\t0001\t0\t0\t0\t0000FFFF\t0\t0\t0\n";
+    EXPECT_EQ(platform::NetworkStatus::interfacesWithDefaultRoute(table), QStringList({"eth0", "wlan0"}));
+    EXPECT_TRUE(platform::NetworkStatus::interfacesWithDefaultRoute("Iface\tDestination\n").isEmpty());
+    EXPECT_TRUE(platform::NetworkStatus::interfacesWithDefaultRoute(QByteArray()).isEmpty());
+    EXPECT_TRUE(platform::NetworkStatus::interfacesWithDefaultRoute("garbage\n\x01\x02 00000000\n").isEmpty());
+}
+
+} // namespace
