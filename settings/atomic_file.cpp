@@ -81,11 +81,15 @@ bool copyAside(const QByteArray &folder, const QByteArray &fileName, const QByte
 
 void removeStaleTempFiles(const QString &folder, const QString &fileName)
 {
-    const QString pattern = u'.' + fileName + u"*.tmp-*"_s; // the file's and its .bad copy's
+    // The file's and its .bad copy's: ".<name>*.tmp-*". Matched by hand, since
+    // a wildcard filter would compile a regular expression at every start.
+    const QString prefix = u'.' + fileName;
     const QDateTime cutoff = QDateTime::currentDateTimeUtc().addSecs(-60);
     const QDir dir(folder);
-    const QStringList names = dir.entryList({pattern}, QDir::Files | QDir::Hidden | QDir::System);
+    const QStringList names = dir.entryList(QDir::Files | QDir::Hidden | QDir::System);
     for (const QString &name : names) {
+        if (!name.startsWith(prefix) || name.indexOf(u".tmp-"_s, prefix.size()) < 0)
+            continue;
         const QFileInfo info(dir.filePath(name));
         if (info.lastModified().toUTC() < cutoff)
             QFile::remove(info.filePath());
