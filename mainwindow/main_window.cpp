@@ -77,9 +77,11 @@ void frm_main::buildControls()
 {
     setFont(arial(8.25));
     setFixedSize(window_placement::WindowSize);
+    // Pixmaps of a named format: QIcon::addFile would sniff the files and load
+    // every image plugin for the rest of the run.
     QIcon icon;
     for (int size : {16, 32, 48, 64})
-        icon.addFile(QStringLiteral(":/horalux/icon-%1.png").arg(size), QSize(size, size));
+        icon.addPixmap(QPixmap(QStringLiteral(":/horalux/icon-%1.png").arg(size), "PNG"));
     setWindowIcon(icon);
 
     m_image1.setObjectName(QStringLiteral("Image1"));

@@ -45,13 +45,15 @@ QPixmap loadPixmapForScreen(const QString &path, qreal devicePixelRatio)
         const QString doubled =
             info.path() + QLatin1Char('/') + info.completeBaseName() + QStringLiteral("@2x.") + info.suffix();
         QPixmap pixmap;
-        if (pixmap.load(doubled)) {
+        if (pixmap.load(doubled, info.suffix().toLatin1().toUpper().constData())) {
             pixmap.setDevicePixelRatio(2.0);
             return pixmap;
         }
     }
+    // A named format keeps the image plugins unloaded: the clock's pictures are
+    // all formats Qt reads itself.
     QPixmap pixmap;
-    pixmap.load(path);
+    pixmap.load(path, QFileInfo(path).suffix().toLatin1().toUpper().constData());
     return pixmap;
 }
 

@@ -11,6 +11,7 @@
 #include <QGroupBox>
 #include <QIcon>
 #include <QLabel>
+#include <QPixmap>
 #include <QPushButton>
 #include <QTabBar>
 
@@ -316,7 +317,7 @@ void setWindowIcon(QWidget *window)
     QIcon icon;
     for (const QString &file : {u":/horalux/icon-16.png"_s, u":/horalux/icon-32.png"_s}) {
         if (QFile::exists(file))
-            icon.addFile(file);
+            icon.addPixmap(QPixmap(file, "PNG")); // named format: no sniffing through image plugins
     }
     if (!icon.isNull())
         window->setWindowIcon(icon);
