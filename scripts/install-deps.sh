@@ -26,6 +26,7 @@ fakeroot
 strace
 file
 clang-14
+llvm-14
 libclang-rt-14-dev
 valgrind
 curl

@@ -113,6 +113,16 @@ void QtHttp::execute(const QString &url, const QString &userName, const QString 
     QObject::connect(reply, &QNetworkReply::finished, reply, [this, reply] { takeEnd(reply); });
 }
 
+namespace {
+
+// A header value or reason phrase as one line: a stray CR or LF becomes a blank.
+QString oneLine(QByteArray text)
+{
+    return QString::fromLatin1(text.replace('\r', ' ').replace('\n', ' '));
+}
+
+} // namespace
+
 void QtHttp::takeHeaders(QNetworkReply *reply)
 {
     const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
@@ -122,11 +132,24 @@ void QtHttp::takeHeaders(QNetworkReply *reply)
     // followed (to a less safe scheme) ends the request and is.
     if (status.toInt() / 100 == 3 && reply->hasRawHeader("Location") && !reply->isFinished())
         return;
-    QString block = QStringLiteral("HTTP/1.1 ") + QString::number(status.toInt()) + QLatin1Char(' ')
-        + QString::fromLatin1(reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toByteArray())
-        + QStringLiteral("\r\n");
-    for (const auto &[name, value] : reply->rawHeaderPairs())
-        block += QString::fromLatin1(name) + QStringLiteral(": ") + QString::fromLatin1(value) + QStringLiteral("\r\n");
+    // Readers take characters 10 to 12 as the status: a code that is not three
+    // digits is no answer at all, and its body is not worth waiting for.
+    const int code = status.toInt();
+    if (code < 100 || code > 999) {
+        m_headerBlock.clear();
+        m_headersIn = true;
+        reply->abort();
+        return;
+    }
+    // Every line of the block ends in CR LF and holds no other line break:
+    // a stray CR becomes a blank, and a value Qt joined from repeated headers
+    // goes back to one line per header.
+    QString block = QStringLiteral("HTTP/1.1 ") + QString::number(code) + QLatin1Char(' ')
+        + oneLine(reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toByteArray()) + QStringLiteral("\r\n");
+    for (const auto &[name, value] : reply->rawHeaderPairs()) {
+        for (const QByteArray &part : value.split('\n'))
+            block += oneLine(name) + QStringLiteral(": ") + oneLine(part) + QStringLiteral("\r\n");
+    }
     m_headerBlock = block + QStringLiteral("\r\n");
     m_headersIn = true;
 }
@@ -155,7 +178,8 @@ QString QtHttp::header(const QString &name) const
 {
     if (!m_reply || !m_headersIn)
         return QString();
-    return QString::fromLatin1(m_reply->rawHeader(name.toLatin1()));
+    // As the header block shows it: the first of repeated headers, on one line.
+    return oneLine(m_reply->rawHeader(name.toLatin1()).split('\n').first());
 }
 
 QByteArray QtHttp::getChunk(qint64 maxBytes)

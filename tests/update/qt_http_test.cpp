@@ -49,6 +49,32 @@ TEST_F(QtHttpTest, HeaderBlockHoldsTheStatusAtCharactersTenToTwelve)
     }
 }
 
+TEST_F(QtHttpTest, EveryHeaderLineEndsInCrLfAndTheStatusIsThreeDigits)
+{
+    StagedReply odd;
+    odd.head = "HTTP/1.1 200 OK\r\nX-Note: a\rb\r\nSet-Cookie: a=1\r\nSet-Cookie: b=2\r\nConnection: close\r\n"
+               "Content-Length: 2\r\n\r\n";
+    odd.body = "ok";
+    server.stage(QStringLiteral("/odd"), odd);
+    get(QStringLiteral("/odd"));
+    const QString block = http.headerBlock();
+    EXPECT_EQ(block.mid(9, 3), QStringLiteral("200"));
+    for (const QString &line : block.split(QStringLiteral("\r\n")))
+        EXPECT_FALSE(line.contains(QLatin1Char('\r')) || line.contains(QLatin1Char('\n'))) << line.toStdString();
+    EXPECT_TRUE(block.contains(QStringLiteral("\r\nSet-Cookie: a=1\r\nSet-Cookie: b=2\r\n"))) << block.toStdString();
+
+    // A status of four digits would read as "200" at characters 10 to 12.
+    for (const QByteArray &status : {QByteArray("2001 X"), QByteArray("20 X")}) {
+        StagedReply bad;
+        bad.head = "HTTP/1.1 " + status + "\r\nConnection: close\r\nContent-Length: 2\r\n\r\n";
+        bad.body = "no";
+        server.stage(QStringLiteral("/bad"), bad);
+        get(QStringLiteral("/bad"));
+        EXPECT_TRUE(http.headerBlock().isEmpty()) << status.toStdString() << ": " << http.headerBlock().toStdString();
+        EXPECT_TRUE(readBody().isEmpty());
+    }
+}
+
 TEST_F(QtHttpTest, WholeBodiesArriveInPiecesOfTheAskedSize)
 {
     const QByteArray body = patternBytes(5000);
