@@ -25,20 +25,27 @@ namespace {
 
 // A Wayland client cannot place its own window, and the clock lives by its
 // stored place: ask for X11 (XWayland) unless the user chose a platform.
-void preferX11UnderWayland()
+// Returns whether it did, so the choice can be taken back once Qt has read it:
+// programs the clock starts (a browser, the update) must not inherit it.
+bool preferX11UnderWayland()
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")
         && (qEnvironmentVariable("XDG_SESSION_TYPE") == QLatin1String("wayland")
-            || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")))
+            || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))) {
         qputenv("QT_QPA_PLATFORM", "xcb");
+        return true;
+    }
+    return false;
 }
 
 } // namespace
 
 int main(int argc, char **argv)
 {
-    preferX11UnderWayland();
+    const bool choseX11 = preferX11UnderWayland();
     QApplication app(argc, argv);
+    if (choseX11)
+        qunsetenv("QT_QPA_PLATFORM");
     QApplication::setApplicationName(QStringLiteral("Horalux"));
     // The clock ends only through its own exit; closing a dialog must not end it.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -38,20 +38,6 @@ void ClockTick::pause(int ms)
 
 void ClockTick::Timer1_Timer()
 {
-    const QDateTime localNow = m_services.clock.localWallTime();
-
-    if (!daylight_saving::inForce(localNow.date()))
-        m_state.zonedst = false;
-    const bool daylightSavingOn = setting(QStringLiteral("dst"), settings_keys::True) != settings_keys::False;
-    if (!daylightSavingOn)
-        m_state.zonedst = false;
-
-    std::optional<QDateTime> exactNow;
-    if (setting(QStringLiteral("exact"), settings_keys::False) == settings_keys::True)
-        exactNow = exactZoneTime(daylightSavingOn);
-    const int shift = m_state.zonediff.wholeHours() + (m_state.zonedst ? 1 : 0);
-    const QDateTime zoneNow = exactNow ? *exactNow : zoneWallTime(localNow, m_state.localdiff, shift);
-
     // A tick that runs inside another tick's roll leaves the roll, the scenery
     // and zonefresh to the outer one, which then restores the label's height.
     const bool rolls = m_state.zonefresh && !m_rolling;
@@ -60,6 +46,10 @@ void ClockTick::Timer1_Timer()
         m_rolling = true;
         rollUp(fullHeight);
     }
+
+    // Worked out after the roll up: a zone put on show during it must get its
+    // own time and scenery, not those of the zone before it.
+    const QDateTime zoneNow = zoneTimeNow();
 
     const bool twelveHour = setting(QStringLiteral("24hr"), settings_keys::False) == settings_keys::False;
     m_labels.time.setText(clock_format::zoneTime(zoneNow.time(), !twelveHour));
@@ -73,6 +63,23 @@ void ClockTick::Timer1_Timer()
     }
     rollDown(fullHeight);
     m_rolling = false;
+}
+
+QDateTime ClockTick::zoneTimeNow()
+{
+    const QDateTime localNow = m_services.clock.localWallTime();
+    if (!daylight_saving::inForce(localNow.date()))
+        m_state.zonedst = false;
+    const bool daylightSavingOn = setting(QStringLiteral("dst"), settings_keys::True) != settings_keys::False;
+    if (!daylightSavingOn)
+        m_state.zonedst = false;
+
+    if (setting(QStringLiteral("exact"), settings_keys::False) == settings_keys::True) {
+        if (const std::optional<QDateTime> exact = exactZoneTime(daylightSavingOn))
+            return *exact;
+    }
+    const int shift = m_state.zonediff.wholeHours() + (m_state.zonedst ? 1 : 0);
+    return zoneWallTime(localNow, m_state.localdiff, shift);
 }
 
 std::optional<QDateTime> ClockTick::exactZoneTime(bool daylightSavingOn) const

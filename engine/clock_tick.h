@@ -40,6 +40,8 @@ private:
     void rollUp(int fullHeight);
     void rollDown(int fullHeight);
     void applyScenery(const QTime &zoneTimeOfDay);
+    // The zone on show's wall time now; clears zonedst outside the period.
+    QDateTime zoneTimeNow();
     // The zone's time by its own rules, when the exact clock is switched on.
     std::optional<QDateTime> exactZoneTime(bool daylightSavingOn) const;
 

@@ -170,7 +170,9 @@ void frm_main::Form_Unload()
 {
     if (cancelTransfers)
         cancelTransfers();
-    // Everything is already saved: positions while dragging, settings when changed.
+    // Everything is already saved (positions while dragging, settings when
+    // changed); only the flush to disk may still be waiting.
+    m_services.settings.flush();
     m_services.processes.endNow(0);
 }
 

@@ -67,6 +67,9 @@ void PicturePiece::loadPicture(const QString &path)
 TimerPiece::TimerPiece(QObject *parent)
     : QObject(parent)
 {
+    // Armed afresh for every event: a re-armed QTimer may fire again while its
+    // handler still runs, as a window timer does when the handler waits.
+    m_timer.setSingleShot(true);
     m_timer.setTimerType(Qt::PreciseTimer);
     QObject::connect(&m_timer, &QTimer::timeout, this, [this] { fire(); });
 }
@@ -92,25 +95,18 @@ void TimerPiece::restart()
         return;
     }
     if (m_aligned && m_interval == 1000) {
-        // First shot just past the next wall-clock second, then every second.
+        // Just past the next wall-clock second, every time, so it never drifts.
         constexpr int pastTheSecondMs = 20;
-        m_firstAlignedShot = true;
         m_timer.start(1000 - QTime::currentTime().msec() + pastTheSecondMs);
         return;
     }
-    m_firstAlignedShot = false;
     m_timer.start(m_interval);
 }
 
 void TimerPiece::fire()
 {
-    if (m_firstAlignedShot) {
-        m_firstAlignedShot = false;
-        m_timer.start(m_interval);
-    }
-    if (m_inHandler || !m_handler)
-        return;
-    m_inHandler = true;
-    m_handler();
-    m_inHandler = false;
+    restart();
+    // A copy: the handler may replace itself, or this timer's handler, while it runs.
+    if (const std::function<void()> handler = m_handler)
+        handler();
 }

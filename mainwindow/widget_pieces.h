@@ -67,6 +67,4 @@ private:
     int m_interval = 0;
     bool m_enabled = true;
     bool m_aligned = false;
-    bool m_inHandler = false;
-    bool m_firstAlignedShot = false;
 };

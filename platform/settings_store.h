@@ -16,6 +16,9 @@ public:
     virtual void SaveSetting(const QString &app, const QString &section, const QString &key,
                              const QString &value) = 0;
     virtual void DeleteSetting(const QString &app, const QString &section, const QString &key) = 0;
+    // Makes every save so far durable on disk now; for the moment before the
+    // process ends at once, when a deferred flush would be lost.
+    virtual void flush() {}
 };
 
 } // namespace platform

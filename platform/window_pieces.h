@@ -29,7 +29,8 @@ public:
 
 // A window timer: fires its handler every interval milliseconds while enabled;
 // an interval of 0 means no events. Setting a non-zero interval, or enabling a
-// disabled timer, starts a fresh countdown; the handler never runs inside itself.
+// disabled timer, starts a fresh countdown. A handler that waits (and so
+// handles events) may see its own timer fire again inside it.
 class Timer {
 public:
     virtual ~Timer() = default;

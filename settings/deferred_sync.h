@@ -19,6 +19,8 @@ public:
 
     // `file` is the saved file's path; `folder` holds its name.
     void schedule(const QByteArray &folder, const QByteArray &file);
+    // Flushes what is still waiting, on the caller's thread.
+    void flushNow();
 
 private:
     using Clock = std::chrono::steady_clock;
@@ -27,7 +29,6 @@ private:
     static constexpr auto kMaxDelay = std::chrono::milliseconds(500);
 
     void run();
-    void flushNow();
     static void sync(const Batch &batch);
 
     std::mutex m_mutex;

@@ -19,6 +19,7 @@
 #include <QCheckBox>
 #include <QFocusEvent>
 #include <QLocale>
+#include <QPointer>
 #include <QPushButton>
 
 #include <algorithm>
@@ -88,13 +89,15 @@ void frm_settings::connectHandlers()
     connect(c.txt_diff2, &QLineEdit::textChanged, this, &frm_settings::txt_diff2_Change);
     connect(c.UpDown1, &UpDownArrows::upClick, this, &frm_settings::UpDown1_UpClick);
     connect(c.UpDown1, &UpDownArrows::downClick, this, &frm_settings::UpDown1_DownClick);
+    // The links' work waits and handles events, and the dialog may be closed
+    // and deleted meanwhile: each runs from a copy that outlives the dialog.
     connect(c.Label8, &LinkLabel::clicked, this, [this] {
-        if (onUpdateLinkClicked)
-            onUpdateLinkClicked();
+        if (const std::function<void()> work = onUpdateLinkClicked)
+            work();
     });
     connect(c.Label9, &LinkLabel::clicked, this, [this] {
-        if (onHelpLinkClicked)
-            onHelpLinkClicked();
+        if (const std::function<void()> work = onHelpLinkClicked)
+            work();
     });
     for (QLineEdit *box : {c.txt_tz1, c.txt_diff1, c.txt_tz2, c.txt_diff2})
         box->installEventFilter(this);
@@ -163,12 +166,17 @@ void frm_settings::Form_Load()
 void frm_settings::com_apply_Click()
 {
     const SettingsDialogControls &c = m_controls;
+    // A message box runs events, and an update started meanwhile closes (and so
+    // deletes) this dialog: then the rest of Apply has nothing left to read.
+    const QPointer<frm_settings> alive(this);
 
     // The user's own locale decides the decimal separator.
     if (!settings::delayAccepted(c.txt_scan->text(), QLocale())) {
         m_messages.show(u"Sorry, your Time delay is set to an invalid number. You must choose a number between 5 "
                         "and 60. I have now set it to 20 for you"_s,
                         u"Error"_s, platform::MessageBoxes::Icon::Information);
+        if (!alive)
+            return;
         save(u"scan"_s, u"20"_s);
         c.txt_scan->setText(u"20"_s);
     } else {
@@ -191,6 +199,8 @@ void frm_settings::com_apply_Click()
         m_messages.show(u"You must select AT LEAST one of the time zones to be displayed. United Kingdom has now "
                         "been turned on."_s,
                         u"Error!"_s, platform::MessageBoxes::Icon::Information);
+        if (!alive)
+            return;
     }
 
     m_registry.SetRegString(platform::RegistryRoot::LocalMachine, kRunPath, kRunValue,
@@ -214,8 +224,10 @@ void frm_settings::com_apply_Click()
 
 void frm_settings::com_ok_Click()
 {
+    const QPointer<frm_settings> alive(this);
     com_apply_Click();
-    close();
+    if (alive)
+        close();
 }
 
 void frm_settings::com_cancel_Click()

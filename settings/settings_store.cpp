@@ -267,4 +267,9 @@ void IniSettingsStore::DeleteSetting(const QString &app, const QString &section,
     }
 }
 
+void IniSettingsStore::flush()
+{
+    d->sync.flushNow();
+}
+
 } // namespace settings

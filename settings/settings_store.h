@@ -37,6 +37,7 @@ public:
     void SaveSetting(const QString &app, const QString &section, const QString &key,
                      const QString &value) override;
     void DeleteSetting(const QString &app, const QString &section, const QString &key) override;
+    void flush() override;
 
     // Files larger than this are read up to their last whole line below the
     // limit and treated as damaged (kept aside whole before the next save).

@@ -6,6 +6,7 @@
 #include "platform/message_box.h"
 #include "platform/processes.h"
 #include "platform/services.h"
+#include "platform/settings_store.h"
 #include "update/build_urls.h"
 #include "update/download_dialog.h"
 
@@ -90,5 +91,6 @@ void UpdateInstall::downloadupdate()
                     QStringLiteral("Download Successful!"), Icon::Information);
     makeExecutable(local);
     m_services.processes.start(local, {}, platform::Processes::Show::NormalWithFocus);
+    m_services.settings.flush();
     m_services.processes.endNow(0);
 }

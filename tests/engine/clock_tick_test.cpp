@@ -120,6 +120,20 @@ TEST_F(ClockTickTest, ATickInsideAnotherTicksRollNeitherCollapsesNorSkipsTheRest
     EXPECT_EQ(time.height(), TimeLabelHeight);
 }
 
+TEST_F(ClockTickTest, AZonePutOnShowDuringTheRollGetsItsOwnTimeAndScenery)
+{
+    fake.settings.set(QStringLiteral("24hr"), QStringLiteral("True"));
+    at(QDate(2026, 12, 7), QTime(12, 0, 0));
+    show(0, false);
+    // Wellington comes on show while the label rolls up: 12:00 GMT is 01:00 there.
+    fake.loop.postAt(200, [this] { show(13, false); });
+    tick.Timer1_Timer();
+    EXPECT_EQ(time.text(), QStringLiteral("01:00:00"));
+    EXPECT_EQ(local.text(), QStringLiteral("08th December 2026"));
+    EXPECT_EQ(background.current(), picture("nighttime.bmp"));
+    EXPECT_FALSE(state.zonefresh);
+}
+
 TEST_F(ClockTickTest, DaylightSavingFollowsTheLocalDateAndTheSwitch)
 {
     // 24 March 2024 is a Sunday: the period starts that day, not on the 31st.

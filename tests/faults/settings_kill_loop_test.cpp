@@ -20,7 +20,8 @@ TEST(SettingsKillLoop, EveryReportedSaveSurvivesSigkillAndTheFileStaysWhole)
     options.root = root.path();
     options.kills = 250;
     options.keyCount = 500;
-    options.seed = std::random_device{}();
+    // A fixed seed, so a failure repeats; the bench program draws new ones.
+    options.seed = 20261207;
     RecordProperty("seed", std::to_string(options.seed));
 
     const faults::KillLoopFigures figures = faults::runKillLoop(options);

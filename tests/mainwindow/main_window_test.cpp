@@ -154,6 +154,7 @@ TEST(MainWindow, ExitIsRefusedDuringAnUpdate)
     w.state().updating = false;
     EXPECT_THROW(w.mnu_exit_Click(), ProcessEnded);
     EXPECT_EQ(cancelled, 1) << "the transfer is cancelled on the way out";
+    EXPECT_EQ(f.fake.settings.flushes, 1) << "saves reach the disk before the process ends at once";
 }
 
 TEST(MainWindow, DraggingByTheTimeSavesThePlaceForTheNextStart)

@@ -56,7 +56,7 @@ qint64 FakeEventLoop::nextDue() const
             best = p.at;
     }
     for (const FakeTimer *t : m_timers) {
-        if (t->isRunning() && !t->m_inHandler && (best < 0 || t->m_due < best))
+        if (t->isRunning() && (best < 0 || t->m_due < best))
             best = t->m_due;
     }
     return best;
@@ -69,7 +69,7 @@ bool FakeEventLoop::runOneDue()
                                    [](const Posted &a, const Posted &b) { return a.at < b.at; });
     FakeTimer *timer = nullptr;
     for (FakeTimer *t : m_timers) {
-        if (t->isRunning() && !t->m_inHandler && t->m_due <= m_now && (!timer || t->m_due < timer->m_due))
+        if (t->isRunning() && t->m_due <= m_now && (!timer || t->m_due < timer->m_due))
             timer = t;
     }
     if (posted != m_posted.end() && posted->at <= m_now && (!timer || posted->at <= timer->m_due)) {
@@ -123,8 +123,6 @@ void FakeTimer::fire()
     if (m_due <= m_loop.now())
         m_due = m_loop.now() + m_interval;
     ++m_fires;
-    m_inHandler = true;
-    if (m_handler)
-        m_handler();
-    m_inHandler = false;
+    if (const std::function<void()> handler = m_handler)
+        handler();
 }

@@ -12,7 +12,7 @@ class FakeTimer;
 
 // Virtual time for tests. Pumping handles what is due now; waiting moves
 // virtual time forward to the next due event or the deadline. Timers behave
-// like Qt's: a timer is not fired again while its own handler still runs.
+// like the clock's window timers: one may fire again inside its own handler.
 class FakeEventLoop final : public platform::EventPump {
 public:
     qint64 now() const { return m_now; }
@@ -73,7 +73,6 @@ private:
     std::function<void()> m_handler;
     int m_interval = 0;
     bool m_enabled = true;
-    bool m_inHandler = false;
     qint64 m_due = -1;
     int m_fires = 0;
 };

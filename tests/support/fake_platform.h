@@ -72,6 +72,8 @@ public:
                        const QString &defaultValue = QString()) override;
     void SaveSetting(const QString &app, const QString &section, const QString &key, const QString &value) override;
     void DeleteSetting(const QString &app, const QString &section, const QString &key) override;
+    void flush() override { ++flushes; }
+    int flushes = 0;
 
     // Shortcuts for the clock's own section.
     void set(const QString &key, const QString &value);
