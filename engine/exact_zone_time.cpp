@@ -1,6 +1,7 @@
 #include "engine/exact_zone_time.h"
 
-#include <QLocale>
+#include "engine/typed_number.h"
+
 #include <QRegularExpression>
 #include <QTimeZone>
 
@@ -34,13 +35,10 @@ std::optional<int> customOffsetSeconds(const QString &text)
         return m.captured(1) == QLatin1String("-") ? -seconds : seconds;
     }
 
-    bool ok = false;
-    double hours = QLocale::c().toDouble(trimmed, &ok);
-    if (!ok)
-        hours = QLocale::system().toDouble(trimmed, &ok);
-    if (!ok || !std::isfinite(hours) || std::fabs(hours) > 24)
+    const std::optional<double> hours = parseTypedNumber(trimmed);
+    if (!hours || std::fabs(*hours) > 24)
         return std::nullopt;
-    return int(std::lround(hours * 60)) * 60;
+    return int(std::lround(*hours * 60)) * 60;
 }
 
 QDateTime wallTime(const QDateTime &utc, int offsetSeconds)
