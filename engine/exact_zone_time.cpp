@@ -13,7 +13,15 @@ std::optional<int> zoneOffsetSeconds(const char *ianaZone, const QDateTime &utc,
 {
     if (!ianaZone)
         return std::nullopt;
-    const QTimeZone zone {QByteArray(ianaZone)};
+    // The zone on show changes every few seconds at most, the tick asks every
+    // second: keep the last zone rather than look it up in the database again.
+    static const char *cachedName = nullptr;
+    static QTimeZone cachedZone;
+    if (ianaZone != cachedName) {
+        cachedZone = QTimeZone(QByteArray(ianaZone));
+        cachedName = ianaZone;
+    }
+    const QTimeZone &zone = cachedZone;
     if (!zone.isValid())
         return std::nullopt;
     return daylightSaving ? zone.offsetFromUtc(utc) : zone.standardTimeOffset(utc);

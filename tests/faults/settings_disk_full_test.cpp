@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "file_size_limit.h"
+
 #include <gtest/gtest.h>
 
 #include <csignal>
@@ -41,31 +43,6 @@ ino_t inodeOf(const QString &path)
     ::stat(QFile::encodeName(path).constData(), &st);
     return st.st_ino;
 }
-
-// Works without mounting anything, also for root: a write past the limit
-// fails with EFBIG. The real program would die of SIGXFSZ; ignored here.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        ::getrlimit(RLIMIT_FSIZE, &m_saved);
-        m_savedHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = m_saved;
-        limit.rlim_cur = bytes;
-        ::setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit()
-    {
-        ::setrlimit(RLIMIT_FSIZE, &m_saved);
-        std::signal(SIGXFSZ, m_savedHandler);
-    }
-    FileSizeLimit(const FileSizeLimit &) = delete;
-    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
-
-private:
-    rlimit m_saved{};
-    void (*m_savedHandler)(int) = nullptr;
-};
 
 struct Fault {
     const char *name;

@@ -11,6 +11,8 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+#include "file_size_limit.h"
+
 #include <gtest/gtest.h>
 
 #include <csignal>
@@ -320,26 +322,12 @@ private:
     QString m_folder;
 };
 
-// Works for root too: a write beyond the limit fails with EFBIG.
-class FileSizeLimit : public WriteFailure {
+class FileSizeFailure : public WriteFailure {
 public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        ::getrlimit(RLIMIT_FSIZE, &m_saved);
-        m_savedHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = m_saved;
-        limit.rlim_cur = bytes;
-        ::setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() override
-    {
-        ::setrlimit(RLIMIT_FSIZE, &m_saved);
-        std::signal(SIGXFSZ, m_savedHandler);
-    }
+    explicit FileSizeFailure(rlim_t bytes) : m_limit(bytes) {}
 
 private:
-    rlimit m_saved{};
-    void (*m_savedHandler)(int) = nullptr;
+    FileSizeLimit m_limit;
 };
 
 class FailedSaveTest : public SettingsStoreTest {
@@ -379,7 +367,7 @@ TEST_F(FailedSaveTest, ReadOnlyFolder)
 
 TEST_F(FailedSaveTest, DiskFull)
 {
-    expectFailedSaveIsQuietAndRecoverable([] { return std::make_unique<FileSizeLimit>(150); });
+    expectFailedSaveIsQuietAndRecoverable([] { return std::make_unique<FileSizeFailure>(150); });
 }
 
 TEST_F(SettingsStoreTest, SomethingInTheWayMakesSavesFailQuietly)
