@@ -5,5 +5,13 @@ set -eu
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 BUILD=${1:-"$ROOT/build"}
 [ $# -gt 0 ] && shift
-cmake -S "$ROOT" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DHORALUX_WERROR=ON "$@" >/dev/null
+# ccache, where a developer has it, lets several checkouts share one compile cache.
+LAUNCHER=""
+if command -v ccache >/dev/null 2>&1; then
+    LAUNCHER="-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache"
+    export CCACHE_BASEDIR="${CCACHE_BASEDIR:-$(dirname "$ROOT")}"
+    export CCACHE_NOHASHDIR=1
+fi
+# shellcheck disable=SC2086
+cmake -S "$ROOT" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DHORALUX_WERROR=ON $LAUNCHER "$@" >/dev/null
 cmake --build "$BUILD" -j2
