@@ -4,6 +4,7 @@
 #include "platform/real/network_status.h"
 #include "platform/real/qt_event_pump.h"
 #include "platform/real/lazy_http.h"
+#include "platform/real/lazy_signature_check.h"
 #include "platform/real/qt_message_boxes.h"
 #include "platform/real/qt_processes.h"
 #include "platform/real/system_clock.h"
@@ -14,6 +15,7 @@
 #include "settings/settings_dialog.h"
 #include "settings/settings_dialog_opener.h"
 #include "settings/settings_store.h"
+#include "update/build_urls.h"
 #include "update/update_check.h"
 #include "update/update_install.h"
 #include "update/web_launch.h"
@@ -68,17 +70,24 @@ int main(int argc, char **argv)
     const QString httpModule = desktop.programFolder() + QStringLiteral("/libhoralux_http.so");
     platform::LazyHttp inet(events, httpModule);
     platform::LazyHttp dialogInet(events, httpModule);
+    platform::LazySignatureCheck signatures(httpModule);
     platform::XdgBrowser browser;
 
-    UpdateChecker updateCheck(services, messages, inet);
+    const UpdateInstallSetup installSetup = UpdateInstallSetup::fromBuild(desktop.programFolder());
+    UpdateCheckSetup checkSetup = UpdateCheckSetup::fromBuild();
+    checkSetup.offersDownload = installSetup.policy.startsPrograms();
+    UpdateChecker updateCheck(services, messages, inet, checkSetup);
     frm_main window(services, messages, updateCheck);
     // Parented to the clock, so the dialog stays above an always-on-top clock.
     SettingsDialogOpener settingsDialog(services, messages, window, &window);
     window.openSettings = [&settingsDialog] { settingsDialog.show(); };
     window.openAbout = [&settingsDialog] { settingsDialog.showAbout(); };
 
-    UpdateInstall install(services, messages, window.state(), inet, dialogInet);
+    UpdateInstall install(services, messages, window.state(), inet, dialogInet, signatures, installSetup);
     WebLaunch web(services, messages, browser);
+    const auto openHomePage = [&web] { web.calleridlink(homePageAddress(build_urls::webSite(), ProgramVersion::current())); };
+    install.openHomePage = openHomePage;
+    updateCheck.openHomePage = openHomePage;
     HelpKey helpKey(browser, desktop);
     app.installEventFilter(&helpKey);
     updateCheck.isUpdating = [&window] { return window.state().updating; };

@@ -5,6 +5,7 @@
 #include "platform/message_box.h"
 #include "platform/tick_counter.h"
 #include "update/download_format.h"
+#include "update/update_log.h"
 
 #include <QCloseEvent>
 #include <QFile>
@@ -220,6 +221,10 @@ bool DownloadForm::receive(const QString &destination, const QString &fileName, 
     const qint64 length = contentLength();
     if (length == 0)
         return false; // nothing to save is no update
+    if (length > m_maxBytes) {
+        qCWarning(lcUpdate) << "refused" << m_inet.url() << "of" << length << "bytes, more than" << m_maxBytes;
+        return false;
+    }
     // Without a length the bar shows that something is happening, not how much.
     m_progressBar.setRange(0, length > 0 ? qMax(1, kilobytes(length + 1023)) : 0);
     m_progressBar.setValue(0);
@@ -253,6 +258,10 @@ bool DownloadForm::writeChunks(QSaveFile &file, qint64 length, const QString &fi
             return false;
         }
         received += chunk.size();
+        if (received > m_maxBytes) {
+            qCWarning(lcUpdate) << "refused" << m_inet.url() << "past" << m_maxBytes << "bytes";
+            return false;
+        }
         chunk = m_inet.getChunk(kChunkBytes);
         if (m_cancelRequested)
             return false;

@@ -5,6 +5,8 @@
 #include <QProgressBar>
 #include <QPushButton>
 
+#include <limits>
+
 namespace platform {
 class EventPump;
 class Http;
@@ -33,6 +35,8 @@ public:
     // transfer runs changes nothing and returns false.
     bool DownloadFile(const QString &strURL, const QString &strDestination, const QString &UserName,
                       const QString &Password);
+    // The largest file saved: a longer announced length or body fails the transfer.
+    void setMaxBytes(qint64 maxBytes) { m_maxBytes = maxBytes; }
     // The outcome of the last transfer.
     bool DownloadSuccess = false;
     bool isTransferring() const { return m_transferring; }
@@ -80,4 +84,5 @@ private:
     QString m_status2;
     bool m_cancelRequested = false;
     bool m_transferring = false;
+    qint64 m_maxBytes = std::numeric_limits<qint64>::max();
 };

@@ -1,5 +1,7 @@
 #include "update/download_format.h"
 
+#include <QUrl>
+
 #include <cmath>
 
 namespace {
@@ -56,6 +58,11 @@ QString FormatTime(double t, const QLocale &locale)
 
 QString ReturnFileOrFolder(const QString &FullPath, bool ReturnFile, bool IsURL)
 {
+    // A URL's file is the last piece of its path: a query or fragment may hold "/" too.
+    if (const QUrl url(FullPath, QUrl::StrictMode); IsURL && url.isValid() && !url.scheme().isEmpty()) {
+        return ReturnFile ? url.fileName(QUrl::FullyDecoded)
+                          : url.adjusted(QUrl::RemoveFilename | QUrl::RemoveQuery | QUrl::RemoveFragment).toString();
+    }
     const qsizetype last = IsURL
         ? FullPath.lastIndexOf(QLatin1Char('/'))
         : qMax(FullPath.lastIndexOf(QLatin1Char('/')), FullPath.lastIndexOf(QLatin1Char('\\')));

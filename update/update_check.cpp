@@ -7,6 +7,7 @@
 #include "platform/services.h"
 #include "platform/settings_store.h"
 #include "update/build_urls.h"
+#include "update/update_log.h"
 #include "update/version_list.h"
 
 namespace {
@@ -63,13 +64,24 @@ void UpdateChecker::securitycheck()
         return;
     noticeBeforeFirstAccess();
 
-    if (const std::optional<QByteArray> list =
-            m_inet.openUrl(m_setup.downloadServer + QStringLiteral("/versions.txt"), kVersionListMaxBytes))
+    const QString listUrl = m_setup.downloadServer + QStringLiteral("/versions.txt");
+    bool listed = false;
+    if (const std::optional<QByteArray> list = m_inet.openUrl(listUrl, kVersionListMaxBytes)) {
         m_codes = QString::fromUtf8(*list);
+        if (const QString status = m_inet.headerBlock().mid(9, 3); status != QLatin1String("200"))
+            qCWarning(lcUpdate) << "update check: the server answered" << listUrl << "with status" << status;
+        else
+            listed = true;
+    } else {
+        qCWarning(lcUpdate) << "update check failed: no whole answer from" << listUrl << "(error"
+                            << m_inet.responseCode() << ")";
+    }
     if (m_inet.stillExecuting())
         return;
 
     const QString version = versionFromList(m_codes);
+    if (listed && version.isEmpty())
+        qCWarning(lcUpdate) << "update check: the version list has no entry for this program";
     if (!isNewerVersion(version, m_setup.version))
         return;
     platform::SettingsStore &settings = m_services.settings;
@@ -77,11 +89,17 @@ void UpdateChecker::securitycheck()
         == QLatin1String("1"))
         return;
 
-    const auto answer = m_messages.show(
-        updateOfferText(m_setup.version, version, build_urls::hostOf(m_setup.webSite)), QStringLiteral("NewVersion"),
-        platform::MessageBoxes::Icon::None, platform::MessageBoxes::Buttons::YesNo);
+    const QString offer = m_setup.offersDownload
+        ? updateOfferText(m_setup.version, version, build_urls::hostOf(m_setup.webSite))
+        : homePageOfferText(m_setup.version, version);
+    const auto answer = m_messages.show(offer, QStringLiteral("NewVersion"), platform::MessageBoxes::Icon::None,
+                                        platform::MessageBoxes::Buttons::YesNo);
     // Offered once, whatever the answer.
     settings.SaveSetting(settings_keys::App, settings_keys::Version, version, QStringLiteral("1"));
-    if (answer == platform::MessageBoxes::Answer::Yes && downloadupdate)
+    if (answer != platform::MessageBoxes::Answer::Yes)
+        return;
+    if (m_setup.offersDownload && downloadupdate)
         downloadupdate();
+    else if (!m_setup.offersDownload && openHomePage)
+        openHomePage();
 }

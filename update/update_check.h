@@ -20,6 +20,9 @@ struct UpdateCheckSetup {
     QString webSite;
     ProgramVersion version = ProgramVersion::current();
     QLocale locale = QLocale::system();
+    // Whether a Yes downloads the update; otherwise the offer is of the home
+    // page (a build that does not update itself, or has no key to check one).
+    bool offersDownload = true;
 
     static UpdateCheckSetup fromBuild();
 };
@@ -38,6 +41,8 @@ public:
     std::function<bool()> isUpdating;
     // Called when the user takes up the offer.
     std::function<void()> downloadupdate;
+    // Called instead when the offer is of the home page.
+    std::function<void()> openHomePage;
 
     // The body of the last version list fetched.
     const QString &txt_codes() const { return m_codes; }

@@ -9,51 +9,83 @@
 #include "platform/settings_store.h"
 #include "update/build_urls.h"
 #include "update/download_dialog.h"
+#include "update/private_folder.h"
+#include "update/update_log.h"
+#include "update/verified_program.h"
 
 #include <QDir>
 #include <QFile>
+#include <QStandardPaths>
 
 namespace {
 
 const QString kRemotePath = QStringLiteral("/updates/horaluxupdate.exe");
-
-// Whoever may read the file may run it.
-void makeExecutable(const QString &file)
-{
-    QFile::Permissions permissions = QFile::permissions(file) | QFile::ExeOwner | QFile::ExeUser;
-    if (permissions & QFile::ReadGroup)
-        permissions |= QFile::ExeGroup;
-    if (permissions & QFile::ReadOther)
-        permissions |= QFile::ExeOther;
-    QFile::setPermissions(file, permissions);
-}
+// A signature is one line of 88 characters; anything much longer is not one.
+constexpr qint64 kSignatureMaxBytes = 1024;
 
 } // namespace
 
+UpdateInstallSetup UpdateInstallSetup::fromBuild(const QString &programFolder)
+{
+    return UpdateInstallSetup {build_urls::downloadServer(),
+                               QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation),
+                               UpdatePolicy::fromBuild(programFolder)};
+}
+
 UpdateInstall::UpdateInstall(const platform::Services &services, platform::MessageBoxes &messages, ClockState &state,
-                             platform::Http &inet, platform::Http &dialogInet, QString downloadServer)
+                             platform::Http &inet, platform::Http &dialogInet,
+                             const platform::SignatureCheck &signatures, UpdateInstallSetup setup)
     : m_services(services),
       m_messages(messages),
       m_state(state),
       m_inet(inet),
       m_dialogInet(dialogInet),
-      m_downloadServer(downloadServer.isEmpty() ? build_urls::downloadServer() : std::move(downloadServer))
+      m_signatures(signatures),
+      m_setup(std::move(setup))
 {
 }
 
 UpdateInstall::~UpdateInstall() = default;
 
+QString UpdateInstall::untrustedText()
+{
+    return QStringLiteral("The downloaded update is not signed by the makers of Horalux, so it has been deleted "
+                          "and was not run. Your clock has not been changed.");
+}
+
+QString UpdateInstall::packageManagedText()
+{
+    return QStringLiteral("This copy of Horalux does not update itself: new versions come from where it was "
+                          "installed, such as your package manager.\r\n\r\n"
+                          "Do you want to open the Horalux home page to see what is new?");
+}
+
 QString UpdateInstall::localFile() const
 {
-    // QDir joins a folder that already ends in a separator (the root) without doubling it.
-    return QDir(m_services.desktop.programFolder()).filePath(QStringLiteral("hupdate"));
+    const PrivateFolder folder = privateCacheFolder(m_setup.cacheRoot);
+    if (folder.path.isEmpty()) {
+        qCWarning(lcUpdate) << "no private folder for the update program:" << folder.error;
+        return QString();
+    }
+    return QDir(folder.path).filePath(QStringLiteral("hupdate"));
 }
 
 DownloadForm &UpdateInstall::form()
 {
-    if (!m_form)
+    if (!m_form) {
         m_form = std::make_unique<DownloadForm>(m_dialogInet, m_messages, m_services.ticks, m_services.events);
+        m_form->setMaxBytes(m_setup.policy.maxBytes);
+    }
     return *m_form;
+}
+
+void UpdateInstall::offerHomePage()
+{
+    const auto answer = m_messages.show(packageManagedText(), QStringLiteral("Updates"),
+                                        platform::MessageBoxes::Icon::Information,
+                                        platform::MessageBoxes::Buttons::YesNo);
+    if (answer == platform::MessageBoxes::Answer::Yes && openHomePage)
+        openHomePage();
 }
 
 void UpdateInstall::downloadupdate()
@@ -67,10 +99,16 @@ void UpdateInstall::downloadupdate()
         }
         return;
     }
+    // Without a key nothing downloaded could be trusted, so nothing is downloaded.
+    if (!m_setup.policy.startsPrograms()) {
+        offerHomePage();
+        return;
+    }
 
     m_state.updating = true;
     const QString local = localFile();
-    QFile::remove(local);
+    if (!local.isEmpty() && QFile::exists(local) && !QFile::remove(local))
+        qCWarning(lcUpdate) << "cannot remove the old update program" << local;
     if (m_inet.stillExecuting()) {
         m_messages.show(QStringLiteral("I Can`t download right now, please try again in a couple of minutes!"),
                         QStringLiteral("Sorry, I`m busy"), Icon::Information);
@@ -82,15 +120,40 @@ void UpdateInstall::downloadupdate()
 
     // The result of this transfer, not an earlier one: a partial or unwritten
     // file is never started.
-    if (!form().DownloadFile(m_downloadServer + kRemotePath, local, QString(), QString())) {
+    const QString remote = m_setup.downloadServer + kRemotePath;
+    if (local.isEmpty() || !form().DownloadFile(remote, local, QString(), QString())) {
         m_messages.show(QStringLiteral("Download failed."), QStringLiteral("Download Failed"), Icon::Information);
+        m_state.updating = false;
+        return;
+    }
+    const std::unique_ptr<VerifiedProgram> program = verified(local, remote);
+    if (!program) {
+        QFile::remove(local);
+        m_messages.show(untrustedText(), QStringLiteral("Update Not Trusted"), Icon::Critical);
         m_state.updating = false;
         return;
     }
     m_messages.show(QStringLiteral("Download successful! I will now run the update file."),
                     QStringLiteral("Download Successful!"), Icon::Information);
-    makeExecutable(local);
-    m_services.processes.start(local, {}, platform::Processes::Show::NormalWithFocus);
+    QString why;
+    if (!program->prepareToStart(&why))
+        qCWarning(lcUpdate) << "update program not started:" << why;
+    else if (!m_services.processes.start(program->launchPath(), {}, platform::Processes::Show::NormalWithFocus))
+        qCWarning(lcUpdate) << "update program could not be started:" << local;
     m_services.settings.flush();
     m_services.processes.endNow(0);
+}
+
+std::unique_ptr<VerifiedProgram> UpdateInstall::verified(const QString &local, const QString &remote)
+{
+    const QString signatureUrl = remote + QStringLiteral(".sig");
+    const std::optional<QByteArray> answer = m_inet.openUrl(signatureUrl, kSignatureMaxBytes);
+    QString why = QStringLiteral("no signature at ") + signatureUrl;
+    std::unique_ptr<VerifiedProgram> program;
+    if (answer && m_inet.headerBlock().mid(9, 3) == QLatin1String("200"))
+        program = VerifiedProgram::open(local, VerifiedProgram::signatureFromText(*answer),
+                                        m_setup.policy.publicKeys, m_signatures, m_setup.policy.maxBytes, &why);
+    if (!program)
+        qCWarning(lcUpdate) << "update program refused:" << why;
+    return program;
 }

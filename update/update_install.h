@@ -1,5 +1,7 @@
 #pragma once
 
+#include "update/update_policy.h"
+
 #include <QString>
 
 #include <functional>
@@ -7,46 +9,68 @@
 
 struct ClockState;
 class DownloadForm;
+class VerifiedProgram;
 namespace platform {
 class Http;
 class MessageBoxes;
 struct Services;
+class SignatureCheck;
 } // namespace platform
 
-// Fetches the update program, starts it and ends the clock so that it can
-// be replaced. The download dialog is made on first use and kept.
+// Where and under which rules the update program is fetched; the build's own by default.
+struct UpdateInstallSetup {
+    QString downloadServer; // scheme, host and optional port
+    QString cacheRoot;      // $XDG_CACHE_HOME; the program is saved in its Horalux folder
+    UpdatePolicy policy;
+
+    static UpdateInstallSetup fromBuild(const QString &programFolder);
+};
+
+// Fetches the update program, checks its signature, starts it and ends the
+// clock so that it can be replaced. The download dialog is made on first use
+// and kept. Where the build does not update itself, it offers the home page.
 class UpdateInstall {
 public:
-    // inet: the main window's transfer control (only asked whether it is
-    // busy); dialogInet: the download dialog's. downloadServer: scheme, host
-    // and optional port; empty means the build's server.
+    // inet: the main window's transfer control (asked whether it is busy, and
+    // fetches the signature); dialogInet: the download dialog's.
     UpdateInstall(const platform::Services &services, platform::MessageBoxes &messages, ClockState &state,
-                  platform::Http &inet, platform::Http &dialogInet, QString downloadServer = QString());
+                  platform::Http &inet, platform::Http &dialogInet, const platform::SignatureCheck &signatures,
+                  UpdateInstallSetup setup);
     ~UpdateInstall();
     UpdateInstall(const UpdateInstall &) = delete;
     UpdateInstall &operator=(const UpdateInstall &) = delete;
 
-    // Does not return when the update program was fetched: the process ends.
+    // Does not return when the update program was fetched and verified: the process ends.
     void downloadupdate();
     // The settings dialog's update link.
     void Label8_Click() { downloadupdate(); }
 
     // Closes the settings dialog when it is open; nothing while unset.
     std::function<void()> closeSettingsDialog;
+    // Opens the product's home page; nothing while unset.
+    std::function<void()> openHomePage;
 
-    // Where the update program is saved: the program folder's "hupdate".
+    // Where the update program is saved: "hupdate" in the private cache
+    // folder. Empty when that folder cannot be made private.
     QString localFile() const;
     // Null until the first download.
     DownloadForm *downloadForm() const { return m_form.get(); }
 
+    static QString untrustedText();
+    static QString packageManagedText();
+
 private:
     DownloadForm &form();
+    void offerHomePage();
+    // The saved program, held open, when its signature verifies.
+    std::unique_ptr<VerifiedProgram> verified(const QString &local, const QString &remote);
 
     const platform::Services &m_services;
     platform::MessageBoxes &m_messages;
     ClockState &m_state;
     platform::Http &m_inet;
     platform::Http &m_dialogInet;
-    QString m_downloadServer;
+    const platform::SignatureCheck &m_signatures;
+    UpdateInstallSetup m_setup;
     std::unique_ptr<DownloadForm> m_form;
 };

@@ -71,3 +71,16 @@ QString updateOfferText(const ProgramVersion &running, const QString &listed, co
         QStringLiteral("the latest FULL VERSION (not update) from there"),
     }.join(QStringLiteral("\r\n"));
 }
+
+QString homePageOfferText(const ProgramVersion &running, const QString &listed)
+{
+    return QStringList {
+        QStringLiteral("There is a new version of Horalux available."),
+        QStringLiteral("You have version ") + running.dotted() + QStringLiteral(", and the new version number"),
+        QStringLiteral("is ") + listed + QStringLiteral("."),
+        QString(),
+        QStringLiteral("This copy of Horalux does not update itself: new versions come from where"),
+        QStringLiteral("it was installed, such as your package manager. Do you want to open the"),
+        QStringLiteral("Horalux home page to see what is new?"),
+    }.join(QStringLiteral("\r\n"));
+}

@@ -29,3 +29,7 @@ QDate lastCheckDateFromText(const QString &text, const QLocale &locale);
 
 // The offer's text, lines separated by CR LF.
 QString updateOfferText(const ProgramVersion &running, const QString &listed, const QString &webHost);
+
+// The offer where the program does not update itself: the same news, and
+// the home page instead of a download.
+QString homePageOfferText(const ProgramVersion &running, const QString &listed);

@@ -6,6 +6,7 @@
 #include "platform/message_box.h"
 #include "platform/services.h"
 #include "update/build_urls.h"
+#include "update/update_log.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -105,7 +106,7 @@ bool HelpKey::eventFilter(QObject *watched, QEvent *event)
     const auto *key = static_cast<QKeyEvent *>(event);
     if (key->key() != Qt::Key_F1 || key->modifiers() != Qt::NoModifier)
         return false;
-    if (!key->isAutoRepeat())
-        m_browser.showDocument(helpPagePath(m_desktop));
+    if (!key->isAutoRepeat() && !m_browser.showDocument(helpPagePath(m_desktop)))
+        qCWarning(lcUpdate) << "the help page could not be shown:" << helpPagePath(m_desktop);
     return true;
 }

@@ -1,8 +1,14 @@
 #include "platform/real/http_module.h"
 
+#include "platform/real/ed25519_check.h"
 #include "platform/real/qt_http.h"
 
 extern "C" Q_DECL_EXPORT platform::Http *horalux_create_http(platform::EventPump *events)
 {
     return new platform::QtHttp(*events);
+}
+
+extern "C" Q_DECL_EXPORT platform::SignatureCheck *horalux_create_signature_check()
+{
+    return new platform::Ed25519Check;
 }

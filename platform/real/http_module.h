@@ -3,8 +3,12 @@
 namespace platform {
 class EventPump;
 class Http;
+class SignatureCheck;
 }
 
-// The one entry point of the loadable transfer-control module.
+// The entry points of the loadable module that holds the transfer control
+// and, with it, the signature check (QtNetwork and libcrypto come together).
 extern "C" platform::Http *horalux_create_http(platform::EventPump *events);
 using CreateHttpFunction = platform::Http *(*)(platform::EventPump *events);
+extern "C" platform::SignatureCheck *horalux_create_signature_check();
+using CreateSignatureCheckFunction = platform::SignatureCheck *(*)();

@@ -2,26 +2,32 @@
 
 #include "platform/http.h"
 
+#include <QDeadlineTimer>
 #include <QPointer>
 
 #include <memory>
 
 class QNetworkAccessManager;
 class QNetworkReply;
+class QUrl;
 
 namespace platform {
 
 class EventPump;
 
-// The transfer control on QtNetwork. The body is read as it arrives, so a
-// large file never sits whole in memory. Both http:// and https:// work
-// (the latter needs Qt's TLS plugin). The network machinery is built on the
-// first request, so an unused control costs nothing.
+// The transfer control on QtNetwork. The body is read as it arrives through a
+// bounded buffer, so a large file never sits whole in memory. Both http://
+// and https:// work (the latter needs Qt's TLS plugin); a redirect is followed
+// only to the same scheme, host and port. An answer whose headers exceed
+// 64 KiB, or whose body's end is not told by exactly one Content-Length or by
+// chunked coding, counts as a broken transfer. The network machinery is
+// built on the first request, so an unused control costs nothing.
 class QtHttp final : public Http {
 public:
     static constexpr int kDefaultTimeoutMs = 60'000;
 
-    // timeoutMs: how long a request may go without receiving anything.
+    // timeoutMs: how long a request may go without receiving anything, and
+    // how long openUrl() may take in all.
     explicit QtHttp(EventPump &events, int timeoutMs = kDefaultTimeoutMs);
     ~QtHttp() override;
     QtHttp(const QtHttp &) = delete;
@@ -39,6 +45,7 @@ public:
 
 private:
     QNetworkAccessManager &manager();
+    void takeRedirect(QNetworkReply *reply, const QUrl &to);
     void takeHeaders(QNetworkReply *reply);
     void takeEnd(QNetworkReply *reply);
     void dropReply();
@@ -52,6 +59,9 @@ private:
     bool m_headersIn = false;
     bool m_ended = false;
     int m_error = 0;
+    bool m_redirectRefused = false;
+    bool m_framingFault = false;
+    QDeadlineTimer m_deadline {QDeadlineTimer::Forever}; // of the whole fetch, in openUrl()
     QString m_url;
     QString m_userName;
     QString m_password;

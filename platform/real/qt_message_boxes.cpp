@@ -8,6 +8,9 @@ MessageBoxes::Answer QtMessageBoxes::show(const QString &text, const QString &ti
 {
     QMessageBox box;
     box.setWindowTitle(title);
+    // Texts carry what servers and users wrote (a status line, a URL): never
+    // read as markup, or a server could put a live link in the box.
+    box.setTextFormat(Qt::PlainText);
     box.setText(text);
     switch (icon) {
     case Icon::None:

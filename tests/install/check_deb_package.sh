@@ -28,6 +28,8 @@ outside=$(dpkg-deb -c "$deb" | awk '{print $6}' | grep -v '^\./$' | grep -v '^\.
 [ -z "$outside" ] || fail "files outside /usr: $outside"
 root=$scratch/root
 expect_layout "$root/usr"
+[ -f "$root/usr/lib/horalux/package-managed" ] ||
+    fail "the packaged program is not marked package-managed: it would replace files dpkg owns"
 readelf -S "$root/usr/lib/horalux/horalux" | grep -q '\.symtab' && fail "the program is not stripped"
 expect_valid_metadata "$root/usr/share/applications/horalux.desktop" \
     "$root/usr/share/metainfo/horalux.metainfo.xml" \

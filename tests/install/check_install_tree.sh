@@ -8,5 +8,7 @@ rm -rf "$scratch" && mkdir -p "$scratch" || fail "cannot make $scratch"
     fail "cmake --install: $(cat "$scratch/install.log")"
 mv "$scratch/first" "$scratch/moved"
 expect_layout "$scratch/moved"
+[ ! -e "$scratch/moved/lib/horalux/package-managed" ] ||
+    fail "a plain install is marked package-managed: only the .deb is"
 expect_program_starts "$scratch/moved/bin/horalux" "$scratch/moved/lib/horalux" "$scratch/run"
 rm -rf "$scratch"

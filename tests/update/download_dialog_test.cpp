@@ -69,7 +69,6 @@ TEST_F(DownloadFileTest, WholeFilesAreSaved)
     const Case cases[] = {
         {"/400", okReply(patternBytes(400)), patternBytes(400)}, // less than a kilobyte
         {"/1500", okReply(patternBytes(1500)), patternBytes(1500)}, // two pieces
-        {"/no-length", okReply(patternBytes(5000), false), patternBytes(5000)},
         {"/chunked", chunkedReply(patternBytes(5000)), patternBytes(5000)},
         {"/dripped", dripped, patternBytes(5000)},
         {"/moved", redirect, patternBytes(1500)},
@@ -159,6 +158,8 @@ TEST_F(DownloadFileTest, IncompleteBodiesLeaveNoFile)
         {"/reset", reset},
         {"/reset-before-body", earlyReset},
         {"/nothing", okReply(QByteArray())},
+        // Without a length or chunked coding a cut body cannot be told from a whole one.
+        {"/no-length", okReply(body, false)},
     };
     for (const auto &[path, reply] : cases)
         server.stage(QString::fromLatin1(path), reply);
@@ -278,6 +279,55 @@ TEST_F(DownloadFileTest, ASecondCallWhileOneRunsChangesNothing)
     EXPECT_FALSE(secondResult);
     EXPECT_EQ(server.requestedPaths.size(), 1);
     EXPECT_EQ(saved(), patternBytes(5000));
+}
+
+// A transfer control that says all went well whatever it delivered.
+class ShortTransfer final : public platform::Http {
+public:
+    std::optional<QByteArray> openUrl(const QString &, qint64) override { return std::nullopt; }
+    void execute(const QString &url, const QString &, const QString &) override
+    {
+        m_url = url;
+        m_left = 3000;
+    }
+    bool stillExecuting() const override { return false; }
+    QString headerBlock() const override { return QStringLiteral("HTTP/1.1 200 OK\r\nContent-Length: 5000\r\n\r\n"); }
+    QString header(const QString &name) const override
+    {
+        return name.compare(QLatin1String("Content-Length"), Qt::CaseInsensitive) == 0 ? QStringLiteral("5000")
+                                                                                       : QString();
+    }
+    QByteArray getChunk(qint64 maxBytes) override
+    {
+        const qint64 size = qMin(maxBytes, m_left);
+        m_left -= size;
+        return QByteArray(size, 'u');
+    }
+    int responseCode() const override { return 0; } // "success"
+    QString url() const override { return m_url; }
+    void cancel() override { m_left = 0; }
+
+private:
+    QString m_url;
+    qint64 m_left = 0;
+};
+
+TEST(DownloadFileLength, ABodyShorterThanAnnouncedFailsEvenWhenTheTransferSaysAllIsWell)
+{
+    QTemporaryDir folder;
+    const QString destination = folder.filePath(QStringLiteral("hupdate"));
+    platform::QtEventPump events;
+    ShortTransfer inet1;
+    FakeMessageBoxes messages;
+    SteppingTicks ticks;
+    DownloadForm form {inet1, messages, ticks, events};
+
+    EXPECT_FALSE(form.DownloadFile(QStringLiteral("http://127.0.0.1:9/updates/horaluxupdate.exe"), destination, {}, {}));
+    EXPECT_FALSE(form.DownloadSuccess);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, QStringLiteral("Download failed!"));
+    EXPECT_EQ(form.statusText(), QStringLiteral("Download failed!"));
+    EXPECT_TRUE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).isEmpty()) << "nothing left on disk";
 }
 
 TEST(DownloadFormLayout, ControlsSitWhereTheyWereDrawn)

@@ -81,6 +81,8 @@ TEST(ReturnFileOrFolder, SplitsAtTheLastSeparator)
         {"http://h.test/updates/x.exe", false, true, "http://h.test/updates/"},
         {"http://h.test/updates/x.exe", true, true, "x.exe"},
         {"http://h.test/a\\b", true, true, "a\\b"}, // a URL splits at "/" only
+        {"https://h.test:8443/updates/x.exe?from=a/b#c/d", true, true, "x.exe"}, // not in its query or fragment
+        {"https://h.test:8443/updates/x.exe?from=a/b#c/d", false, true, "https://h.test:8443/updates/"},
         {"plain", true, false, "plain"},
         {"plain", false, true, ""},
         {"", true, true, ""},

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QElapsedTimer>
+
 namespace {
 
 class QtHttpTest : public ::testing::Test {
@@ -84,7 +86,6 @@ TEST_F(QtHttpTest, WholeBodiesArriveInPiecesOfTheAskedSize)
     redirect.head.replace("Content-Length", "Location: /with-length\r\nContent-Length");
     const std::pair<const char *, StagedReply> cases[] = {
         {"/with-length", okReply(body)},
-        {"/close-ends-it", okReply(body, false)},
         {"/chunked", chunkedReply(body)},
         {"/dripped", dripped},
         {"/redirected", redirect},
@@ -97,6 +98,74 @@ TEST_F(QtHttpTest, WholeBodiesArriveInPiecesOfTheAskedSize)
         EXPECT_EQ(readBody(), body) << path;
         EXPECT_EQ(http.responseCode(), 0) << path;
     }
+}
+
+TEST_F(QtHttpTest, AnAnswerWhoseEndCannotBeToldIsABrokenTransfer)
+{
+    const QByteArray body = patternBytes(5000);
+    const QByteArray head = "HTTP/1.1 200 OK\r\nConnection: close\r\n";
+    const std::pair<const char *, StagedReply> cases[] = {
+        {"/close-ends-it", okReply(body, false)},
+        {"/two-lengths", StagedReply {head + "Content-Length: 10\r\nContent-Length: 5000\r\n\r\n", body}},
+        {"/length-and-chunked", StagedReply {head + "Content-Length: 5000\r\nTransfer-Encoding: chunked\r\n\r\n",
+                                             chunkedReply(body).body}},
+        {"/gzip-coding", StagedReply {head + "Transfer-Encoding: gzip\r\n\r\n", body}},
+        {"/signed-length", StagedReply {head + "Content-Length: -5\r\n\r\n", body}},
+        {"/long-headers", StagedReply {head + "Content-Length: 5000\r\nX-Pad: " + QByteArray(70 * 1024, 'p')
+                                           + "\r\n\r\n",
+                                       body}},
+    };
+    for (const auto &[path, reply] : cases)
+        server.stage(QString::fromLatin1(path), reply);
+    for (const auto &[path, reply] : cases) {
+        get(QString::fromLatin1(path));
+        EXPECT_TRUE(readBody().isEmpty()) << path << ": no byte of it is handed out";
+        EXPECT_NE(http.responseCode(), 0) << path;
+        EXPECT_FALSE(http.stillExecuting()) << path;
+        EXPECT_EQ(http.openUrl(server.base() + QString::fromLatin1(path), 65536), std::nullopt) << path;
+    }
+}
+
+TEST_F(QtHttpTest, RedirectsStayOnTheServerAsked)
+{
+    RawHttpServer other;
+    other.stage(QStringLiteral("/file"), okReply("elsewhere"));
+    const auto redirectTo = [](const QString &location) {
+        StagedReply moved = statusReply(302, "Found");
+        moved.head.replace("Content-Length", "Location: " + location.toLatin1() + "\r\nContent-Length");
+        return moved;
+    };
+    server.stage(QStringLiteral("/file"), okReply("here"));
+    server.stage(QStringLiteral("/same"), redirectTo(server.base() + QStringLiteral("/file")));
+    server.stage(QStringLiteral("/other-port"), redirectTo(other.base() + QStringLiteral("/file")));
+    server.stage(QStringLiteral("/other-host"),
+                 redirectTo(QStringLiteral("http://localhost:%1/file").arg(server.port())));
+    server.stage(QStringLiteral("/other-scheme"),
+                 redirectTo(QStringLiteral("https://127.0.0.1:%1/file").arg(server.port())));
+
+    get(QStringLiteral("/same"));
+    EXPECT_EQ(readBody(), QByteArray("here"));
+    for (const char *path : {"/other-port", "/other-host", "/other-scheme"}) {
+        get(QString::fromLatin1(path));
+        EXPECT_EQ(http.headerBlock().mid(9, 3), QStringLiteral("302")) << path << ": the refused redirect is the answer";
+        EXPECT_TRUE(readBody().isEmpty()) << path;
+        EXPECT_NE(http.responseCode(), 0) << path;
+    }
+    EXPECT_TRUE(other.requestedPaths.isEmpty());
+}
+
+TEST_F(QtHttpTest, OpenUrlEndsWithinItsTimeOutHoweverTheServerTrickles)
+{
+    platform::QtHttp impatient(events, 1500);
+    StagedReply trickle = okReply(QByteArray(600, 'h'));
+    trickle.dripBytes = 1;
+    trickle.dripEveryMs = 100; // a byte well within every idle time-out, a minute in all
+    server.stage(QStringLiteral("/versions.txt"), trickle);
+    QElapsedTimer took;
+    took.start();
+    EXPECT_EQ(impatient.openUrl(server.base() + QStringLiteral("/versions.txt"), 65536), std::nullopt);
+    EXPECT_LT(took.elapsed(), 30000) << "ended by the whole fetch's time-out, not the server";
+    EXPECT_FALSE(impatient.stillExecuting());
 }
 
 TEST_F(QtHttpTest, ABodyCutShortEndsTheReading)

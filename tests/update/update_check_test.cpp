@@ -28,13 +28,14 @@ const QString kNotice = QStringLiteral(
 // One clock's update check against the staged server.
 struct CheckWorld {
     explicit CheckWorld(const QString &server, ProgramVersion running = {1, 0, 9},
-                        platform::SettingsStore *store = nullptr)
+                        platform::SettingsStore *store = nullptr, bool offersDownload = true)
         : services {fake.clock,    fake.ticks,   fake.loop,    fake.timeZone, store ? *store : fake.settings,
                     fake.registry, fake.desktop, fake.network, fake.processes, fake.sound},
           check {services, messages, inet,
-                 UpdateCheckSetup {server, QStringLiteral("http://www.web.test"), running, kBritish}}
+                 UpdateCheckSetup {server, QStringLiteral("http://www.web.test"), running, kBritish, offersDownload}}
     {
         check.downloadupdate = [this] { ++downloads; };
+        check.openHomePage = [this] { ++homePages; };
     }
     QString setting(const QString &section, const QString &key) const
     {
@@ -63,12 +64,82 @@ struct CheckWorld {
     platform::QtHttp inet {events};
     UpdateChecker check;
     int downloads = 0;
+    int homePages = 0;
+};
+
+// Messages of the update's logging category, while it lives.
+class UpdateLogCapture {
+public:
+    UpdateLogCapture()
+    {
+        s_lines.clear();
+        m_previous = qInstallMessageHandler(&UpdateLogCapture::take);
+    }
+    ~UpdateLogCapture() { qInstallMessageHandler(m_previous); }
+    static QStringList lines() { return s_lines; }
+
+private:
+    static void take(QtMsgType, const QMessageLogContext &context, const QString &message)
+    {
+        if (QByteArray(context.category).startsWith("horalux.update"))
+            s_lines << message;
+    }
+    static inline QStringList s_lines;
+    QtMessageHandler m_previous = nullptr;
 };
 
 class UpdateCheckTest : public ::testing::Test {
 protected:
     RawHttpServer server;
 };
+
+TEST_F(UpdateCheckTest, ABuildThatDoesNotUpdateItselfOffersTheHomePage)
+{
+    server.stage(QStringLiteral("/versions.txt"), okReply("horalux:1.2.4:"));
+    for (const Answer answer : {Answer::No, Answer::Yes}) {
+        CheckWorld world(server.base(), {1, 0, 9}, nullptr, false);
+        world.storeLastCheck(kToday.addDays(-1));
+        world.messages.answers = {Answer::Ok, answer};
+        world.check.securitycheck();
+        const auto offers = world.offers();
+        ASSERT_EQ(offers.size(), 1u);
+        EXPECT_EQ(offers[0].text, homePageOfferText({1, 0, 9}, QStringLiteral("1.2.4")));
+        EXPECT_TRUE(offers[0].text.startsWith(QStringLiteral("There is a new version of Horalux available.\r\n")));
+        EXPECT_FALSE(offers[0].text.contains(QStringLiteral("download"))) << "nothing is downloaded";
+        EXPECT_EQ(world.homePages, answer == Answer::Yes ? 1 : 0);
+        EXPECT_EQ(world.downloads, 0);
+        EXPECT_EQ(world.setting(QStringLiteral("version"), QStringLiteral("1.2.4")), QStringLiteral("1"));
+    }
+}
+
+TEST_F(UpdateCheckTest, AFailedCheckIsLoggedOnceWithItsCauseAndTheNormalPathNotAtAll)
+{
+    server.stage(QStringLiteral("/versions.txt"), okReply("horalux:1.0.9:"));
+    server.stage(QStringLiteral("/gone/versions.txt"), statusReply(404, "Not Found", "<p>gone</p>"));
+    server.stage(QStringLiteral("/other/versions.txt"), okReply("clockwork:2.0.0:"));
+    struct Case {
+        QString base;
+        QString cause; // empty: nothing logged
+    };
+    const Case cases[] = {
+        {server.base(), QString()},
+        {server.base() + QStringLiteral("/gone"), QStringLiteral("404")},
+        {server.base() + QStringLiteral("/other"), QStringLiteral("no entry")},
+        {QStringLiteral("http://127.0.0.1:%1").arg(closedPort()), QStringLiteral("no whole answer")},
+    };
+    for (const Case &c : cases) {
+        CheckWorld world(c.base);
+        world.storeLastCheck(kToday.addDays(-1));
+        UpdateLogCapture log;
+        world.check.securitycheck();
+        if (c.cause.isEmpty()) {
+            EXPECT_TRUE(log.lines().isEmpty()) << c.base << log.lines().join(QLatin1Char('|'));
+        } else {
+            ASSERT_EQ(log.lines().size(), 1) << c.base << log.lines().join(QLatin1Char('|'));
+            EXPECT_TRUE(log.lines()[0].contains(c.cause)) << log.lines()[0];
+        }
+    }
+}
 
 TEST_F(UpdateCheckTest, TheFirstRunOnlyRecordsTheDay)
 {

@@ -1,106 +1,20 @@
-#include "update/update_install.h"
+#include "update_install_fixture.h"
 
-#include "engine/clock_state.h"
-#include "platform/real/qt_event_pump.h"
-#include "platform/real/qt_http.h"
-#include "raw_http_server.h"
-#include "update/download_dialog.h"
-#include "update_test_support.h"
-
-#include "fake_message_boxes.h"
-#include "fake_platform.h"
 #include "qt_printers.h"
 
-#include <gtest/gtest.h>
+#include <QDir>
+#include <QFileInfo>
 
-#include <QFile>
-#include <QProcess>
-#include <QTemporaryDir>
+#include <sys/stat.h>
 
 namespace {
 
 using Icon = platform::MessageBoxes::Icon;
-
-// Runs what it starts to its end, so a test sees what the program did;
-// ending the clock's process throws ProcessEnded.
-class RunningProcesses final : public platform::Processes {
-public:
-    bool start(const QString &program, const QStringList &arguments, Show show) override
-    {
-        started.push_back({0, program, arguments, show});
-        QProcess process;
-        process.start(program, arguments);
-        if (!process.waitForStarted())
-            return false;
-        process.waitForFinished();
-        return true;
-    }
-    bool previousInstanceRunning() override { return false; }
-    [[noreturn]] void endNow(int exitCode) override { throw ProcessEnded {exitCode}; }
-
-    std::vector<StartedProgram> started;
-};
-
-class DownloadUpdateTest : public ::testing::Test {
-protected:
-    DownloadUpdateTest()
-    {
-        fake.desktop.folder = folder.path();
-        install.closeSettingsDialog = [this] {
-            ++settingsClosed;
-            progressShownBeforeSettingsClosed = install.downloadForm() && install.downloadForm()->isVisible();
-        };
-    }
-    QString updateScript() const
-    {
-        return QStringLiteral("#!/bin/sh\necho ran >> '%1'\n").arg(marker);
-    }
-    QStringList texts() const
-    {
-        QStringList all;
-        for (const auto &box : messages.shown)
-            all << box.text;
-        return all;
-    }
-    // Runs downloadupdate; true when the clock's process ended.
-    bool runDownloadUpdate()
-    {
-        try {
-            install.downloadupdate();
-        } catch (const ProcessEnded &ended) {
-            EXPECT_EQ(ended.exitCode, 0);
-            return true;
-        }
-        return false;
-    }
-    QByteArray markerText() const
-    {
-        QFile file(marker);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-
-    RawHttpServer server;
-    QTemporaryDir folder;
-    QTemporaryDir elsewhere;
-    QString marker = elsewhere.filePath(QStringLiteral("ran"));
-    FakePlatform fake;
-    platform::QtEventPump events;
-    SteppingTicks ticks;
-    RunningProcesses processes;
-    platform::Services services {fake.clock,    ticks,        events,  fake.timeZone, fake.settings,
-                                 fake.registry, fake.desktop, fake.network, processes,     fake.sound};
-    FakeMessageBoxes messages;
-    ClockState state;
-    platform::QtHttp inet {events};
-    platform::QtHttp dialogInet {events};
-    UpdateInstall install {services, messages, state, inet, dialogInet, server.base()};
-    int settingsClosed = 0;
-    bool progressShownBeforeSettingsClosed = false;
-};
+using DownloadUpdateTest = UpdateInstallFixture;
 
 TEST_F(DownloadUpdateTest, SuccessRunsTheUpdateProgramAndEndsTheClock)
 {
-    server.stage(QStringLiteral("/updates/horaluxupdate.exe"), okReply(updateScript().toUtf8()));
+    publish(updateScript());
     bool requestedAfterSettingsClosed = false;
     QObject::connect(&server, &RawHttpServer::requestReceived, &server,
                      [&] { requestedAfterSettingsClosed = settingsClosed == 1; });
@@ -110,7 +24,9 @@ TEST_F(DownloadUpdateTest, SuccessRunsTheUpdateProgramAndEndsTheClock)
     EXPECT_FALSE(progressShownBeforeSettingsClosed);
     EXPECT_EQ(markerText(), QByteArray("ran\n")) << "the update program ran, once";
     ASSERT_EQ(processes.started.size(), 1u);
-    EXPECT_EQ(processes.started[0].program, folder.filePath(QStringLiteral("hupdate")));
+    // Started through the descriptor its signature was checked on.
+    EXPECT_TRUE(processes.started[0].program.startsWith(QStringLiteral("/proc/self/fd/")))
+        << processes.started[0].program;
     EXPECT_EQ(processes.started[0].show, platform::Processes::Show::NormalWithFocus);
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].text, QStringLiteral("Download successful! I will now run the update file."));
@@ -121,39 +37,48 @@ TEST_F(DownloadUpdateTest, SuccessRunsTheUpdateProgramAndEndsTheClock)
 
 TEST_F(DownloadUpdateTest, NoPartialOrUnwrittenProgramIsEverStarted)
 {
-    const QByteArray script = updateScript().toUtf8() + QByteArray(4000, '#');
+    const QByteArray script = updateScript() + QByteArray(4000, '#');
+    server.stage(QStringLiteral("/updates/horaluxupdate.exe.sig"), okReply(signer.sign(script)));
     StagedReply shortBody = okReply(script);
     shortBody.body.truncate(script.size() / 2);
     StagedReply reset = okReply(script);
     reset.resetAfter = 2000;
+    // A cache folder that cannot be made: a file stands where it would go.
+    QTemporaryDir blocked;
+    QFile blocker(blocked.filePath(QStringLiteral("Horalux")));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
     struct Case {
         const char *what;
         StagedReply reply;
-        QString folder;
+        QString cacheRoot;
     };
     const Case cases[] = {
-        {"404", statusReply(404, "Not Found"), folder.path()},
-        {"short body", shortBody, folder.path()},
-        {"reset", reset, folder.path()},
-        {"program folder not writable", okReply(script), QStringLiteral("/nonexistent-folder/horalux")},
+        {"404", statusReply(404, "Not Found"), cache.path()},
+        {"short body", shortBody, cache.path()},
+        {"reset", reset, cache.path()},
+        {"cache folder not writable", okReply(script), blocked.path()},
     };
     for (const Case &c : cases) {
         server.stage(QStringLiteral("/updates/horaluxupdate.exe"), c.reply);
-        fake.desktop.folder = c.folder;
+        UpdateInstallSetup setup = setupFor(server.base());
+        setup.cacheRoot = c.cacheRoot;
+        UpdateInstall other {services, messages, state, inet, dialogInet, signatures, setup};
         messages.shown.clear();
-        EXPECT_FALSE(runDownloadUpdate()) << c.what;
+        EXPECT_FALSE(runDownloadUpdate(other)) << c.what;
         EXPECT_TRUE(processes.started.empty()) << c.what;
         EXPECT_FALSE(state.updating) << c.what << ": the clock can be exited again";
-        EXPECT_FALSE(QFile::exists(install.localFile())) << c.what;
+        EXPECT_FALSE(QFile::exists(savedFile())) << c.what;
         ASSERT_FALSE(messages.shown.empty()) << c.what;
         EXPECT_EQ(messages.shown.back().text, QStringLiteral("Download failed.")) << c.what;
         EXPECT_EQ(messages.shown.back().title, QStringLiteral("Download Failed")) << c.what;
         EXPECT_EQ(messages.shown.back().icon, Icon::Information) << c.what;
     }
     EXPECT_TRUE(markerText().isEmpty());
+    EXPECT_EQ(QDir(blocked.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+              QStringList {QStringLiteral("Horalux")});
 
     messages.shown.clear();
-    fake.desktop.folder = folder.path();
     server.stage(QStringLiteral("/updates/horaluxupdate.exe"), statusReply(404, "Not Found"));
     runDownloadUpdate();
     EXPECT_EQ(texts(), (QStringList {QStringLiteral("The file, ") + server.base()
@@ -184,9 +109,9 @@ TEST_F(DownloadUpdateTest, ABusyTransferControlRefusesAfterTheOldFileIsGone)
 
 TEST_F(DownloadUpdateTest, ASecondRequestOnlyBringsTheRunningDownloadForward)
 {
-    StagedReply stalling = okReply(updateScript().toUtf8());
+    StagedReply stalling = okReply(updateScript());
     stalling.stallAfter = 10;
-    server.stage(QStringLiteral("/updates/horaluxupdate.exe"), stalling);
+    publish(stalling, updateScript());
     QObject::connect(&server, &RawHttpServer::stalled, &server, [&] {
         install.Label8_Click(); // the settings dialog's link, while the download runs
         server.releaseStall();
@@ -199,13 +124,15 @@ TEST_F(DownloadUpdateTest, ASecondRequestOnlyBringsTheRunningDownloadForward)
     EXPECT_EQ(markerText(), QByteArray("ran\n"));
 }
 
-TEST_F(DownloadUpdateTest, TheProgramIsSavedInTheProgramFolder)
+TEST_F(DownloadUpdateTest, TheProgramIsSavedInAFolderOnlyTheUserCanEnter)
 {
-    for (const auto &[folderPath, expected] : {std::pair {"/", "/hupdate"}, {"/opt/horalux/", "/opt/horalux/hupdate"},
-                                               {"/opt/horalux", "/opt/horalux/hupdate"}}) {
-        fake.desktop.folder = QString::fromLatin1(folderPath);
-        EXPECT_EQ(install.localFile(), QString::fromLatin1(expected));
-    }
+    EXPECT_EQ(install.localFile(), savedFile());
+    QFileInfo folder(cache.filePath(QStringLiteral("Horalux")));
+    EXPECT_TRUE(folder.isDir());
+    struct stat info {};
+    ASSERT_EQ(::stat(QFile::encodeName(folder.filePath()).constData(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0700u);
+    EXPECT_EQ(info.st_uid, ::geteuid());
 }
 
 } // namespace

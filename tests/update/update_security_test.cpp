@@ -1,0 +1,275 @@
+#include "update_install_fixture.h"
+
+#include "qt_printers.h"
+
+#include <QDir>
+#include <QRandomGenerator>
+#include <QSslCertificate>
+#include <QSslConfiguration>
+
+#include <functional>
+
+namespace {
+
+enum class Outcome {
+    Runs,           // downloaded, verified, started once; the clock ends
+    Untrusted,      // downloaded, refused at the signature: one box, file gone
+    DownloadFailed, // the transfer itself refused: the failure messages, nothing saved
+};
+
+class HostileServerTest : public UpdateInstallFixture {
+protected:
+    void expectOutcome(const char *what, Outcome outcome, bool ended)
+    {
+        const QStringList shown = texts();
+        switch (outcome) {
+        case Outcome::Runs:
+            EXPECT_TRUE(ended) << what;
+            EXPECT_EQ(markerText(), QByteArray("ran\n")) << what << ": the update program ran, once";
+            EXPECT_EQ(processes.started.size(), 1u) << what;
+            EXPECT_EQ(shown, QStringList {QStringLiteral("Download successful! I will now run the update file.")})
+                << what;
+            return;
+        case Outcome::Untrusted:
+            EXPECT_EQ(shown, QStringList {UpdateInstall::untrustedText()}) << what << ": one plain box";
+            break;
+        case Outcome::DownloadFailed:
+            EXPECT_FALSE(shown.isEmpty()) << what;
+            EXPECT_EQ(shown.value(shown.size() - 1), QStringLiteral("Download failed.")) << what;
+            EXPECT_FALSE(shown.contains(UpdateInstall::untrustedText())) << what;
+            break;
+        }
+        EXPECT_FALSE(ended) << what;
+        EXPECT_TRUE(processes.started.empty()) << what;
+        EXPECT_TRUE(markerText().isEmpty()) << what;
+        EXPECT_FALSE(state.updating) << what;
+        EXPECT_TRUE(QDir(cache.filePath(QStringLiteral("Horalux")))
+                        .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden)
+                        .isEmpty())
+            << what << ": nothing left in the cache folder";
+    }
+    void reset()
+    {
+        messages.shown.clear();
+        processes.started.clear();
+        QFile::remove(marker);
+    }
+};
+
+StagedReply withHead(QByteArray head, const QByteArray &body)
+{
+    return StagedReply {head, body};
+}
+
+TEST_F(HostileServerTest, EveryHostileAnswerEndsWithoutRunningAnything)
+{
+    const QByteArray script = updateScript();
+    const QByteArray program = "/updates/horaluxupdate.exe";
+    RawHttpServer elsewhere;
+    elsewhere.stage(QString::fromLatin1(program), okReply(script));
+    elsewhere.stage(QString::fromLatin1(program + ".sig"), okReply(signer.sign(script)));
+    TestSigner stranger;
+    QByteArray noise(64, Qt::Uninitialized);
+    for (char &byte : noise)
+        byte = char(QRandomGenerator::global()->bounded(256));
+    const QByteArray portal = "<html><body>Please log in to the hotel network</body></html>";
+    const QByteArray bigLine = "X-Padding: " + QByteArray(1 << 20, 'a') + "\r\n";
+    QByteArray manyLines;
+    for (int i = 0; i < 1024; ++i)
+        manyLines += "X-Padding-" + QByteArray::number(i) + ": " + QByteArray(1000, 'b') + "\r\n";
+    const auto redirectTo = [](const QString &location) {
+        return withHead("HTTP/1.1 302 Found\r\nLocation: " + location.toLatin1()
+                            + "\r\nContent-Length: 0\r\nConnection: close\r\n\r\n",
+                        QByteArray());
+    };
+    const QByteArray okHead = "HTTP/1.1 200 OK\r\nConnection: close\r\n";
+    const QByteArray length = "Content-Length: " + QByteArray::number(script.size()) + "\r\n";
+
+    struct Row {
+        const char *what;
+        StagedReply program;
+        std::optional<QByteArray> signature; // the .sig's body; nothing: 404
+        Outcome outcome;
+        qint64 maxBytes = 256 * 1024 * 1024;
+    };
+    const Row rows[] = {
+        {"right signature", okReply(script), signer.sign(script), Outcome::Runs},
+        {"right signature, chunked", chunkedReply(script), signer.sign(script), Outcome::Runs},
+        {"unsigned", okReply(script), std::nullopt, Outcome::Untrusted},
+        {"wrong signature", okReply(script), noise.toBase64() + "\n", Outcome::Untrusted},
+        {"signature of another file", okReply(script), signer.sign("#!/bin/sh\necho other\n"), Outcome::Untrusted},
+        {"signed by a key not built in", okReply(script), stranger.sign(script), Outcome::Untrusted},
+        {"signature not base64", okReply(script), QByteArray("this is no signature\n"), Outcome::Untrusted},
+        {"signature cut short", okReply(script), signer.sign(script).left(60) + "\n", Outcome::Untrusted},
+        {"signature on two lines", okReply(script), signer.sign(script).insert(44, "\n"), Outcome::Untrusted},
+        {"signature past its size", okReply(script), QByteArray(100000, 'A'), Outcome::Untrusted},
+        {"HTML page with 200", okReply(portal), portal, Outcome::Untrusted},
+        {"redirect to another port", redirectTo(elsewhere.base() + QString::fromLatin1(program)), std::nullopt,
+         Outcome::DownloadFailed},
+        {"redirect to another host", redirectTo(QStringLiteral("http://localhost:%1%2").arg(server.port()).arg(
+                                         QString::fromLatin1(program))),
+         std::nullopt, Outcome::DownloadFailed},
+        {"two Content-Lengths", withHead(okHead + "Content-Length: 10\r\n" + length + "\r\n", script),
+         signer.sign(script), Outcome::DownloadFailed},
+        {"a length and chunked", withHead(okHead + length + "Transfer-Encoding: chunked\r\n\r\n",
+                                          chunkedReply(script).body),
+         signer.sign(script), Outcome::DownloadFailed},
+        {"a length that is no number", withHead(okHead + "Content-Length: +12\r\n\r\n", script.left(12)),
+         signer.sign(script.left(12)), Outcome::DownloadFailed},
+        {"neither length nor chunked", okReply(script, false), signer.sign(script), Outcome::DownloadFailed},
+        {"announced length past the cap", okReply(script), signer.sign(script), Outcome::DownloadFailed, 40},
+        {"chunked body past the cap", chunkedReply(script), signer.sign(script), Outcome::DownloadFailed, 40},
+        {"1 MB header on one line", withHead(okHead + length + bigLine + "\r\n", script), signer.sign(script),
+         Outcome::DownloadFailed},
+        {"1 MB of header lines", withHead(okHead + length + manyLines + "\r\n", script), signer.sign(script),
+         Outcome::DownloadFailed},
+        // QtNetwork 6.4 takes an interim answer for the final one and drops
+        // what follows: the transfer fails cleanly rather than passing it over.
+        {"103 before 200", withHead("HTTP/1.1 103 Early Hints\r\nLink: </style.css>; rel=preload\r\n\r\n" + okHead
+                                        + length + "\r\n",
+                                    script),
+         signer.sign(script), Outcome::DownloadFailed},
+        {"status text holding HTML",
+         statusReply(500, "<a href=\"https://evil.invalid/\">Click here to repair</a>", "<p>x</p>"), std::nullopt,
+         Outcome::DownloadFailed},
+    };
+
+    for (const Row &row : rows) {
+        reset();
+        server.stage(QString::fromLatin1(program), row.program);
+        if (row.signature)
+            server.stage(QString::fromLatin1(program + ".sig"), okReply(*row.signature));
+        else
+            server.stage(QString::fromLatin1(program + ".sig"), statusReply(404, "Not Found"));
+        UpdateInstallSetup setup = setupFor(server.base());
+        setup.policy.maxBytes = row.maxBytes;
+        UpdateInstall install {services, messages, state, inet, dialogInet, signatures, setup};
+        const bool ended = runDownloadUpdate(install);
+        expectOutcome(row.what, row.outcome, ended);
+    }
+    EXPECT_TRUE(elsewhere.requestedPaths.isEmpty()) << "a redirect off the server is never followed";
+    // The HTML status text reaches the box as it came; the box shows it as plain text.
+    EXPECT_TRUE(texts().value(0).contains(QStringLiteral("<a href=\"https://evil.invalid/\">")));
+}
+
+TEST_F(HostileServerTest, ABuildThatDoesNotUpdateItselfOnlyOffersTheHomePage)
+{
+    publish(updateScript());
+    struct Row {
+        const char *what;
+        bool selfUpdate;
+        QList<QByteArray> keys;
+    };
+    const Row rows[] = {
+        {"self-update off", false, {signer.publicKey()}},
+        {"no key built in", true, {}},
+    };
+    for (const Row &row : rows) {
+        reset();
+        UpdateInstallSetup setup = setupFor(server.base());
+        setup.policy.selfUpdate = row.selfUpdate;
+        setup.policy.publicKeys = row.keys;
+        UpdateInstall install {services, messages, state, inet, dialogInet, signatures, setup};
+        int homePageOpened = 0;
+        install.openHomePage = [&] { ++homePageOpened; };
+        for (const auto answer : {platform::MessageBoxes::Answer::No, platform::MessageBoxes::Answer::Yes}) {
+            messages.answers = {answer};
+            EXPECT_FALSE(runDownloadUpdate(install)) << row.what;
+        }
+        EXPECT_EQ(homePageOpened, 1) << row.what << ": only after a Yes";
+        ASSERT_EQ(messages.shown.size(), 2u) << row.what;
+        EXPECT_EQ(messages.shown[0].text, UpdateInstall::packageManagedText()) << row.what;
+        EXPECT_EQ(messages.shown[0].buttons, platform::MessageBoxes::Buttons::YesNo) << row.what;
+        EXPECT_FALSE(state.updating) << row.what;
+        EXPECT_EQ(settingsClosed, 0) << row.what;
+    }
+    EXPECT_TRUE(server.requestedPaths.isEmpty()) << "nothing is downloaded";
+    EXPECT_TRUE(processes.started.empty());
+}
+
+TEST_F(HostileServerTest, VerifiedBytesAreTheBytesStarted)
+{
+    // Whoever swaps the saved file once it is verified swaps a name, not the
+    // file that runs: the program starts through the verified descriptor.
+    publish(updateScript());
+    messages.whileShown = [this] {
+        if (messages.shown.back().text.startsWith(QLatin1String("Download successful!"))) {
+            QFile::remove(savedFile());
+            QFile swapped(savedFile());
+            ASSERT_TRUE(swapped.open(QIODevice::WriteOnly));
+            swapped.write(QStringLiteral("#!/bin/sh\necho swapped >> '%1'\n").arg(marker).toUtf8());
+            swapped.close();
+            swapped.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        }
+    };
+    EXPECT_TRUE(runDownloadUpdate());
+    EXPECT_EQ(markerText(), QByteArray("ran\n"));
+}
+
+// A TLS server of python3's, with a CA made for the test.
+class TlsServer {
+public:
+    TlsServer(const QString &docroot, const QString &redirectBase)
+    {
+        m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        m_process.start(QStringLiteral("python3"), {QStringLiteral(HORALUX_TLS_SERVER), m_folder.path(), docroot,
+                                                    redirectBase});
+        if (m_process.waitForReadyRead(60000)) {
+            const QList<QByteArray> words = m_process.readLine().trimmed().split(' ');
+            m_port = words.value(0).toUShort();
+            m_caFile = QString::fromLocal8Bit(words.value(1));
+        }
+    }
+    ~TlsServer()
+    {
+        m_process.kill();
+        m_process.waitForFinished();
+    }
+    QString base() const { return QStringLiteral("https://127.0.0.1:%1").arg(m_port); }
+    QString caFile() const { return m_caFile; }
+    bool running() const { return m_port != 0; }
+
+private:
+    QTemporaryDir m_folder;
+    QProcess m_process;
+    quint16 m_port = 0;
+    QString m_caFile;
+};
+
+TEST_F(HostileServerTest, HttpsVerifiesTheServerAndIsNeverDowngraded)
+{
+    QTemporaryDir docroot;
+    const QByteArray script = updateScript();
+    ASSERT_TRUE(QDir(docroot.path()).mkpath(QStringLiteral("updates")));
+    for (const auto &[name, content] : {std::pair {"updates/horaluxupdate.exe", script},
+                                        std::pair {"updates/horaluxupdate.exe.sig", signer.sign(script)}}) {
+        QFile file(docroot.filePath(QString::fromLatin1(name)));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(content);
+    }
+    publish(script); // the same program over plain http, where the redirect would lead
+    TlsServer tls(docroot.path(), server.base());
+    ASSERT_TRUE(tls.running());
+
+    // The test CA is unknown to the machine: nothing is fetched from a server it cannot verify.
+    UpdateInstall untrusted {services, messages, state, inet, dialogInet, signatures, setupFor(tls.base())};
+    EXPECT_FALSE(runDownloadUpdate(untrusted));
+    expectOutcome("certificate of an unknown CA", Outcome::DownloadFailed, false);
+
+    QSslConfiguration withTestCa = QSslConfiguration::defaultConfiguration();
+    withTestCa.addCaCertificates(QSslCertificate::fromPath(tls.caFile()));
+    QSslConfiguration::setDefaultConfiguration(withTestCa);
+
+    reset();
+    UpdateInstall downgraded {services, messages, state, inet, dialogInet, signatures,
+                              setupFor(tls.base() + QStringLiteral("/moved"))};
+    EXPECT_FALSE(runDownloadUpdate(downgraded));
+    expectOutcome("redirect from https to http", Outcome::DownloadFailed, false);
+    EXPECT_TRUE(server.requestedPaths.isEmpty()) << "the plain http server was never asked";
+
+    reset();
+    UpdateInstall overHttps {services, messages, state, inet, dialogInet, signatures, setupFor(tls.base())};
+    expectOutcome("https with the right signature", Outcome::Runs, runDownloadUpdate(overHttps));
+}
+
+} // namespace

@@ -1,0 +1,7 @@
+#pragma once
+
+#include <QLoggingCategory>
+
+// Failures of the update check and download that the user is not shown.
+// QT_LOGGING_RULES="horalux.update.warning=false" silences them.
+Q_DECLARE_LOGGING_CATEGORY(lcUpdate)
