@@ -102,6 +102,7 @@ void QtHttp::execute(const QString &url, const QString &userName, const QString 
     m_headerBlock.clear();
 
     QUrl target(url);
+    m_origin = target;
     if (!userName.isEmpty()) {
         target.setUserName(userName);
         target.setPassword(password);
@@ -184,7 +185,8 @@ void QtHttp::takeRedirect(QNetworkReply *reply, const QUrl &to)
 {
     // Only within the server asked: the same scheme (so https stays https),
     // host and port.
-    const QUrl from = reply->url();
+    // Judged against the address first asked, not the last hop's.
+    const QUrl &from = m_origin;
     const int defaultPort = from.scheme() == QLatin1String("https") ? 443 : 80;
     if (to.scheme() == from.scheme() && to.host() == from.host()
         && to.port(defaultPort) == from.port(defaultPort)) {
@@ -233,7 +235,9 @@ void QtHttp::takeHeaders(QNetworkReply *reply)
     if (const QString fault = framingFault(*reply); !fault.isEmpty() && !m_redirectRefused) {
         qCWarning(lcHttp) << "answer from" << reply->url().toString(QUrl::RemoveUserInfo) << "refused:" << fault;
         m_framingFault = true;
-        reply->abort();
+        m_error = QNetworkReply::ProtocolFailure;
+        // Not from inside QtNetwork's own signal: it must finish what it is doing first.
+        QMetaObject::invokeMethod(reply, &QNetworkReply::abort, Qt::QueuedConnection);
     }
 }
 

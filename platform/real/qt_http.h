@@ -4,12 +4,12 @@
 
 #include <QDeadlineTimer>
 #include <QPointer>
+#include <QUrl>
 
 #include <memory>
 
 class QNetworkAccessManager;
 class QNetworkReply;
-class QUrl;
 
 namespace platform {
 
@@ -63,6 +63,7 @@ private:
     bool m_framingFault = false;
     QDeadlineTimer m_deadline {QDeadlineTimer::Forever}; // of the whole fetch, in openUrl()
     QString m_url;
+    QUrl m_origin; // where redirects may lead
     QString m_userName;
     QString m_password;
     QString m_headerBlock;

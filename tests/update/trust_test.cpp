@@ -89,7 +89,7 @@ TEST(SignatureText, OnlyOneLineOfStrictBase64Of64Bytes)
         {text.left(44) + "\n" + text.mid(44), false},
         {QByteArray(63, '\x5a').toBase64(), false},
         {QByteArray(65, '\x5a').toBase64(), false},
-        {text.replace('W', '*'), false},
+        {QByteArray(text).replace('W', '*'), false},
         {QByteArray(), false},
     };
     for (const auto &[input, valid] : cases)
@@ -111,7 +111,7 @@ TEST(PublicKeys, OnlyWhole32ByteKeysCount)
         {QStringLiteral("not base64 at all"), {}},
     };
     for (const auto &[text, keys] : cases)
-        EXPECT_EQ(publicKeysFromText(text), keys) << text;
+        EXPECT_EQ(publicKeysFromText(text), keys) << qPrintable(text);
 }
 
 mode_t modeOf(const QString &path)
@@ -126,13 +126,13 @@ TEST(PrivateCacheFolder, MadePrivateOrRefused)
     const QString folder = root.filePath(QStringLiteral("Horalux"));
 
     PrivateFolder made = privateCacheFolder(root.path());
-    EXPECT_EQ(made.path, folder) << made.error;
+    EXPECT_EQ(made.path, folder) << qPrintable(made.error);
     EXPECT_EQ(modeOf(folder) & 07777, 0700u) << "made missing, closed to others";
 
     ASSERT_TRUE(QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
                                                   | QFile::ReadOther | QFile::ExeOther | QFile::WriteOther));
     made = privateCacheFolder(root.path());
-    EXPECT_EQ(made.path, folder) << made.error;
+    EXPECT_EQ(made.path, folder) << qPrintable(made.error);
     EXPECT_EQ(modeOf(folder) & 07777, 0700u) << "an open folder of ours is closed";
 
     QTemporaryDir nested;
@@ -160,7 +160,7 @@ TEST(PrivateCacheFolder, MadePrivateOrRefused)
         ASSERT_EQ(::chown(QFile::encodeName(theirs).constData(), 65534, 65534), 0);
         made = privateCacheFolder(foreign.path());
         EXPECT_TRUE(made.path.isEmpty()) << "a folder of another user is not ours";
-        EXPECT_TRUE(made.error.contains(QStringLiteral("65534"))) << made.error;
+        EXPECT_TRUE(made.error.contains(QStringLiteral("65534"))) << qPrintable(made.error);
     }
 }
 

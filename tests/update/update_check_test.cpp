@@ -133,10 +133,10 @@ TEST_F(UpdateCheckTest, AFailedCheckIsLoggedOnceWithItsCauseAndTheNormalPathNotA
         UpdateLogCapture log;
         world.check.securitycheck();
         if (c.cause.isEmpty()) {
-            EXPECT_TRUE(log.lines().isEmpty()) << c.base << log.lines().join(QLatin1Char('|'));
+            EXPECT_TRUE(log.lines().isEmpty()) << qPrintable(c.base + log.lines().join(QLatin1Char('|')));
         } else {
-            ASSERT_EQ(log.lines().size(), 1) << c.base << log.lines().join(QLatin1Char('|'));
-            EXPECT_TRUE(log.lines()[0].contains(c.cause)) << log.lines()[0];
+            ASSERT_EQ(log.lines().size(), 1) << qPrintable(c.base + log.lines().join(QLatin1Char('|')));
+            EXPECT_TRUE(log.lines()[0].contains(c.cause)) << qPrintable(log.lines()[0]);
         }
     }
 }

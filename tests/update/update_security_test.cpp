@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QRandomGenerator>
 #include <QSslCertificate>
+#include <QScopeGuard>
 #include <QSslConfiguration>
 
 #include <functional>
@@ -251,14 +252,16 @@ TEST_F(HostileServerTest, HttpsVerifiesTheServerAndIsNeverDowngraded)
     TlsServer tls(docroot.path(), server.base());
     ASSERT_TRUE(tls.running());
 
-    // The test CA is unknown to the machine: nothing is fetched from a server it cannot verify.
-    UpdateInstall untrusted {services, messages, state, inet, dialogInet, signatures, setupFor(tls.base())};
-    EXPECT_FALSE(runDownloadUpdate(untrusted));
-    expectOutcome("certificate of an unknown CA", Outcome::DownloadFailed, false);
-
-    QSslConfiguration withTestCa = QSslConfiguration::defaultConfiguration();
+    const QSslConfiguration machine = QSslConfiguration::defaultConfiguration();
+    QSslConfiguration withTestCa = machine;
     withTestCa.addCaCertificates(QSslCertificate::fromPath(tls.caFile()));
+    ASSERT_FALSE(withTestCa.caCertificates().isEmpty());
     QSslConfiguration::setDefaultConfiguration(withTestCa);
+    const auto restore = qScopeGuard([&] { QSslConfiguration::setDefaultConfiguration(machine); });
+
+    reset();
+    UpdateInstall overHttps {services, messages, state, inet, dialogInet, signatures, setupFor(tls.base())};
+    expectOutcome("https with the right signature", Outcome::Runs, runDownloadUpdate(overHttps));
 
     reset();
     UpdateInstall downgraded {services, messages, state, inet, dialogInet, signatures,
@@ -267,9 +270,16 @@ TEST_F(HostileServerTest, HttpsVerifiesTheServerAndIsNeverDowngraded)
     expectOutcome("redirect from https to http", Outcome::DownloadFailed, false);
     EXPECT_TRUE(server.requestedPaths.isEmpty()) << "the plain http server was never asked";
 
+    // Without the test CA nothing is fetched from a server that cannot be verified. Fresh
+    // controls: QtNetwork keeps its connections with the TLS settings they were made with.
+    QSslConfiguration::setDefaultConfiguration(machine);
+    platform::QtHttp inet2 {events, kTimeoutMs};
+    platform::QtHttp dialogInet2 {events, kTimeoutMs};
     reset();
-    UpdateInstall overHttps {services, messages, state, inet, dialogInet, signatures, setupFor(tls.base())};
-    expectOutcome("https with the right signature", Outcome::Runs, runDownloadUpdate(overHttps));
+    UpdateInstall untrusted {services, messages, state, inet2, dialogInet2, signatures, setupFor(tls.base())};
+    EXPECT_FALSE(runDownloadUpdate(untrusted));
+    expectOutcome("certificate of an unknown CA", Outcome::DownloadFailed, false);
+    EXPECT_EQ(texts().value(0), QStringLiteral("Cannot establish connection.\r\rCheck your Internet connection and try again."));
 }
 
 } // namespace
