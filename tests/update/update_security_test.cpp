@@ -215,7 +215,9 @@ public:
         m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         m_process.start(QStringLiteral("python3"), {QStringLiteral(HORALUX_TLS_SERVER), m_folder.path(), docroot,
                                                     redirectBase});
-        if (m_process.waitForReadyRead(60000)) {
+        while (!m_process.canReadLine() && m_process.waitForReadyRead(60000)) {
+        }
+        if (m_process.canReadLine()) {
             const QList<QByteArray> words = m_process.readLine().trimmed().split(' ');
             m_port = words.value(0).toUShort();
             m_caFile = QString::fromLocal8Bit(words.value(1));
