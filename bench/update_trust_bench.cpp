@@ -18,6 +18,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QTcpServer>
+#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QThread>
 
@@ -151,7 +152,13 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "update_trust_bench: python3 is needed for the loopback server\n");
         return 1;
     }
-    QThread::msleep(1500); // its socket is up
+    for (int tries = 0; tries < 300; ++tries) { // until its socket is up
+        QTcpSocket probe;
+        probe.connectToHost(QHostAddress::LocalHost, port);
+        if (probe.waitForConnected(100))
+            break;
+        QThread::msleep(100);
+    }
 
     platform::QtEventPump events;
     platform::QtHttp inet(events);

@@ -18,8 +18,9 @@ public:
 
     // Fetches url with a GET and returns the body of whatever the server
     // answered (an error page too), at most maxBytes of it. Nothing when no
-    // answer came (no connection, time-out, cancelled). Counts as executing
-    // until it returns.
+    // whole answer came (no connection, time-out, cancelled, an answer that
+    // could not be trusted). Ends within the control's time-out of its start,
+    // however slowly the server sends. Counts as executing until it returns.
     virtual std::optional<QByteArray> openUrl(const QString &url, qint64 maxBytes) = 0;
 
     // Starts a GET of url, with credentials for the server when userName is

@@ -30,6 +30,9 @@ llvm-14
 libclang-rt-14-dev
 valgrind
 curl
+libssl-dev
+openssl
+python3
 "
 
 missing=""

@@ -162,6 +162,10 @@ QString framingFault(const QNetworkReply &reply)
     if (headerBytes > kMaxHeaderBytes)
         return QStringLiteral("headers of %1 bytes").arg(headerBytes);
     const int status = reply.attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    // QtNetwork 6.4 takes an interim answer (103 Early Hints) for the final
+    // one and drops what follows it.
+    if (status / 100 == 1)
+        return QStringLiteral("an interim answer %1 in place of the final one").arg(status);
     if (status == 204 || status == 304)
         return QString(); // no body to frame
     if (!coding.isEmpty()) {
@@ -183,9 +187,8 @@ QString framingFault(const QNetworkReply &reply)
 
 void QtHttp::takeRedirect(QNetworkReply *reply, const QUrl &to)
 {
-    // Only within the server asked: the same scheme (so https stays https),
-    // host and port.
-    // Judged against the address first asked, not the last hop's.
+    // Only within the server first asked: the same scheme (so https stays
+    // https), host and port.
     const QUrl &from = m_origin;
     const int defaultPort = from.scheme() == QLatin1String("https") ? 443 : 80;
     if (to.scheme() == from.scheme() && to.host() == from.host()
@@ -205,8 +208,8 @@ void QtHttp::takeHeaders(QNetworkReply *reply)
     const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
     if (!status.isValid())
         return;
-    // A redirect that is being followed is not the answer; one that is not
-    // followed (to a less safe scheme) ends the request and is.
+    // A redirect that is being followed is not the answer; one that is
+    // refused (off the server asked) ends the request and is.
     if (status.toInt() / 100 == 3 && reply->hasRawHeader("Location") && !reply->isFinished() && !m_redirectRefused)
         return;
     if (m_headersIn)
