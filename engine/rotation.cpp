@@ -4,6 +4,7 @@
 #include "engine/pause.h"
 #include "engine/scan_delay.h"
 #include "engine/settings_keys.h"
+#include "engine/time_sync_log.h"
 #include "engine/zone_catalogue.h"
 #include "platform/desktop.h"
 #include "platform/event_pump.h"
@@ -65,8 +66,9 @@ void Rotation::zonetimer_Timer()
 void Rotation::startTimeSync()
 {
     // The clock neither waits for the tool nor looks at its result.
-    m_services.processes.start(m_services.desktop.programFolder() + QDir::separator() + QStringLiteral("cmdtime"),
-                               {QStringLiteral("/P")}, platform::Processes::Show::MinimisedWithoutFocus);
+    const QString tool = m_services.desktop.programFolder() + QDir::separator() + QStringLiteral("cmdtime");
+    if (!m_services.processes.start(tool, {QStringLiteral("/P")}, platform::Processes::Show::MinimisedWithoutFocus))
+        qCWarning(lcTimeSync).noquote() << "cannot start" << tool + u':' << m_services.processes.startError();
 }
 
 void Rotation::loadzone()

@@ -2,6 +2,7 @@
 
 #include "mainwindow/rolling_label.h"
 #include "mainwindow/twips.h"
+#include "mainwindow/window_log.h"
 
 #include <QFileInfo>
 #include <QLabel>
@@ -60,8 +61,17 @@ QPixmap loadPixmapForScreen(const QString &path, qreal devicePixelRatio)
 void PicturePiece::loadPicture(const QString &path)
 {
     const QPixmap pixmap = loadPixmapForScreen(path, m_label.devicePixelRatioF());
-    if (!pixmap.isNull())
+    if (!pixmap.isNull()) {
         m_label.setPixmap(pixmap);
+        return;
+    }
+    // Every zone change asks again for the same few pictures.
+    if (m_reported.contains(path))
+        return;
+    m_reported.insert(path);
+    qCWarning(lcWindow).noquote() << "cannot load the picture" << path
+                                  << (QFileInfo::exists(path) ? "(not a picture of its kind);" : "(no such file);")
+                                  << "the window keeps the picture it shows";
 }
 
 TimerPiece::TimerPiece(QObject *parent)

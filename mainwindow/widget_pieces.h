@@ -3,6 +3,7 @@
 #include "platform/window_pieces.h"
 
 #include <QObject>
+#include <QSet>
 #include <QTimer>
 
 class QLabel;
@@ -39,6 +40,7 @@ public:
 
 private:
     QLabel &m_label;
+    QSet<QString> m_reported; // pictures that failed, logged once each
 };
 
 // Loads a picture, preferring its "@2x" twin on a high-density screen.

@@ -1,5 +1,7 @@
 #include "platform/real/qt_processes.h"
 
+#include "platform/desktop_log.h"
+
 #include <QDir>
 #include <QProcess>
 #include <QStandardPaths>
@@ -32,7 +34,13 @@ bool QtProcesses::previousInstanceRunning()
     if (!lock->tryLock(0)) {
         // Only another live instance keeps us out; a lock we cannot even
         // create (no runtime folder) must not stop the clock from starting.
-        return lock->error() == QLockFile::LockFailedError;
+        if (lock->error() == QLockFile::LockFailedError)
+            return true;
+        qCWarning(lcDesktop).noquote() << "cannot make the single-instance lock" << m_lockFilePath
+                                       << (lock->error() == QLockFile::PermissionError ? "(permission denied)"
+                                                                                       : "(its folder is unusable)")
+                                       << "so a second clock is not kept out";
+        return false;
     }
     m_instanceLock = std::move(lock);
     return false;
@@ -49,7 +57,12 @@ bool QtProcesses::start(const QString &program, const QStringList &arguments, Sh
         process.setStandardOutputFile(QProcess::nullDevice());
         process.setStandardErrorFile(QProcess::nullDevice());
     }
-    return process.startDetached();
+    if (process.startDetached()) {
+        m_startError.clear();
+        return true;
+    }
+    m_startError = process.errorString();
+    return false;
 }
 
 void QtProcesses::endNow(int exitCode)

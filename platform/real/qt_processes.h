@@ -16,12 +16,14 @@ public:
     ~QtProcesses() override;
 
     bool start(const QString &program, const QStringList &arguments, Show show) override;
+    QString startError() const override { return m_startError; }
     bool previousInstanceRunning() override;
     [[noreturn]] void endNow(int exitCode) override;
 
 private:
     QString m_lockFilePath;
     std::unique_ptr<QLockFile> m_instanceLock;
+    QString m_startError;
 };
 
 } // namespace platform
