@@ -93,13 +93,17 @@ configure_file(${HORALUX_PACKAGING_SOURCE_DIR}/changelog.in ${HORALUX_PACKAGING_
 horalux_gzip(${HORALUX_PACKAGING_BINARY_DIR}/changelog)
 install(FILES ${HORALUX_PACKAGING_BINARY_DIR}/copyright ${HORALUX_PACKAGING_BINARY_DIR}/changelog.gz
         DESTINATION ${HORALUX_INSTALL_DOC_DIR})
+# What lintian reports that does not apply here, each with its reason.
+install(FILES ${HORALUX_PACKAGING_SOURCE_DIR}/lintian-overrides DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides
+        RENAME horalux)
 
 # ---- Debian package -------------------------------------------------------------
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME horalux)
 set(CPACK_PACKAGE_VENDOR "Horalux developers")
 set(CPACK_PACKAGE_CONTACT "${HORALUX_PACKAGE_MAINTAINER}")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
+# Debian's synopsis starts without an article.
+string(REGEX REPLACE "^(A|An|The) " "" CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
 set(CPACK_PACKAGE_DESCRIPTION [[
 A borderless clock on the desktop that cycles through 24 world zones and
 two of your own, shows each zone's time and date and dresses itself for
