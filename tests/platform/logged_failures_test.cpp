@@ -73,7 +73,8 @@ TEST(LoggedFailures, AProgramThatCannotStartSaysWhy)
     platform::QtProcesses processes(dir.filePath(QStringLiteral("horalux.lock")));
     EXPECT_FALSE(processes.start(dir.filePath(QStringLiteral("cmdtime")), {QStringLiteral("/P")},
                                  platform::Processes::Show::MinimisedWithoutFocus));
-    EXPECT_TRUE(processes.startError().contains(QStringLiteral("No such file"))) << processes.startError().toStdString();
+    EXPECT_TRUE(processes.startError().contains(QStringLiteral("No such file")))
+        << processes.startError().toStdString();
     EXPECT_TRUE(processes.start(QStringLiteral("/bin/true"), {}, platform::Processes::Show::MinimisedWithoutFocus));
     EXPECT_TRUE(processes.startError().isEmpty());
 }

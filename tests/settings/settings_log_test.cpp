@@ -33,8 +33,7 @@ protected:
         const QStringList logged = log.texts(kCategory);
         log.clear();
         if (logged.size() != 1) {
-            ADD_FAILURE() << "expected one message, got " << logged.size() << ": "
-                          << logged.join(u'\n').toStdString();
+            ADD_FAILURE() << "expected one message, got " << logged.size() << ": " << logged.join(u'\n').toStdString();
             return QString();
         }
         return logged.front();
