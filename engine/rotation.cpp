@@ -3,15 +3,14 @@
 #include "engine/call_outs.h"
 #include "engine/pause.h"
 #include "engine/scan_delay.h"
-#include "engine/settings_keys.h"
 #include "engine/time_sync_log.h"
+#include "engine/typed_settings.h"
 #include "engine/zone_catalogue.h"
 #include "platform/desktop.h"
 #include "platform/event_pump.h"
 #include "platform/network.h"
 #include "platform/processes.h"
 #include "platform/services.h"
-#include "platform/settings_store.h"
 #include "platform/window_pieces.h"
 
 #include <QDir>
@@ -28,8 +27,7 @@ Rotation::Rotation(ClockState &state, const platform::Services &services, platfo
 
 int Rotation::scanIntervalMs() const
 {
-    return scan_delay::intervalMs(m_services.settings.GetSetting(settings_keys::App, settings_keys::Data,
-                                                                 QStringLiteral("scan"), QStringLiteral("20")));
+    return scan_delay::intervalMs(TypedSettings(m_services.settings).text(setting::Scan));
 }
 
 bool Rotation::InternetConnected()
@@ -39,9 +37,7 @@ bool Rotation::InternetConnected()
 
 void Rotation::zonetimer_Timer()
 {
-    const QString sync = m_services.settings.GetSetting(settings_keys::App, settings_keys::Data,
-                                                        QStringLiteral("sync"), settings_keys::True);
-    if (sync == settings_keys::True && !m_state.timesynced) {
+    if (TypedSettings(m_services.settings).isTrue(setting::Sync) && !m_state.timesynced) {
         if (InternetConnected()) {
             startTimeSync();
             m_state.timesynced = true;

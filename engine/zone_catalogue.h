@@ -46,10 +46,6 @@ const PresetZone *presetByKey(const QString &key);
 // Presets in the order of the "Show Time Zone" submenu.
 std::array<const PresetZone *, PresetCount> presetsInMenuOrder();
 
-// Settings keys of custom zone 1 or 2.
-QString customNameKey(int customNumber);
-QString customOffsetKey(int customNumber);
-
 // Reads custom zones afresh from the store every time: nothing is cached.
 std::optional<CatalogueEntry> entryAt(int position, platform::SettingsStore &store);
 bool isEnabled(int position, platform::SettingsStore &store);
