@@ -37,11 +37,6 @@ constexpr std::array<PresetZone, PresetCount> kPresets {{
     {24, "turk", "Turkey", 2, true, "mnu_showturkey", "Turkey", 20, "Europe/Istanbul"},
 }};
 
-int customNumberAt(int position)
-{
-    return position - FirstCustomPosition + 1;
-}
-
 } // namespace
 
 const std::array<PresetZone, PresetCount> &presets()
@@ -73,6 +68,11 @@ std::array<const PresetZone *, PresetCount> presetsInMenuOrder()
     return ordered;
 }
 
+int customNumberAt(int position)
+{
+    return position - FirstCustomPosition + 1;
+}
+
 QString customNameKey(int customNumber)
 {
     return QStringLiteral("tz%1").arg(customNumber);
@@ -81,6 +81,12 @@ QString customNameKey(int customNumber)
 QString customOffsetKey(int customNumber)
 {
     return QStringLiteral("diff%1").arg(customNumber);
+}
+
+QString customOffsetText(int customNumber, platform::SettingsStore &store)
+{
+    return store.GetSetting(settings_keys::App, settings_keys::Data, customOffsetKey(customNumber),
+                            QStringLiteral("0"));
 }
 
 std::optional<CatalogueEntry> entryAt(int position, platform::SettingsStore &store)
@@ -99,8 +105,7 @@ std::optional<CatalogueEntry> entryAt(int position, platform::SettingsStore &sto
     const int number = customNumberAt(position);
     entry.isCustom = true;
     entry.name = store.GetSetting(settings_keys::App, settings_keys::Data, customNameKey(number), QString());
-    entry.customOffsetText =
-        store.GetSetting(settings_keys::App, settings_keys::Data, customOffsetKey(number), QStringLiteral("0"));
+    entry.customOffsetText = customOffsetText(number, store);
     return entry;
 }
 

@@ -50,8 +50,7 @@ void ZoneCommands::showCustom(int number)
     platform::SettingsStore &store = m_services.settings;
     m_rotation.displayzone(
         store.GetSetting(settings_keys::App, settings_keys::Data, zone_catalogue::customNameKey(number)));
-    m_state.zonediff = ZoneOffset::fromText(store.GetSetting(
-        settings_keys::App, settings_keys::Data, zone_catalogue::customOffsetKey(number), QStringLiteral("0")));
+    m_state.zonediff = ZoneOffset::fromText(zone_catalogue::customOffsetText(number, store));
     m_state.zonedst = false;
     m_state.zonefresh = true;
     playBlip();
