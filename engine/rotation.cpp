@@ -3,14 +3,13 @@
 #include "engine/call_outs.h"
 #include "engine/pause.h"
 #include "engine/scan_delay.h"
-#include "engine/settings_keys.h"
+#include "engine/typed_settings.h"
 #include "engine/zone_catalogue.h"
 #include "platform/desktop.h"
 #include "platform/event_pump.h"
 #include "platform/network.h"
 #include "platform/processes.h"
 #include "platform/services.h"
-#include "platform/settings_store.h"
 #include "platform/window_pieces.h"
 
 #include <QDir>
@@ -27,8 +26,7 @@ Rotation::Rotation(ClockState &state, const platform::Services &services, platfo
 
 int Rotation::scanIntervalMs() const
 {
-    return scan_delay::intervalMs(m_services.settings.GetSetting(settings_keys::App, settings_keys::Data,
-                                                                 QStringLiteral("scan"), QStringLiteral("20")));
+    return scan_delay::intervalMs(TypedSettings(m_services.settings).text(setting::Scan));
 }
 
 bool Rotation::InternetConnected()
@@ -38,9 +36,7 @@ bool Rotation::InternetConnected()
 
 void Rotation::zonetimer_Timer()
 {
-    const QString sync = m_services.settings.GetSetting(settings_keys::App, settings_keys::Data,
-                                                        QStringLiteral("sync"), settings_keys::True);
-    if (sync == settings_keys::True && !m_state.timesynced) {
+    if (TypedSettings(m_services.settings).isTrue(setting::Sync) && !m_state.timesynced) {
         if (InternetConnected()) {
             startTimeSync();
             m_state.timesynced = true;
@@ -95,8 +91,8 @@ void Rotation::putOnShow(int position)
     displayzone(entry->name);
     // A custom offset is read after the typing: one saved meanwhile is the one shown.
     m_state.zonediff = entry->isCustom
-        ? ZoneOffset::fromText(zone_catalogue::customOffsetText(zone_catalogue::customNumberAt(position),
-                                                                m_services.settings))
+        ? ZoneOffset::fromText(TypedSettings(m_services.settings)
+                                   .text(setting::customOffset(zone_catalogue::customNumberAt(position))))
         : ZoneOffset::fromHours(entry->offsetHours, entry->ianaZone);
     m_state.zonedst = entry->daylightSaving;
     m_state.zonefresh = true;

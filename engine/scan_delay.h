@@ -4,14 +4,10 @@
 
 namespace scan_delay {
 
-constexpr int DefaultSeconds = 20;
-// The rotation timer takes 0 to 65 535 ms, and 0 would stop it.
-constexpr int LongestIntervalMs = 65535;
-
 // The rotation timer's interval for a stored `scan` text: the whole seconds of
-// the number times 1000 (7.9 gives 7000, 4 gives 4000, 61 gives 61000), for
-// every number whose interval the timer can run, 1 to 65 seconds. Text that is
-// no number, and numbers that would stop the timer (below 1) or that it cannot
+// the number times 1000 (7.9 gives 7000, 4 gives 4000, 61 gives 61000) for every
+// number whose interval the timer can run, 1 to 65 seconds. Text that is no
+// number, and numbers that would stop the timer (below 1) or that it cannot
 // take (66 and above, negatives), count as 20 seconds, so a hand-edited file
 // never stalls the rotation.
 int intervalMs(const QString &scanText);

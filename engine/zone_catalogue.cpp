@@ -1,7 +1,6 @@
 #include "engine/zone_catalogue.h"
 
-#include "engine/settings_keys.h"
-#include "platform/settings_store.h"
+#include "engine/typed_settings.h"
 
 #include <algorithm>
 
@@ -39,6 +38,11 @@ constexpr std::array<PresetZone, PresetCount> kPresets {{
 
 } // namespace
 
+int customNumberAt(int position)
+{
+    return position - FirstCustomPosition + 1;
+}
+
 const std::array<PresetZone, PresetCount> &presets()
 {
     return kPresets;
@@ -68,27 +72,6 @@ std::array<const PresetZone *, PresetCount> presetsInMenuOrder()
     return ordered;
 }
 
-int customNumberAt(int position)
-{
-    return position - FirstCustomPosition + 1;
-}
-
-QString customNameKey(int customNumber)
-{
-    return QStringLiteral("tz%1").arg(customNumber);
-}
-
-QString customOffsetKey(int customNumber)
-{
-    return QStringLiteral("diff%1").arg(customNumber);
-}
-
-QString customOffsetText(int customNumber, platform::SettingsStore &store)
-{
-    return store.GetSetting(settings_keys::App, settings_keys::Data, customOffsetKey(customNumber),
-                            QStringLiteral("0"));
-}
-
 std::optional<CatalogueEntry> entryAt(int position, platform::SettingsStore &store)
 {
     CatalogueEntry entry;
@@ -104,23 +87,20 @@ std::optional<CatalogueEntry> entryAt(int position, platform::SettingsStore &sto
         return std::nullopt;
     const int number = customNumberAt(position);
     entry.isCustom = true;
-    entry.name = store.GetSetting(settings_keys::App, settings_keys::Data, customNameKey(number), QString());
-    entry.customOffsetText = customOffsetText(number, store);
+    const TypedSettings settings(store);
+    entry.name = settings.text(setting::customName(number));
+    entry.customOffsetText = settings.text(setting::customOffset(number));
     return entry;
 }
 
 bool isEnabled(int position, platform::SettingsStore &store)
 {
-    if (const PresetZone *preset = presetAt(position)) {
-        return store.GetSetting(settings_keys::App, settings_keys::Data, QLatin1String(preset->key),
-                                QStringLiteral("1"))
-            == QLatin1String("1");
-    }
+    const TypedSettings settings(store);
+    if (const PresetZone *preset = presetAt(position))
+        return settings.isSet(setting::zoneEnabled(QLatin1String(preset->key)));
     if (position < FirstCustomPosition || position > LastPosition)
         return false;
-    return !store.GetSetting(settings_keys::App, settings_keys::Data, customNameKey(customNumberAt(position)),
-                             QString())
-                .isEmpty();
+    return !settings.text(setting::customName(customNumberAt(position))).isEmpty();
 }
 
 } // namespace zone_catalogue
