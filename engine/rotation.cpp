@@ -91,8 +91,11 @@ void Rotation::putOnShow(int position)
     // Name first, then offset and flags, zonefresh last: ticks that run during
     // the typing keep showing the previous zone whole.
     displayzone(entry->name);
-    m_state.zonediff = entry->isCustom ? ZoneOffset::fromText(entry->customOffsetText)
-                                       : ZoneOffset::fromHours(entry->offsetHours, entry->ianaZone);
+    // A custom offset is read after the typing: one saved meanwhile is the one shown.
+    m_state.zonediff = entry->isCustom
+        ? ZoneOffset::fromText(TypedSettings(m_services.settings)
+                                   .text(setting::customOffset(zone_catalogue::customNumberAt(position))))
+        : ZoneOffset::fromHours(entry->offsetHours, entry->ianaZone);
     m_state.zonedst = entry->daylightSaving;
     m_state.zonefresh = true;
 }

@@ -84,6 +84,13 @@ TimerPiece::TimerPiece(QObject *parent)
     QObject::connect(&m_timer, &QTimer::timeout, this, [this] { fire(); });
 }
 
+void TimerPiece::setAlignedToWallSeconds(bool aligned, std::function<int()> wallMillisecond)
+{
+    m_aligned = aligned;
+    m_wallMillisecond = wallMillisecond ? std::move(wallMillisecond) : [] { return QTime::currentTime().msec(); };
+    restart();
+}
+
 void TimerPiece::setInterval(int ms)
 {
     m_interval = std::max(ms, 0);
@@ -107,7 +114,7 @@ void TimerPiece::restart()
     if (m_aligned && m_interval == 1000) {
         // Just past the next wall-clock second, every time, so it never drifts.
         constexpr int pastTheSecondMs = 20;
-        m_timer.start(1000 - QTime::currentTime().msec() + pastTheSecondMs);
+        m_timer.start(1000 - m_wallMillisecond() + pastTheSecondMs);
         return;
     }
     m_timer.start(m_interval);

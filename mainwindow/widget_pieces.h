@@ -57,8 +57,9 @@ public:
     void setHandler(std::function<void()> handler) override { m_handler = std::move(handler); }
 
     // A one-second timer that fires just after each wall-clock second, so the
-    // seconds shown never skip or stutter.
-    void setAlignedToWallSeconds(bool aligned) { m_aligned = aligned; }
+    // seconds shown never skip or stutter. wallMillisecond gives how far into
+    // its second the wall clock is (0..999); by default the system's clock.
+    void setAlignedToWallSeconds(bool aligned, std::function<int()> wallMillisecond = {});
 
 private:
     void restart();
@@ -69,4 +70,5 @@ private:
     int m_interval = 0;
     bool m_enabled = true;
     bool m_aligned = false;
+    std::function<int()> m_wallMillisecond;
 };

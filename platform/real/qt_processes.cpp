@@ -1,10 +1,10 @@
 #include "platform/real/qt_processes.h"
 
 #include "platform/desktop_log.h"
+#include "platform/real/instance_lock_place.h"
 
-#include <QDir>
 #include <QProcess>
-#include <QStandardPaths>
+#include <QProcessEnvironment>
 
 #include <cstdlib>
 
@@ -13,12 +13,6 @@ namespace platform {
 QtProcesses::QtProcesses(QString lockFilePath)
     : m_lockFilePath(std::move(lockFilePath))
 {
-    if (m_lockFilePath.isEmpty()) {
-        QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-        if (folder.isEmpty())
-            folder = QDir::tempPath();
-        m_lockFilePath = folder + QStringLiteral("/horalux.lock");
-    }
 }
 
 QtProcesses::~QtProcesses() = default;
@@ -27,13 +21,23 @@ bool QtProcesses::previousInstanceRunning()
 {
     if (m_instanceLock)
         return false;
+    if (m_lockFilePath.isEmpty()) {
+        QString problem;
+        m_lockFilePath = instanceLockPath(QProcessEnvironment::systemEnvironment(), &problem);
+        if (m_lockFilePath.isEmpty()) {
+            // Better two clocks than none: a folder someone else controls
+            // must not be able to keep ours from starting.
+            qCWarning(lcDesktop) << "no private folder for the single-instance lock:" << problem;
+            return false;
+        }
+    }
     auto lock = std::make_unique<QLockFile>(m_lockFilePath);
     // Never stale by age: a running clock holds it for days. A lock left by a
     // crashed instance is still taken over, because its process is gone.
     lock->setStaleLockTime(0);
     if (!lock->tryLock(0)) {
         // Only another live instance keeps us out; a lock we cannot even
-        // create (no runtime folder) must not stop the clock from starting.
+        // create must not stop the clock from starting.
         if (lock->error() == QLockFile::LockFailedError)
             return true;
         qCWarning(lcDesktop).noquote() << "cannot make the single-instance lock" << m_lockFilePath

@@ -10,8 +10,8 @@ namespace platform {
 
 class QtProcesses final : public Processes {
 public:
-    // lockFilePath: where the single-instance claim is kept; empty means the
-    // user's runtime folder.
+    // lockFilePath: where the single-instance claim is kept; empty means a
+    // private folder of this user's (see instance_lock_place.h).
     explicit QtProcesses(QString lockFilePath = QString());
     ~QtProcesses() override;
 
