@@ -3,6 +3,7 @@
 #include "engine/call_outs.h"
 #include "engine/pause.h"
 #include "engine/scan_delay.h"
+#include "engine/time_sync_log.h"
 #include "engine/typed_settings.h"
 #include "engine/zone_catalogue.h"
 #include "platform/desktop.h"
@@ -61,8 +62,9 @@ void Rotation::zonetimer_Timer()
 void Rotation::startTimeSync()
 {
     // The clock neither waits for the tool nor looks at its result.
-    m_services.processes.start(m_services.desktop.programFolder() + QDir::separator() + QStringLiteral("cmdtime"),
-                               {QStringLiteral("/P")}, platform::Processes::Show::MinimisedWithoutFocus);
+    const QString tool = m_services.desktop.programFolder() + QDir::separator() + QStringLiteral("cmdtime");
+    if (!m_services.processes.start(tool, {QStringLiteral("/P")}, platform::Processes::Show::MinimisedWithoutFocus))
+        qCWarning(lcTimeSync).noquote() << "cannot start" << tool + u':' << m_services.processes.startError();
 }
 
 void Rotation::loadzone()
@@ -89,8 +91,11 @@ void Rotation::putOnShow(int position)
     // Name first, then offset and flags, zonefresh last: ticks that run during
     // the typing keep showing the previous zone whole.
     displayzone(entry->name);
-    m_state.zonediff = entry->isCustom ? ZoneOffset::fromText(entry->customOffsetText)
-                                       : ZoneOffset::fromHours(entry->offsetHours, entry->ianaZone);
+    // A custom offset is read after the typing: one saved meanwhile is the one shown.
+    m_state.zonediff = entry->isCustom
+        ? ZoneOffset::fromText(TypedSettings(m_services.settings)
+                                   .text(setting::customOffset(zone_catalogue::customNumberAt(position))))
+        : ZoneOffset::fromHours(entry->offsetHours, entry->ianaZone);
     m_state.zonedst = entry->daylightSaving;
     m_state.zonefresh = true;
 }

@@ -77,9 +77,11 @@ inline const QString DataCapital = QStringLiteral("Data");
 inline const QString Version = QStringLiteral("version");
 } // namespace section
 
-// Seconds between zones; a text outside 5 to 60 counts as 20.
+// Seconds between zones, whole seconds only. Any number the rotation timer
+// can run counts (it takes up to 65 535 ms, and 0 would stop it); other text
+// counts as 20. The dialog itself keeps to 5 to 60.
 inline const Setting Scan {section::Data, QStringLiteral("scan"), QStringLiteral("20"), Kind::Number,
-                           {5, 60, true, true}};
+                           {1, 65535 / 1000, true, true}};
 // Readers differ: the tick shows 12 hours only for exactly "False", the
 // dialog ticks its box only for exactly "True", start-up fills an empty one.
 inline const Setting TwentyFourHour {section::Data, QStringLiteral("24hr"), QStringLiteral("False"), Kind::Switch};

@@ -36,12 +36,12 @@ constexpr std::array<PresetZone, PresetCount> kPresets {{
     {24, "turk", "Turkey", 2, true, "mnu_showturkey", "Turkey", 20, "Europe/Istanbul"},
 }};
 
+} // namespace
+
 int customNumberAt(int position)
 {
     return position - FirstCustomPosition + 1;
 }
-
-} // namespace
 
 const std::array<PresetZone, PresetCount> &presets()
 {

@@ -48,8 +48,10 @@ TEST(SettingsSchema, NumbersCountOnlyWithinTheirRule)
         {setting::Scan, u"20"_s, 20},        {setting::Scan, u" 5 "_s, 5},
         {setting::Scan, u"60"_s, 60},        {setting::Scan, u"60.99"_s, 60},
         {setting::Scan, u"7.9"_s, 7},        {setting::Scan, u"+6"_s, 6},
-        {setting::Scan, u"5e1"_s, 50},       {setting::Scan, u"4.99"_s, std::nullopt},
-        {setting::Scan, u"61"_s, std::nullopt}, {setting::Scan, u"-20"_s, std::nullopt},
+        {setting::Scan, u"5e1"_s, 50},       {setting::Scan, u"4.99"_s, 4},
+        {setting::Scan, u"61"_s, 61},        {setting::Scan, u"65.9"_s, 65},
+        {setting::Scan, u"66"_s, std::nullopt}, {setting::Scan, u"0.9"_s, std::nullopt},
+        {setting::Scan, u"-20"_s, std::nullopt},
         {setting::Scan, u"twenty"_s, std::nullopt}, {setting::Scan, QString(), std::nullopt},
         {setting::Scan, u"nan"_s, std::nullopt}, {setting::Scan, u"inf"_s, std::nullopt},
         {setting::Scan, u"0x14"_s, std::nullopt},
@@ -61,7 +63,8 @@ TEST(SettingsSchema, NumbersCountOnlyWithinTheirRule)
     for (const auto &c : cases)
         EXPECT_EQ(settings_schema::numberIn(c.setting, c.text), c.number) << c.setting.key.toStdString() << " " << c.text.toStdString();
 
-    EXPECT_EQ(settings_schema::numberOrDefault(setting::Scan, u"4"_s), 20);
+    EXPECT_EQ(settings_schema::numberOrDefault(setting::Scan, u"4"_s), 4);
+    EXPECT_EQ(settings_schema::numberOrDefault(setting::Scan, u"0"_s), 20);
     EXPECT_EQ(settings_schema::numberOrDefault(setting::Scan, u"45.5"_s), 45);
     EXPECT_EQ(settings_schema::defaultNumber(setting::FormY), 200);
 }
