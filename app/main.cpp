@@ -1,10 +1,10 @@
 #include "mainwindow/main_window.h"
 #include "platform/real/application_desktop.h"
 #include "platform/real/canberra_sound.h"
-#include "platform/real/network_status.h"
-#include "platform/real/qt_event_pump.h"
 #include "platform/real/lazy_http.h"
 #include "platform/real/lazy_signature_check.h"
+#include "platform/real/network_status.h"
+#include "platform/real/qt_event_pump.h"
 #include "platform/real/qt_message_boxes.h"
 #include "platform/real/qt_processes.h"
 #include "platform/real/system_clock.h"
@@ -85,7 +85,9 @@ int main(int argc, char **argv)
 
     UpdateInstall install(services, messages, window.state(), inet, dialogInet, signatures, installSetup);
     WebLaunch web(services, messages, browser);
-    const auto openHomePage = [&web] { web.calleridlink(homePageAddress(build_urls::webSite(), ProgramVersion::current())); };
+    const auto openHomePage = [&web] {
+        web.calleridlink(homePageAddress(build_urls::webSite(), ProgramVersion::current()));
+    };
     install.openHomePage = openHomePage;
     updateCheck.openHomePage = openHomePage;
     HelpKey helpKey(browser, desktop);

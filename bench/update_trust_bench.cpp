@@ -144,10 +144,10 @@ int main(int argc, char **argv)
     // The server in a process of its own, so its memory is not counted.
     const quint16 port = freePort();
     QProcess server;
-    server.start(QStringLiteral("python3"), {QStringLiteral("-m"), QStringLiteral("http.server"),
-                                             QStringLiteral("--bind"), QStringLiteral("127.0.0.1"),
-                                             QString::number(port), QStringLiteral("--directory"),
-                                             folder.filePath(QStringLiteral("serve"))});
+    server.start(QStringLiteral("python3"),
+                 {QStringLiteral("-m"), QStringLiteral("http.server"), QStringLiteral("--bind"),
+                  QStringLiteral("127.0.0.1"), QString::number(port), QStringLiteral("--directory"),
+                  folder.filePath(QStringLiteral("serve"))});
     if (!server.waitForStarted()) {
         std::fprintf(stderr, "update_trust_bench: python3 is needed for the loopback server\n");
         return 1;

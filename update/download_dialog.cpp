@@ -49,8 +49,8 @@ const QString kErrorTitle = QStringLiteral("Error Downloading File");
 
 } // namespace
 
-DownloadForm::DownloadForm(platform::Http &inet1, platform::MessageBoxes &messages,
-                           const platform::TickCounter &ticks, platform::EventPump &events, QWidget *parent)
+DownloadForm::DownloadForm(platform::Http &inet1, platform::MessageBoxes &messages, const platform::TickCounter &ticks,
+                           platform::EventPump &events, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       m_inet(inet1),
       m_messages(messages),

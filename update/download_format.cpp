@@ -82,11 +82,11 @@ std::optional<TransferProgress> transferProgress(qint64 received, qint64 total, 
     if (elapsedMs <= 0 || received <= 0)
         return std::nullopt;
     const double rate = (double(received) / 1024) / (double(elapsedMs) / 1000); // KB per second
-    const QString rateLine = QStringLiteral("\r\rTransfer Rate: ") + locale.toString(rate, 'f', 1)
-        + QStringLiteral(" KB/Sec");
+    const QString rateLine =
+        QStringLiteral("\r\rTransfer Rate: ") + locale.toString(rate, 'f', 1) + QStringLiteral(" KB/Sec");
     if (total <= 0) {
-        return TransferProgress {QStringLiteral("Estimated Time Left: unknown (") + FormatFileSize(double(received), locale)
-                                     + QStringLiteral(" copied)") + rateLine,
+        return TransferProgress {QStringLiteral("Estimated Time Left: unknown (")
+                                     + FormatFileSize(double(received), locale) + QStringLiteral(" copied)") + rateLine,
                                  QString()};
     }
     const double secondsLeft = (double(qMax<qint64>(total - received, 0)) / 1024) / rate;

@@ -14,8 +14,8 @@ UpdateCheckSetup UpdateCheckSetup::fromBuild()
     return UpdateCheckSetup {build_urls::downloadServer(), build_urls::webSite()};
 }
 
-UpdateChecker::UpdateChecker(const platform::Services &services, platform::MessageBoxes &messages,
-                             platform::Http &inet, UpdateCheckSetup setup)
+UpdateChecker::UpdateChecker(const platform::Services &services, platform::MessageBoxes &messages, platform::Http &inet,
+                             UpdateCheckSetup setup)
     : m_services(services),
       m_messages(messages),
       m_inet(inet),

@@ -81,9 +81,9 @@ DownloadForm &UpdateInstall::form()
 
 void UpdateInstall::offerHomePage()
 {
-    const auto answer = m_messages.show(packageManagedText(), QStringLiteral("Updates"),
-                                        platform::MessageBoxes::Icon::Information,
-                                        platform::MessageBoxes::Buttons::YesNo);
+    const auto answer =
+        m_messages.show(packageManagedText(), QStringLiteral("Updates"), platform::MessageBoxes::Icon::Information,
+                        platform::MessageBoxes::Buttons::YesNo);
     if (answer == platform::MessageBoxes::Answer::Yes && openHomePage)
         openHomePage();
 }
@@ -151,8 +151,8 @@ std::unique_ptr<VerifiedProgram> UpdateInstall::verified(const QString &local, c
     QString why = QStringLiteral("no signature at ") + signatureUrl;
     std::unique_ptr<VerifiedProgram> program;
     if (answer && m_inet.headerBlock().mid(9, 3) == QLatin1String("200"))
-        program = VerifiedProgram::open(local, VerifiedProgram::signatureFromText(*answer),
-                                        m_setup.policy.publicKeys, m_signatures, m_setup.policy.maxBytes, &why);
+        program = VerifiedProgram::open(local, VerifiedProgram::signatureFromText(*answer), m_setup.policy.publicKeys,
+                                        m_signatures, m_setup.policy.maxBytes, &why);
     if (!program)
         qCWarning(lcUpdate) << "update program refused:" << why;
     return program;

@@ -25,8 +25,7 @@ QString systemError(const char *what)
 // program costs page cache rather than the clock's heap.
 class MappedFile {
 public:
-    MappedFile(int fd, qint64 size)
-        : m_size(size)
+    MappedFile(int fd, qint64 size) : m_size(size)
     {
         if (size > 0) {
             void *at = ::mmap(nullptr, size_t(size), PROT_READ, MAP_PRIVATE, fd, 0);
@@ -104,8 +103,7 @@ std::unique_ptr<VerifiedProgram> VerifiedProgram::open(const QString &path, cons
     return nullptr;
 }
 
-VerifiedProgram::VerifiedProgram(int fd)
-    : m_fd(fd)
+VerifiedProgram::VerifiedProgram(int fd) : m_fd(fd)
 {
 }
 

@@ -69,7 +69,8 @@ QString updateOfferText(const ProgramVersion &running, const QString &listed, co
         QStringLiteral("WARNING: if this update stops your clock from working, then please"),
         QStringLiteral("go along to ") + webHost + QStringLiteral("/horalux") + QStringLiteral(" and download"),
         QStringLiteral("the latest FULL VERSION (not update) from there"),
-    }.join(QStringLiteral("\r\n"));
+    }
+        .join(QStringLiteral("\r\n"));
 }
 
 QString homePageOfferText(const ProgramVersion &running, const QString &listed)
@@ -82,5 +83,6 @@ QString homePageOfferText(const ProgramVersion &running, const QString &listed)
         QStringLiteral("This copy of Horalux does not update itself: new versions come from where"),
         QStringLiteral("it was installed, such as your package manager. Do you want to open the"),
         QStringLiteral("Horalux home page to see what is new?"),
-    }.join(QStringLiteral("\r\n"));
+    }
+        .join(QStringLiteral("\r\n"));
 }

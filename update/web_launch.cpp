@@ -32,8 +32,8 @@ QString helpPagePath(const platform::Desktop &desktop)
     return QDir(desktop.programFolder()).filePath(QStringLiteral("help/index.html"));
 }
 
-WebLaunch::WebLaunch(const platform::Services &services, platform::MessageBoxes &messages,
-                     platform::Browser &browser, QString webSite, ProgramVersion version)
+WebLaunch::WebLaunch(const platform::Services &services, platform::MessageBoxes &messages, platform::Browser &browser,
+                     QString webSite, ProgramVersion version)
     : m_services(services),
       m_messages(messages),
       m_browser(browser),

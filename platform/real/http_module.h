@@ -4,7 +4,7 @@ namespace platform {
 class EventPump;
 class Http;
 class SignatureCheck;
-}
+} // namespace platform
 
 // The entry points of the loadable module that holds the transfer control
 // and, with it, the signature check (QtNetwork and libcrypto come together).

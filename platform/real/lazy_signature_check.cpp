@@ -6,8 +6,7 @@
 
 namespace platform {
 
-LazySignatureCheck::LazySignatureCheck(QString modulePath)
-    : m_modulePath(std::move(modulePath))
+LazySignatureCheck::LazySignatureCheck(QString modulePath) : m_modulePath(std::move(modulePath))
 {
 }
 
@@ -19,7 +18,8 @@ const SignatureCheck *LazySignatureCheck::load() const
         m_tried = true;
         QLibrary module(m_modulePath);
         module.setLoadHints(QLibrary::PreventUnloadHint); // the check's code lives in it
-        if (auto create = reinterpret_cast<CreateSignatureCheckFunction>(module.resolve("horalux_create_signature_check")))
+        if (auto create =
+                reinterpret_cast<CreateSignatureCheckFunction>(module.resolve("horalux_create_signature_check")))
             m_check.reset(create());
     }
     return m_check.get();

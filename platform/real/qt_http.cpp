@@ -43,10 +43,8 @@ bool reachedNoServer(QNetworkReply::NetworkError error)
     case QNetworkReply::ProxyNotFoundError:
     case QNetworkReply::ProxyTimeoutError:
     case QNetworkReply::ProxyAuthenticationRequiredError:
-    case QNetworkReply::UnknownProxyError:
-        return true;
-    default:
-        return false;
+    case QNetworkReply::UnknownProxyError: return true;
+    default: return false;
     }
 }
 
@@ -58,9 +56,7 @@ bool isStatusError(int error)
 
 } // namespace
 
-QtHttp::QtHttp(EventPump &events, int timeoutMs)
-    : m_events(events),
-      m_timeoutMs(timeoutMs)
+QtHttp::QtHttp(EventPump &events, int timeoutMs) : m_events(events), m_timeoutMs(timeoutMs)
 {
 }
 
@@ -191,8 +187,7 @@ void QtHttp::takeRedirect(QNetworkReply *reply, const QUrl &to)
     // https), host and port.
     const QUrl &from = m_origin;
     const int defaultPort = from.scheme() == QLatin1String("https") ? 443 : 80;
-    if (to.scheme() == from.scheme() && to.host() == from.host()
-        && to.port(defaultPort) == from.port(defaultPort)) {
+    if (to.scheme() == from.scheme() && to.host() == from.host() && to.port(defaultPort) == from.port(defaultPort)) {
         emit reply->redirectAllowed();
         return;
     }
@@ -289,9 +284,8 @@ QByteArray QtHttp::getChunk(qint64 maxBytes)
             m_error = QNetworkReply::TimeoutError;
             break;
         }
-        m_events.waitForEvents(m_deadline.isForever()
-                                   ? kWakeMs
-                                   : int(std::clamp<qint64>(m_deadline.remainingTime(), 1, kWakeMs)));
+        m_events.waitForEvents(
+            m_deadline.isForever() ? kWakeMs : int(std::clamp<qint64>(m_deadline.remainingTime(), 1, kWakeMs)));
     }
     return QByteArray();
 }

@@ -67,7 +67,7 @@ TEST_F(DownloadFileTest, WholeFilesAreSaved)
         QByteArray expected;
     };
     const Case cases[] = {
-        {"/400", okReply(patternBytes(400)), patternBytes(400)}, // less than a kilobyte
+        {"/400", okReply(patternBytes(400)), patternBytes(400)},    // less than a kilobyte
         {"/1500", okReply(patternBytes(1500)), patternBytes(1500)}, // two pieces
         {"/chunked", chunkedReply(patternBytes(5000)), patternBytes(5000)},
         {"/dripped", dripped, patternBytes(5000)},
@@ -227,14 +227,16 @@ TEST_F(DownloadFileTest, AWriteFailureIsReportedOnce)
     setrlimit(RLIMIT_FSIZE, &old);
 
     EXPECT_FALSE(result);
-    EXPECT_EQ(texts(), (QStringList {QStringLiteral("Cannot write file to disk!"), QStringLiteral("Download failed!")}));
+    EXPECT_EQ(texts(),
+              (QStringList {QStringLiteral("Cannot write file to disk!"), QStringLiteral("Download failed!")}));
     EXPECT_EQ(messages.shown.at(0).title, QStringLiteral("Error Downloading File"));
     expectNothingLeft("full disk");
 
     messages.shown.clear();
     EXPECT_FALSE(form.DownloadFile(server.base() + QStringLiteral("/big"),
                                    QStringLiteral("/nonexistent-folder/hupdate"), {}, {}));
-    EXPECT_EQ(texts(), (QStringList {QStringLiteral("Cannot write file to disk!"), QStringLiteral("Download failed!")}));
+    EXPECT_EQ(texts(),
+              (QStringList {QStringLiteral("Cannot write file to disk!"), QStringLiteral("Download failed!")}));
 }
 
 TEST_F(DownloadFileTest, ProgressIsShownWhileBytesArrive)
@@ -322,7 +324,8 @@ TEST(DownloadFileLength, ABodyShorterThanAnnouncedFailsEvenWhenTheTransferSaysAl
     SteppingTicks ticks;
     DownloadForm form {inet1, messages, ticks, events};
 
-    EXPECT_FALSE(form.DownloadFile(QStringLiteral("http://127.0.0.1:9/updates/horaluxupdate.exe"), destination, {}, {}));
+    EXPECT_FALSE(
+        form.DownloadFile(QStringLiteral("http://127.0.0.1:9/updates/horaluxupdate.exe"), destination, {}, {}));
     EXPECT_FALSE(form.DownloadSuccess);
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].text, QStringLiteral("Download failed!"));

@@ -80,7 +80,7 @@ TEST(ReturnFileOrFolder, SplitsAtTheLastSeparator)
         {"/opt/horalux/hupdate", false, false, "/opt/horalux/"},
         {"http://h.test/updates/x.exe", false, true, "http://h.test/updates/"},
         {"http://h.test/updates/x.exe", true, true, "x.exe"},
-        {"http://h.test/a\\b", true, true, "a\\b"}, // a URL splits at "/" only
+        {"http://h.test/a\\b", true, true, "a\\b"},                              // a URL splits at "/" only
         {"https://h.test:8443/updates/x.exe?from=a/b#c/d", true, true, "x.exe"}, // not in its query or fragment
         {"https://h.test:8443/updates/x.exe?from=a/b#c/d", false, true, "https://h.test:8443/updates/"},
         {"plain", true, false, "plain"},
@@ -114,13 +114,15 @@ TEST(TransferProgress, ReckonsRateAndTimeLeft)
     const qint64 gb = 1073741824;
     const auto half = transferProgress(3 * gb, 6 * gb, 1'000'000, QStringLiteral("big"), kEnglish);
     ASSERT_TRUE(half);
-    EXPECT_EQ(half->status2, QStringLiteral("Estimated Time Left: 16 min 40 sec (3.0 GB of 6.0 GB copied)\r\r"
-                                            "Transfer Rate: 3,145.7 KB/Sec"));
+    EXPECT_EQ(half->status2,
+              QStringLiteral("Estimated Time Left: 16 min 40 sec (3.0 GB of 6.0 GB copied)\r\r"
+                             "Transfer Rate: 3,145.7 KB/Sec"));
     EXPECT_EQ(half->caption, QStringLiteral("50% of big Completed"));
 
     const auto unknown = transferProgress(1024, -1, 1000, QStringLiteral("f"), kEnglish);
     ASSERT_TRUE(unknown);
-    EXPECT_EQ(unknown->status2, QStringLiteral("Estimated Time Left: unknown (1.0 KB copied)\r\rTransfer Rate: 1.0 KB/Sec"));
+    EXPECT_EQ(unknown->status2,
+              QStringLiteral("Estimated Time Left: unknown (1.0 KB copied)\r\rTransfer Rate: 1.0 KB/Sec"));
     EXPECT_TRUE(unknown->caption.isEmpty());
 }
 
@@ -136,7 +138,8 @@ TEST(BuildUrls, HostIsShownWithoutSchemeButWithPort)
     EXPECT_EQ(build_urls::hostOf(QStringLiteral("http://www.horalux.invalid")), QStringLiteral("www.horalux.invalid"));
     EXPECT_EQ(build_urls::hostOf(QStringLiteral("https://web.test:8443")), QStringLiteral("web.test:8443"));
     for (const QString &url : {build_urls::downloadServer(), build_urls::webSite()}) {
-        EXPECT_TRUE(url.startsWith(QLatin1String("http://")) || url.startsWith(QLatin1String("https://"))) << url.toStdString();
+        EXPECT_TRUE(url.startsWith(QLatin1String("http://")) || url.startsWith(QLatin1String("https://")))
+            << url.toStdString();
         EXPECT_FALSE(url.endsWith(QLatin1Char('/'))) << url.toStdString();
     }
 }

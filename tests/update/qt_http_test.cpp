@@ -107,13 +107,12 @@ TEST_F(QtHttpTest, AnAnswerWhoseEndCannotBeToldIsABrokenTransfer)
     const std::pair<const char *, StagedReply> cases[] = {
         {"/close-ends-it", okReply(body, false)},
         {"/two-lengths", StagedReply {head + "Content-Length: 10\r\nContent-Length: 5000\r\n\r\n", body}},
-        {"/length-and-chunked", StagedReply {head + "Content-Length: 5000\r\nTransfer-Encoding: chunked\r\n\r\n",
-                                             chunkedReply(body).body}},
+        {"/length-and-chunked",
+         StagedReply {head + "Content-Length: 5000\r\nTransfer-Encoding: chunked\r\n\r\n", chunkedReply(body).body}},
         {"/gzip-coding", StagedReply {head + "Transfer-Encoding: gzip\r\n\r\n", body}},
         {"/signed-length", StagedReply {head + "Content-Length: -5\r\n\r\n", body}},
-        {"/long-headers", StagedReply {head + "Content-Length: 5000\r\nX-Pad: " + QByteArray(70 * 1024, 'p')
-                                           + "\r\n\r\n",
-                                       body}},
+        {"/long-headers",
+         StagedReply {head + "Content-Length: 5000\r\nX-Pad: " + QByteArray(70 * 1024, 'p') + "\r\n\r\n", body}},
     };
     for (const auto &[path, reply] : cases)
         server.stage(QString::fromLatin1(path), reply);
@@ -147,7 +146,8 @@ TEST_F(QtHttpTest, RedirectsStayOnTheServerAsked)
     EXPECT_EQ(readBody(), QByteArray("here"));
     for (const char *path : {"/other-port", "/other-host", "/other-scheme"}) {
         get(QString::fromLatin1(path));
-        EXPECT_EQ(http.headerBlock().mid(9, 3), QStringLiteral("302")) << path << ": the refused redirect is the answer";
+        EXPECT_EQ(http.headerBlock().mid(9, 3), QStringLiteral("302"))
+            << path << ": the refused redirect is the answer";
         EXPECT_TRUE(readBody().isEmpty()) << path;
         EXPECT_NE(http.responseCode(), 0) << path;
     }

@@ -20,8 +20,7 @@ namespace {
 TEST(Ed25519Check, VerifiesOnlyTheExactBytesUnderTheRightKey)
 {
     // RFC 8032, section 7.1, test 1: the empty message.
-    const QByteArray rfcKey =
-        QByteArray::fromHex("d75a980182b10ab7d54bfed3c964073a0ee172f3daa62325af021a68f707511a");
+    const QByteArray rfcKey = QByteArray::fromHex("d75a980182b10ab7d54bfed3c964073a0ee172f3daa62325af021a68f707511a");
     const QByteArray rfcSignature = QByteArray::fromHex(
         "e5564300c360ac729086e2cc806e828a84877f1eb8e5d974d873e065224901555fb8821590a33bacc61e39701cf9b46bd25bf5f0595bbe24"
         "655141438e7a100b");
@@ -129,8 +128,9 @@ TEST(PrivateCacheFolder, MadePrivateOrRefused)
     EXPECT_EQ(made.path, folder) << qPrintable(made.error);
     EXPECT_EQ(modeOf(folder) & 07777, 0700u) << "made missing, closed to others";
 
-    ASSERT_TRUE(QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
-                                                  | QFile::ReadOther | QFile::ExeOther | QFile::WriteOther));
+    ASSERT_TRUE(QFile::setPermissions(folder,
+                                      QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther
+                                          | QFile::ExeOther | QFile::WriteOther));
     made = privateCacheFolder(root.path());
     EXPECT_EQ(made.path, folder) << qPrintable(made.error);
     EXPECT_EQ(modeOf(folder) & 07777, 0700u) << "an open folder of ours is closed";

@@ -29,7 +29,7 @@ const QString kNotice = QStringLiteral(
 struct CheckWorld {
     explicit CheckWorld(const QString &server, ProgramVersion running = {1, 0, 9},
                         platform::SettingsStore *store = nullptr, bool offersDownload = true)
-        : services {fake.clock,    fake.ticks,   fake.loop,    fake.timeZone, store ? *store : fake.settings,
+        : services {fake.clock,    fake.ticks,   fake.loop,    fake.timeZone,  store ? *store : fake.settings,
                     fake.registry, fake.desktop, fake.network, fake.processes, fake.sound},
           check {services, messages, inet,
                  UpdateCheckSetup {server, QStringLiteral("http://www.web.test"), running, kBritish, offersDownload}}

@@ -81,9 +81,10 @@ TEST_F(DownloadUpdateTest, NoPartialOrUnwrittenProgramIsEverStarted)
     messages.shown.clear();
     server.stage(QStringLiteral("/updates/horaluxupdate.exe"), statusReply(404, "Not Found"));
     runDownloadUpdate();
-    EXPECT_EQ(texts(), (QStringList {QStringLiteral("The file, ") + server.base()
-                                         + QStringLiteral("/updates/horaluxupdate.exe was not found!"),
-                                     QStringLiteral("Download failed!"), QStringLiteral("Download failed.")}));
+    EXPECT_EQ(texts(),
+              (QStringList {QStringLiteral("The file, ") + server.base()
+                                + QStringLiteral("/updates/horaluxupdate.exe was not found!"),
+                            QStringLiteral("Download failed!"), QStringLiteral("Download failed.")}));
 }
 
 TEST_F(DownloadUpdateTest, ABusyTransferControlRefusesAfterTheOldFileIsGone)
@@ -98,7 +99,8 @@ TEST_F(DownloadUpdateTest, ABusyTransferControlRefusesAfterTheOldFileIsGone)
 
     EXPECT_FALSE(runDownloadUpdate());
     ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].text, QStringLiteral("I Can`t download right now, please try again in a couple of minutes!"));
+    EXPECT_EQ(messages.shown[0].text,
+              QStringLiteral("I Can`t download right now, please try again in a couple of minutes!"));
     EXPECT_EQ(messages.shown[0].title, QStringLiteral("Sorry, I`m busy"));
     EXPECT_EQ(messages.shown[0].icon, Icon::Information);
     EXPECT_FALSE(state.updating);

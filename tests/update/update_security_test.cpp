@@ -4,8 +4,8 @@
 
 #include <QDir>
 #include <QRandomGenerator>
-#include <QSslCertificate>
 #include <QScopeGuard>
+#include <QSslCertificate>
 #include <QSslConfiguration>
 
 #include <functional>
@@ -107,13 +107,13 @@ TEST_F(HostileServerTest, EveryHostileAnswerEndsWithoutRunningAnything)
         {"HTML page with 200", okReply(portal), portal, Outcome::Untrusted},
         {"redirect to another port", redirectTo(elsewhere.base() + QString::fromLatin1(program)), std::nullopt,
          Outcome::DownloadFailed},
-        {"redirect to another host", redirectTo(QStringLiteral("http://localhost:%1%2").arg(server.port()).arg(
-                                         QString::fromLatin1(program))),
+        {"redirect to another host",
+         redirectTo(QStringLiteral("http://localhost:%1%2").arg(server.port()).arg(QString::fromLatin1(program))),
          std::nullopt, Outcome::DownloadFailed},
         {"two Content-Lengths", withHead(okHead + "Content-Length: 10\r\n" + length + "\r\n", script),
          signer.sign(script), Outcome::DownloadFailed},
-        {"a length and chunked", withHead(okHead + length + "Transfer-Encoding: chunked\r\n\r\n",
-                                          chunkedReply(script).body),
+        {"a length and chunked",
+         withHead(okHead + length + "Transfer-Encoding: chunked\r\n\r\n", chunkedReply(script).body),
          signer.sign(script), Outcome::DownloadFailed},
         {"a length that is no number", withHead(okHead + "Content-Length: +12\r\n\r\n", script.left(12)),
          signer.sign(script.left(12)), Outcome::DownloadFailed},
@@ -126,9 +126,9 @@ TEST_F(HostileServerTest, EveryHostileAnswerEndsWithoutRunningAnything)
          Outcome::DownloadFailed},
         // QtNetwork 6.4 takes an interim answer for the final one and drops
         // what follows: the transfer fails cleanly rather than passing it over.
-        {"103 before 200", withHead("HTTP/1.1 103 Early Hints\r\nLink: </style.css>; rel=preload\r\n\r\n" + okHead
-                                        + length + "\r\n",
-                                    script),
+        {"103 before 200",
+         withHead("HTTP/1.1 103 Early Hints\r\nLink: </style.css>; rel=preload\r\n\r\n" + okHead + length + "\r\n",
+                  script),
          signer.sign(script), Outcome::DownloadFailed},
         {"status text holding HTML",
          statusReply(500, "<a href=\"https://evil.invalid/\">Click here to repair</a>", "<p>x</p>"), std::nullopt,
@@ -213,10 +213,9 @@ public:
     TlsServer(const QString &docroot, const QString &redirectBase)
     {
         m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        m_process.start(QStringLiteral("python3"), {QStringLiteral(HORALUX_TLS_SERVER), m_folder.path(), docroot,
-                                                    redirectBase});
-        while (!m_process.canReadLine() && m_process.waitForReadyRead(60000)) {
-        }
+        m_process.start(QStringLiteral("python3"),
+                        {QStringLiteral(HORALUX_TLS_SERVER), m_folder.path(), docroot, redirectBase});
+        while (!m_process.canReadLine() && m_process.waitForReadyRead(60000)) {}
         if (m_process.canReadLine()) {
             const QList<QByteArray> words = m_process.readLine().trimmed().split(' ');
             m_port = words.value(0).toUShort();
@@ -266,8 +265,8 @@ TEST_F(HostileServerTest, HttpsVerifiesTheServerAndIsNeverDowngraded)
     expectOutcome("https with the right signature", Outcome::Runs, runDownloadUpdate(overHttps));
 
     reset();
-    UpdateInstall downgraded {services, messages, state, inet, dialogInet, signatures,
-                              setupFor(tls.base() + QStringLiteral("/moved"))};
+    UpdateInstall downgraded {
+        services, messages, state, inet, dialogInet, signatures, setupFor(tls.base() + QStringLiteral("/moved"))};
     EXPECT_FALSE(runDownloadUpdate(downgraded));
     expectOutcome("redirect from https to http", Outcome::DownloadFailed, false);
     EXPECT_TRUE(server.requestedPaths.isEmpty()) << "the plain http server was never asked";
@@ -281,7 +280,8 @@ TEST_F(HostileServerTest, HttpsVerifiesTheServerAndIsNeverDowngraded)
     UpdateInstall untrusted {services, messages, state, inet2, dialogInet2, signatures, setupFor(tls.base())};
     EXPECT_FALSE(runDownloadUpdate(untrusted));
     expectOutcome("certificate of an unknown CA", Outcome::DownloadFailed, false);
-    EXPECT_EQ(texts().value(0), QStringLiteral("Cannot establish connection.\r\rCheck your Internet connection and try again."));
+    EXPECT_EQ(texts().value(0),
+              QStringLiteral("Cannot establish connection.\r\rCheck your Internet connection and try again."));
 }
 
 } // namespace

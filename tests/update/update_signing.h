@@ -29,8 +29,8 @@ public:
         return signature.open(QIODevice::ReadOnly) ? signature.readAll() : QByteArray();
     }
 
-    QByteArray publicKey() const { return m_publicKey; }           // 32 raw bytes
-    QByteArray publicKeyText() const { return m_publicKeyText; }   // as the build takes it
+    QByteArray publicKey() const { return m_publicKey; }         // 32 raw bytes
+    QByteArray publicKeyText() const { return m_publicKeyText; } // as the build takes it
     QString keyFile() const { return m_keyFile; }
 
     // Runs the script; its standard output.
