@@ -30,6 +30,16 @@ llvm-14
 libclang-rt-14-dev
 valgrind
 curl
+libxcb1-dev
+python3
+x11-utils
+xdotool
+openbox
+xfwm4
+xfconf
+dbus-daemon
+weston
+xwayland
 "
 
 missing=""

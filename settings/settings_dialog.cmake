@@ -1,5 +1,7 @@
 # The settings dialog, its controls and the opener the main window uses.
 add_library(horalux_settings_ui STATIC
+    ${CMAKE_CURRENT_LIST_DIR}/dialog_placement.h
+    ${CMAKE_CURRENT_LIST_DIR}/dialog_placement.cpp
     ${CMAKE_CURRENT_LIST_DIR}/settings_dialog.h
     ${CMAKE_CURRENT_LIST_DIR}/settings_dialog.cpp
     ${CMAKE_CURRENT_LIST_DIR}/settings_dialog_delay.h
@@ -20,4 +22,4 @@ add_library(horalux_settings_ui STATIC
     ${CMAKE_CURRENT_LIST_DIR}/updown_arrows.cpp
 )
 target_include_directories(horalux_settings_ui PUBLIC ${PROJECT_SOURCE_DIR})
-target_link_libraries(horalux_settings_ui PUBLIC horalux_platform horalux_settings_store horalux_version Qt6::Widgets)
+target_link_libraries(horalux_settings_ui PUBLIC horalux_engine horalux_platform horalux_settings_store horalux_version Qt6::Widgets)

@@ -8,6 +8,7 @@
 #include "settings/settings_dialog_text_box.h"
 #include "settings/updown_arrows.h"
 
+#include "engine/zone_catalogue.h"
 #include "platform/desktop.h"
 #include "platform/message_box.h"
 #include "platform/registry.h"
@@ -18,6 +19,7 @@
 
 #include <QCheckBox>
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QLocale>
 #include <QPointer>
 #include <QPushButton>
@@ -35,19 +37,10 @@ const QString kRunValue = u"Horalux"_s;
 const QString kTrue = u"True"_s;
 const QString kFalse = u"False"_s;
 
-// The orders in which loading reads and Apply writes the zone boxes; Apply
-// writes `24hr` among them.
-const QString kZoneLoadOrder[] = {
-    u"uk"_s,  u"beij"_s, u"haw"_s,  u"ariz"_s, u"cent"_s, u"east"_s, u"braz"_s, u"amst"_s,
-    u"bruss"_s, u"jer"_s, u"kuw"_s, u"mos"_s,  u"pert"_s, u"seo"_s,  u"spa"_s,  u"turk"_s,
-    u"vlad"_s, u"abu"_s, u"bang"_s, u"bris"_s, u"fin"_s,  u"ger"_s,  u"islam"_s, u"auc"_s,
-};
 const QString k24Hour = u"24hr"_s;
-const QString kApplyOrder[] = {
-    u"abu"_s, u"amst"_s, k24Hour,   u"auc"_s, u"bang"_s, u"beij"_s, u"braz"_s, u"bris"_s, u"bruss"_s,
-    u"cent"_s, u"east"_s, u"fin"_s, u"ger"_s, u"islam"_s, u"jer"_s, u"kuw"_s,  u"mos"_s,  u"ariz"_s,
-    u"haw"_s, u"pert"_s, u"seo"_s,  u"spa"_s, u"turk"_s, u"uk"_s,   u"vlad"_s,
-};
+// Apply writes the 12/24-hour switch among the zone boxes, after the zone
+// with this place in the apply order.
+constexpr int k24HourAfterApplyOrder = 1;
 
 } // namespace
 
@@ -64,6 +57,10 @@ frm_settings::frm_settings(const platform::Services &services, platform::Message
       m_custom2 {2, m_controls.txt_tz2, m_controls.txt_diff2, u"tz2"_s, u"diff2"_s}
 {
     setObjectName(u"frm_settings"_s);
+    // A fixed-size dialog to the window manager too: a close button, nothing
+    // to minimise, maximise or resize.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+                   | Qt::MSWindowsFixedSizeDialogHint);
     connectHandlers();
     Form_Load();
 }
@@ -157,7 +154,8 @@ void frm_settings::Form_Load()
         c.chk_effects->setChecked(true);
     if (setting(u"exact"_s, kFalse) == kTrue)
         c.chk_exact->setChecked(true);
-    for (const QString &key : kZoneLoadOrder) {
+    for (const PresetZone *zone : zone_catalogue::presetsBy(&PresetZone::boxLoadOrder)) {
+        const QString key = QLatin1String(zone->key);
         if (setting(key, u"1"_s) == u"1")
             c.zoneBoxes.value(key)->setChecked(true);
     }
@@ -183,11 +181,11 @@ void frm_settings::com_apply_Click()
         save(u"scan"_s, c.txt_scan->text());
     }
 
-    for (const QString &key : kApplyOrder) {
-        if (key == k24Hour)
+    for (const PresetZone *zone : zone_catalogue::presetsBy(&PresetZone::boxApplyOrder)) {
+        const QString key = QLatin1String(zone->key);
+        save(key, c.zoneBoxes.value(key)->isChecked() ? u"1"_s : u"0"_s);
+        if (zone->boxApplyOrder == k24HourAfterApplyOrder)
             saveSwitch(k24Hour, c.chk_24hr);
-        else
-            save(key, c.zoneBoxes.value(key)->isChecked() ? u"1"_s : u"0"_s);
     }
 
     const bool anyZone = std::any_of(c.zoneBoxes.cbegin(), c.zoneBoxes.cend(),
@@ -267,6 +265,23 @@ void frm_settings::UpDown1_UpClick()
 void frm_settings::UpDown1_DownClick()
 {
     m_controls.txt_scan->setText(settings::delayAfterDownArrow(m_controls.txt_scan->text(), QLocale()));
+}
+
+void frm_settings::keyPressEvent(QKeyEvent *event)
+{
+    if (event->matches(QKeySequence::Cancel)) {
+        com_cancel_Click();
+        return;
+    }
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        // The buttons are no auto-defaults: Enter in a box or on a check box
+        // must not press OK behind the user's back.
+        if (auto *button = qobject_cast<QPushButton *>(focusWidget()))
+            button->click();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 bool frm_settings::eventFilter(QObject *watched, QEvent *event)

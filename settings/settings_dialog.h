@@ -37,6 +37,8 @@ public:
 protected:
     // Serves the four custom zone boxes' _GotFocus handlers.
     bool eventFilter(QObject *watched, QEvent *event) override;
+    // Enter presses the focused button, Esc is Cancel; nothing else.
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     struct CustomZone {
