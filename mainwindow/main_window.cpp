@@ -296,8 +296,11 @@ void frm_main::control_MouseDown(Qt::MouseButton button, QPointF positionTwips)
         return;
     m_grabx = qint32(std::lround(positionTwips.x()));
     m_graby = qint32(std::lround(positionTwips.y()));
-    m_formleft = float(twips::fromPixels(x()));
-    m_formtop = float(twips::fromPixels(y()));
+    // Asked of the window system: just after a window manager has framed the
+    // clock, pos() can still hold the frame's corner, and the drag would jump.
+    const QPoint edge = mapToGlobal(QPoint(0, 0));
+    m_formleft = float(twips::fromPixels(edge.x()));
+    m_formtop = float(twips::fromPixels(edge.y()));
     m_dragging = true;
 }
 

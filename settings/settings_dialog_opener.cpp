@@ -26,8 +26,10 @@ void placeBeside(QWidget &dialog, const QWidget &window)
     const QScreen *screen = window.screen();
     if (!screen || !window.isVisible())
         return;
-    dialog.move(dialog_placement::besideWindow(window.frameGeometry(), outerSizeOf(dialog),
-                                               screen->availableGeometry()));
+    // Asked of the window system: right after a window manager has framed the
+    // clock, Qt's own idea of its place can still be the frame's corner.
+    const QRect clock(window.mapToGlobal(QPoint(0, 0)), window.frameGeometry().size());
+    dialog.move(dialog_placement::besideWindow(clock, outerSizeOf(dialog), screen->availableGeometry()));
 }
 
 } // namespace

@@ -108,7 +108,21 @@ def above(x, upper, lower):
     return upper in order and lower in order and order.index(upper) > order.index(lower)
 
 
-def check_window_manager(session, program, checks, full):
+def check_drag(x, window, stored, session, checks):
+    """A drag moves the clock by the pointer's way and stores the place."""
+    grab = (stored[0] + 90, stored[1] + 45)
+    x.drag(grab, (grab[0] + 120, grab[1] + 90))
+    time.sleep(0.5)
+    moved = x.geometry(window)
+    checks.expect(moved[:2] == (stored[0] + 120, stored[1] + 90), "the drag moved the clock (%s)" % (moved[:2],))
+    saved = read_settings(session)
+    checks.expect((saved.get("formx"), saved.get("formy")) == (str(moved[0] * TWIPS), str(moved[1] * TWIPS)),
+                  "the place is stored in twips (%s, %s)" % (saved.get("formx"), saved.get("formy")))
+
+    return moved
+
+
+def check_window_manager(session, program, checks):
     """Every check of the clock under a window manager that keeps
     _NET_CLIENT_LIST_STACKING."""
     stored = (300, 200)
@@ -127,6 +141,15 @@ def check_window_manager(session, program, checks, full):
     checks.expect({"_NET_WM_STATE_SKIP_TASKBAR", "_NET_WM_STATE_SKIP_PAGER"} <= state,
                   "not in the taskbar or pager (%s)" % sorted(state))
     checks.expect("_NET_WM_STATE_ABOVE" in state, "on top as stored")
+
+    # Openbox: a drag at once after the start (Qt's idea of the clock's place
+    # may still be the frame's corner then). Xfwm4 keeps a clicked clock
+    # above its own dialog once on-top is turned off, whatever the dialog
+    # asks; there the drag comes after the dialog's checks.
+    drag_first = checks.name == "openbox"
+    if drag_first:
+        moved = check_drag(x, window, stored, session, checks)
+        stored = moved[:2]
 
     # A normal window raised over the clock stays under it.
     other = session.start(["xmessage", "-geometry", "300x150+%d+%d" % (stored[0] + 60, stored[1] + 20),
@@ -164,20 +187,26 @@ def check_window_manager(session, program, checks, full):
     actions = x.atoms(dialog, "_NET_WM_ALLOWED_ACTIONS")
     if actions:
         checks.expect("_NET_WM_ACTION_CLOSE" in actions, "the dialog can be closed")
-        unwanted = {"_NET_WM_ACTION_MINIMIZE", "_NET_WM_ACTION_MAXIMIZE_HORZ", "_NET_WM_ACTION_MAXIMIZE_VERT",
-                    "_NET_WM_ACTION_RESIZE"} & actions
-        checks.expect(not unwanted, "no minimise, maximise or resize (%s)" % sorted(unwanted))
+        unwanted = {"_NET_WM_ACTION_MAXIMIZE_HORZ", "_NET_WM_ACTION_MAXIMIZE_VERT", "_NET_WM_ACTION_RESIZE"}
+        # Openbox lets no Motif hint take away the minimise button (its own
+        # rule, for every dialog); elsewhere the dialog's hints remove it.
+        if checks.name != "openbox":
+            unwanted.add("_NET_WM_ACTION_MINIMIZE")
+        checks.expect(not unwanted & actions, "no %s (%s)" % (", ".join(sorted(unwanted)), sorted(unwanted & actions)))
+    motif = [int(part, 0) for part in x.prop(dialog, "_MOTIF_WM_HINTS").replace(" ", "").split(",") if part]
+    checks.expect(len(motif) >= 2 and motif[0] & 1 and motif[1] & 0x20 and not motif[1] & 0x18,
+                  "the dialog asks for a close button and no minimise or maximise (%s)" % motif)
 
     # On top off through the dialog: Settings tab, the check box, Apply.
     inner = x.geometry(dialog)
     x.activate(dialog)
-    x.keys(dialog, "ctrl+Tab")
+    x.key("ctrl+Tab")
     time.sleep(0.3)
     # chk_ontop: Frame2 at 8,85 on the tab control, the box 8,32 inside it.
     x.click(inner[0] + 16 + 10, inner[1] + 117 + 8)
     time.sleep(0.3)
     checks.shot(x, "dialog-settings-tab")
-    x.keys(dialog, "alt+a")
+    x.key("alt+a")
     time.sleep(1.0)
     state = x.atoms(window, "_NET_WM_STATE")
     checks.expect("_NET_WM_STATE_ABOVE" not in state, "Apply turned on-top off (%s)" % sorted(state))
@@ -193,7 +222,7 @@ def check_window_manager(session, program, checks, full):
     # And back on, in place.
     x.activate(dialog)
     x.click(inner[0] + 16 + 10, inner[1] + 117 + 8)
-    x.keys(dialog, "alt+a")
+    x.key("alt+a")
     time.sleep(1.0)
     checks.expect("_NET_WM_STATE_ABOVE" in x.atoms(window, "_NET_WM_STATE"), "Apply turned on-top on again")
     checks.expect(above(x, window, other_window), "on again, the clock is above the normal window")
@@ -205,20 +234,13 @@ def check_window_manager(session, program, checks, full):
 
     # Esc is Cancel.
     x.activate(dialog)
-    x.keys(dialog, "Escape")
+    x.key("Escape")
     xs.wait_for("the dialog to close", lambda: not x.windows_of(pid, "Settings"), timeout=10)
     checks.expect(True, "Esc closed the dialog")
     session.stop(other)
 
-    # A drag moves the clock; the place comes back after a restart.
-    grab = (stored[0] + 90, stored[1] + 45)
-    x.drag(grab, (grab[0] + 120, grab[1] + 90))
-    time.sleep(0.5)
-    moved = x.geometry(window)
-    checks.expect(moved[:2] == (stored[0] + 120, stored[1] + 90), "the drag moved the clock (%s)" % (moved[:2],))
-    saved = read_settings(session)
-    checks.expect((saved.get("formx"), saved.get("formy")) == (str(moved[0] * TWIPS), str(moved[1] * TWIPS)),
-                  "the place is stored in twips (%s, %s)" % (saved.get("formx"), saved.get("formy")))
+    if not drag_first:
+        moved = check_drag(x, window, stored, session, checks)
 
     # A second start is refused while the clock runs.
     second = session.start([program], "horalux-second.log")
@@ -250,9 +272,14 @@ def check_weston(session, program, checks):
     geometry = x.geometry(window)
     checks.expect(geometry[2:] == CLOCK_SIZE, "under weston the clock runs through XWayland, 180 x 80 (%s)"
                   % (geometry,))
-    checks.expect(x.frame_geometry(window) == geometry, "no decorations")
-    print("note    weston placed the clock at %s; stored %s" % (geometry[:2], stored), flush=True)
-    checks.expect(geometry[:2] == stored, "the stored place is honoured under weston")
+    # Weston frames every X window (a shadow margin), so ask what the clock
+    # asked for: Motif hints with the decorations flag and no decoration.
+    motif = [int(part, 0) for part in x.prop(window, "_MOTIF_WM_HINTS").replace(" ", "").split(",") if part]
+    checks.expect(len(motif) >= 3 and motif[0] & 2 and motif[2] == 0, "no decorations asked for (%s)" % motif)
+    # Weston's desktop shell places X windows itself, and XWayland's
+    # coordinates are not the output's: the stored place is not honoured
+    # here (see the README), so it is reported rather than checked.
+    print("note    the X position under weston is %s; stored %s" % (geometry[:2], stored), flush=True)
     environ = open("/proc/%d/environ" % clock.process.pid, "rb").read().split(b"\0")
     checks.expect(b"QT_QPA_PLATFORM=xcb" not in environ,
                   "the X11 choice is not left in the clock's environment for the programs it starts")
@@ -334,7 +361,7 @@ def check_scaled(session, program, checks, data_folder):
 
 def main():
     parser = argparse.ArgumentParser(description=__doc__)
-    parser.add_argument("--desktop", required=True, choices=["openbox", "xfwm4", "weston", "two-screens", "scaled"])
+    parser.add_argument("--desktop", required=True, choices=["openbox", "xfwm4", "weston", "two-screens", "screen-gone", "scaled"])
     parser.add_argument("--data", help="the source's data folder (pictures)")
     parser.add_argument("--program", required=True)
     parser.add_argument("--shots", help="folder for the screenshots")
@@ -354,8 +381,12 @@ def main():
             check_weston(session, args.program, checks)
         elif args.desktop == "two-screens":
             session.xvfb(screens=("800x600x24", "800x600x24"), xinerama=True)
+            heads = X(session.env).xinerama_heads()
+            if len(heads) < 2 or len({head[:2] for head in heads}) < 2:
+                raise xs.Skip("this Xvfb puts its Xinerama screens over each other (heads %s), so no two "
+                              "screens side by side can be made here" % heads)
             check_two_screens(session, args.program, checks)
-            session.close()
+        elif args.desktop == "screen-gone":
             session.xvfb(screens=("800x600x24",))
             check_one_screen_after_two(session, args.program, checks)
         elif args.desktop == "scaled":
@@ -364,7 +395,7 @@ def main():
         else:
             session.xvfb()
             session.window_manager(args.desktop)
-            check_window_manager(session, args.program, checks, full=True)
+            check_window_manager(session, args.program, checks)
     except xs.Skip as reason:
         print("SKIP: %s" % reason)
         return xs.SKIP

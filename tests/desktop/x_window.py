@@ -54,7 +54,7 @@ class X:
 
     def size_hints(self, window):
         out = self.run("xprop", "-id", str(window), "WM_NORMAL_HINTS", check=False)
-        hints = {}
+        hints = {"position": "user specified location" in out or "program specified location" in out}
         for key in ("minimum size", "maximum size"):
             found = re.search(key + r": (\d+) by (\d+)", out)
             if found:
@@ -82,6 +82,12 @@ class X:
 
     def map_state(self, window):
         return re.search(r"Map State: (\w+)", self.run("xwininfo", "-id", str(window))).group(1)
+
+    def xinerama_heads(self):
+        """(x, y, width, height) of each Xinerama head."""
+        out = self.run("xdpyinfo", "-ext", "XINERAMA", check=False)
+        return [(int(m.group(3)), int(m.group(4)), int(m.group(1)), int(m.group(2)))
+                for m in re.finditer(r"head #\d+: (\d+)x(\d+) @ (\d+),(\d+)", out)]
 
     def screen_size(self):
         out = self.run("xwininfo", "-root")
