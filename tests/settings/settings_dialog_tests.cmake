@@ -2,7 +2,7 @@
 find_package(Qt6 REQUIRED COMPONENTS Test)
 set(SETTINGS_DIALOG_TEST_WORLD ${CMAKE_CURRENT_LIST_DIR}/settings_dialog_test_world.h)
 foreach(test settings_dialog_test settings_dialog_delay_test settings_dialog_layout_test settings_dialog_render_test
-        settings_dialog_keyboard_test)
+        settings_dialog_keyboard_test settings_tabs_test)
     horalux_add_test(${test}
         SOURCES ${CMAKE_CURRENT_LIST_DIR}/${test}.cpp ${SETTINGS_DIALOG_TEST_WORLD}
         LIBS horalux_settings_ui Qt6::Test)
