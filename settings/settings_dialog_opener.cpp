@@ -3,6 +3,7 @@
 #include "settings/dialog_placement.h"
 #include "settings/settings_dialog.h"
 
+#include <QGuiApplication>
 #include <QScreen>
 #include <QStyle>
 #include <QTabWidget>
@@ -23,12 +24,16 @@ QSize outerSizeOf(const QWidget &dialog)
 // The clock's own screen, so the dialog opens where the user is looking.
 void placeBeside(QWidget &dialog, const QWidget &window)
 {
-    const QScreen *screen = window.screen();
-    if (!screen || !window.isVisible())
+    if (!window.isVisible())
         return;
     // Asked of the window system: right after a window manager has framed the
     // clock, Qt's own idea of its place can still be the frame's corner.
     const QRect clock(window.mapToGlobal(QPoint(0, 0)), window.frameGeometry().size());
+    const QScreen *screen = QGuiApplication::screenAt(clock.center());
+    if (!screen)
+        screen = window.screen();
+    if (!screen)
+        return;
     dialog.move(dialog_placement::besideWindow(clock, outerSizeOf(dialog), screen->availableGeometry()));
 }
 
