@@ -135,14 +135,9 @@ TEST_F(SettingsDialogRender, CaptionsClearOfTheirContentsAndNoBlankBandOnAnyPage
         for (auto *frame : page->findChildren<QGroupBox *>()) {
             if (frame->title().isEmpty())
                 continue;
-            QStyleOptionGroupBox option;
-            option.initFrom(frame);
-            option.text = frame->title();
-            option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
-            // The line the caption sits on, and a pixel of air below it.
-            const QRect line = frame->style()->subControlRect(QStyle::CC_GroupBox, &option,
-                                                              QStyle::SC_GroupBoxFrame, frame);
-            const int clear = line.top() + 3;
+            // The style keeps the caption and the frame's top line above the
+            // contents rectangle.
+            const int clear = frame->contentsRect().top();
             for (QWidget *inside : visibleChildren(frame)) {
                 EXPECT_GE(inside->y(), clear) << inside->objectName().toStdString() << " touches the caption of "
                                               << frame->objectName().toStdString();
