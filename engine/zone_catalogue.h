@@ -57,10 +57,8 @@ inline std::array<const PresetZone *, PresetCount> presetsInMenuOrder()
 {
     return presetsBy(&PresetZone::menuOrder);
 }
-
-// Settings keys of custom zone 1 or 2.
-QString customNameKey(int customNumber);
-QString customOffsetKey(int customNumber);
+// 1 or 2 for the custom positions 25 and 26.
+int customNumberAt(int position);
 
 // Reads custom zones afresh from the store every time: nothing is cached.
 std::optional<CatalogueEntry> entryAt(int position, platform::SettingsStore &store);

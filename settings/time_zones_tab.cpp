@@ -1,5 +1,6 @@
 #include "settings/time_zones_tab.h"
 
+#include "engine/settings_schema.h"
 #include "engine/zone_catalogue.h"
 #include "settings/main_window_link.h"
 #include "settings/settings_dialog_layout.h"
@@ -21,10 +22,8 @@ TimeZonesTab::TimeZonesTab(const SettingsDialogControls &controls, DialogStore s
     : m_controls(controls),
       m_store(store),
       m_mainWindow(mainWindow),
-      m_custom1 {controls.txt_tz1, controls.txt_diff1, zone_catalogue::customNameKey(1),
-                 zone_catalogue::customOffsetKey(1)},
-      m_custom2 {controls.txt_tz2, controls.txt_diff2, zone_catalogue::customNameKey(2),
-                 zone_catalogue::customOffsetKey(2)}
+      m_custom1 {controls.txt_tz1, controls.txt_diff1, setting::customName(1).key, setting::customOffset(1).key},
+      m_custom2 {controls.txt_tz2, controls.txt_diff2, setting::customName(2).key, setting::customOffset(2).key}
 {
 }
 

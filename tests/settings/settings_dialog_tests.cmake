@@ -21,3 +21,5 @@ foreach(scale 1 1.5 2)
 endforeach()
 horalux_add_test(dialog_placement_test
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/dialog_placement_test.cpp LIBS horalux_settings_ui)
+horalux_add_test(limited_text_box_test SOURCES ${CMAKE_CURRENT_LIST_DIR}/limited_text_box_test.cpp
+    LIBS horalux_settings_ui Qt6::Test)
