@@ -10,30 +10,30 @@ namespace {
 
 // The catalogue order is the rotation order; it is deliberately not sorted by offset.
 constexpr std::array<PresetZone, PresetCount> kPresets {{
-    {1, "uk", "United Kingdom", 0, true, "mnu_showuk", "United Kingdom", 21, "Europe/London"},
-    {2, "haw", "Pacific Time, USA", -8, true, "mnu_showhawaii", "Pacific Time, USA", 16, "America/Los_Angeles"},
-    {3, "ariz", "Mountain Time, USA", -7, true, "mnu_showarizona", "Mountain Time, USA", 14, "America/Denver"},
-    {4, "cent", "Central Time, USA", -6, true, "mnu_showcentral", "Central Time, USA", 7, "America/Chicago"},
-    {5, "east", "Eastern Time, USA", -5, true, "mnu_showeastern", "Eastern Time, USA", 8, "America/New_York"},
-    {6, "braz", "Brasilia + Greenland", -3, true, "mnu_showbrasilia", "Brasilia + Greenland", 5, "America/Sao_Paulo"},
-    {7, "amst", "Amsterdam + Berlin", 1, true, "mnu_showamsterdam", "Amsterdam + Berlin", 1, "Europe/Amsterdam"},
-    {8, "bruss", "Belgium + France", 1, true, "mnu_showbrussels", "Belgium + France", 4, "Europe/Brussels"},
-    {9, "jer", "Jerusalem", 2, false, "mnu_showjerusalem", "Jerusalem", 12, "Asia/Jerusalem"},
-    {10, "kuw", "Kuwait + Riyadh", 3, false, "mnu_showkuwait", "Kuwait + Riyadh", 13, "Asia/Kuwait"},
-    {11, "mos", "Moscow + Volgograd", 3, true, "mnu_showmoscow", "Moscow, Volgograd", 15, "Europe/Moscow"},
-    {12, "abu", "Abu Dhabi + Muscat", 4, false, "mnu_showdubai", "Abu Dhabi + Muscat", 0, "Asia/Dubai"},
-    {13, "islam", "Islamabad + Tashkent", 5, false, "mnu_showislamabad", "Islamabad + Tashkent", 11, "Asia/Karachi"},
-    {14, "bang", "Bangkok + Hanoi", 7, false, "mnu_showbangkock", "Bangkok + Hanoi", 2, "Asia/Bangkok"},
-    {15, "beij", "Beijing + Hong Kong", 8, false, "mnu_showbeijing", "Beijing + Hong Kong", 3, "Asia/Shanghai"},
-    {16, "pert", "Perth, Australia", 8, false, "mnu_showperth", "Perth, Australia", 17, "Australia/Perth"},
-    {17, "seo", "Seoul, South Korea", 9, false, "mnu_showseaul", "Seoul, South Korea", 18, "Asia/Seoul"},
-    {18, "bris", "Brisbane, Australia", 10, false, "mnu_showbrisbane", "Brisbane, Australia", 6, "Australia/Brisbane"},
-    {19, "vlad", "Vladivostok, Russia", 10, true, "mnu_showVladivostok", "Vladivostok, Russia", 22, "Asia/Vladivostok"},
-    {20, "auc", "Wellington, New Zealand", 12, true, "mnu_showauckland", "Wellington, New Zealand", 23, "Pacific/Auckland"},
-    {21, "fin", "Finland", 2, true, "mnu_showfinland", "Finland", 9, "Europe/Helsinki"},
-    {22, "ger", "Germany + Gibraltar", 1, true, "mnu_showgermany", "Germany + Gibraltar", 10, "Europe/Berlin"},
-    {23, "spa", "Spain + Sweden", 1, true, "mnu_showspain", "Spain + Sweden", 19, "Europe/Madrid"},
-    {24, "turk", "Turkey", 2, true, "mnu_showturkey", "Turkey", 20, "Europe/Istanbul"},
+    {1, "uk", "United Kingdom", 0, true, "mnu_showuk", "United Kingdom", 21, "Europe/London", "United Kingdom", 21, 0, 22},
+    {2, "haw", "Pacific Time, USA", -8, true, "mnu_showhawaii", "Pacific Time, USA", 16, "America/Los_Angeles", "Pacific Time, USA", 16, 2, 17},
+    {3, "ariz", "Mountain Time, USA", -7, true, "mnu_showarizona", "Mountain Time, USA", 14, "America/Denver", "Mountain Time, USA", 15, 3, 16},
+    {4, "cent", "Central Time, USA", -6, true, "mnu_showcentral", "Central Time, USA", 7, "America/Chicago", "Central Time (US and Canada)", 7, 4, 8},
+    {5, "east", "Eastern Time, USA", -5, true, "mnu_showeastern", "Eastern Time, USA", 8, "America/New_York", "Eastern Time (US and Canada)", 8, 5, 9},
+    {6, "braz", "Brasilia + Greenland", -3, true, "mnu_showbrasilia", "Brasilia + Greenland", 5, "America/Sao_Paulo", "Brazil", 5, 6, 5},
+    {7, "amst", "Amsterdam + Berlin", 1, true, "mnu_showamsterdam", "Amsterdam + Berlin", 1, "Europe/Amsterdam", "Amsterdam + Berlin", 1, 7, 1},
+    {8, "bruss", "Belgium + France", 1, true, "mnu_showbrussels", "Belgium + France", 4, "Europe/Brussels", "Belgium + France", 4, 8, 7},
+    {9, "jer", "Jerusalem", 2, false, "mnu_showjerusalem", "Jerusalem", 12, "Asia/Jerusalem", "Jerusalem", 12, 9, 13},
+    {10, "kuw", "Kuwait + Riyadh", 3, false, "mnu_showkuwait", "Kuwait + Riyadh", 13, "Asia/Kuwait", "Kuwait + Riyahd", 13, 10, 14},
+    {11, "mos", "Moscow + Volgograd", 3, true, "mnu_showmoscow", "Moscow, Volgograd", 15, "Europe/Moscow", "Moscow + Volgograd", 14, 11, 15},
+    {12, "abu", "Abu Dhabi + Muscat", 4, false, "mnu_showdubai", "Abu Dhabi + Muscat", 0, "Asia/Dubai", "Abu Dhabi, Muscat", 0, 17, 0},
+    {13, "islam", "Islamabad + Tashkent", 5, false, "mnu_showislamabad", "Islamabad + Tashkent", 11, "Asia/Karachi", "Islamabad + Tashkent", 11, 22, 12},
+    {14, "bang", "Bangkok + Hanoi", 7, false, "mnu_showbangkock", "Bangkok + Hanoi", 2, "Asia/Bangkok", "Bangkok + Hanoi", 2, 18, 3},
+    {15, "beij", "Beijing + Hong Kong", 8, false, "mnu_showbeijing", "Beijing + Hong Kong", 3, "Asia/Shanghai", "Beijing + Hong Kong", 3, 1, 4},
+    {16, "pert", "Perth, Australia", 8, false, "mnu_showperth", "Perth, Australia", 17, "Australia/Perth", "Perth, Australia", 17, 12, 18},
+    {17, "seo", "Seoul, South Korea", 9, false, "mnu_showseaul", "Seoul, South Korea", 18, "Asia/Seoul", "Seoul, South Korea", 18, 13, 19},
+    {18, "bris", "Brisbane, Australia", 10, false, "mnu_showbrisbane", "Brisbane, Australia", 6, "Australia/Brisbane", "Brisbane, Australia", 6, 19, 6},
+    {19, "vlad", "Vladivostok, Russia", 10, true, "mnu_showVladivostok", "Vladivostok, Russia", 22, "Asia/Vladivostok", "Vladivostok + Russia", 22, 16, 23},
+    {20, "auc", "Wellington, New Zealand", 12, true, "mnu_showauckland", "Wellington, New Zealand", 23, "Pacific/Auckland", "Wellington, New Zealand", 23, 23, 2},
+    {21, "fin", "Finland", 2, true, "mnu_showfinland", "Finland", 9, "Europe/Helsinki", "Finland", 9, 20, 10},
+    {22, "ger", "Germany + Gibraltar", 1, true, "mnu_showgermany", "Germany + Gibraltar", 10, "Europe/Berlin", "Germany + Gibraltar", 10, 21, 11},
+    {23, "spa", "Spain + Sweden", 1, true, "mnu_showspain", "Spain + Sweden", 19, "Europe/Madrid", "Spain + Sweden", 19, 14, 20},
+    {24, "turk", "Turkey", 2, true, "mnu_showturkey", "Turkey", 20, "Europe/Istanbul", "Turkey", 20, 15, 21},
 }};
 
 } // namespace
@@ -64,11 +64,11 @@ const PresetZone *presetByKey(const QString &key)
     return nullptr;
 }
 
-std::array<const PresetZone *, PresetCount> presetsInMenuOrder()
+std::array<const PresetZone *, PresetCount> presetsBy(int PresetZone::*order)
 {
     std::array<const PresetZone *, PresetCount> ordered {};
     for (const PresetZone &zone : kPresets)
-        ordered[std::size_t(zone.menuOrder)] = &zone;
+        ordered[std::size_t(zone.*order)] = &zone;
     return ordered;
 }
 

@@ -20,6 +20,13 @@ struct PresetZone {
     const char *menuCaption; // equals the name but for Moscow
     int menuOrder;           // place in the "Show Time Zone" submenu, 0..23
     const char *ianaZone;    // the zone of the time-zone database it stands for
+    // The settings dialog's check box: its caption (worded apart from the
+    // name), its place in caption order (the page's columns and the keyboard
+    // order), and when loading reads and Apply writes its flag.
+    const char *boxCaption;
+    int boxOrder;
+    int boxLoadOrder;
+    int boxApplyOrder;
 };
 
 // A zone as it is put on show: a preset's data, or a custom zone read from the store.
@@ -43,8 +50,13 @@ const std::array<PresetZone, PresetCount> &presets();
 // The preset at a position 1..24, or null.
 const PresetZone *presetAt(int position);
 const PresetZone *presetByKey(const QString &key);
-// Presets in the order of the "Show Time Zone" submenu.
-std::array<const PresetZone *, PresetCount> presetsInMenuOrder();
+// Presets in the order one of their order columns gives (0..23 each), such as
+// &PresetZone::menuOrder for the "Show Time Zone" submenu.
+std::array<const PresetZone *, PresetCount> presetsBy(int PresetZone::*order);
+inline std::array<const PresetZone *, PresetCount> presetsInMenuOrder()
+{
+    return presetsBy(&PresetZone::menuOrder);
+}
 // 1 or 2 for the custom positions 25 and 26.
 int customNumberAt(int position);
 

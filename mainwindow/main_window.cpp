@@ -3,6 +3,7 @@
 #include "engine/local_zone.h"
 #include "engine/typed_settings.h"
 #include "engine/zone_catalogue.h"
+#include "mainwindow/desktop_accessory.h"
 #include "mainwindow/twips.h"
 #include "mainwindow/window_placement.h"
 #include "platform/message_box.h"
@@ -18,6 +19,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QWindow>
 
 #include <cmath>
 
@@ -142,12 +144,15 @@ void frm_main::Form_Load()
     }
 
     m_state.localdiff = localCorrection(GetLocalTZ(m_services.timeZone));
+    m_loading = true;
     ontop();
-    if (!isVisible())
-        show(); // the stored on-top switch was neither "True" nor "False"
+    // The first name is typed unseen: the clock appears once it is ready.
     m_rotation.loadzone();
     m_timer1.setInterval(1000);
     m_zonetimer.setInterval(m_rotation.scanIntervalMs());
+    m_loading = false;
+    keepOutOfTaskbarAndPager(*this);
+    show();
 }
 
 void frm_main::mnu_exit_Click()
@@ -209,9 +214,17 @@ void frm_main::ontop()
 
 void frm_main::applyTopmost(bool topmost)
 {
-    if (windowFlags().testFlag(Qt::WindowStaysOnTopHint) != topmost)
-        setWindowFlag(Qt::WindowStaysOnTopHint, topmost); // hides the window: shown again below
-    show();
+    const Qt::WindowFlags flags = windowFlags().setFlag(Qt::WindowStaysOnTopHint, topmost);
+    if (flags != windowFlags()) {
+        // QWidget::setWindowFlags would destroy the native window and map a
+        // new one (a flicker, and a dialog left transient for a dead window);
+        // the QWindow asks the window manager for the state in place.
+        overrideWindowFlags(flags);
+        if (QWindow *native = windowHandle())
+            native->setFlags(flags);
+    }
+    if (!m_loading)
+        show();
 }
 
 void frm_main::moveToStoredPlace()
@@ -281,8 +294,11 @@ void frm_main::control_MouseDown(Qt::MouseButton button, QPointF positionTwips)
         return;
     m_grabx = qint32(std::lround(positionTwips.x()));
     m_graby = qint32(std::lround(positionTwips.y()));
-    m_formleft = float(twips::fromPixels(x()));
-    m_formtop = float(twips::fromPixels(y()));
+    // Asked of the window system: just after a window manager has framed the
+    // clock, pos() can still hold the frame's corner, and the drag would jump.
+    const QPoint edge = mapToGlobal(QPoint(0, 0));
+    m_formleft = float(twips::fromPixels(edge.x()));
+    m_formtop = float(twips::fromPixels(edge.y()));
     m_dragging = true;
 }
 

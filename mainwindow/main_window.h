@@ -104,6 +104,8 @@ private:
     Rotation m_rotation;
     ZoneCommands m_commands;
 
+    // Form_Load runs: the window is shown once, at its end.
+    bool m_loading = false;
     bool m_dragging = false;
     float m_formleft = 0;
     float m_formtop = 0;

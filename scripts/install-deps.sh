@@ -35,6 +35,15 @@ curl
 libssl-dev
 openssl
 python3
+libxcb1-dev
+x11-utils
+xdotool
+openbox
+xfwm4
+xfconf
+dbus-daemon
+weston
+xwayland
 "
 
 missing=""

@@ -1,69 +1,36 @@
 #include "settings/settings_dialog.h"
 
-#include "settings/autostart_registry.h"
 #include "settings/main_window_link.h"
-#include "settings/settings_dialog_delay.h"
 #include "settings/settings_dialog_link_label.h"
 #include "settings/settings_dialog_tab_control.h"
 #include "settings/settings_dialog_text_box.h"
 #include "settings/updown_arrows.h"
 
-#include "platform/desktop.h"
 #include "platform/message_box.h"
-#include "platform/registry.h"
 #include "platform/services.h"
-#include "platform/settings_store.h"
 
-#include "horalux_version.h"
-
-#include <QCheckBox>
 #include <QFocusEvent>
-#include <QLocale>
+#include <QKeyEvent>
 #include <QPointer>
 #include <QPushButton>
 
-#include <algorithm>
-
 using namespace Qt::StringLiterals;
-
-namespace {
-
-const QString kApp = u"Horalux"_s;
-const QString kSection = u"data"_s;
-const QString kRunPath = uR"(Software\Microsoft\Windows\CurrentVersion\Run)"_s;
-const QString kRunValue = u"Horalux"_s;
-const QString kTrue = u"True"_s;
-const QString kFalse = u"False"_s;
-
-// The orders in which loading reads and Apply writes the zone boxes; Apply
-// writes `24hr` among them.
-const QString kZoneLoadOrder[] = {
-    u"uk"_s,  u"beij"_s, u"haw"_s,  u"ariz"_s, u"cent"_s, u"east"_s, u"braz"_s, u"amst"_s,
-    u"bruss"_s, u"jer"_s, u"kuw"_s, u"mos"_s,  u"pert"_s, u"seo"_s,  u"spa"_s,  u"turk"_s,
-    u"vlad"_s, u"abu"_s, u"bang"_s, u"bris"_s, u"fin"_s,  u"ger"_s,  u"islam"_s, u"auc"_s,
-};
-const QString k24Hour = u"24hr"_s;
-const QString kApplyOrder[] = {
-    u"abu"_s, u"amst"_s, k24Hour,   u"auc"_s, u"bang"_s, u"beij"_s, u"braz"_s, u"bris"_s, u"bruss"_s,
-    u"cent"_s, u"east"_s, u"fin"_s, u"ger"_s, u"islam"_s, u"jer"_s, u"kuw"_s,  u"mos"_s,  u"ariz"_s,
-    u"haw"_s, u"pert"_s, u"seo"_s,  u"spa"_s, u"turk"_s, u"uk"_s,   u"vlad"_s,
-};
-
-} // namespace
 
 frm_settings::frm_settings(const platform::Services &services, platform::MessageBoxes &messages,
                            MainWindowLink &mainWindow, QWidget *parent)
     : QDialog(parent),
-      m_settings(services.settings),
-      m_registry(services.registry),
-      m_desktop(services.desktop),
       m_messages(messages),
-      m_mainWindow(mainWindow),
       m_controls(buildSettingsDialog(this)),
-      m_custom1 {1, m_controls.txt_tz1, m_controls.txt_diff1, u"tz1"_s, u"diff1"_s},
-      m_custom2 {2, m_controls.txt_tz2, m_controls.txt_diff2, u"tz2"_s, u"diff2"_s}
+      m_timeZones(m_controls, DialogStore(services.settings), mainWindow),
+      m_settingsTab(m_controls, DialogStore(services.settings), services.registry, services.desktop, messages,
+                    mainWindow, this),
+      m_about(m_controls)
 {
     setObjectName(u"frm_settings"_s);
+    // A fixed-size dialog to the window manager too: a close button, nothing
+    // to minimise, maximise or resize.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+                   | Qt::MSWindowsFixedSizeDialogHint);
     connectHandlers();
     Form_Load();
 }
@@ -103,170 +70,56 @@ void frm_settings::connectHandlers()
         box->installEventFilter(this);
 }
 
-QString frm_settings::setting(const QString &key, const QString &defaultValue) const
+void frm_settings::loadAll()
 {
-    return m_settings.GetSetting(kApp, kSection, key, defaultValue);
+    m_controls.SSTab1->setCurrentIndex(0);
+    m_about.load();
+    m_settingsTab.load();
+    m_timeZones.load();
 }
 
-void frm_settings::save(const QString &key, const QString &value)
+bool frm_settings::applyAll()
 {
-    m_settings.SaveSetting(kApp, kSection, key, value);
-}
-
-void frm_settings::saveSwitch(const QString &key, const QCheckBox *box)
-{
-    save(key, box->isChecked() ? kTrue : kFalse);
-}
-
-bool frm_settings::startsWithDesktop() const
-{
-    const QString stored = m_registry.GetRegString(platform::RegistryRoot::LocalMachine, kRunPath, kRunValue);
-    return stored.toLower() == settings::expectedAutostartData(m_desktop.startCommand()).toLower();
-}
-
-void frm_settings::Form_Load()
-{
-    const SettingsDialogControls &c = m_controls;
-    c.SSTab1->setCurrentIndex(0);
-    c.lab_version->setText(u"This is version "_s + QString::fromLatin1(horalux_version::Dotted));
-    c.txt_scan->setText(setting(u"scan"_s, u"20"_s));
-    if (setting(u"ontop"_s, kFalse) == kTrue)
-        c.chk_ontop->setChecked(true);
-
-    // Offsets first, so that filling a name writes back the stored offset.
-    for (const CustomZone *zone : {&m_custom1, &m_custom2}) {
-        const QString offset = setting(zone->offsetKey, QString());
-        if (!offset.isEmpty())
-            zone->offset->setText(offset);
-    }
-    for (const CustomZone *zone : {&m_custom1, &m_custom2}) {
-        const QString name = setting(zone->nameKey, QString());
-        if (!name.isEmpty())
-            zone->name->setText(name);
-    }
-
-    if (startsWithDesktop())
-        c.chk_lww->setChecked(true);
-    if (setting(k24Hour, kFalse) == kTrue)
-        c.chk_24hr->setChecked(true);
-    if (setting(u"sync"_s, kTrue) == kTrue)
-        c.chk_sync->setChecked(true);
-    if (setting(u"dst"_s, kTrue) == kTrue)
-        c.chk_dst->setChecked(true);
-    if (setting(u"graphic"_s, kTrue) == kTrue)
-        c.chk_effects->setChecked(true);
-    if (setting(u"exact"_s, kFalse) == kTrue)
-        c.chk_exact->setChecked(true);
-    for (const QString &key : kZoneLoadOrder) {
-        if (setting(key, u"1"_s) == u"1")
-            c.zoneBoxes.value(key)->setChecked(true);
-    }
-}
-
-void frm_settings::com_apply_Click()
-{
-    const SettingsDialogControls &c = m_controls;
-    // A message box runs events, and an update started meanwhile closes (and so
-    // deletes) this dialog: then the rest of Apply has nothing left to read.
-    const QPointer<frm_settings> alive(this);
-
-    // The user's own locale decides the decimal separator.
-    if (!settings::delayAccepted(c.txt_scan->text(), QLocale())) {
-        m_messages.show(u"Sorry, your Time delay is set to an invalid number. You must choose a number between 5 "
-                        "and 60. I have now set it to 20 for you"_s,
-                        u"Error"_s, platform::MessageBoxes::Icon::Information);
-        if (!alive)
-            return;
-        save(u"scan"_s, u"20"_s);
-        c.txt_scan->setText(u"20"_s);
-    } else {
-        save(u"scan"_s, c.txt_scan->text());
-    }
-
-    for (const QString &key : kApplyOrder) {
-        if (key == k24Hour)
-            saveSwitch(k24Hour, c.chk_24hr);
-        else
-            save(key, c.zoneBoxes.value(key)->isChecked() ? u"1"_s : u"0"_s);
-    }
-
-    const bool anyZone = std::any_of(c.zoneBoxes.cbegin(), c.zoneBoxes.cend(),
-                                     [](const QCheckBox *box) { return box->isChecked(); });
-    if (!anyZone) {
+    if (!m_settingsTab.applyDelay())
+        return false;
+    m_timeZones.applyZones([this] { m_settingsTab.apply24Hour(); });
+    if (!m_timeZones.anyZoneChecked()) {
         // The store must agree with the message, or the clock has nothing to show.
-        c.zoneBoxes.value(u"uk"_s)->setChecked(true);
-        save(u"uk"_s, u"1"_s);
+        m_timeZones.turnOnUnitedKingdom();
+        const QPointer<frm_settings> alive(this);
         m_messages.show(u"You must select AT LEAST one of the time zones to be displayed. United Kingdom has now "
                         "been turned on."_s,
                         u"Error!"_s, platform::MessageBoxes::Icon::Information);
         if (!alive)
-            return;
+            return false;
     }
-
-    m_registry.SetRegString(platform::RegistryRoot::LocalMachine, kRunPath, kRunValue,
-                            c.chk_lww->isChecked() ? settings::expectedAutostartData(m_desktop.startCommand())
-                                                   : QString(u""_s));
-
-    saveSwitch(u"ontop"_s, c.chk_ontop);
-    m_mainWindow.ontop();
-
-    saveSwitch(u"sync"_s, c.chk_sync);
-
-    const QString dayPicture = m_desktop.programFolder() + u"/day.bmp"_s;
-    saveSwitch(u"graphic"_s, c.chk_effects);
-    if (!c.chk_effects->isChecked())
-        m_mainWindow.loadBackgroundPicture(dayPicture);
-    saveSwitch(u"dst"_s, c.chk_dst);
-    if (!c.chk_dst->isChecked())
-        m_mainWindow.loadBackgroundPicture(dayPicture);
-    saveSwitch(u"exact"_s, c.chk_exact);
+    m_settingsTab.applySwitches();
+    return true;
 }
 
-void frm_settings::com_ok_Click()
+void frm_settings::applyAndClose()
 {
     const QPointer<frm_settings> alive(this);
-    com_apply_Click();
+    applyAll();
     if (alive)
         close();
 }
 
-void frm_settings::com_cancel_Click()
+void frm_settings::keyPressEvent(QKeyEvent *event)
 {
-    close();
-}
-
-void frm_settings::customNameChanged(const CustomZone &zone)
-{
-    const QString name = zone.name->text();
-    save(zone.nameKey, name);
-    save(zone.offsetKey, zone.offset->text());
-    // An emptied name leaves the rotation, so its menu entry goes as well.
-    m_mainWindow.setCustomMenuEntryVisible(zone.number, !name.isEmpty());
-    m_mainWindow.setCustomMenuEntryCaption(zone.number, name);
-}
-
-void frm_settings::customOffsetChanged(const CustomZone &zone)
-{
-    save(zone.offsetKey, zone.offset->text());
-}
-
-void frm_settings::resetCustomZone(const CustomZone &zone)
-{
-    zone.name->setText(customZonePlaceholder());
-    zone.offset->setText(u"0"_s);
-    m_settings.DeleteSetting(kApp, kSection, zone.nameKey);
-    m_settings.DeleteSetting(kApp, kSection, zone.offsetKey);
-    m_mainWindow.setCustomMenuEntryVisible(zone.number, false);
-}
-
-void frm_settings::UpDown1_UpClick()
-{
-    m_controls.txt_scan->setText(settings::delayAfterUpArrow(m_controls.txt_scan->text(), QLocale()));
-}
-
-void frm_settings::UpDown1_DownClick()
-{
-    m_controls.txt_scan->setText(settings::delayAfterDownArrow(m_controls.txt_scan->text(), QLocale()));
+    if (event->matches(QKeySequence::Cancel)) {
+        com_cancel_Click();
+        return;
+    }
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        // The buttons are no auto-defaults: Enter in a box or on a check box
+        // must not press OK behind the user's back.
+        if (auto *button = qobject_cast<QPushButton *>(focusWidget()))
+            button->click();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 bool frm_settings::eventFilter(QObject *watched, QEvent *event)

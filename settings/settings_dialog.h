@@ -1,25 +1,26 @@
 #pragma once
 
+#include "settings/about_tab.h"
 #include "settings/settings_dialog_layout.h"
+#include "settings/settings_tab.h"
+#include "settings/time_zones_tab.h"
 
 #include <QDialog>
 
 #include <functional>
 
 namespace platform {
-class Desktop;
 class MessageBoxes;
-class Registry;
 struct Services;
-class SettingsStore;
 } // namespace platform
 class MainWindowLink;
 class QTabWidget;
 
-// The settings dialog. It loads every value from the settings store when it
-// is created; the switches, zone boxes and delay are written only by Apply
-// (and OK), while the custom zones are written on every keystroke and stay
-// written whatever button closes the dialog. Modeless: the clock runs on.
+// The settings dialog: its three tabs and the buttons. It loads every value
+// from the settings store when it is created; the switches, zone boxes and
+// delay are written only by Apply (and OK), while the custom zones are
+// written on every keystroke and stay written whatever button closes the
+// dialog. Modeless: the clock runs on.
 class frm_settings final : public QDialog {
     Q_OBJECT
 public:
@@ -37,46 +38,34 @@ public:
 protected:
     // Serves the four custom zone boxes' _GotFocus handlers.
     bool eventFilter(QObject *watched, QEvent *event) override;
+    // Enter presses the focused button, Esc is Cancel; nothing else.
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    struct CustomZone {
-        int number;
-        LimitedTextBox *name;
-        LimitedTextBox *offset;
-        QString nameKey;
-        QString offsetKey;
-    };
-
     void connectHandlers();
 
-    void Form_Load();
-    void com_apply_Click();
-    void com_ok_Click();
-    void com_cancel_Click();
-    void Command1_Click() { resetCustomZone(m_custom1); }
-    void Command2_Click() { resetCustomZone(m_custom2); }
-    void txt_tz1_Change() { customNameChanged(m_custom1); }
-    void txt_tz2_Change() { customNameChanged(m_custom2); }
-    void txt_diff1_Change() { customOffsetChanged(m_custom1); }
-    void txt_diff2_Change() { customOffsetChanged(m_custom2); }
-    void UpDown1_UpClick();
-    void UpDown1_DownClick();
+    // The handlers, entry points into the tabs.
+    void Form_Load() { loadAll(); }
+    void com_apply_Click() { applyAll(); }
+    void com_ok_Click() { applyAndClose(); }
+    void com_cancel_Click() { close(); }
+    void Command1_Click() { m_timeZones.resetCustomZone(1); }
+    void Command2_Click() { m_timeZones.resetCustomZone(2); }
+    void txt_tz1_Change() { m_timeZones.customNameChanged(1); }
+    void txt_tz2_Change() { m_timeZones.customNameChanged(2); }
+    void txt_diff1_Change() { m_timeZones.customOffsetChanged(1); }
+    void txt_diff2_Change() { m_timeZones.customOffsetChanged(2); }
+    void UpDown1_UpClick() { m_settingsTab.UpDown1_UpClick(); }
+    void UpDown1_DownClick() { m_settingsTab.UpDown1_DownClick(); }
 
-    void customNameChanged(const CustomZone &zone);
-    void customOffsetChanged(const CustomZone &zone);
-    void resetCustomZone(const CustomZone &zone);
-    bool startsWithDesktop() const;
+    void loadAll();
+    // Returns false when the dialog was closed (and deleted) meanwhile.
+    bool applyAll();
+    void applyAndClose();
 
-    QString setting(const QString &key, const QString &defaultValue) const;
-    void save(const QString &key, const QString &value);
-    void saveSwitch(const QString &key, const QCheckBox *box);
-
-    platform::SettingsStore &m_settings;
-    platform::Registry &m_registry;
-    platform::Desktop &m_desktop;
     platform::MessageBoxes &m_messages;
-    MainWindowLink &m_mainWindow;
     SettingsDialogControls m_controls;
-    CustomZone m_custom1;
-    CustomZone m_custom2;
+    TimeZonesTab m_timeZones;
+    SettingsTab m_settingsTab;
+    ::AboutTab m_about;
 };

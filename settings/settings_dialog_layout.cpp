@@ -1,5 +1,6 @@
 #include "settings/settings_dialog_layout.h"
 
+#include "engine/zone_catalogue.h"
 #include "settings/settings_dialog_link_label.h"
 #include "settings/settings_dialog_tab_control.h"
 #include "settings/settings_dialog_text_box.h"
@@ -33,40 +34,19 @@ QRect twipRect(int left, int top, int width, int height)
     return QRect(px(left), px(top), px(width), px(height));
 }
 
-struct ZoneBoxDesign {
-    QString key;
-    QString caption;
-    int width;
-};
-
-// Caption order: the first column top to bottom, then the second, which is
-// also the keyboard order.
-const ZoneBoxDesign kZoneBoxes[] = {
-    {u"abu"_s, u"Abu Dhabi, Muscat"_s, 2775},
-    {u"amst"_s, u"Amsterdam + Berlin"_s, 2535},
-    {u"bang"_s, u"Bangkok + Hanoi"_s, 2055},
-    {u"beij"_s, u"Beijing + Hong Kong"_s, 2895},
-    {u"bruss"_s, u"Belgium + France"_s, 2895},
-    {u"braz"_s, u"Brazil"_s, 2775},
-    {u"bris"_s, u"Brisbane, Australia"_s, 3015},
-    {u"cent"_s, u"Central Time (US and Canada)"_s, 3015},
-    {u"east"_s, u"Eastern Time (US and Canada)"_s, 3015},
-    {u"fin"_s, u"Finland"_s, 3015},
-    {u"ger"_s, u"Germany + Gibraltar"_s, 2895},
-    {u"islam"_s, u"Islamabad + Tashkent"_s, 2775},
-    {u"jer"_s, u"Jerusalem"_s, 2655},
-    {u"kuw"_s, u"Kuwait + Riyahd"_s, 2295},
-    {u"mos"_s, u"Moscow + Volgograd"_s, 2760},
-    {u"ariz"_s, u"Mountain Time, USA"_s, 3015},
-    {u"haw"_s, u"Pacific Time, USA"_s, 2895},
-    {u"pert"_s, u"Perth, Australia"_s, 2535},
-    {u"seo"_s, u"Seoul, South Korea"_s, 2535},
-    {u"spa"_s, u"Spain + Sweden"_s, 2295},
-    {u"turk"_s, u"Turkey"_s, 2175},
-    {u"uk"_s, u"United Kingdom"_s, 2775},
-    {u"vlad"_s, u"Vladivostok + Russia"_s, 2775},
-    {u"auc"_s, u"Wellington, New Zealand"_s, 2415},
-};
+// Each zone box's width on the page; caption, order and key come from the
+// zone catalogue.
+int zoneBoxWidth(const QString &key)
+{
+    static const QHash<QString, int> widths = {
+        {u"abu"_s, 2775},  {u"amst"_s, 2535}, {u"bang"_s, 2055}, {u"beij"_s, 2895}, {u"bruss"_s, 2895},
+        {u"braz"_s, 2775}, {u"bris"_s, 3015}, {u"cent"_s, 3015}, {u"east"_s, 3015}, {u"fin"_s, 3015},
+        {u"ger"_s, 2895},  {u"islam"_s, 2775}, {u"jer"_s, 2655}, {u"kuw"_s, 2295}, {u"mos"_s, 2760},
+        {u"ariz"_s, 3015}, {u"haw"_s, 2895}, {u"pert"_s, 2535}, {u"seo"_s, 2535}, {u"spa"_s, 2295},
+        {u"turk"_s, 2175}, {u"uk"_s, 2775},  {u"vlad"_s, 2775}, {u"auc"_s, 2415},
+    };
+    return widths.value(key, 3015);
+}
 
 const QString kOffsetTip = u"Enter the time difference between this time zone and GMT. E.g. France would have a "
                            "difference of +1 and Arizona, USA would have a difference of -7"_s;
@@ -144,6 +124,9 @@ private:
 // control, the buttons and the window grow by it.
 constexpr int kExactRowTwips = 600;
 constexpr int kButtonTop = 5320 + kExactRowTwips;
+// The zone rows and the custom-zone frame spread over the height the exact
+// row added, so the first tab ends where the others do.
+constexpr int kZoneRowPitch = 270;
 
 void buildButtons(Builder &b, QWidget *window, SettingsDialogControls &c)
 {
@@ -179,17 +162,21 @@ void buildTimeZonesPage(Builder &b, SettingsDialogControls &c)
     intro->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     intro->setWordWrap(true);
 
-    int position = 0;
-    for (const ZoneBoxDesign &zone : kZoneBoxes) {
+    // Caption order: the first column top to bottom, then the second, which
+    // is also the keyboard order.
+    for (const PresetZone *zone : zone_catalogue::presetsBy(&PresetZone::boxOrder)) {
+        const QString key = QLatin1String(zone->key);
+        const int position = zone->boxOrder;
         const int left = position < 12 ? 120 : 3240;
-        const int top = 1080 + 240 * (position % 12);
-        auto *box = b.onPage<QCheckBox>(u"chk_"_s + zone.key, page, twipRect(left, top, zone.width, 255), zone.caption);
+        const int top = 1080 + kZoneRowPitch * (position % 12);
+        auto *box = b.onPage<QCheckBox>(u"chk_"_s + key, page, twipRect(left, top, zoneBoxWidth(key), 255),
+                                        QString::fromUtf8(zone->boxCaption));
         box->setToolTip(u"Check to enable this time zone, uncheck to disable it."_s);
-        b.order(box, position++);
-        c.zoneBoxes.insert(zone.key, box);
+        b.order(box, position);
+        c.zoneBoxes.insert(key, box);
     }
 
-    auto *frame = b.onPage<QGroupBox>(u"Frame6"_s, page, twipRect(120, 4080, 6135, 1095),
+    auto *frame = b.onPage<QGroupBox>(u"Frame6"_s, page, twipRect(120, 4440, 6135, 1275),
                                       u"Custom Time Zones. Please type in the name of your own time zone"_s);
     const QFont narrow = designFont(u"Liberation Sans Narrow"_s);
     struct Row {
@@ -202,8 +189,8 @@ void buildTimeZonesPage(Builder &b, SettingsDialogControls &c)
         int resetOrder;
     };
     const Row rows[] = {
-        {c.txt_tz1, c.txt_diff1, c.Command1, 1, 360, 24, 53},
-        {c.txt_tz2, c.txt_diff2, c.Command2, 2, 720, 26, 54},
+        {c.txt_tz1, c.txt_diff1, c.Command1, 1, 390, 24, 53},
+        {c.txt_tz2, c.txt_diff2, c.Command2, 2, 810, 26, 54},
     };
     for (const Row &row : rows) {
         const QString n = QString::number(row.number);
@@ -254,13 +241,13 @@ void buildSettingsPage(Builder &b, SettingsDialogControls &c)
     b.label(u"Label2"_s, delay, twipRect(1200, 390, 3855, 255), u"This is the time in seconds between time zone scans"_s);
 
     QGroupBox *general = frame(u"Frame2"_s, u"General"_s, 1280, 1030);
-    c.chk_lww = checkBox(b.make<QCheckBox>(u"chk_lww"_s, general, twipRect(120, 240, 5415, 255),
+    c.chk_lww = checkBox(b.make<QCheckBox>(u"chk_lww"_s, general, twipRect(120, 270, 5415, 255),
                                            u"Make Horalux load with windows"_s),
                          29, u"Check this box to either enable or disable the clock loading with windows"_s);
-    c.chk_ontop = checkBox(b.make<QCheckBox>(u"chk_ontop"_s, general, twipRect(120, 480, 5415, 255),
+    c.chk_ontop = checkBox(b.make<QCheckBox>(u"chk_ontop"_s, general, twipRect(120, 510, 5415, 255),
                                              u"Make Horalux always on top (of other windows)"_s),
                            30, u"Check this box to make Horalux always on top"_s);
-    c.chk_24hr = checkBox(b.make<QCheckBox>(u"chk_24hr"_s, general, twipRect(120, 720, 5415, 255),
+    c.chk_24hr = checkBox(b.make<QCheckBox>(u"chk_24hr"_s, general, twipRect(120, 750, 5415, 255),
                                             u"Use a 24 hour clock instead of the standard 12 hour clock"_s),
                           31, u"Click here to make the clock 24 hour instead of 12 hour (or vice versa)"_s);
 
@@ -278,7 +265,7 @@ void buildSettingsPage(Builder &b, SettingsDialogControls &c)
     QGroupBox *dst = frame(u"Frame5"_s, u"DST Settings"_s, 3840, 1335);
     c.chk_dst = checkBox(
         b.make<WrappingCheckBox>(
-            u"chk_dst"_s, dst, twipRect(120, 240, 5895, 975),
+            u"chk_dst"_s, dst, twipRect(120, 300, 5895, 975),
             u"Automatically adjust the time for countries that support DST. E.g. in the UK, between April and "
             "October, the clocks go forward by 1 hour. This is called Daylight Saving Time. Unless you "
             "specifically want to see the time in an accurate scientific manner, then leave this option checked."_s),
@@ -303,12 +290,12 @@ void buildAboutPage(Builder &b, SettingsDialogControls &c)
     c.Label9 = b.link(u"Label9"_s, about, twipRect(3000, 2160, 3015, 255), u"Click here for Instructions and Help"_s,
                       u"Click here for instructions and help"_s);
 
-    auto *updates = b.onPage<QGroupBox>(u"Frame8"_s, page, twipRect(120, 3720, 6135, 1335), u"Updates"_s);
-    b.label(u"Label7"_s, updates, twipRect(120, 240, 5895, 735),
+    auto *updates = b.onPage<QGroupBox>(u"Frame8"_s, page, twipRect(120, 3360, 6135, 2340), u"Updates"_s);
+    b.label(u"Label7"_s, updates, twipRect(120, 300, 5895, 735),
             u"Updates to Horalux are free of charge and you can update the clock as often as you like. If you "
             "download an update and find that the clock isn`t working, then go to the Horalux home page and "
             "download the latest full version."_s);
-    c.Label8 = b.link(u"Label8"_s, updates, twipRect(120, 960, 4095, 255),
+    c.Label8 = b.link(u"Label8"_s, updates, twipRect(120, 1080, 4095, 255),
                       u"Click here to update your copy of Horalux now"_s, u"Click here to update your copy of Horalux"_s);
 }
 

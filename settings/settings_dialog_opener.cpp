@@ -1,8 +1,43 @@
 #include "settings/settings_dialog_opener.h"
 
+#include "settings/dialog_placement.h"
 #include "settings/settings_dialog.h"
 
+#include <QGuiApplication>
+#include <QScreen>
+#include <QStyle>
 #include <QTabWidget>
+
+namespace {
+
+// A new dialog's frame is not known before the window manager has framed it:
+// allow for a title bar and thin borders.
+QSize outerSizeOf(const QWidget &dialog)
+{
+    if (dialog.isVisible())
+        return dialog.frameGeometry().size();
+    const int titleBar = dialog.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &dialog);
+    constexpr int border = 4;
+    return dialog.size() + QSize(2 * border, titleBar + 2 * border);
+}
+
+// The clock's own screen, so the dialog opens where the user is looking.
+void placeBeside(QWidget &dialog, const QWidget &window)
+{
+    if (!window.isVisible())
+        return;
+    // Asked of the window system: right after a window manager has framed the
+    // clock, Qt's own idea of its place can still be the frame's corner.
+    const QRect clock(window.mapToGlobal(QPoint(0, 0)), window.frameGeometry().size());
+    const QScreen *screen = QGuiApplication::screenAt(clock.center());
+    if (!screen)
+        screen = window.screen();
+    if (!screen)
+        return;
+    dialog.move(dialog_placement::besideWindow(clock, outerSizeOf(dialog), screen->availableGeometry()));
+}
+
+} // namespace
 
 SettingsDialogOpener::SettingsDialogOpener(const platform::Services &services, platform::MessageBoxes &messages,
                                            MainWindowLink &mainWindow, QWidget *parent)
@@ -32,6 +67,8 @@ frm_settings *SettingsDialogOpener::show()
             if (onHelpLinkClicked)
                 onHelpLinkClicked();
         };
+        if (m_parent)
+            placeBeside(*m_dialog, *m_parent);
     }
     m_dialog->setWindowState(m_dialog->windowState() & ~Qt::WindowMinimized);
     m_dialog->show();

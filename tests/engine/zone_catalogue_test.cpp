@@ -80,6 +80,26 @@ TEST(ZoneCatalogue, KeysMenuItemsAndMenuPlacesAreUnique)
     EXPECT_EQ(places.size(), 24);
 }
 
+TEST(ZoneCatalogue, EveryOrderColumnPlacesEachZoneOnce)
+{
+    const std::pair<const char *, int PresetZone::*> columns[] = {
+        {"menu", &PresetZone::menuOrder},
+        {"dialog box", &PresetZone::boxOrder},
+        {"dialog load", &PresetZone::boxLoadOrder},
+        {"dialog apply", &PresetZone::boxApplyOrder},
+    };
+    for (const auto &[name, column] : columns) {
+        SCOPED_TRACE(name);
+        QSet<int> places;
+        for (const PresetZone &zone : zone_catalogue::presets()) {
+            EXPECT_GE(zone.*column, 0);
+            EXPECT_LT(zone.*column, zone_catalogue::PresetCount);
+            places.insert(zone.*column);
+        }
+        EXPECT_EQ(places.size(), zone_catalogue::PresetCount) << "no place taken twice, none left empty";
+    }
+}
+
 TEST(ZoneCatalogue, MenuIsAlphabeticalButForMountainBeforeMoscow)
 {
     QStringList captions;

@@ -10,6 +10,9 @@
 #include <QDir>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QWindow>
+
+#include <algorithm>
 
 namespace {
 
@@ -256,6 +259,62 @@ TEST(MainWindow, OnTopFollowsOnlyTheExactSwitchButPlaceAndSizeAlwaysApply)
     EXPECT_FALSE(w.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     EXPECT_TRUE(w.isVisible());
     EXPECT_EQ(w.pos().y(), yBefore) << "an edge that is not a number stays";
+}
+
+// Counts the times a window is hidden, as a window manager would see an unmap.
+class HideCounter final : public QObject {
+public:
+    int hides = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Hide)
+            ++hides;
+        return false;
+    }
+};
+
+TEST(MainWindow, OnTopChangesInPlaceWithoutANewNativeWindow)
+{
+    MainWindowFixture f;
+    f.fake.settings.set(QStringLiteral("ontop"), QStringLiteral("False"));
+    frm_main &w = f.load();
+    QWindow *native = w.windowHandle();
+    ASSERT_NE(native, nullptr);
+    const WId id = w.winId();
+    HideCounter counter;
+    w.installEventFilter(&counter);
+    for (const bool on : {true, false, true}) {
+        f.fake.settings.set(QStringLiteral("ontop"), on ? QStringLiteral("True") : QStringLiteral("False"));
+        w.ontop();
+        EXPECT_EQ(w.windowHandle(), native);
+        EXPECT_EQ(w.winId(), id);
+        EXPECT_EQ(native->flags().testFlag(Qt::WindowStaysOnTopHint), on) << "the window system is asked";
+        EXPECT_EQ(w.windowFlags().testFlag(Qt::WindowStaysOnTopHint), on);
+        EXPECT_TRUE(w.windowFlags().testFlag(Qt::FramelessWindowHint));
+        EXPECT_TRUE(w.isVisible());
+    }
+    EXPECT_EQ(counter.hides, 0) << "never unmapped";
+}
+
+TEST(MainWindow, TheWindowAppearsOnceStartUpIsDoneWhateverTheOnTopSwitch)
+{
+    for (const char *ontop : {"True", "False", "true"}) {
+        SCOPED_TRACE(ontop);
+        MainWindowFixture f;
+        f.fake.settings.set(QStringLiteral("ontop"), QString::fromLatin1(ontop));
+        frm_main &w = f.make();
+        std::vector<bool> visibleWhileTyping;
+        for (int at = 0; at < 400; at += 30)
+            f.fake.loop.postAt(at, [&] { visibleWhileTyping.push_back(w.isVisible()); });
+        w.Form_Load();
+        ASSERT_FALSE(visibleWhileTyping.empty());
+        EXPECT_EQ(std::count(visibleWhileTyping.begin(), visibleWhileTyping.end(), true), 0);
+        EXPECT_TRUE(w.isVisible());
+        EXPECT_EQ(w.lab_zone().text(), QStringLiteral("United Kingdom")) << "typed before it appears";
+        EXPECT_EQ(w.windowFlags().testFlag(Qt::WindowStaysOnTopHint), QLatin1String(ontop) == QLatin1String("True"));
+    }
 }
 
 TEST(MainWindow, CustomMenuEntriesFollowTheStoredNames)

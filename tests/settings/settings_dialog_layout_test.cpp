@@ -124,8 +124,9 @@ TEST_F(SettingsDialogLayout, ControlsStandAtTheirDesignedPlaces)
         {u"com_cancel"_s, {288, 395, 65, 21}},
         {u"com_apply"_s, {360, 395, 65, 21}},
         {u"chk_abu"_s, {8, 72, 185, 17}},
-        {u"chk_auc"_s, {216, 248, 161, 17}},
-        {u"Frame6"_s, {8, 272, 409, 73}},
+        // The zone rows and the custom frame fill the height the exact row added.
+        {u"chk_auc"_s, {216, 270, 161, 17}},
+        {u"Frame6"_s, {8, 296, 409, 85}},
         {u"Frame5"_s, {8, 256, 409, 89}},
         {u"Frame7"_s, {8, 24, 409, 185}},
     };
@@ -143,7 +144,7 @@ TEST_F(SettingsDialogLayout, ControlsStandAtTheirDesignedPlaces)
         EXPECT_EQ(QRect(widget->mapTo(container, QPoint(0, 0)), widget->size()), place) << name.toStdString();
     }
     EXPECT_EQ(dialog->size(), QSize(426, 416));
-    EXPECT_EQ(control(u"txt_diff2"_s)->geometry(), QRect(296, 48, 41, 18)) << "inside its frame";
+    EXPECT_EQ(control(u"txt_diff2"_s)->geometry(), QRect(296, 54, 41, 18)) << "inside its frame";
     EXPECT_EQ(control(u"UpDown1"_s)->geometry(), QRect(56, 22, 13, 21));
 }
 

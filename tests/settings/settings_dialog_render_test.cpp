@@ -99,18 +99,51 @@ TEST_F(SettingsDialogRender, EveryTabShowsEveryControlWhole)
     open();
     dialog->show();
     const QString folder = qEnvironmentVariable("HORALUX_SCREENSHOT_DIR");
+    if (!folder.isEmpty())
+        QDir().mkpath(folder);
     for (int tab = 0; tab < 3; ++tab) {
         SCOPED_TRACE(tab);
         dialog->tabs()->setCurrentIndex(tab);
         QApplication::processEvents();
         checkContainer(dialog->tabs()->currentWidget());
         const QImage image = dialog->grab().toImage();
-        EXPECT_EQ(image.size(), QSize(426, 416));
+        // In device-independent pixels, whatever QT_SCALE_FACTOR the run has.
+        EXPECT_EQ(image.size() / image.devicePixelRatio(), QSize(426, 416));
         if (!folder.isEmpty()) {
             EXPECT_TRUE(image.save(QDir(folder).filePath(u"settings_tab%1.png"_s.arg(tab))));
         }
     }
     checkContainer(dialog.get());
+}
+
+// A frame's caption stands clear of what the frame holds, and every page is
+// filled to its foot: no band left blank below the last control.
+TEST_F(SettingsDialogRender, CaptionsClearOfTheirContentsAndNoBlankBandOnAnyPage)
+{
+    open();
+    dialog->show();
+    for (int tab = 0; tab < 3; ++tab) {
+        SCOPED_TRACE(tab);
+        dialog->tabs()->setCurrentIndex(tab);
+        QApplication::processEvents();
+        QWidget *page = dialog->tabs()->currentWidget();
+        int lowest = 0;
+        for (QWidget *child : visibleChildren(page))
+            lowest = std::max(lowest, child->geometry().bottom());
+        EXPECT_GE(lowest, page->height() - 16) << "a blank band below the page's last control";
+
+        for (auto *frame : page->findChildren<QGroupBox *>()) {
+            if (frame->title().isEmpty())
+                continue;
+            // The style keeps the caption and the frame's top line above the
+            // contents rectangle.
+            const int clear = frame->contentsRect().top();
+            for (QWidget *inside : visibleChildren(frame)) {
+                EXPECT_GE(inside->y(), clear) << inside->objectName().toStdString() << " touches the caption of "
+                                              << frame->objectName().toStdString();
+            }
+        }
+    }
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 
 #include <QLabel>
 #include <QLocale>
+#include <QScreen>
 
 using namespace settings_dialog_test;
 using namespace Qt::StringLiterals;
@@ -468,6 +469,25 @@ TEST_F(SettingsDialogOpening, EveryOpeningAfterACloseLoadsAfreshOnTheFirstTab)
         second->close();
         deleteClosed();
         platform.settings.set(u"scan"_s, u"20"_s);
+    }
+}
+
+TEST_F(SettingsDialogOpening, ANewDialogOpensBesideTheClockOnItsScreen)
+{
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    const QPoint clockPlaces[] = {{13, 13}, {screen.right() - 190, 13}, {screen.center().x() - 90, screen.bottom() - 90}};
+    for (const QPoint &place : clockPlaces) {
+        QWidget clock(nullptr, Qt::FramelessWindowHint | Qt::Tool);
+        clock.setGeometry(QRect(place, QSize(180, 80)));
+        clock.show();
+        SettingsDialogOpener beside {platform.services, messages, mainWindow, &clock};
+        frm_settings *dialog = beside.show();
+        const QRect frame = dialog->frameGeometry();
+        EXPECT_TRUE(screen.contains(frame)) << place.x() << "," << place.y();
+        EXPECT_FALSE(frame.intersects(clock.frameGeometry())) << place.x() << "," << place.y();
+
+        clock.move(place + QPoint(5, 5));
+        EXPECT_EQ(beside.show()->frameGeometry(), frame) << "an open dialog stays where the user left it";
     }
 }
 

@@ -1,0 +1,12 @@
+#include "settings/about_tab.h"
+
+#include "settings/settings_dialog_layout.h"
+
+#include "horalux_version.h"
+
+#include <QLabel>
+
+void AboutTab::load()
+{
+    m_controls.lab_version->setText(QStringLiteral("This is version ") + QString::fromLatin1(horalux_version::Dotted));
+}

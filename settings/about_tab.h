@@ -1,0 +1,14 @@
+#pragma once
+
+struct SettingsDialogControls;
+
+// The "About" tab: the version line; its two links are the dialog's.
+// Nothing on it is stored, so it has nothing to apply or reset.
+class AboutTab {
+public:
+    explicit AboutTab(const SettingsDialogControls &controls) : m_controls(controls) {}
+    void load();
+
+private:
+    const SettingsDialogControls &m_controls;
+};

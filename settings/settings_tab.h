@@ -1,0 +1,49 @@
+#pragma once
+
+#include "settings/settings_dialog_store.h"
+
+#include <QPointer>
+
+namespace platform {
+class Desktop;
+class MessageBoxes;
+class Registry;
+} // namespace platform
+class MainWindowLink;
+class QWidget;
+struct SettingsDialogControls;
+
+// The "Settings" tab: the delay between zones and the switches, all written
+// by Apply only; the start-with-desktop entry lives in the registry.
+class SettingsTab {
+public:
+    SettingsTab(const SettingsDialogControls &controls, DialogStore store, platform::Registry &registry,
+                platform::Desktop &desktop, platform::MessageBoxes &messages, MainWindowLink &mainWindow,
+                QWidget *dialog);
+
+    void load();
+    // The delay, or 20 with a message when it is no number from 5 to 60.
+    // False when the dialog was closed (and deleted) while the message showed.
+    bool applyDelay();
+    void apply24Hour();
+    // Start with the desktop, on top (applied to the clock at once), sync,
+    // graphics and daylight saving (each off shows the day picture at once),
+    // exact zones.
+    void applySwitches();
+    // Every control back to its default; nothing is written.
+    void reset();
+
+    void UpDown1_UpClick();
+    void UpDown1_DownClick();
+
+private:
+    bool startsWithDesktop() const;
+
+    const SettingsDialogControls &m_controls;
+    DialogStore m_store;
+    platform::Registry &m_registry;
+    platform::Desktop &m_desktop;
+    platform::MessageBoxes &m_messages;
+    MainWindowLink &m_mainWindow;
+    QPointer<QWidget> m_dialog;
+};

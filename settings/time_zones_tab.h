@@ -1,0 +1,47 @@
+#pragma once
+
+#include "settings/settings_dialog_store.h"
+
+#include <functional>
+
+class LimitedTextBox;
+class MainWindowLink;
+struct SettingsDialogControls;
+
+// The "Time Zones" tab: the 24 zone boxes, written by Apply, and the two
+// custom zones, written on every change and kept whatever closes the dialog.
+class TimeZonesTab {
+public:
+    TimeZonesTab(const SettingsDialogControls &controls, DialogStore store, MainWindowLink &mainWindow);
+
+    // Custom offsets before names, so a name written back carries the stored
+    // offset; then the zone boxes. Loading only ever checks a box.
+    void load();
+    // Writes every zone flag in the apply order; `midway` runs where the
+    // 12/24-hour switch belongs among them.
+    void applyZones(const std::function<void()> &midway);
+    bool anyZoneChecked() const;
+    // Turns United Kingdom on, in the box and in the store.
+    void turnOnUnitedKingdom();
+    // Every zone box back to its default, checked; nothing is written.
+    void reset();
+
+    void customNameChanged(int number);
+    void customOffsetChanged(int number);
+    void resetCustomZone(int number);
+
+private:
+    struct CustomZone {
+        LimitedTextBox *name;
+        LimitedTextBox *offset;
+        QString nameKey;
+        QString offsetKey;
+    };
+    const CustomZone &custom(int number) const { return number == 1 ? m_custom1 : m_custom2; }
+
+    const SettingsDialogControls &m_controls;
+    DialogStore m_store;
+    MainWindowLink &m_mainWindow;
+    CustomZone m_custom1;
+    CustomZone m_custom2;
+};

@@ -1,0 +1,139 @@
+"""Virtual displays for the desktop tests: an Xvfb with a window manager, or a
+headless weston whose XWayland serves X clients. Every process started here is
+ended by its pid when the session closes."""
+
+import os
+import re
+import shutil
+import signal
+import subprocess
+import tempfile
+import time
+
+SKIP = 77
+
+
+class Skip(Exception):
+    """The desktop cannot run on this machine; the test says why and skips it."""
+
+
+def wait_for(what, condition, timeout=20.0, step=0.1):
+    end = time.monotonic() + timeout
+    while time.monotonic() < end:
+        value = condition()
+        if value:
+            return value
+        time.sleep(step)
+    raise AssertionError("timed out waiting for " + what)
+
+
+class Session:
+    def __init__(self, workdir):
+        self.workdir = workdir
+        self.processes = []
+        self.env = dict(os.environ)
+        for name in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_SESSION_TYPE", "QT_SCALE_FACTOR"):
+            self.env.pop(name, None)
+        self.env["XDG_CONFIG_HOME"] = os.path.join(workdir, "config")
+        runtime = os.path.join(workdir, "runtime")
+        os.makedirs(runtime, mode=0o700, exist_ok=True)
+        self.env["XDG_RUNTIME_DIR"] = runtime
+        self.env["LC_ALL"] = "C.UTF-8"
+
+    def start(self, command, log_name, env=None):
+        log = open(os.path.join(self.workdir, log_name), "ab")
+        process = subprocess.Popen(command, stdout=log, stderr=subprocess.STDOUT, env=env or self.env,
+                                   start_new_session=True)
+        self.processes.append(process)
+        return process
+
+    def stop(self, process, timeout=5.0):
+        if process.poll() is None:
+            os.killpg(process.pid, signal.SIGTERM)
+            try:
+                process.wait(timeout)
+            except subprocess.TimeoutExpired:
+                os.killpg(process.pid, signal.SIGKILL)
+                process.wait()
+
+    def close(self):
+        for process in reversed(self.processes):
+            try:
+                self.stop(process)
+            except ProcessLookupError:
+                pass
+
+    def xvfb(self, screens=("1024x768x24",), xinerama=False):
+        need("Xvfb")
+        read_fd, write_fd = os.pipe()
+        command = ["Xvfb", "-displayfd", str(write_fd), "-nolisten", "tcp", "-noreset"]
+        if xinerama:
+            command.append("+xinerama")
+        for number, screen in enumerate(screens):
+            command += ["-screen", str(number), screen]
+        log = open(os.path.join(self.workdir, "xvfb.log"), "ab")
+        process = subprocess.Popen(command, stdout=log, stderr=subprocess.STDOUT, pass_fds=(write_fd,),
+                                   start_new_session=True)
+        self.processes.append(process)
+        os.close(write_fd)
+        number = b""
+        with os.fdopen(read_fd, "rb") as pipe:
+            while not number.endswith(b"\n"):
+                chunk = pipe.read(1)
+                if not chunk:
+                    raise Skip("Xvfb did not start")
+                number += chunk
+        self.env["DISPLAY"] = ":" + number.decode().strip()
+
+    def window_manager(self, name):
+        if name == "openbox":
+            need("openbox")
+            self.start(["openbox", "--sm-disable"], "openbox.log")
+        elif name == "xfwm4":
+            # xfwm4 reads its settings over D-Bus (xfconf); a private bus stands
+            # in for the session a desktop would start.
+            need("xfwm4")
+            need("dbus-run-session")
+            self.start(["dbus-run-session", "--", "xfwm4", "--compositor=off", "--sm-client-disable"],
+                       "xfwm4.log")
+        else:
+            raise ValueError(name)
+        try:
+            wait_for(name + " to manage the screen", self.wm_running, timeout=30)
+        except AssertionError:
+            raise Skip(name + " did not start on Xvfb here (see its log in " + self.workdir + ")")
+
+    def wm_running(self):
+        out = subprocess.run(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], env=self.env,
+                             capture_output=True, text=True).stdout
+        return "window id" in out
+
+    def weston(self):
+        need("weston")
+        need("Xwayland")
+        socket = "horalux-test-%d" % os.getpid()
+        process = self.start(["weston", "--backend=headless-backend.so", "--xwayland", "--socket=" + socket,
+                              "--idle-time=0"], "weston.log")
+        log_path = os.path.join(self.workdir, "weston.log")
+
+        def display():
+            if process.poll() is not None:
+                raise Skip("weston ended at start (see " + log_path + ")")
+            found = re.search(r"xserver listening on display (:\d+)", open(log_path, errors="replace").read())
+            return found and found.group(1)
+
+        try:
+            self.env["DISPLAY"] = wait_for("weston's XWayland", display, timeout=30)
+        except AssertionError:
+            raise Skip("weston started no XWayland here (see " + log_path + ")")
+        self.env["WAYLAND_DISPLAY"] = socket
+        self.env["XDG_SESSION_TYPE"] = "wayland"
+
+
+def need(program):
+    if shutil.which(program) is None:
+        raise Skip(program + " is not installed (scripts/install-deps.sh installs it)")
+
+
+def workdir(prefix):
+    return tempfile.mkdtemp(prefix=prefix)

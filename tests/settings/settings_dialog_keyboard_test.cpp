@@ -1,0 +1,82 @@
+#include "settings_dialog_test_world.h"
+
+#include <QImage>
+
+// The dialog's keys as a desktop user expects them: Enter presses the focused
+// button and nothing else, Esc is Cancel, a focused button shows it.
+
+using namespace settings_dialog_test;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+using SettingsDialogKeyboard = DialogWorld;
+
+struct KeyCase {
+    const char *focus;
+    Qt::Key key;
+    bool applies;
+    bool closes;
+};
+
+TEST_F(SettingsDialogKeyboard, EnterPressesOnlyTheFocusedButtonAndEscCancels)
+{
+    const KeyCase cases[] = {
+        {"com_apply", Qt::Key_Return, true, false},
+        {"com_ok", Qt::Key_Enter, true, true},
+        {"com_cancel", Qt::Key_Return, false, true},
+        {"chk_uk", Qt::Key_Return, false, false},
+        {"txt_scan", Qt::Key_Return, false, false},
+        {"txt_tz1", Qt::Key_Enter, false, false},
+        {"chk_ontop", Qt::Key_Escape, false, true},
+        {"com_apply", Qt::Key_Escape, false, true},
+    };
+    for (const KeyCase &c : cases) {
+        SCOPED_TRACE(std::string(c.focus) + " key " + std::to_string(c.key));
+        platform.settings.DeleteSetting(u"Horalux"_s, u"data"_s, u"ontop"_s);
+        open();
+        QWidget *target = control(QString::fromLatin1(c.focus));
+        showOnItsTab(target);
+        target->setFocus(Qt::TabFocusReason);
+        const bool ukBefore = checked(u"chk_uk"_s);
+
+        QTest::keyClick(target, c.key, c.key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+
+        EXPECT_EQ(platform.settings.has(u"ontop"_s), c.applies);
+        EXPECT_EQ(dialog->isVisible(), !c.closes);
+        EXPECT_EQ(checked(u"chk_uk"_s), ukBefore) << "Enter is no space bar";
+    }
+}
+
+TEST_F(SettingsDialogKeyboard, EnterOnAResetButtonResetsItsZone)
+{
+    platform.settings.set(u"tz1"_s, u"Home"_s);
+    open();
+    QWidget *reset = control(u"Command1"_s);
+    showOnItsTab(reset);
+    reset->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(reset, Qt::Key_Return);
+    EXPECT_FALSE(platform.settings.has(u"tz1"_s));
+    EXPECT_EQ(box(u"txt_tz1"_s)->text(), u"Enter the name of the time zone in here");
+    EXPECT_TRUE(dialog->isVisible());
+}
+
+TEST_F(SettingsDialogKeyboard, AFocusedButtonShowsAFocusMark)
+{
+    open();
+    for (const QString &name : {u"com_ok"_s, u"com_cancel"_s, u"com_apply"_s, u"Command2"_s}) {
+        SCOPED_TRACE(name.toStdString());
+        QWidget *button = control(name);
+        showOnItsTab(button);
+        control(u"txt_tz1"_s)->setFocus(Qt::TabFocusReason);
+        const QImage plain = button->grab().toImage();
+        // Reached by the keyboard, as the mark is meant for.
+        button->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(button, Qt::Key_Tab);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        ASSERT_TRUE(button->hasFocus());
+        EXPECT_NE(button->grab().toImage(), plain);
+    }
+}
+
+} // namespace
