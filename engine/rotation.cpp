@@ -73,7 +73,8 @@ void Rotation::loadzone()
         m_state.zoneindex = 1;
     while (m_state.zoneindex >= 1 && m_state.zoneindex <= zone_catalogue::LastPosition) {
         if (zone_catalogue::isEnabled(m_state.zoneindex, m_services.settings)) {
-            putOnShow(m_state.zoneindex);
+            if (const auto entry = zone_catalogue::entryAt(m_state.zoneindex, m_services.settings))
+                putOnShow(*entry);
             break;
         }
         ++m_state.zoneindex;
@@ -83,20 +84,17 @@ void Rotation::loadzone()
         m_state.zoneindex = 1;
 }
 
-void Rotation::putOnShow(int position)
+void Rotation::putOnShow(const CatalogueEntry &entry)
 {
-    const std::optional<CatalogueEntry> entry = zone_catalogue::entryAt(position, m_services.settings);
-    if (!entry)
-        return;
     // Name first, then offset and flags, zonefresh last: ticks that run during
     // the typing keep showing the previous zone whole.
-    displayzone(entry->name);
+    displayzone(entry.name);
     // A custom offset is read after the typing: one saved meanwhile is the one shown.
-    m_state.zonediff = entry->isCustom
+    m_state.zonediff = entry.isCustom
         ? ZoneOffset::fromText(TypedSettings(m_services.settings)
-                                   .text(setting::customOffset(zone_catalogue::customNumberAt(position))))
-        : ZoneOffset::fromHours(entry->offsetHours, entry->ianaZone);
-    m_state.zonedst = entry->daylightSaving;
+                                   .text(setting::customOffset(zone_catalogue::customNumberAt(entry.position))))
+        : ZoneOffset::fromHours(entry.offsetHours, entry.ianaZone);
+    m_state.zonedst = entry.daylightSaving;
     m_state.zonefresh = true;
 }
 

@@ -4,6 +4,7 @@
 
 #include <QString>
 
+struct CatalogueEntry;
 class UpdateCheck;
 
 namespace platform {
@@ -25,6 +26,8 @@ public:
     // Puts the next enabled zone from `zoneindex` on show. Deliberately does not
     // wrap within one call: the last enabled zone of a cycle stays two periods.
     void loadzone();
+    // Puts an entry on show, whether the rotation or a zone command chose it.
+    void putOnShow(const CatalogueEntry &entry);
     // Types a name into the zone label, one more character every 30 ms.
     void displayzone(const QString &newname);
     bool InternetConnected();
@@ -33,7 +36,6 @@ public:
     int scanIntervalMs() const;
 
 private:
-    void putOnShow(int position);
     void startTimeSync();
 
     ClockState &m_state;

@@ -72,25 +72,35 @@ std::array<const PresetZone *, PresetCount> presetsBy(int PresetZone::*order)
     return ordered;
 }
 
-std::optional<CatalogueEntry> entryAt(int position, platform::SettingsStore &store)
+CatalogueEntry presetEntry(const PresetZone &zone)
 {
     CatalogueEntry entry;
-    entry.position = position;
-    if (const PresetZone *preset = presetAt(position)) {
-        entry.name = QString::fromUtf8(preset->name);
-        entry.offsetHours = preset->offsetHours;
-        entry.ianaZone = preset->ianaZone;
-        entry.daylightSaving = preset->daylightSaving;
-        return entry;
-    }
-    if (position < FirstCustomPosition || position > LastPosition)
-        return std::nullopt;
-    const int number = customNumberAt(position);
+    entry.position = zone.position;
+    entry.name = QString::fromUtf8(zone.name);
+    entry.offsetHours = zone.offsetHours;
+    entry.ianaZone = zone.ianaZone;
+    entry.daylightSaving = zone.daylightSaving;
+    return entry;
+}
+
+CatalogueEntry customEntry(int customNumber, platform::SettingsStore &store)
+{
+    CatalogueEntry entry;
+    entry.position = FirstCustomPosition + customNumber - 1;
     entry.isCustom = true;
     const TypedSettings settings(store);
-    entry.name = settings.text(setting::customName(number));
-    entry.customOffsetText = settings.text(setting::customOffset(number));
+    entry.name = settings.text(setting::customName(customNumber));
+    entry.customOffsetText = settings.text(setting::customOffset(customNumber));
     return entry;
+}
+
+std::optional<CatalogueEntry> entryAt(int position, platform::SettingsStore &store)
+{
+    if (const PresetZone *preset = presetAt(position))
+        return presetEntry(*preset);
+    if (position < FirstCustomPosition || position > LastPosition)
+        return std::nullopt;
+    return customEntry(customNumberAt(position), store);
 }
 
 bool isEnabled(int position, platform::SettingsStore &store)

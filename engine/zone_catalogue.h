@@ -62,6 +62,9 @@ int customNumberAt(int position);
 
 // Reads custom zones afresh from the store every time: nothing is cached.
 std::optional<CatalogueEntry> entryAt(int position, platform::SettingsStore &store);
+CatalogueEntry presetEntry(const PresetZone &zone);
+// Custom zone 1 or 2; a missing name is the empty text.
+CatalogueEntry customEntry(int customNumber, platform::SettingsStore &store);
 bool isEnabled(int position, platform::SettingsStore &store);
 
 } // namespace zone_catalogue

@@ -1,7 +1,6 @@
 #include "engine/zone_commands.h"
 
 #include "engine/rotation.h"
-#include "engine/typed_settings.h"
 #include "engine/zone_catalogue.h"
 #include "platform/desktop.h"
 #include "platform/services.h"
@@ -10,10 +9,8 @@
 
 #include <QDir>
 
-ZoneCommands::ZoneCommands(ClockState &state, const platform::Services &services, Rotation &rotation,
-                           platform::Timer &zonetimer)
-    : m_state(state)
-    , m_services(services)
+ZoneCommands::ZoneCommands(const platform::Services &services, Rotation &rotation, platform::Timer &zonetimer)
+    : m_services(services)
     , m_rotation(rotation)
     , m_zonetimer(zonetimer)
 {
@@ -36,21 +33,14 @@ void ZoneCommands::playBlip()
 void ZoneCommands::showPreset(const PresetZone &zone)
 {
     holdForAMinute();
-    m_rotation.displayzone(QString::fromUtf8(zone.name));
-    m_state.zonediff = ZoneOffset::fromHours(zone.offsetHours, zone.ianaZone);
-    m_state.zonedst = zone.daylightSaving;
-    m_state.zonefresh = true;
+    m_rotation.putOnShow(zone_catalogue::presetEntry(zone));
     playBlip();
 }
 
 void ZoneCommands::showCustom(int number)
 {
     holdForAMinute();
-    const TypedSettings settings(m_services.settings);
-    m_rotation.displayzone(settings.storedText(setting::customName(number)));
-    m_state.zonediff = ZoneOffset::fromText(settings.text(setting::customOffset(number)));
-    m_state.zonedst = false;
-    m_state.zonefresh = true;
+    m_rotation.putOnShow(zone_catalogue::customEntry(number, m_services.settings));
     playBlip();
 }
 

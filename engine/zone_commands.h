@@ -1,7 +1,5 @@
 #pragma once
 
-#include "engine/clock_state.h"
-
 struct PresetZone;
 class Rotation;
 
@@ -16,8 +14,7 @@ class ZoneCommands {
 public:
     static constexpr int HandPickedStayMs = 60000;
 
-    ZoneCommands(ClockState &state, const platform::Services &services, Rotation &rotation,
-                 platform::Timer &zonetimer);
+    ZoneCommands(const platform::Services &services, Rotation &rotation, platform::Timer &zonetimer);
 
     // The 24 preset menu commands differ only by their catalogue entry.
     void showPreset(const PresetZone &zone);
@@ -31,7 +28,6 @@ private:
     void holdForAMinute();
     void playBlip();
 
-    ClockState &m_state;
     const platform::Services &m_services;
     Rotation &m_rotation;
     platform::Timer &m_zonetimer;

@@ -60,7 +60,7 @@ frm_main::frm_main(const platform::Services &services, platform::MessageBoxes &m
     , m_menu(buildContextMenu(this))
     , m_tick(m_state, services, {m_zonePiece, m_timePiece, m_localPiece}, m_backgroundPiece)
     , m_rotation(m_state, services, m_zonePiece, m_zonetimer, updateCheck)
-    , m_commands(m_state, services, m_rotation, m_zonetimer)
+    , m_commands(services, m_rotation, m_zonetimer)
 {
     setObjectName(QStringLiteral("frm_main"));
     setWindowTitle(QStringLiteral("Horalux"));

@@ -40,7 +40,7 @@ struct ClockWorld {
     ClockState state;
     ClockTick tick {state, fake.services, {zone, time, local}, background, QLocale(QLocale::English)};
     Rotation rotation {state, fake.services, zone, zonetimer, updateCheck};
-    ZoneCommands commands {state, fake.services, rotation, zonetimer};
+    ZoneCommands commands {fake.services, rotation, zonetimer};
 
     ClockWorld()
     {
