@@ -6,7 +6,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QPixmap>
-#include <QTime>
+#include <QDateTime>
 
 void LabelPiece::setText(const QString &text)
 {
@@ -96,8 +96,11 @@ void TimerPiece::restart()
     }
     if (m_aligned && m_interval == 1000) {
         // Just past the next wall-clock second, every time, so it never drifts.
+        // Zone offsets are whole seconds: the milliseconds are the same in UTC,
+        // which is read without looking up the local zone (a stat per call).
         constexpr int pastTheSecondMs = 20;
-        m_timer.start(1000 - QTime::currentTime().msec() + pastTheSecondMs);
+        const int intoTheSecond = int(QDateTime::currentMSecsSinceEpoch() % 1000);
+        m_timer.start(1000 - intoTheSecond + pastTheSecondMs);
         return;
     }
     m_timer.start(m_interval);
