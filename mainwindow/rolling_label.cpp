@@ -15,7 +15,8 @@ void RollingLabel::setText(const QString &text)
     if (text == QLabel::text())
         return;
     QLabel::setText(text);
-    repaintPart(refreshText());
+    // Rolled up, the hidden rows show the picture; the roll down draws them.
+    repaintPart(refreshText() & QRect(0, 0, width(), visibleHeight()));
 }
 
 void RollingLabel::setVisibleHeight(int pixels)
