@@ -1,6 +1,8 @@
 // Settings store figures: one read (target <= 1 us), one save (p99 target
 // <= 200 us), and, for scale, a QSettings write + sync and the load of a
 // 10 MB file.
+#include "engine/settings_schema.h"
+#include "engine/zone_catalogue.h"
 #include "settings/settings_store.h"
 
 #include <QDir>
@@ -18,21 +20,25 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString kApp = u"Horalux"_s;
+const QString kApp = settings_schema::App;
 
 // A store holding what the clock keeps: about 40 keys in data, a few versions.
 void fillLikeTheClock(settings::IniSettingsStore &store)
 {
-    const char *zones[] = {"abu", "amst", "ariz", "auc", "bang", "beij", "braz", "bris",
-                           "bruss", "cent", "east", "fin", "ger", "haw", "islam", "jer",
-                           "kuw", "mos", "pert", "seo", "spa", "turk", "uk", "vlad"};
-    for (const char *zone : zones)
-        store.SaveSetting(kApp, u"data"_s, QString::fromLatin1(zone), u"1"_s);
-    for (const char *key : {"scan", "24hr", "dst", "graphic", "sync", "ontop", "FormX", "FormY",
-                            "tz1", "diff1", "tz2", "diff2", "lastupdatecheck", "check"})
-        store.SaveSetting(kApp, u"data"_s, QString::fromLatin1(key), u"20"_s);
-    for (int i = 0; i < 5; ++i)
-        store.SaveSetting(kApp, u"version"_s, u"1.0."_s + QString::number(i), u"1"_s);
+    for (const PresetZone &zone : zone_catalogue::presets()) {
+        const settings_schema::Setting flag = setting::zoneEnabled(QLatin1String(zone.key));
+        store.SaveSetting(kApp, flag.section, flag.key, u"1"_s);
+    }
+    for (const settings_schema::Setting *fixed : setting::fixedSettings())
+        store.SaveSetting(kApp, fixed->section, fixed->key, u"20"_s);
+    for (int number : {1, 2}) {
+        for (const settings_schema::Setting &custom : {setting::customName(number), setting::customOffset(number)})
+            store.SaveSetting(kApp, custom.section, custom.key, u"20"_s);
+    }
+    for (int i = 0; i < 5; ++i) {
+        const settings_schema::Setting offered = setting::versionOffered(u"1.0."_s + QString::number(i));
+        store.SaveSetting(kApp, offered.section, offered.key, u"1"_s);
+    }
 }
 
 void reportPercentiles(benchmark::State &state, std::vector<double> &micros)
@@ -54,10 +60,10 @@ void BM_GetSetting(benchmark::State &state, QString section, QString key)
     for (auto _ : state)
         benchmark::DoNotOptimize(store.GetSetting(kApp, section, key, u"20"_s));
 }
-BENCHMARK_CAPTURE(BM_GetSetting, hit, u"data"_s, u"scan"_s);
-BENCHMARK_CAPTURE(BM_GetSetting, hit_other_case, u"Data"_s, u"FormX"_s);
-BENCHMARK_CAPTURE(BM_GetSetting, miss_key, u"data"_s, u"nosuchkey"_s);
-BENCHMARK_CAPTURE(BM_GetSetting, miss_section, u"nosuchsection"_s, u"scan"_s);
+BENCHMARK_CAPTURE(BM_GetSetting, hit, setting::Scan.section, setting::Scan.key);
+BENCHMARK_CAPTURE(BM_GetSetting, hit_other_case, setting::section::DataCapital, setting::Scan.key);
+BENCHMARK_CAPTURE(BM_GetSetting, miss_key, setting::Scan.section, u"nosuchkey"_s);
+BENCHMARK_CAPTURE(BM_GetSetting, miss_section, u"nosuchsection"_s, setting::Scan.key);
 
 // What a window drag does: a new FormX each time.
 void BM_SaveSetting(benchmark::State &state)
@@ -71,7 +77,7 @@ void BM_SaveSetting(benchmark::State &state)
         for (auto _ : state) {
             const QString value = QString::number(++i);
             const auto start = std::chrono::steady_clock::now();
-            store.SaveSetting(kApp, u"Data"_s, u"FormX"_s, value);
+            store.SaveSetting(kApp, setting::FormX.section, setting::FormX.key, value);
             const auto end = std::chrono::steady_clock::now();
             micros.push_back(std::chrono::duration<double, std::micro>(end - start).count());
         }
@@ -85,10 +91,11 @@ void BM_QSettingsSaveAndSync(benchmark::State &state)
     QTemporaryDir root;
     QSettings qsettings(root.filePath(u"Horalux.ini"_s), QSettings::IniFormat);
     std::vector<double> micros;
+    const QString key = setting::FormX.section + u'/' + setting::FormX.key;
     int i = 0;
     for (auto _ : state) {
         const auto start = std::chrono::steady_clock::now();
-        qsettings.setValue(u"data/FormX"_s, QString::number(++i));
+        qsettings.setValue(key, QString::number(++i));
         qsettings.sync();
         const auto end = std::chrono::steady_clock::now();
         micros.push_back(std::chrono::duration<double, std::micro>(end - start).count());
@@ -114,7 +121,7 @@ void BM_LoadTenMegabyteFile(benchmark::State &state)
     file.close();
     for (auto _ : state) {
         settings::IniSettingsStore store(root.path());
-        benchmark::DoNotOptimize(store.GetSetting(kApp, u"data"_s, u"scan"_s));
+        benchmark::DoNotOptimize(store.GetSetting(kApp, setting::Scan.section, setting::Scan.key));
     }
     state.SetBytesProcessed(state.iterations() * text.size());
 }

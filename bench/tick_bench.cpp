@@ -1,6 +1,7 @@
 // One display tick of a zone that is already on show: settings reads, zone
 // arithmetic and formatting, with the real wall clock and settings store.
 #include "engine/clock_tick.h"
+#include "engine/typed_settings.h"
 #include "platform/real/system_clock.h"
 #include "settings/settings_store.h"
 
@@ -19,9 +20,8 @@ static void BM_DisplayTickWithoutFreshZone(benchmark::State &state)
     platform::SystemClock wallClock;
     QTemporaryDir configRoot;
     settings::IniSettingsStore store(configRoot.path());
-    store.SaveSetting(QStringLiteral("Horalux"), QStringLiteral("data"), QStringLiteral("24hr"), QStringLiteral("False"));
-    store.SaveSetting(QStringLiteral("Horalux"), QStringLiteral("data"), QStringLiteral("exact"),
-                      state.range(0) ? QStringLiteral("True") : QStringLiteral("False"));
+    TypedSettings(store).saveSwitch(setting::TwentyFourHour, false);
+    TypedSettings(store).saveSwitch(setting::Exact, state.range(0) != 0);
     const platform::Services services {wallClock, fake.ticks,   fake.loop,      fake.timeZone, store,
                                        fake.registry, fake.desktop, fake.network, fake.processes, fake.sound};
     ChangeLog log {fake.loop};

@@ -26,6 +26,10 @@ foreach(program horalux cmdtime)
 endforeach()
 # The transfer control, loaded by the program from its own folder when needed.
 install(TARGETS horalux_http LIBRARY DESTINATION ${HORALUX_INSTALL_PROGRAM_DIR})
+# Debian wants every shared object to name the C library it runs on; the
+# toolchain's default --as-needed drops it from a module that reaches libc
+# only through Qt.
+target_link_options(horalux_http PRIVATE "LINKER:--push-state,--no-as-needed,-lc,--pop-state")
 
 # The same pictures and sound the build puts beside the program.
 get_directory_property(HORALUX_INSTALLED_DATA DIRECTORY ${PROJECT_SOURCE_DIR}/data
@@ -61,17 +65,45 @@ install(FILES ${HORALUX_PACKAGING_BINARY_DIR}/horalux.metainfo.xml DESTINATION $
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/data/icons/hicolor DESTINATION ${CMAKE_INSTALL_DATADIR}/icons
         FILES_MATCHING PATTERN horalux.png PATTERN horalux.svg)
 
+# Man pages and the changelog compressed as Debian does it: -9, no name or
+# time stamp, so the same sources give the same bytes.
+function(horalux_gzip file)
+    execute_process(COMMAND gzip -9n -c ${file} OUTPUT_FILE ${file}.gz RESULT_VARIABLE failed)
+    if(failed)
+        message(FATAL_ERROR "gzip ${file}: ${failed}")
+    endif()
+endfunction()
+
 foreach(page horalux.1 cmdtime.1)
     configure_file(${HORALUX_PACKAGING_SOURCE_DIR}/${page}.in ${HORALUX_PACKAGING_BINARY_DIR}/${page} @ONLY)
-    install(FILES ${HORALUX_PACKAGING_BINARY_DIR}/${page} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+    horalux_gzip(${HORALUX_PACKAGING_BINARY_DIR}/${page})
+    install(FILES ${HORALUX_PACKAGING_BINARY_DIR}/${page}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 endforeach()
+
+# ---- Copyright and changelog -----------------------------------------------------
+# Where Debian looks for them: named after the package, not the project.
+set(HORALUX_INSTALL_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/horalux)
+execute_process(COMMAND date -u -R -d ${HORALUX_RELEASE_DATE} OUTPUT_VARIABLE HORALUX_RELEASE_DATE_RFC5322
+                OUTPUT_STRIP_TRAILING_WHITESPACE RESULT_VARIABLE failed)
+if(failed)
+    message(FATAL_ERROR "HORALUX_RELEASE_DATE ${HORALUX_RELEASE_DATE} is not a date")
+endif()
+configure_file(${HORALUX_PACKAGING_SOURCE_DIR}/copyright.in ${HORALUX_PACKAGING_BINARY_DIR}/copyright @ONLY)
+configure_file(${HORALUX_PACKAGING_SOURCE_DIR}/changelog.in ${HORALUX_PACKAGING_BINARY_DIR}/changelog @ONLY)
+horalux_gzip(${HORALUX_PACKAGING_BINARY_DIR}/changelog)
+install(FILES ${HORALUX_PACKAGING_BINARY_DIR}/copyright ${HORALUX_PACKAGING_BINARY_DIR}/changelog.gz
+        DESTINATION ${HORALUX_INSTALL_DOC_DIR})
+# What lintian reports that does not apply here, each with its reason.
+install(FILES ${HORALUX_PACKAGING_SOURCE_DIR}/lintian-overrides DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides
+        RENAME horalux)
 
 # ---- Debian package -------------------------------------------------------------
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME horalux)
 set(CPACK_PACKAGE_VENDOR "Horalux developers")
 set(CPACK_PACKAGE_CONTACT "${HORALUX_PACKAGE_MAINTAINER}")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
+# Debian's synopsis starts without an article.
+string(REGEX REPLACE "^(A|An|The) " "" CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
 set(CPACK_PACKAGE_DESCRIPTION [[
 A borderless clock on the desktop that cycles through 24 world zones and
 two of your own, shows each zone's time and date and dresses itself for

@@ -34,9 +34,11 @@ QString zoneTime(const QTime &time, bool twentyFourHour)
 
 QString zoneDate(const QDate &date, const QLocale &locale)
 {
+    // The month named by its number: the stand-alone form, not the one used
+    // inside a date (genitive "grudnia" in Polish, "grudzień" on its own).
     return QStringLiteral("%1%2 %3 %4")
         .arg(date.day(), 2, 10, QLatin1Char('0'))
-        .arg(dayOrdinal(date.day()), locale.monthName(date.month(), QLocale::LongFormat))
+        .arg(dayOrdinal(date.day()), locale.standaloneMonthName(date.month(), QLocale::LongFormat))
         .arg(date.year(), 4, 10, QLatin1Char('0'));
 }
 

@@ -5,13 +5,11 @@
 #include "engine/exact_zone_time.h"
 #include "engine/pause.h"
 #include "engine/scenery.h"
-#include "engine/settings_keys.h"
 #include "engine/zone_time.h"
 #include "platform/clock.h"
 #include "platform/desktop.h"
 #include "platform/event_pump.h"
 #include "platform/services.h"
-#include "platform/settings_store.h"
 #include "platform/window_pieces.h"
 
 #include <QDir>
@@ -26,9 +24,9 @@ ClockTick::ClockTick(ClockState &state, const platform::Services &services, Cloc
 {
 }
 
-QString ClockTick::setting(const QString &key, const QString &defaultValue) const
+TypedSettings ClockTick::settings() const
 {
-    return m_services.settings.GetSetting(settings_keys::App, settings_keys::Data, key, defaultValue);
+    return TypedSettings(m_services.settings);
 }
 
 void ClockTick::pause(int ms)
@@ -51,7 +49,7 @@ void ClockTick::Timer1_Timer()
     // own time and scenery, not those of the zone before it.
     const QDateTime zoneNow = zoneTimeNow();
 
-    const bool twelveHour = setting(QStringLiteral("24hr"), settings_keys::False) == settings_keys::False;
+    const bool twelveHour = settings().isFalse(setting::TwentyFourHour);
     m_labels.time.setText(clock_format::zoneTime(zoneNow.time(), !twelveHour));
     m_labels.local.setText(clock_format::zoneDate(zoneNow.date(), m_locale));
 
@@ -70,11 +68,11 @@ QDateTime ClockTick::zoneTimeNow()
     const QDateTime localNow = m_services.clock.localWallTime();
     if (!daylight_saving::inForce(localNow.date()))
         m_state.zonedst = false;
-    const bool daylightSavingOn = setting(QStringLiteral("dst"), settings_keys::True) != settings_keys::False;
+    const bool daylightSavingOn = !settings().isFalse(setting::DaylightSaving);
     if (!daylightSavingOn)
         m_state.zonedst = false;
 
-    if (setting(QStringLiteral("exact"), settings_keys::False) == settings_keys::True) {
+    if (settings().isTrue(setting::Exact)) {
         if (const std::optional<QDateTime> exact = exactZoneTime(daylightSavingOn))
             return *exact;
     }
@@ -124,7 +122,7 @@ void ClockTick::applyScenery(const QTime &zoneTimeOfDay)
     m_labels.time.setForeColor(colours::Black);
     m_labels.zone.setForeColor(colours::Black);
 
-    if (setting(QStringLiteral("graphic"), settings_keys::True) != settings_keys::True)
+    if (!settings().isTrue(setting::Graphic))
         return;
     const SceneryRow &row = scenery::forTimeOfDay(zoneTimeOfDay);
     m_background.loadPicture(m_services.desktop.programFolder() + QDir::separator()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/clock_state.h"
+#include "engine/typed_settings.h"
 
 #include <QDateTime>
 #include <QLocale>
@@ -35,7 +36,7 @@ public:
     void Timer1_Timer();
 
 private:
-    QString setting(const QString &key, const QString &defaultValue) const;
+    TypedSettings settings() const;
     void pause(int ms);
     void rollUp(int fullHeight);
     void rollDown(int fullHeight);

@@ -3,14 +3,14 @@
 #include "engine/call_outs.h"
 #include "engine/pause.h"
 #include "engine/scan_delay.h"
-#include "engine/settings_keys.h"
+#include "engine/time_sync_log.h"
+#include "engine/typed_settings.h"
 #include "engine/zone_catalogue.h"
 #include "platform/desktop.h"
 #include "platform/event_pump.h"
 #include "platform/network.h"
 #include "platform/processes.h"
 #include "platform/services.h"
-#include "platform/settings_store.h"
 #include "platform/window_pieces.h"
 
 #include <QDir>
@@ -27,8 +27,7 @@ Rotation::Rotation(ClockState &state, const platform::Services &services, platfo
 
 int Rotation::scanIntervalMs() const
 {
-    return scan_delay::intervalMs(m_services.settings.GetSetting(settings_keys::App, settings_keys::Data,
-                                                                 QStringLiteral("scan"), QStringLiteral("20")));
+    return scan_delay::intervalMs(TypedSettings(m_services.settings).text(setting::Scan));
 }
 
 bool Rotation::InternetConnected()
@@ -38,9 +37,7 @@ bool Rotation::InternetConnected()
 
 void Rotation::zonetimer_Timer()
 {
-    const QString sync = m_services.settings.GetSetting(settings_keys::App, settings_keys::Data,
-                                                        QStringLiteral("sync"), settings_keys::True);
-    if (sync == settings_keys::True && !m_state.timesynced) {
+    if (TypedSettings(m_services.settings).isTrue(setting::Sync) && !m_state.timesynced) {
         if (InternetConnected()) {
             startTimeSync();
             m_state.timesynced = true;
@@ -65,8 +62,9 @@ void Rotation::zonetimer_Timer()
 void Rotation::startTimeSync()
 {
     // The clock neither waits for the tool nor looks at its result.
-    m_services.processes.start(m_services.desktop.programFolder() + QDir::separator() + QStringLiteral("cmdtime"),
-                               {QStringLiteral("/P")}, platform::Processes::Show::MinimisedWithoutFocus);
+    const QString tool = m_services.desktop.programFolder() + QDir::separator() + QStringLiteral("cmdtime");
+    if (!m_services.processes.start(tool, {QStringLiteral("/P")}, platform::Processes::Show::MinimisedWithoutFocus))
+        qCWarning(lcTimeSync).noquote() << "cannot start" << tool + u':' << m_services.processes.startError();
 }
 
 void Rotation::loadzone()
@@ -93,8 +91,11 @@ void Rotation::putOnShow(int position)
     // Name first, then offset and flags, zonefresh last: ticks that run during
     // the typing keep showing the previous zone whole.
     displayzone(entry->name);
-    m_state.zonediff = entry->isCustom ? ZoneOffset::fromText(entry->customOffsetText)
-                                       : ZoneOffset::fromHours(entry->offsetHours, entry->ianaZone);
+    // A custom offset is read after the typing: one saved meanwhile is the one shown.
+    m_state.zonediff = entry->isCustom
+        ? ZoneOffset::fromText(TypedSettings(m_services.settings)
+                                   .text(setting::customOffset(zone_catalogue::customNumberAt(position))))
+        : ZoneOffset::fromHours(entry->offsetHours, entry->ianaZone);
     m_state.zonedst = entry->daylightSaving;
     m_state.zonefresh = true;
 }

@@ -1,17 +1,12 @@
 #include "engine/scan_delay.h"
 
-#include "engine/typed_number.h"
-
-#include <cmath>
+#include "engine/settings_schema.h"
 
 namespace scan_delay {
 
 int intervalMs(const QString &scanText)
 {
-    const std::optional<double> seconds = parseTypedNumber(scanText);
-    if (!seconds || *seconds < MinSeconds || *seconds >= MaxSeconds + 1)
-        return DefaultSeconds * 1000;
-    return int(std::floor(*seconds)) * 1000;
+    return int(settings_schema::numberOrDefault(setting::Scan, scanText)) * 1000;
 }
 
 } // namespace scan_delay

@@ -4,14 +4,18 @@
 
 #include <cmath>
 
-std::optional<double> parseTypedNumber(const QString &text)
+std::optional<double> parseNumber(const QString &text, const QLocale &locale)
 {
-    const QString trimmed = text.trimmed();
     bool ok = false;
-    double value = QLocale::c().toDouble(trimmed, &ok);
-    if (!ok)
-        value = QLocale::system().toDouble(trimmed, &ok);
+    const double value = locale.toDouble(text.trimmed(), &ok);
     if (!ok || !std::isfinite(value))
         return std::nullopt;
     return value;
+}
+
+std::optional<double> parseTypedNumber(const QString &text)
+{
+    if (const std::optional<double> dotted = parseNumber(text, QLocale::c()))
+        return dotted;
+    return parseNumber(text, QLocale::system());
 }

@@ -1,7 +1,6 @@
 #include "engine/zone_catalogue.h"
 
-#include "engine/settings_keys.h"
-#include "platform/settings_store.h"
+#include "engine/typed_settings.h"
 
 #include <algorithm>
 
@@ -37,12 +36,12 @@ constexpr std::array<PresetZone, PresetCount> kPresets {{
     {24, "turk", "Turkey", 2, true, "mnu_showturkey", "Turkey", 20, "Europe/Istanbul"},
 }};
 
+} // namespace
+
 int customNumberAt(int position)
 {
     return position - FirstCustomPosition + 1;
 }
-
-} // namespace
 
 const std::array<PresetZone, PresetCount> &presets()
 {
@@ -73,16 +72,6 @@ std::array<const PresetZone *, PresetCount> presetsInMenuOrder()
     return ordered;
 }
 
-QString customNameKey(int customNumber)
-{
-    return QStringLiteral("tz%1").arg(customNumber);
-}
-
-QString customOffsetKey(int customNumber)
-{
-    return QStringLiteral("diff%1").arg(customNumber);
-}
-
 std::optional<CatalogueEntry> entryAt(int position, platform::SettingsStore &store)
 {
     CatalogueEntry entry;
@@ -98,24 +87,20 @@ std::optional<CatalogueEntry> entryAt(int position, platform::SettingsStore &sto
         return std::nullopt;
     const int number = customNumberAt(position);
     entry.isCustom = true;
-    entry.name = store.GetSetting(settings_keys::App, settings_keys::Data, customNameKey(number), QString());
-    entry.customOffsetText =
-        store.GetSetting(settings_keys::App, settings_keys::Data, customOffsetKey(number), QStringLiteral("0"));
+    const TypedSettings settings(store);
+    entry.name = settings.text(setting::customName(number));
+    entry.customOffsetText = settings.text(setting::customOffset(number));
     return entry;
 }
 
 bool isEnabled(int position, platform::SettingsStore &store)
 {
-    if (const PresetZone *preset = presetAt(position)) {
-        return store.GetSetting(settings_keys::App, settings_keys::Data, QLatin1String(preset->key),
-                                QStringLiteral("1"))
-            == QLatin1String("1");
-    }
+    const TypedSettings settings(store);
+    if (const PresetZone *preset = presetAt(position))
+        return settings.isSet(setting::zoneEnabled(QLatin1String(preset->key)));
     if (position < FirstCustomPosition || position > LastPosition)
         return false;
-    return !store.GetSetting(settings_keys::App, settings_keys::Data, customNameKey(customNumberAt(position)),
-                             QString())
-                .isEmpty();
+    return !settings.text(setting::customName(customNumberAt(position))).isEmpty();
 }
 
 } // namespace zone_catalogue

@@ -45,10 +45,8 @@ const PresetZone *presetAt(int position);
 const PresetZone *presetByKey(const QString &key);
 // Presets in the order of the "Show Time Zone" submenu.
 std::array<const PresetZone *, PresetCount> presetsInMenuOrder();
-
-// Settings keys of custom zone 1 or 2.
-QString customNameKey(int customNumber);
-QString customOffsetKey(int customNumber);
+// 1 or 2 for the custom positions 25 and 26.
+int customNumberAt(int position);
 
 // Reads custom zones afresh from the store every time: nothing is cached.
 std::optional<CatalogueEntry> entryAt(int position, platform::SettingsStore &store);

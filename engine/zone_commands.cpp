@@ -1,11 +1,10 @@
 #include "engine/zone_commands.h"
 
 #include "engine/rotation.h"
-#include "engine/settings_keys.h"
+#include "engine/typed_settings.h"
 #include "engine/zone_catalogue.h"
 #include "platform/desktop.h"
 #include "platform/services.h"
-#include "platform/settings_store.h"
 #include "platform/sound.h"
 #include "platform/window_pieces.h"
 
@@ -47,11 +46,9 @@ void ZoneCommands::showPreset(const PresetZone &zone)
 void ZoneCommands::showCustom(int number)
 {
     holdForAMinute();
-    platform::SettingsStore &store = m_services.settings;
-    m_rotation.displayzone(
-        store.GetSetting(settings_keys::App, settings_keys::Data, zone_catalogue::customNameKey(number)));
-    m_state.zonediff = ZoneOffset::fromText(store.GetSetting(
-        settings_keys::App, settings_keys::Data, zone_catalogue::customOffsetKey(number), QStringLiteral("0")));
+    const TypedSettings settings(m_services.settings);
+    m_rotation.displayzone(settings.storedText(setting::customName(number)));
+    m_state.zonediff = ZoneOffset::fromText(settings.text(setting::customOffset(number)));
     m_state.zonedst = false;
     m_state.zonefresh = true;
     playBlip();

@@ -1,9 +1,3 @@
-// fuzz-sources: platform/real/qt_http.cpp platform/real/qt_event_pump.cpp
-// fuzz-qt: Qt6Core Qt6Network
-// fuzz-flags: -detect_leaks=0
-// (QtNetwork keeps caches from one input to the next: a search for leaks
-// after every input costs 100 ms and finds only those.)
-//
 // The transfer control's reading of a server's answer. The input is what a
 // server on 127.0.0.1 sends back; it is fetched twice, as the download
 // dialog does (execute, header block, header, body in pieces) and as the

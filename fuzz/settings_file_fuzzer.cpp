@@ -1,6 +1,3 @@
-// fuzz-sources: settings/ini_format.cpp
-// fuzz-qt: Qt6Core
-//
 // The settings file reader on any bytes: it never fails, and what it read
 // is written back so that it reads again the same; any name or value set
 // in the document reads back exactly.

@@ -1,6 +1,3 @@
-// fuzz-sources: tools/cmdtime/sntp_packet.cpp tools/cmdtime/ntp_time.cpp tools/cmdtime/seconds_text.cpp
-// fuzz-includes: tools/cmdtime
-//
 // cmdtime's handling of a server's datagram, as its client does it: check the
 // reply against the nonce we sent, work out the offset, print it.
 // Input: the nonce (8 bytes), the time the reply came (8 bytes), the datagram.

@@ -1,6 +1,3 @@
-// fuzz-sources: update/version_list.cpp update/program_version.cpp settings/ini_format.cpp
-// fuzz-qt: Qt6Core
-//
 // The daily update check's reading of what comes from outside: the version
 // list from the download server, the version found there (saved as a
 // settings key), and the date of the last check read back from the settings.

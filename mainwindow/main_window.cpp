@@ -1,7 +1,7 @@
 #include "mainwindow/main_window.h"
 
 #include "engine/local_zone.h"
-#include "engine/settings_keys.h"
+#include "engine/typed_settings.h"
 #include "engine/zone_catalogue.h"
 #include "mainwindow/twips.h"
 #include "mainwindow/window_placement.h"
@@ -122,9 +122,9 @@ void frm_main::connectMenu()
     connect(m_menu.mnu_exit, &QAction::triggered, this, [this] { mnu_exit_Click(); });
 }
 
-QString frm_main::setting(const QString &section, const QString &key, const QString &defaultValue) const
+TypedSettings frm_main::settings() const
 {
-    return m_services.settings.GetSetting(settings_keys::App, section, key, defaultValue);
+    return TypedSettings(m_services.settings);
 }
 
 void frm_main::Form_Load()
@@ -136,7 +136,7 @@ void frm_main::Form_Load()
     m_state.timesynced = false;
 
     for (int number : {1, 2}) {
-        const QString name = setting(settings_keys::Data, zone_catalogue::customNameKey(number), QString());
+        const QString name = settings().text(setting::customName(number));
         setCustomMenuEntryVisible(number, !name.isEmpty());
         if (!name.isEmpty())
             setCustomMenuEntryCaption(number, name);
@@ -197,12 +197,12 @@ void frm_main::mnu_help_Click()
 
 void frm_main::ontop()
 {
-    const QString wanted = setting(QStringLiteral("Data"), QStringLiteral("ontop"), settings_keys::False);
+    const TypedSettings::SwitchState wanted = settings().switchState(setting::OnTop);
     // Place before showing, so a first start does not flash at the screen's corner.
     moveToStoredPlace();
-    if (wanted == settings_keys::True)
+    if (wanted == TypedSettings::SwitchState::True)
         applyTopmost(true);
-    else if (wanted == settings_keys::False)
+    else if (wanted == TypedSettings::SwitchState::False)
         applyTopmost(false);
     moveToStoredPlace();
     setFixedSize(window_placement::WindowSize);
@@ -217,10 +217,8 @@ void frm_main::applyTopmost(bool topmost)
 
 void frm_main::moveToStoredPlace()
 {
-    const auto left = window_placement::parseEdge(
-        setting(QStringLiteral("Data"), QStringLiteral("FormX"), QString::number(window_placement::DefaultTwips)));
-    const auto top = window_placement::parseEdge(
-        setting(QStringLiteral("Data"), QStringLiteral("FormY"), QString::number(window_placement::DefaultTwips)));
+    const auto left = window_placement::parseEdge(settings().text(setting::FormX));
+    const auto top = window_placement::parseEdge(settings().text(setting::FormY));
     QList<QRect> screens;
     for (const QScreen *screen : QGuiApplication::screens())
         screens << screen->geometry();
@@ -299,10 +297,8 @@ void frm_main::control_MouseMove(QPointF positionTwips)
          twips::toPixels(m_formtop + (positionTwips.y() - m_graby)));
     m_formleft = float(twips::fromPixels(x()));
     m_formtop = float(twips::fromPixels(y()));
-    m_services.settings.SaveSetting(settings_keys::App, QStringLiteral("Data"), QStringLiteral("FormX"),
-                                    window_placement::edgeText(m_formleft));
-    m_services.settings.SaveSetting(settings_keys::App, QStringLiteral("Data"), QStringLiteral("FormY"),
-                                    window_placement::edgeText(m_formtop));
+    settings().save(setting::FormX, window_placement::edgeText(m_formleft));
+    settings().save(setting::FormY, window_placement::edgeText(m_formtop));
 }
 
 void frm_main::control_MouseUp(Qt::MouseButton button, QPoint globalPosition)

@@ -3,6 +3,7 @@
 #include "engine/clock_state.h"
 #include "engine/clock_tick.h"
 #include "engine/rotation.h"
+#include "engine/typed_settings.h"
 #include "engine/zone_commands.h"
 #include "mainwindow/clock_face.h"
 #include "mainwindow/context_menu.h"
@@ -80,7 +81,7 @@ private:
     void control_MouseUp(Qt::MouseButton button, QPoint globalPosition);
     void applyTopmost(bool topmost);
     void moveToStoredPlace();
-    QString setting(const QString &section, const QString &key, const QString &defaultValue) const;
+    TypedSettings settings() const;
 
     const platform::Services &m_services;
     platform::MessageBoxes &m_messages;

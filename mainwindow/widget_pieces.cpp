@@ -2,6 +2,7 @@
 
 #include "mainwindow/rolling_label.h"
 #include "mainwindow/twips.h"
+#include "mainwindow/window_log.h"
 
 #include <QFileInfo>
 #include <QLabel>
@@ -60,8 +61,17 @@ QPixmap loadPixmapForScreen(const QString &path, qreal devicePixelRatio)
 void PicturePiece::loadPicture(const QString &path)
 {
     const QPixmap pixmap = loadPixmapForScreen(path, m_label.devicePixelRatioF());
-    if (!pixmap.isNull())
+    if (!pixmap.isNull()) {
         m_label.setPixmap(pixmap);
+        return;
+    }
+    // Every zone change asks again for the same few pictures.
+    if (m_reported.contains(path))
+        return;
+    m_reported.insert(path);
+    qCWarning(lcWindow).noquote() << "cannot load the picture" << path
+                                  << (QFileInfo::exists(path) ? "(not a picture of its kind);" : "(no such file);")
+                                  << "the window keeps the picture it shows";
 }
 
 TimerPiece::TimerPiece(QObject *parent)
@@ -72,6 +82,16 @@ TimerPiece::TimerPiece(QObject *parent)
     m_timer.setSingleShot(true);
     m_timer.setTimerType(Qt::PreciseTimer);
     QObject::connect(&m_timer, &QTimer::timeout, this, [this] { fire(); });
+}
+
+void TimerPiece::setAlignedToWallSeconds(bool aligned, std::function<int()> wallMillisecond)
+{
+    m_aligned = aligned;
+    // Zone offsets are whole seconds: the milliseconds are the same in UTC,
+    // which is read without looking up the local zone (a stat per call).
+    m_wallMillisecond = wallMillisecond ? std::move(wallMillisecond)
+                                        : [] { return int(QDateTime::currentMSecsSinceEpoch() % 1000); };
+    restart();
 }
 
 void TimerPiece::setInterval(int ms)
@@ -96,11 +116,8 @@ void TimerPiece::restart()
     }
     if (m_aligned && m_interval == 1000) {
         // Just past the next wall-clock second, every time, so it never drifts.
-        // Zone offsets are whole seconds: the milliseconds are the same in UTC,
-        // which is read without looking up the local zone (a stat per call).
         constexpr int pastTheSecondMs = 20;
-        const int intoTheSecond = int(QDateTime::currentMSecsSinceEpoch() % 1000);
-        m_timer.start(1000 - intoTheSecond + pastTheSecondMs);
+        m_timer.start(1000 - m_wallMillisecond() + pastTheSecondMs);
         return;
     }
     m_timer.start(m_interval);

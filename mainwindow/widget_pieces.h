@@ -3,6 +3,7 @@
 #include "platform/window_pieces.h"
 
 #include <QObject>
+#include <QSet>
 #include <QTimer>
 
 class QLabel;
@@ -39,6 +40,7 @@ public:
 
 private:
     QLabel &m_label;
+    QSet<QString> m_reported; // pictures that failed, logged once each
 };
 
 // Loads a picture, preferring its "@2x" twin on a high-density screen.
@@ -55,8 +57,9 @@ public:
     void setHandler(std::function<void()> handler) override { m_handler = std::move(handler); }
 
     // A one-second timer that fires just after each wall-clock second, so the
-    // seconds shown never skip or stutter.
-    void setAlignedToWallSeconds(bool aligned) { m_aligned = aligned; }
+    // seconds shown never skip or stutter. wallMillisecond gives how far into
+    // its second the wall clock is (0..999); by default the system's clock.
+    void setAlignedToWallSeconds(bool aligned, std::function<int()> wallMillisecond = {});
 
 private:
     void restart();
@@ -67,4 +70,5 @@ private:
     int m_interval = 0;
     bool m_enabled = true;
     bool m_aligned = false;
+    std::function<int()> m_wallMillisecond;
 };

@@ -1,22 +1,20 @@
 #include "mainwindow/window_placement.h"
 
+#include "engine/settings_schema.h"
 #include "mainwindow/twips.h"
 
 #include <QLocale>
 
-#include <cmath>
-#include <limits>
+#include <algorithm>
 
 namespace window_placement {
 
 std::optional<double> parseEdge(const QString &text)
 {
-    bool ok = false;
-    const double value = QLocale::c().toDouble(text.trimmed(), &ok);
-    // Beyond the range of a float the edge is no position at all.
-    if (!ok || !std::isfinite(value) || std::fabs(value) > std::numeric_limits<float>::max())
+    const std::optional<double> value = settings_schema::numberIn(setting::FormX, text);
+    if (!value)
         return std::nullopt;
-    return double(float(value));
+    return double(float(*value));
 }
 
 QString edgeText(double twipsValue)
@@ -42,7 +40,9 @@ QPoint place(std::optional<double> leftTwips, std::optional<double> topTwips, QP
     }
     if (screens.isEmpty())
         return wanted;
-    return primaryScreen.topLeft() + QPoint(twips::toPixels(DefaultTwips), twips::toPixels(DefaultTwips));
+    return primaryScreen.topLeft()
+        + QPoint(twips::toPixels(settings_schema::defaultNumber(setting::FormX)),
+                 twips::toPixels(settings_schema::defaultNumber(setting::FormY)));
 }
 
 } // namespace window_placement

@@ -15,6 +15,8 @@ public:
     virtual ~Processes() = default;
     // Starts a program without waiting for it; false when it could not be started.
     virtual bool start(const QString &program, const QStringList &arguments, Show show) = 0;
+    // Why the last start() failed, for the log; empty when not known.
+    virtual QString startError() const { return QString(); }
     // True when another instance of this program already runs for this user.
     // The first caller holds the claim for the rest of its life.
     virtual bool previousInstanceRunning() = 0;

@@ -1,6 +1,7 @@
 #!/bin/sh
 # Configures and builds the clock into a build folder (default: build).
 # Usage: scripts/build.sh [build-dir] [extra cmake options...]
+# BUILD_TARGETS, when set, names the targets to build instead of all.
 set -eu
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 BUILD=${1:-"$ROOT/build"}
@@ -14,4 +15,5 @@ if command -v ccache >/dev/null 2>&1; then
 fi
 # shellcheck disable=SC2086
 cmake -S "$ROOT" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DHORALUX_WERROR=ON $LAUNCHER "$@" >/dev/null
-cmake --build "$BUILD" -j2
+# shellcheck disable=SC2086
+cmake --build "$BUILD" -j2 ${BUILD_TARGETS:+--target $BUILD_TARGETS}

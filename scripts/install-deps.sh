@@ -23,9 +23,11 @@ desktop-file-utils
 appstream
 dpkg-dev
 fakeroot
+lintian
 strace
 file
 clang-14
+clang-format-14
 llvm-14
 libclang-rt-14-dev
 valgrind

@@ -36,7 +36,11 @@ std::optional<FileIdentity> replaceFile(const QByteArray &folder, const QByteArr
     struct stat st;
     bool ok = ::fchmod(fd.get(), replacesFile ? (old.st_mode & 07777) : newFileMode) == 0
         && write(fd.get()) && ::fstat(fd.get(), &st) == 0;
-    ok = ::close(fd.release()) == 0 && ok;
+    int cause = ok ? 0 : errno;
+    if (::close(fd.release()) != 0 && ok) {
+        ok = false;
+        cause = errno;
+    }
     // Swapping the two names is as atomic as rename() but spares the data
     // flush ext4 starts when a rename replaces a file (~150 us); the deferred
     // fdatasync makes the new data durable instead.
@@ -46,9 +50,13 @@ std::optional<FileIdentity> replaceFile(const QByteArray &folder, const QByteArr
         ::unlink(temp.constData());
         return FileIdentity::of(st);
     }
-    ok = ok && ::rename(temp.constData(), target.constData()) == 0;
+    if (ok && ::rename(temp.constData(), target.constData()) != 0) {
+        ok = false;
+        cause = errno;
+    }
     if (!ok) {
         ::unlink(temp.constData());
+        errno = cause; // the cause, not the clean-up's outcome
         return std::nullopt;
     }
     return FileIdentity::of(st);

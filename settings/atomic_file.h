@@ -18,12 +18,13 @@ namespace settings {
 
 // Writes a new file beside `target` and puts it in its place, so readers and
 // a crash see either the old or the whole new file. The fsync is left to the
-// caller. On failure nothing is left behind and `target` is untouched. The
-// new file takes the old one's mode, or `newFileMode`.
+// caller. On failure nothing is left behind, `target` is untouched and errno
+// says why. The new file takes the old one's mode, or `newFileMode`.
 std::optional<FileIdentity> replaceFile(const QByteArray &folder, const QByteArray &fileName,
                                         mode_t newFileMode, const std::function<bool(int)> &write);
 
-// Keeps a copy of `fileName` as `copyName`, replacing an older copy.
+// Keeps a copy of `fileName` as `copyName`, replacing an older copy; on
+// failure errno says why.
 bool copyAside(const QByteArray &folder, const QByteArray &fileName, const QByteArray &copyName);
 
 // Leftovers of a process killed in the middle of a save; a minute old so that

@@ -1,5 +1,7 @@
 #include "settings/autostart_registry.h"
 
+#include "settings/settings_log.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -179,12 +181,17 @@ QString AutostartRegistry::GetRegString(platform::RegistryRoot, const QString &p
 void AutostartRegistry::SetRegString(platform::RegistryRoot, const QString &path,
                                      const QString &valueName, const QString &data)
 {
-    if (!isRunValue(path, valueName) || !QDir().mkpath(m_autostartFolder))
+    if (!isRunValue(path, valueName))
         return;
+    if (!QDir().mkpath(m_autostartFolder)) {
+        qCWarning(lcSettings).noquote() << "cannot make the autostart folder" << m_autostartFolder;
+        return;
+    }
     // QSaveFile writes beside the entry and renames it into place.
     QSaveFile file(m_entryFile);
-    if (file.open(QIODevice::WriteOnly) && file.write(entryText(data)) >= 0)
-        file.commit();
+    if (!file.open(QIODevice::WriteOnly) || file.write(entryText(data)) < 0 || !file.commit())
+        qCWarning(lcSettings).noquote() << "cannot write the autostart entry" << m_entryFile + u':'
+                                        << file.errorString();
 }
 
 QString expectedAutostartData(const QString &startCommand)

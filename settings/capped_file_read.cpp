@@ -16,6 +16,7 @@ FileContent readFile(const QByteArray &path, qint64 limit)
     FileContent content;
     FileDescriptor fd(::open(path.constData(), O_RDONLY | O_CLOEXEC));
     if (!fd.valid()) {
+        content.error = errno;
         content.status = (errno == ENOENT || errno == ENOTDIR) ? FileContent::Missing
                                                                : FileContent::Unreadable;
         content.identity = FileIdentity::ofPath(path);
@@ -23,11 +24,13 @@ FileContent readFile(const QByteArray &path, qint64 limit)
     }
     struct stat st;
     if (::fstat(fd.get(), &st) != 0) {
+        content.error = errno;
         content.status = FileContent::Unreadable;
         return content;
     }
     content.identity = FileIdentity::of(st);
     if (!S_ISREG(st.st_mode)) {
+        content.error = S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
         content.status = FileContent::Unreadable;
         return content;
     }
@@ -45,6 +48,7 @@ FileContent readFile(const QByteArray &path, qint64 limit)
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0) {
+            content.error = errno;
             content.status = FileContent::Unreadable;
             content.bytes.clear();
             return content;

@@ -11,6 +11,7 @@ struct FileContent {
     QByteArray bytes;
     FileIdentity identity;
     bool cutAtLimit = false;
+    int error = 0; // errno, when Unreadable
 };
 
 // Reads the file at `path` whole; one longer than `limit` bytes only up to

@@ -1,9 +1,12 @@
 #include "settings/deferred_sync.h"
 
 #include "settings/file_descriptor.h"
+#include "settings/settings_log.h"
 
 #include <algorithm>
 #include <set>
+
+#include <cerrno>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -80,8 +83,9 @@ void DeferredSync::sync(const Batch &batch)
     std::set<std::string> folders;
     for (const auto &[file, folder] : batch) {
         FileDescriptor fd(::open(file.c_str(), O_RDONLY | O_CLOEXEC));
-        if (fd.valid())
-            ::fdatasync(fd.get());
+        // A file gone since its save was replaced by someone else: nothing of ours to flush.
+        if ((fd.valid() && ::fdatasync(fd.get()) != 0) || (!fd.valid() && errno != ENOENT))
+            qCWarning(lcSettings, "cannot flush %s to disk: %s", file.c_str(), qPrintable(qt_error_string(errno)));
         folders.insert(folder);
     }
     for (const std::string &folder : folders) {

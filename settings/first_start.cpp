@@ -1,6 +1,6 @@
 #include "settings/first_start.h"
 
-#include "platform/settings_store.h"
+#include "engine/typed_settings.h"
 
 namespace settings {
 
@@ -18,17 +18,14 @@ bool timeFormatHasAmPm(QStringView format)
 
 QString firstStart24hrValue(const QLocale &locale)
 {
-    return timeFormatHasAmPm(locale.timeFormat(QLocale::ShortFormat)) ? QStringLiteral("False")
-                                                                       : QStringLiteral("True");
+    return settings_schema::switchText(!timeFormatHasAmPm(locale.timeFormat(QLocale::ShortFormat)));
 }
 
 void settleFirstStart24hr(platform::SettingsStore &store, const QLocale &locale)
 {
-    const QString app = QStringLiteral("Horalux");
-    const QString section = QStringLiteral("data");
-    const QString key = QStringLiteral("24hr");
-    if (store.GetSetting(app, section, key, QString()).isEmpty())
-        store.SaveSetting(app, section, key, firstStart24hrValue(locale));
+    TypedSettings settings(store);
+    if (settings.storedText(setting::TwentyFourHour).isEmpty())
+        settings.save(setting::TwentyFourHour, firstStart24hrValue(locale));
 }
 
 } // namespace settings

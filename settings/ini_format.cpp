@@ -268,13 +268,16 @@ ParsedIni parseIni(QByteArrayView text)
     LineReader reader(result.document);
     const char *data = text.data();
     qsizetype pos = 0;
-    while (pos < text.size()) {
+    for (int lineNumber = 1; pos < text.size(); ++lineNumber) {
         const void *newline = std::memchr(data + pos, '\n', size_t(text.size() - pos));
         const qsizetype end = newline ? static_cast<const char *>(newline) - data : text.size();
         decoder.resetState();
         const QString line = decoder.decode(text.sliced(pos, end - pos));
-        if (decoder.hasError() || !reader.read(line))
+        if (decoder.hasError() || !reader.read(line)) {
             result.hadDamagedLines = true;
+            if (result.damagedLineCount++ == 0)
+                result.firstDamagedLine = lineNumber;
+        }
         pos = end + 1;
     }
     return result;

@@ -42,6 +42,8 @@ struct ParsedIni {
     IniDocument document;
     // True when some line could not be read; those lines are dropped.
     bool hadDamagedLines = false;
+    int damagedLineCount = 0;
+    int firstDamagedLine = 0; // counted from 1
 };
 
 // Reads the whole text in one pass. Never fails: a line that is neither blank,

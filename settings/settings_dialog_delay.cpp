@@ -1,6 +1,6 @@
 #include "settings/settings_dialog_delay.h"
 
-#include <cmath>
+#include "engine/typed_number.h"
 
 namespace settings {
 
@@ -21,11 +21,7 @@ QString asText(double number, const QLocale &locale)
 
 std::optional<double> delayNumber(const QString &text, const QLocale &locale)
 {
-    bool ok = false;
-    const double number = strictLocale(locale).toDouble(text, &ok);
-    if (!ok || !std::isfinite(number))
-        return std::nullopt;
-    return number;
+    return parseNumber(text, strictLocale(locale));
 }
 
 bool delayAccepted(const QString &text, const QLocale &locale)

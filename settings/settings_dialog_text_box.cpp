@@ -4,30 +4,26 @@
 
 #include <algorithm>
 
-// Judges every change the user makes against the text that stood before it;
-// changes made by the program pass unjudged.
+// Judges every change the user makes against the text that stood before it.
+// setText clears the box's undo history before it validates, while each edit
+// of the user's is in that history by then: an empty history marks the
+// program's own text, which passes unjudged, whatever pointer set it.
 class TypingLimit final : public QValidator {
 public:
     TypingLimit(int limit, QLineEdit *box)
         : QValidator(box),
-          m_limit(limit)
+          m_limit(limit),
+          m_box(box)
     {
         connect(box, &QLineEdit::textChanged, this, [this](const QString &text) { m_before = text; });
     }
 
     int limit() const { return m_limit; }
 
-    void setProgramText(QLineEdit *box, const QString &text)
-    {
-        m_programSetting = true;
-        box->QLineEdit::setText(text);
-        m_programSetting = false;
-    }
-
     State validate(QString &input, int &position) const override
     {
         const qsizetype allowed = std::max<qsizetype>(m_limit, m_before.size());
-        if (m_programSetting || input.size() <= allowed)
+        if (!m_box->isUndoAvailable() || input.size() <= allowed)
             return Acceptable;
         // What was just inserted ends at the cursor: keep only as much of it
         // as fits, as a paste into a full box does.
@@ -41,8 +37,8 @@ public:
 
 private:
     int m_limit;
+    const QLineEdit *m_box;
     QString m_before;
-    bool m_programSetting = false;
 };
 
 LimitedTextBox::LimitedTextBox(int typingLimit, QWidget *parent)
@@ -50,11 +46,6 @@ LimitedTextBox::LimitedTextBox(int typingLimit, QWidget *parent)
       m_limit(new TypingLimit(typingLimit, this))
 {
     setValidator(m_limit);
-}
-
-void LimitedTextBox::setText(const QString &text)
-{
-    m_limit->setProgramText(this, text);
 }
 
 int LimitedTextBox::typingLimit() const

@@ -5,16 +5,13 @@
 class TypingLimit;
 
 // A text box whose length limit holds for typing, pasting and dropping only:
-// text that the program puts in is kept whole, however long, and the user may
-// then shorten it but not lengthen it. (QLineEdit::maxLength would cut the
-// program's text too.)
+// text that the program puts in with setText is kept whole, however long, and
+// the user may then shorten it but not lengthen it. (QLineEdit::maxLength
+// would cut the program's text too.)
 class LimitedTextBox final : public QLineEdit {
     Q_OBJECT
 public:
     LimitedTextBox(int typingLimit, QWidget *parent = nullptr);
-
-    // Hides QLineEdit::setText so that the program's text is never cut.
-    void setText(const QString &text);
 
     int typingLimit() const;
 

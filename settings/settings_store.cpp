@@ -7,13 +7,16 @@
 #include "settings/file_identity.h"
 #include "settings/folder_watch.h"
 #include "settings/ini_format.h"
+#include "settings/settings_log.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
 
+#include <cerrno>
 #include <cstdint>
+#include <exception>
 #include <memory>
 #include <utility>
 
@@ -63,8 +66,57 @@ struct AppFile {
     IniDocument document;
     bool damaged = false;    // holds lines that could not be read
     bool unreadable = false; // exists but could not be read: never replace it
+    int readError = 0;       // why, when unreadable
     bool unsaved = false;    // memory holds changes the file lacks
+    QString reported;        // the problem logged last, so it is logged once
+
+    QString path() const { return folder + u'/' + fileName; }
 };
+
+// Logs a problem once, however many calls in a row run into it (a window
+// drag on a full disk saves dozens of times).
+void report(AppFile &file, const QString &problem)
+{
+    if (problem == file.reported)
+        return;
+    file.reported = problem;
+    qCWarning(lcSettings).noquote() << problem;
+}
+
+QString unreadableProblem(const AppFile &file)
+{
+    return u"cannot read %1: %2; its settings read as their defaults and nothing is saved to it"_s.arg(
+        file.path(), qt_error_string(file.readError));
+}
+
+QString damageProblem(const AppFile &file, const ParsedIni &parsed, bool cutAtLimit)
+{
+    // One arg() call each: a path may hold "%2".
+    const QString what = cutAtLimit
+        ? u"%1 is larger than %2 bytes and is read only that far"_s.arg(
+            file.path(), QString::number(IniSettingsStore::kMaxReadBytes))
+        : u"%1: %2 line(s) cannot be read, the first is line %3"_s.arg(
+            file.path(), QString::number(parsed.damagedLineCount), QString::number(parsed.firstDamagedLine));
+    return what + u"; what cannot be read gives the defaults, and the file is kept as %1.bad "
+                  u"before the next save rewrites it"_s.arg(file.path());
+}
+
+QString saveProblem(const AppFile &file, const QString &step, int error)
+{
+    return u"cannot save the settings to %1: %2%3; the change is kept in memory until a save "
+           u"succeeds"_s.arg(file.path(), step, qt_error_string(error));
+}
+
+void reportUnexpected(const QString &call)
+{
+    try {
+        throw;
+    } catch (const std::exception &e) {
+        qCWarning(lcSettings) << call << "failed:" << e.what();
+    } catch (...) {
+        qCWarning(lcSettings) << call << "failed";
+    }
+}
 
 } // namespace
 
@@ -183,27 +235,40 @@ void IniSettingsStore::Impl::load(AppFile &file)
     FileContent content = readFile(file.filePath, kMaxReadBytes);
     file.loaded = content.identity;
     file.unreadable = content.status == FileContent::Unreadable;
+    file.readError = content.error;
     file.unsaved = false;
     if (content.status == FileContent::Read) {
         ParsedIni parsed = parseIni(content.bytes);
-        file.document = std::move(parsed.document);
         file.damaged = parsed.hadDamagedLines || content.cutAtLimit;
+        if (file.damaged)
+            report(file, damageProblem(file, parsed, content.cutAtLimit));
+        file.document = std::move(parsed.document);
     } else {
         file.document = IniDocument();
         file.damaged = false;
     }
+    if (file.unreadable)
+        report(file, unreadableProblem(file));
+    else if (!file.damaged)
+        file.reported.clear();
 }
 
 bool IniSettingsStore::Impl::persist(AppFile &file)
 {
     // What cannot be read cannot be kept aside either; leave it be.
-    if (file.unreadable)
+    if (file.unreadable) {
+        report(file, unreadableProblem(file));
         return false;
-    if (!QDir().mkpath(file.folder))
+    }
+    if (!QDir().mkpath(file.folder)) {
+        report(file, saveProblem(file, u"cannot make its folder: "_s, errno));
         return false;
+    }
     if (file.damaged
-        && !copyAside(file.folderPath, file.fileNameBytes, file.fileNameBytes + ".bad"))
+        && !copyAside(file.folderPath, file.fileNameBytes, file.fileNameBytes + ".bad")) {
+        report(file, saveProblem(file, u"cannot keep the damaged file aside: "_s, errno));
         return false;
+    }
     const QString header = file.app
         + uR"( settings, UTF-8. In names and values \ starts an escape: )"_s
         + uR"(\\ \n \r \t \0 \= \xHH \uHHHH)"_s;
@@ -211,10 +276,13 @@ bool IniSettingsStore::Impl::persist(AppFile &file)
     const auto written = replaceFile(file.folderPath, file.fileNameBytes, 0600, [&text](int fd) {
         return writeAll(fd, text.constData(), size_t(text.size()));
     });
-    if (!written)
+    if (!written) {
+        report(file, saveProblem(file, QString(), errno));
         return false;
+    }
     file.loaded = *written;
     file.damaged = false;
+    file.reported.clear();
     sync.schedule(file.folderPath, file.filePath);
     watchFolder(file);
     return true;
@@ -237,6 +305,7 @@ QString IniSettingsStore::GetSetting(const QString &app, const QString &section,
                 return *value;
         }
     } catch (...) {
+        reportUnexpected(u"GetSetting"_s);
     }
     return defaultValue;
 }
@@ -251,6 +320,7 @@ void IniSettingsStore::SaveSetting(const QString &app, const QString &section, c
                 file->unsaved = !d->persist(*file);
         }
     } catch (...) {
+        reportUnexpected(u"SaveSetting"_s);
     }
 }
 
@@ -264,6 +334,7 @@ void IniSettingsStore::DeleteSetting(const QString &app, const QString &section,
                 file->unsaved = !d->persist(*file);
         }
     } catch (...) {
+        reportUnexpected(u"DeleteSetting"_s);
     }
 }
 

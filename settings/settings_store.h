@@ -23,7 +23,9 @@ namespace settings {
 // it was told; the next successful save writes it too. A change of the file
 // on disk replaces the memory, including such unwritten values.
 //
-// One thread at a time; no call throws or prints.
+// Each such problem is logged once in the category horalux.settings.
+//
+// One thread at a time; no call throws.
 class IniSettingsStore final : public platform::SettingsStore {
 public:
     explicit IniSettingsStore(const QString &configRoot);

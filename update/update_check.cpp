@@ -1,18 +1,12 @@
 #include "update/update_check.h"
 
-#include "engine/settings_keys.h"
+#include "engine/typed_settings.h"
 #include "platform/clock.h"
 #include "platform/http.h"
 #include "platform/message_box.h"
 #include "platform/services.h"
-#include "platform/settings_store.h"
 #include "update/build_urls.h"
 #include "update/version_list.h"
-
-namespace {
-const QString kLastCheckKey = QStringLiteral("lastupdatecheck");
-const QString kNoticeKey = QStringLiteral("check");
-} // namespace
 
 UpdateCheckSetup UpdateCheckSetup::fromBuild()
 {
@@ -30,23 +24,21 @@ UpdateChecker::UpdateChecker(const platform::Services &services, platform::Messa
 
 bool UpdateChecker::dueToday()
 {
-    platform::SettingsStore &settings = m_services.settings;
+    TypedSettings settings(m_services.settings);
     const QDate today = m_services.clock.localWallTime().date();
     const QString todayText = lastCheckDateText(today, m_setup.locale);
-    const QDate last = lastCheckDateFromText(
-        settings.GetSetting(settings_keys::App, settings_keys::Data, kLastCheckKey, todayText), m_setup.locale);
-    settings.SaveSetting(settings_keys::App, settings_keys::Data, kLastCheckKey, todayText);
+    const QDate last = lastCheckDateFromText(settings.text(setting::LastUpdateCheck, todayText), m_setup.locale);
+    settings.save(setting::LastUpdateCheck, todayText);
     // An unreadable date, today or a day to come (the clock was put back): not today.
     return last.isValid() && last < today;
 }
 
 void UpdateChecker::noticeBeforeFirstAccess()
 {
-    platform::SettingsStore &settings = m_services.settings;
-    if (settings.GetSetting(settings_keys::App, settings_keys::Data, kNoticeKey, settings_keys::False)
-        != settings_keys::False)
+    TypedSettings settings(m_services.settings);
+    if (!settings.isFalse(setting::InternetNoticeShown))
         return;
-    settings.SaveSetting(settings_keys::App, settings_keys::Data, kNoticeKey, settings_keys::True);
+    settings.saveSwitch(setting::InternetNoticeShown, true);
     m_messages.show(
         QStringLiteral("Horalux is about to check with Veltrane to see whether there is an update available. If you "
                        "are using a FireWall, then you may be asked to grant permission to Horalux to access the "
@@ -72,16 +64,15 @@ void UpdateChecker::securitycheck()
     const QString version = versionFromList(m_codes);
     if (!isNewerVersion(version, m_setup.version))
         return;
-    platform::SettingsStore &settings = m_services.settings;
-    if (settings.GetSetting(settings_keys::App, settings_keys::Version, version, QStringLiteral("0"))
-        == QLatin1String("1"))
+    TypedSettings settings(m_services.settings);
+    if (settings.isSet(setting::versionOffered(version)))
         return;
 
     const auto answer = m_messages.show(
         updateOfferText(m_setup.version, version, build_urls::hostOf(m_setup.webSite)), QStringLiteral("NewVersion"),
         platform::MessageBoxes::Icon::None, platform::MessageBoxes::Buttons::YesNo);
     // Offered once, whatever the answer.
-    settings.SaveSetting(settings_keys::App, settings_keys::Version, version, QStringLiteral("1"));
+    settings.saveFlag(setting::versionOffered(version), true);
     if (answer == platform::MessageBoxes::Answer::Yes && downloadupdate)
         downloadupdate();
 }

@@ -2,6 +2,8 @@
 
 #include "platform/sound.h"
 
+#include <QString>
+
 struct ca_context;
 
 namespace platform {
@@ -17,7 +19,11 @@ public:
     void playfile(const QString &fileName) override;
 
 private:
+    void report(const QString &problem, bool inTheInstallation);
+
     ca_context *m_context = nullptr;
+    int m_contextError = 0;
+    QString m_reported; // the problem logged last, so a silent clock logs it once
 };
 
 } // namespace platform

@@ -1,5 +1,6 @@
 #include "platform/real/lazy_http.h"
 
+#include "platform/desktop_log.h"
 #include "platform/real/http_module.h"
 
 #include <QLibrary>
@@ -29,6 +30,8 @@ Http *LazyHttp::load()
         module.setLoadHints(QLibrary::PreventUnloadHint);
         if (auto create = reinterpret_cast<CreateHttpFunction>(module.resolve("horalux_create_http")))
             m_http.reset(create(&m_events));
+        else
+            qCWarning(lcDesktop).noquote() << "cannot load the transfer control:" << module.errorString();
     }
     return m_http.get();
 }

@@ -1,8 +1,10 @@
 #include "platform/real/qt_processes.h"
 
-#include <QDir>
+#include "platform/desktop_log.h"
+#include "platform/real/instance_lock_place.h"
+
 #include <QProcess>
-#include <QStandardPaths>
+#include <QProcessEnvironment>
 
 #include <cstdlib>
 
@@ -11,12 +13,6 @@ namespace platform {
 QtProcesses::QtProcesses(QString lockFilePath)
     : m_lockFilePath(std::move(lockFilePath))
 {
-    if (m_lockFilePath.isEmpty()) {
-        QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-        if (folder.isEmpty())
-            folder = QDir::tempPath();
-        m_lockFilePath = folder + QStringLiteral("/horalux.lock");
-    }
 }
 
 QtProcesses::~QtProcesses() = default;
@@ -25,14 +21,30 @@ bool QtProcesses::previousInstanceRunning()
 {
     if (m_instanceLock)
         return false;
+    if (m_lockFilePath.isEmpty()) {
+        QString problem;
+        m_lockFilePath = instanceLockPath(QProcessEnvironment::systemEnvironment(), &problem);
+        if (m_lockFilePath.isEmpty()) {
+            // Better two clocks than none: a folder someone else controls
+            // must not be able to keep ours from starting.
+            qCWarning(lcDesktop) << "no private folder for the single-instance lock:" << problem;
+            return false;
+        }
+    }
     auto lock = std::make_unique<QLockFile>(m_lockFilePath);
     // Never stale by age: a running clock holds it for days. A lock left by a
     // crashed instance is still taken over, because its process is gone.
     lock->setStaleLockTime(0);
     if (!lock->tryLock(0)) {
         // Only another live instance keeps us out; a lock we cannot even
-        // create (no runtime folder) must not stop the clock from starting.
-        return lock->error() == QLockFile::LockFailedError;
+        // create must not stop the clock from starting.
+        if (lock->error() == QLockFile::LockFailedError)
+            return true;
+        qCWarning(lcDesktop).noquote() << "cannot make the single-instance lock" << m_lockFilePath
+                                       << (lock->error() == QLockFile::PermissionError ? "(permission denied)"
+                                                                                       : "(its folder is unusable)")
+                                       << "so a second clock is not kept out";
+        return false;
     }
     m_instanceLock = std::move(lock);
     return false;
@@ -49,7 +61,12 @@ bool QtProcesses::start(const QString &program, const QStringList &arguments, Sh
         process.setStandardOutputFile(QProcess::nullDevice());
         process.setStandardErrorFile(QProcess::nullDevice());
     }
-    return process.startDetached();
+    if (process.startDetached()) {
+        m_startError.clear();
+        return true;
+    }
+    m_startError = process.errorString();
+    return false;
 }
 
 void QtProcesses::endNow(int exitCode)

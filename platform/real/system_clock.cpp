@@ -1,6 +1,6 @@
 #include "platform/real/system_clock.h"
 
-#include <ctime>
+#include <QElapsedTimer>
 
 namespace platform {
 
@@ -24,10 +24,11 @@ double SystemClock::secondsSinceMidnight() const
 
 quint32 MonotonicTickCounter::tickCount() const
 {
-    timespec ts {};
-    clock_gettime(CLOCK_MONOTONIC, &ts);
-    const quint64 ms = quint64(ts.tv_sec) * 1000u + quint64(ts.tv_nsec) / 1000000u;
-    return quint32(ms);
+    // A timer started now stands exactly its reference clock's age away from
+    // that clock's start: one reading, shared by every counter in the process.
+    QElapsedTimer now;
+    now.start();
+    return quint32(quint64(now.msecsSinceReference()));
 }
 
 } // namespace platform

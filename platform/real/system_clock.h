@@ -12,7 +12,7 @@ public:
     double secondsSinceMidnight() const override;
 };
 
-// CLOCK_MONOTONIC in milliseconds, truncated to 32 bits: it wraps like the
+// The monotonic clock in milliseconds, truncated to 32 bits: it wraps like the
 // counter the waits were written for, and never jumps with the wall clock.
 class MonotonicTickCounter final : public TickCounter {
 public:

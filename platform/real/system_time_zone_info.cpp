@@ -13,15 +13,14 @@ TimeZoneInformation SystemTimeZoneInfo::timeZoneInformation() const
         return info; // Invalid: the clock then treats local time as GMT
 
     const QDateTime now = QDateTime::currentDateTimeUtc();
-    info.bias = -zone.standardTimeOffset(now) / 60;
+    const int standardOffset = zone.standardTimeOffset(now);
+    const bool daylightNow = zone.isDaylightTime(now);
+    info.bias = -standardOffset / 60;
     info.standardBias = 0;
     // The daylight bias is the extra shift on top of standard time, so a zone
     // whose daylight time is one hour ahead has -60, as the biases count westward.
-    const int standardOffset = zone.standardTimeOffset(now);
-    const int daylightDelta = zone.hasDaylightTime()
-        ? zone.offsetFromUtc(now) - standardOffset : 0;
-    info.daylightBias = zone.isDaylightTime(now) ? -daylightDelta / 60 : -60;
-    if (zone.isDaylightTime(now))
+    info.daylightBias = daylightNow ? -(zone.offsetFromUtc(now) - standardOffset) / 60 : -60;
+    if (daylightNow)
         info.returnCode = TimeZoneInformation::Daylight;
     else if (zone.hasDaylightTime())
         info.returnCode = TimeZoneInformation::Standard;

@@ -1,5 +1,7 @@
 #include "platform/real/xdg_browser.h"
 
+#include "platform/desktop_log.h"
+
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
@@ -243,8 +245,10 @@ QString XdgBrowser::askXdgMime(const QString &mimeType) const
 QString XdgBrowser::findExecutable(const QString &documentPath)
 {
     const QFileInfo document(documentPath);
-    if (!document.isFile() || !document.isReadable())
+    if (!document.isFile() || !document.isReadable()) {
+        qCWarning(lcDesktop).noquote() << "cannot read" << documentPath << "to find the program that opens it";
         return QString();
+    }
     const QMimeType type = QMimeDatabase().mimeTypeForFile(document);
     // A web page is known by its name even where XDG_DATA_DIRS hides the MIME database.
     const bool webPage = document.suffix().compare(QLatin1String("htm"), Qt::CaseInsensitive) == 0
@@ -253,19 +257,29 @@ QString XdgBrowser::findExecutable(const QString &documentPath)
     QString id = askXdgMime(mimeType);
     if (id.isEmpty())
         id = defaultApplication(mimeType);
-    return id.isEmpty() ? QString() : execLine(desktopEntryFile(id));
+    const QString program = id.isEmpty() ? QString() : execLine(desktopEntryFile(id));
+    if (program.isEmpty())
+        qCWarning(lcDesktop).noquote() << "no program opens" << mimeType
+                                       << "files: neither xdg-mime nor the mimeapps.list and mimeinfo.cache files"
+                                       << "name one that can run";
+    return program;
 }
 
 bool XdgBrowser::open(const QString &program, const QString &address)
 {
     const QStringList command = commandLine(program, address);
-    if (command.isEmpty())
+    if (command.isEmpty()) {
+        qCWarning(lcDesktop).noquote() << "cannot open" << address << "with an empty command";
         return false;
+    }
     QProcess process;
     process.setProgram(command.first());
     process.setArguments(command.mid(1));
     process.setStandardInputFile(QProcess::nullDevice());
-    return process.startDetached();
+    if (process.startDetached())
+        return true;
+    qCWarning(lcDesktop).noquote() << "cannot start" << command.first() + u':' << process.errorString();
+    return false;
 }
 
 bool XdgBrowser::showDocument(const QString &path)

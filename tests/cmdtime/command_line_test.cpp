@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 using namespace std::chrono_literals;
@@ -36,6 +37,9 @@ TEST_P(AcceptedCommandLineTest, YieldsOptions)
     EXPECT_EQ(result.options.port, c.port);
     EXPECT_EQ(result.options.timeout, c.timeout);
     EXPECT_EQ(result.options.setClock, c.setClock);
+    const bool namesAServer = std::any_of(c.args.begin(), c.args.end(),
+                                          [](std::string_view arg) { return arg.starts_with("--server"); });
+    EXPECT_EQ(result.options.serverChosen, namesAServer) << "only --server counts as the caller's choice";
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -161,6 +161,20 @@ TEST_F(ClockTickTest, DaylightSavingFollowsTheLocalDateAndTheSwitch)
     EXPECT_EQ(time.text(), QStringLiteral("11:00:00 am"));
 }
 
+TEST_F(ClockTickTest, TheOctoberChangeOnThe24thWhenItIsASunday)
+{
+    // 24 October 2027 is a Sunday: the last day with the extra hour is the 23rd.
+    at(QDate(2027, 10, 23), QTime(10, 0, 0));
+    show(1, true);
+    tick.Timer1_Timer();
+    EXPECT_EQ(time.text(), QStringLiteral("12:00:00 pm"));
+    EXPECT_TRUE(state.zonedst);
+    at(QDate(2027, 10, 24), QTime(10, 0, 0));
+    tick.Timer1_Timer();
+    EXPECT_EQ(time.text(), QStringLiteral("11:00:00 am")) << "not the 31st: the search starts at the 24th";
+    EXPECT_FALSE(state.zonedst);
+}
+
 TEST_F(ClockTickTest, OnlyTheExactTextFalseSwitchesDaylightSavingOff)
 {
     const struct {

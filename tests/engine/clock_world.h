@@ -9,7 +9,10 @@
 #include "fake_platform.h"
 #include "fake_window_pieces.h"
 
+#include <gtest/gtest.h>
+
 #include <functional>
+#include <stdexcept>
 
 class FakeUpdateCheck final : public UpdateCheck {
 public:
@@ -53,6 +56,19 @@ struct ClockWorld {
         rotation.loadzone();
         timer1.setInterval(1000);
         zonetimer.setInterval(rotation.scanIntervalMs());
+    }
+
+    // The preset of a key. An unknown key fails the test that asked, by an
+    // exception the test runner catches, instead of a null that would crash
+    // the whole program.
+    static const PresetZone &preset(const char *key)
+    {
+        const PresetZone *zone = zone_catalogue::presetByKey(QLatin1String(key));
+        if (!zone) {
+            ADD_FAILURE() << "no preset with the key " << key;
+            throw std::invalid_argument(key);
+        }
+        return *zone;
     }
 
     void enableOnly(std::initializer_list<const char *> keys)

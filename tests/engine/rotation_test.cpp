@@ -13,8 +13,11 @@ TEST(ScanDelay, StoredTextToInterval)
         int ms;
     } cases[] = {
         {"20", 20000}, {"5", 5000},  {"60", 60000}, {"7.9", 7000}, {" 30 ", 30000}, {"60.5", 60000},
-        {"4", 20000},  {"4.9", 20000}, {"61", 20000}, {"0", 20000}, {"-10", 20000}, {"", 20000},
-        {"abc", 20000}, {"1e9", 20000}, {"inf", 20000}, {"nan", 20000},
+        // Outside what the dialog allows, but a number the timer can run: floored.
+        {"4", 4000},   {"4.9", 4000}, {"61", 61000}, {"1", 1000}, {"1.5", 1000}, {"65.99", 65000},
+        // Would stop the timer (0 ms) or lies beyond its 65 535 ms.
+        {"0.99", 20000}, {"0", 20000}, {"-0.5", 20000}, {"-10", 20000}, {"66", 20000}, {"70000", 20000},
+        {"", 20000}, {"abc", 20000}, {"1e9", 20000}, {"inf", 20000}, {"nan", 20000},
     };
     for (const auto &c : cases)
         EXPECT_EQ(scan_delay::intervalMs(QString::fromLatin1(c.text)), c.ms) << '"' << c.text << '"';
@@ -216,7 +219,7 @@ TEST(ZoneCommands, AHandPickedZoneStaysAMinuteThenTheRotationGoesOn)
     w.fake.loop.advance(5500); // Pacific
     ASSERT_EQ(w.typedNames().last(), QStringLiteral("Pacific Time, USA"));
     const qint64 picked = w.fake.loop.now();
-    w.commands.showPreset(*zone_catalogue::presetByKey(QStringLiteral("mos")));
+    w.commands.showPreset(ClockWorld::preset("mos"));
     EXPECT_EQ(w.zone.text(), QStringLiteral("Moscow + Volgograd"));
     EXPECT_EQ(w.zonetimer.interval(), 60000);
     EXPECT_EQ(w.state.zonediff.hours, 3);
@@ -282,7 +285,7 @@ TEST(ZoneCommands, AShowCommandDuringTheRotationsTypingLeavesTheRotationsZone)
     ClockWorld w;
     w.start();
     // The menu command lands while "Pacific Time, USA" is being typed.
-    w.fake.loop.postAt(w.zonetimer.dueAt() + 100, [&] { w.commands.showPreset(*zone_catalogue::presetByKey(QStringLiteral("jer"))); });
+    w.fake.loop.postAt(w.zonetimer.dueAt() + 100, [&] { w.commands.showPreset(ClockWorld::preset("jer")); });
     w.fake.loop.advance(21000);
     EXPECT_EQ(w.zone.text(), QStringLiteral("Pacific Time, USA"));
     EXPECT_EQ(w.state.zonediff.hours, -8);
@@ -294,9 +297,9 @@ TEST(ZoneCommands, ASecondShowCommandInsideTheFirstLosesToIt)
     ClockWorld w;
     w.start();
     w.fake.loop.postAt(w.fake.loop.now() + 100, [&] {
-        w.commands.showPreset(*zone_catalogue::presetByKey(QStringLiteral("bang")));
+        w.commands.showPreset(ClockWorld::preset("bang"));
     });
-    w.commands.showPreset(*zone_catalogue::presetByKey(QStringLiteral("auc")));
+    w.commands.showPreset(ClockWorld::preset("auc"));
     EXPECT_EQ(w.zone.text(), QStringLiteral("Wellington, New Zealand"));
     EXPECT_EQ(w.state.zonediff.hours, 12);
     EXPECT_TRUE(w.state.zonedst);
@@ -313,6 +316,192 @@ TEST(ZoneCommands, CustomZonesAreReadAtEachClick)
     EXPECT_EQ(w.zone.text(), QStringLiteral("Newfoundland"));
     w.fake.loop.advance(1100);
     EXPECT_EQ(w.time.text().left(5), QStringLiteral("08:00")) << "-3.5 is taken to -4";
+}
+
+// How a custom zone comes on show: by the rotation or by its menu command.
+struct CustomRoute {
+    const char *name;
+    std::function<void(ClockWorld &)> show;
+};
+
+void PrintTo(const CustomRoute &r, std::ostream *os) { *os << r.name; }
+
+const CustomRoute customRoutes[] = {
+    {"Rotation",
+     [](ClockWorld &w) {
+         w.enableOnly({});
+         w.rotation.loadzone();
+     }},
+    {"Menu", [](ClockWorld &w) { w.commands.mnu_custom1_Click(); }},
+};
+
+class CustomZoneRouteTest : public ::testing::TestWithParam<CustomRoute> {};
+
+TEST_P(CustomZoneRouteTest, AnOffsetSavedDuringTheTypingIsTheOneShown)
+{
+    ClockWorld w;
+    w.fake.settings.set(QStringLiteral("tz1"), QStringLiteral("Kathmandu"));
+    w.fake.settings.set(QStringLiteral("diff1"), QStringLiteral("+3"));
+    // The settings dialog saves a new offset while "Kathmandu" is half typed.
+    w.fake.loop.postAt(w.fake.loop.now() + 100, [&] {
+        w.fake.settings.set(QStringLiteral("diff1"), QStringLiteral("+5"));
+    });
+    GetParam().show(w);
+    EXPECT_EQ(w.zone.text(), QStringLiteral("Kathmandu"));
+    ASSERT_TRUE(w.state.zonediff.isText);
+    EXPECT_EQ(w.state.zonediff.text, QStringLiteral("+5"));
+}
+
+TEST_P(CustomZoneRouteTest, ANameOfOneSpaceIsTypedAndShown)
+{
+    ClockWorld w;
+    w.fake.settings.set(QStringLiteral("tz1"), QStringLiteral(" "));
+    w.fake.settings.set(QStringLiteral("diff1"), QStringLiteral("+2"));
+    GetParam().show(w);
+    EXPECT_EQ(w.log.values(QStringLiteral("lab_zone"), QStringLiteral("text")), QStringList({"", "", " "}));
+    EXPECT_EQ(w.zone.text(), QStringLiteral(" "));
+    EXPECT_TRUE(w.state.zonefresh);
+    EXPECT_FALSE(w.state.zonedst);
+    w.tick.Timer1_Timer();
+    EXPECT_EQ(w.time.text(), QStringLiteral("14:00:00")) << "12:00 GMT at +2";
+}
+
+INSTANTIATE_TEST_SUITE_P(Routes, CustomZoneRouteTest, ::testing::ValuesIn(customRoutes),
+                         [](const auto &info) { return std::string(info.param.name); });
+
+TEST(ZoneCommands, TheNextZonePictureCutsAHandPickedStayShort)
+{
+    ClockWorld w;
+    w.fake.settings.set(QStringLiteral("scan"), QStringLiteral("9"));
+    w.enableOnly({"uk", "haw", "ariz"});
+    w.start();
+    w.commands.showPreset(ClockWorld::preset("mos"));
+    ASSERT_EQ(w.zonetimer.interval(), 60000);
+    w.fake.loop.advance(10000);
+
+    w.commands.Image2_Click();
+    w.fake.loop.advance(1000);
+    EXPECT_EQ(w.typedNames().last(), QStringLiteral("Pacific Time, USA")) << "at once, not after 60 s";
+    EXPECT_EQ(w.zonetimer.interval(), 9000) << "back to exactly scan x 1000";
+    const qint64 next = w.zonetimer.dueAt();
+    w.fake.loop.advance(next + 1000 - w.fake.loop.now());
+    EXPECT_EQ(w.typedNames().last(), QStringLiteral("Mountain Time, USA"));
+}
+
+TEST(ZoneCommands, PickingTheSameZoneAgainRestartsTheMinute)
+{
+    ClockWorld w;
+    w.start();
+    const PresetZone &moscow = ClockWorld::preset("mos");
+    w.commands.showPreset(moscow);
+    w.fake.loop.advance(40000);
+    const qint64 pickedAgain = w.fake.loop.now(); // the minute starts before the typing
+    w.commands.showPreset(moscow);
+    w.fake.loop.advance(pickedAgain + 59000 - w.fake.loop.now());
+    EXPECT_EQ(w.zone.text(), QStringLiteral("Moscow + Volgograd")) << "99 s after the first pick";
+    EXPECT_EQ(w.zonetimer.fireCount(), 0);
+    w.fake.loop.advance(pickedAgain + 61000 - w.fake.loop.now());
+    EXPECT_EQ(w.zonetimer.fireCount(), 1);
+    EXPECT_EQ(w.typedNames().last(), QStringLiteral("Pacific Time, USA"));
+}
+
+// A display tick that falls inside a show command's typing still shows the
+// zone before it, and leaves the new zone's roll and scenery to the first
+// tick after the typing.
+struct ShowCommandCase {
+    const char *name;
+    std::function<void(ClockWorld &)> show;
+    const char *typed;
+    const char *firstTime; // at 12:00 GMT on 7 December 2026
+};
+
+void PrintTo(const ShowCommandCase &c, std::ostream *os) { *os << c.name; }
+
+class ShowCommandTypingTest : public ::testing::TestWithParam<ShowCommandCase> {};
+
+TEST_P(ShowCommandTypingTest, ATickInsideTheTypingShowsThePreviousZone)
+{
+    const ShowCommandCase &c = GetParam();
+    ClockWorld w;
+    w.fake.settings.set(QStringLiteral("tz2"), QStringLiteral("Chatham Islands"));
+    w.fake.settings.set(QStringLiteral("diff2"), QStringLiteral("+13"));
+    w.start();
+    w.fake.loop.advance(1500); // the United Kingdom's first tick has rolled
+    ASSERT_EQ(w.background.current(), w.fake.desktop.folder + QStringLiteral("/day.bmp"));
+    // Half-way between two plain ticks, well clear of the first one's roll.
+    w.fake.loop.advance(w.timer1.dueAt() + 500 - w.fake.loop.now());
+    ASSERT_GT(w.timer1.dueAt() - 200, w.fake.loop.now());
+
+    struct Seen {
+        QString zone, time; // the zone label as the tick began, the time as it ended
+        int heightChanges;
+    };
+    std::vector<Seen> seen;
+    w.timer1.setHandler([&] {
+        const QString zone = w.zone.text();
+        const qsizetype before = w.log.values(QStringLiteral("lab_time"), QStringLiteral("height")).size();
+        w.tick.Timer1_Timer();
+        const qsizetype after = w.log.values(QStringLiteral("lab_time"), QStringLiteral("height")).size();
+        seen.push_back({zone, w.time.text(), int(after - before)});
+    });
+    // The command starts 200 ms before a display tick, so the tick lands in the typing.
+    w.fake.loop.postAt(w.timer1.dueAt() - 200, [&] { c.show(w); });
+    w.fake.loop.advance(w.timer1.dueAt() + 100 - w.fake.loop.now());
+
+    const QString typed = QString::fromUtf8(c.typed);
+    int ticksInside = 0;
+    for (const Seen &tick : seen) {
+        if (tick.zone.isEmpty() || tick.zone == typed || !typed.startsWith(tick.zone))
+            continue;
+        ++ticksInside;
+        EXPECT_TRUE(tick.time.startsWith(QStringLiteral("12:0"))) << tick.time.toStdString();
+        EXPECT_EQ(tick.heightChanges, 0) << "no roll for a zone not yet stored";
+    }
+    EXPECT_GE(ticksInside, 1);
+    EXPECT_EQ(w.zone.text(), typed);
+    EXPECT_TRUE(w.state.zonefresh) << "the roll is left to the first tick after the typing";
+
+    w.fake.loop.advance(1000);
+    ASSERT_GE(seen.size(), 2u);
+    EXPECT_GT(seen.back().heightChanges, 0) << "the new zone rolls in";
+    EXPECT_TRUE(w.time.text().startsWith(QString::fromUtf8(c.firstTime))) << w.time.text().toStdString();
+    EXPECT_EQ(w.background.current(), w.fake.desktop.folder + QStringLiteral("/nighttime.bmp"));
+    EXPECT_FALSE(w.state.zonefresh);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Commands, ShowCommandTypingTest,
+    ::testing::Values(ShowCommandCase{"Preset",
+                                      [](ClockWorld &w) {
+                                          w.commands.showPreset(ClockWorld::preset("auc"));
+                                      },
+                                      "Wellington, New Zealand", "00:0"},
+                      ShowCommandCase{"Custom", [](ClockWorld &w) { w.commands.mnu_custom2_Click(); },
+                                      "Chatham Islands", "01:0"}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+// Equal offsets differ at the tick only by the daylight-saving flag.
+TEST(ZoneCommands, KuwaitAgainstMoscowAndBeijingAgainstPerthAtTheTick)
+{
+    const struct {
+        QDate date;
+        const char *key;
+        const char *shown; // at 12:00 GMT
+    } cases[] = {
+        {QDate(2026, 7, 1), "kuw", "15:00"},  {QDate(2026, 7, 1), "mos", "16:00"},
+        {QDate(2026, 12, 7), "kuw", "15:00"}, {QDate(2026, 12, 7), "mos", "15:00"},
+        {QDate(2026, 7, 1), "beij", "20:00"}, {QDate(2026, 7, 1), "pert", "20:00"},
+        {QDate(2026, 12, 7), "beij", "20:00"}, {QDate(2026, 12, 7), "pert", "20:00"},
+    };
+    for (const auto &c : cases) {
+        ClockWorld w;
+        w.fake.clock.setStart(c.date, QTime(12, 0, 0));
+        w.commands.showPreset(ClockWorld::preset(c.key));
+        w.fake.clock.setNow(c.date, QTime(12, 0, 0));
+        w.tick.Timer1_Timer();
+        EXPECT_TRUE(w.time.text().startsWith(QLatin1String(c.shown)))
+            << c.key << " on " << c.date.toString(Qt::ISODate).toStdString() << ": " << w.time.text().toStdString();
+    }
 }
 
 } // namespace

@@ -6,6 +6,8 @@
 
 #include <QSet>
 
+#include <iterator>
+
 namespace {
 
 TEST(ZoneCatalogue, PresetsKeepTheirRotationOrderKeysAndOffsets)
@@ -16,31 +18,50 @@ TEST(ZoneCatalogue, PresetsKeepTheirRotationOrderKeysAndOffsets)
         const char *name;
         int offset;
         bool dst;
+        const char *menuItem;
+        const char *menuCaption;
     };
-    // Spot checks of the table's less obvious rows: the order is not sorted by
-    // offset, and equal offsets differ in daylight saving.
+    // Every row, written out from the published table rather than derived:
+    // the order is not sorted by offset, and equal offsets differ in daylight
+    // saving, so no rule could stand in for it.
     const Expect rows[] = {
-        {1, "uk", "United Kingdom", 0, true},
-        {2, "haw", "Pacific Time, USA", -8, true},
-        {6, "braz", "Brasilia + Greenland", -3, true},
-        {9, "jer", "Jerusalem", 2, false},
-        {10, "kuw", "Kuwait + Riyadh", 3, false},
-        {11, "mos", "Moscow + Volgograd", 3, true},
-        {15, "beij", "Beijing + Hong Kong", 8, false},
-        {16, "pert", "Perth, Australia", 8, false},
-        {19, "vlad", "Vladivostok, Russia", 10, true},
-        {20, "auc", "Wellington, New Zealand", 12, true},
-        {21, "fin", "Finland", 2, true},
-        {24, "turk", "Turkey", 2, true},
+        {1, "uk", "United Kingdom", 0, true, "mnu_showuk", "United Kingdom"},
+        {2, "haw", "Pacific Time, USA", -8, true, "mnu_showhawaii", "Pacific Time, USA"},
+        {3, "ariz", "Mountain Time, USA", -7, true, "mnu_showarizona", "Mountain Time, USA"},
+        {4, "cent", "Central Time, USA", -6, true, "mnu_showcentral", "Central Time, USA"},
+        {5, "east", "Eastern Time, USA", -5, true, "mnu_showeastern", "Eastern Time, USA"},
+        {6, "braz", "Brasilia + Greenland", -3, true, "mnu_showbrasilia", "Brasilia + Greenland"},
+        {7, "amst", "Amsterdam + Berlin", 1, true, "mnu_showamsterdam", "Amsterdam + Berlin"},
+        {8, "bruss", "Belgium + France", 1, true, "mnu_showbrussels", "Belgium + France"},
+        {9, "jer", "Jerusalem", 2, false, "mnu_showjerusalem", "Jerusalem"},
+        {10, "kuw", "Kuwait + Riyadh", 3, false, "mnu_showkuwait", "Kuwait + Riyadh"},
+        {11, "mos", "Moscow + Volgograd", 3, true, "mnu_showmoscow", "Moscow, Volgograd"},
+        {12, "abu", "Abu Dhabi + Muscat", 4, false, "mnu_showdubai", "Abu Dhabi + Muscat"},
+        {13, "islam", "Islamabad + Tashkent", 5, false, "mnu_showislamabad", "Islamabad + Tashkent"},
+        {14, "bang", "Bangkok + Hanoi", 7, false, "mnu_showbangkock", "Bangkok + Hanoi"},
+        {15, "beij", "Beijing + Hong Kong", 8, false, "mnu_showbeijing", "Beijing + Hong Kong"},
+        {16, "pert", "Perth, Australia", 8, false, "mnu_showperth", "Perth, Australia"},
+        {17, "seo", "Seoul, South Korea", 9, false, "mnu_showseaul", "Seoul, South Korea"},
+        {18, "bris", "Brisbane, Australia", 10, false, "mnu_showbrisbane", "Brisbane, Australia"},
+        {19, "vlad", "Vladivostok, Russia", 10, true, "mnu_showVladivostok", "Vladivostok, Russia"},
+        {20, "auc", "Wellington, New Zealand", 12, true, "mnu_showauckland", "Wellington, New Zealand"},
+        {21, "fin", "Finland", 2, true, "mnu_showfinland", "Finland"},
+        {22, "ger", "Germany + Gibraltar", 1, true, "mnu_showgermany", "Germany + Gibraltar"},
+        {23, "spa", "Spain + Sweden", 1, true, "mnu_showspain", "Spain + Sweden"},
+        {24, "turk", "Turkey", 2, true, "mnu_showturkey", "Turkey"},
     };
+    ASSERT_EQ(std::size(rows), zone_catalogue::presets().size());
     for (const Expect &row : rows) {
         const PresetZone *zone = zone_catalogue::presetAt(row.position);
         ASSERT_NE(zone, nullptr) << row.position;
-        EXPECT_STREQ(zone->key, row.key);
-        EXPECT_STREQ(zone->name, row.name);
+        EXPECT_EQ(zone->position, row.position);
+        EXPECT_STREQ(zone->key, row.key) << row.position;
+        EXPECT_STREQ(zone->name, row.name) << row.key;
         EXPECT_EQ(zone->offsetHours, row.offset) << row.key;
         EXPECT_EQ(zone->daylightSaving, row.dst) << row.key;
-        EXPECT_EQ(zone->position, row.position);
+        EXPECT_STREQ(zone->menuItem, row.menuItem) << row.key;
+        EXPECT_STREQ(zone->menuCaption, row.menuCaption) << row.key;
+        EXPECT_EQ(zone_catalogue::presetByKey(QLatin1String(row.key)), zone) << row.key;
     }
     EXPECT_EQ(zone_catalogue::presetAt(0), nullptr);
     EXPECT_EQ(zone_catalogue::presetAt(25), nullptr);
@@ -124,11 +145,14 @@ TEST(ZoneCatalogue, CustomZonesAreReadAfreshAndEnabledByName)
 
     store.set(QStringLiteral("tz2"), QStringLiteral("Kathmandu"));
     entry = zone_catalogue::entryAt(26, store);
+    ASSERT_TRUE(entry);
     EXPECT_EQ(entry->name, QStringLiteral("Kathmandu"));
     EXPECT_EQ(entry->customOffsetText, QStringLiteral("0")) << "a missing offset is GMT";
 
     store.set(QStringLiteral("tz2"), QStringLiteral("Nepal"));
-    EXPECT_EQ(zone_catalogue::entryAt(26, store)->name, QStringLiteral("Nepal")) << "never cached";
+    entry = zone_catalogue::entryAt(26, store);
+    ASSERT_TRUE(entry);
+    EXPECT_EQ(entry->name, QStringLiteral("Nepal")) << "never cached";
 
     store.set(QStringLiteral("tz2"), QString());
     EXPECT_FALSE(zone_catalogue::isEnabled(26, store)) << "an empty name is no zone";

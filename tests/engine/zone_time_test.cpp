@@ -20,6 +20,8 @@ TEST(DaylightSaving, ChangeDaysStartTheSearchAtThe24th)
     EXPECT_EQ(daylight_saving::changeDay(2026, 3), QDate(2026, 3, 29));
     EXPECT_EQ(daylight_saving::changeDay(2026, 10), QDate(2026, 10, 25));
     EXPECT_EQ(daylight_saving::changeDay(2030, 3), QDate(2030, 3, 24));
+    // 2027: 24 October is a Sunday, so the period ends on the 24th, not the 31st.
+    EXPECT_EQ(daylight_saving::changeDay(2027, 10), QDate(2027, 10, 24));
     // 2029: no Sunday from the 24th to the 27th.
     EXPECT_EQ(daylight_saving::changeDay(2029, 10), QDate(2029, 10, 28));
 }
@@ -36,6 +38,7 @@ TEST(DaylightSaving, PeriodByLocalDate)
         {QDate(2026, 10, 25), false}, {QDate(2026, 10, 31), false}, {QDate(2024, 10, 26), true},
         {QDate(2024, 10, 27), false}, {QDate(2026, 11, 1), false}, {QDate(2026, 12, 7), false},
         {QDate(2026, 1, 15), false}, {QDate(2026, 2, 28), false}, {QDate(2026, 3, 1), false},
+        {QDate(2027, 10, 23), true}, {QDate(2027, 10, 24), false}, {QDate(2027, 10, 30), false},
     };
     for (const auto &c : cases)
         EXPECT_EQ(daylight_saving::inForce(c.date), c.inForce) << c.date.toString(Qt::ISODate).toStdString();
@@ -63,6 +66,28 @@ TEST(ClockFormat, MonthNamesComeFromTheUsersLocale)
               QStringLiteral("07th März 2026"));
     EXPECT_EQ(clock_format::zoneDate(QDate(2026, 10, 1), QLocale(QLocale::French, QLocale::France)),
               QStringLiteral("01st octobre 2026"));
+}
+
+// The month named by its number, not the genitive form used inside a date.
+TEST(ClockFormat, MonthNamesAreTheStandAloneForms)
+{
+    const struct {
+        QLocale::Language language;
+        QLocale::Territory territory;
+        const char *text;
+    } cases[] = {
+        {QLocale::Polish, QLocale::Poland, "07th grudzień 2026"},
+        {QLocale::Russian, QLocale::Russia, "07th декабрь 2026"},
+        {QLocale::Czech, QLocale::CzechRepublic, "07th prosinec 2026"},
+        {QLocale::Greek, QLocale::Greece, "07th Δεκέμβριος 2026"},
+        {QLocale::Ukrainian, QLocale::Ukraine, "07th грудень 2026"},
+        {QLocale::English, QLocale::UnitedKingdom, "07th December 2026"},
+    };
+    for (const auto &c : cases) {
+        EXPECT_EQ(clock_format::zoneDate(QDate(2026, 12, 7), QLocale(c.language, c.territory)),
+                  QString::fromUtf8(c.text))
+            << QLocale::languageToString(c.language).toStdString();
+    }
 }
 
 TEST(ClockFormat, TwelveAndTwentyFourHourClocks)

@@ -37,8 +37,18 @@ expect_layout() {
         [ -s "$icon" ] || fail "$icon is missing"
     done
     [ -s "$prefix/share/icons/hicolor/scalable/apps/horalux.svg" ] || fail "the scalable icon is missing"
-    for file in applications/horalux.desktop metainfo/horalux.metainfo.xml man/man1/horalux.1 man/man1/cmdtime.1; do
+    for file in applications/horalux.desktop metainfo/horalux.metainfo.xml man/man1/horalux.1.gz \
+        man/man1/cmdtime.1.gz doc/horalux/copyright doc/horalux/changelog.gz; do
         [ -s "$prefix/share/$file" ] || fail "$prefix/share/$file is missing"
+    done
+}
+
+# unpack_man_pages PREFIX SCRATCH: the installed man pages uncompressed into
+# SCRATCH, their paths printed for expect_valid_metadata.
+unpack_man_pages() {
+    for page in horalux.1 cmdtime.1; do
+        gzip -dc "$1/share/man/man1/$page.gz" >"$2/$page" || fail "gzip -d $1/share/man/man1/$page.gz"
+        echo "$2/$page"
     done
 }
 

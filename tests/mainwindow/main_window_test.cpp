@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QDir>
 #include <QMenu>
 #include <QMouseEvent>
@@ -292,6 +293,68 @@ TEST(MainWindow, RendersEachTimeOfDay)
         ASSERT_TRUE(image.save(folder + QStringLiteral("/%1.png").arg(QLatin1String(s.name))));
         EXPECT_EQ(w.lab_time().palette().color(QPalette::WindowText) == QColor(Qt::yellow), s.night) << s.name;
     }
+}
+
+TEST(MainWindow, TheDateLabelKeepsItsDesignCaptionUntilTheFirstTick)
+{
+    MainWindowFixture f;
+    frm_main &w = f.load();
+    w.Timer1().setInterval(0);
+    EXPECT_EQ(w.lab_zone().text(), QStringLiteral("United Kingdom"));
+    EXPECT_EQ(w.lab_local().text(), QStringLiteral("Local time: 12:12:12")) << "no tick has run yet";
+    w.Timer1_Timer();
+    EXPECT_EQ(w.lab_local().text(), QStringLiteral("07th December 2026"));
+}
+
+TEST(MainWindow, WithNoCustomZoneNamedTheSubmenuEndsWithWellington)
+{
+    MainWindowFixture f;
+    f.fake.settings.set(QStringLiteral("tz1"), QString());
+    frm_main &w = f.load();
+    QStringList zones;
+    for (QAction *a : w.menu().mnu_showzone->actions()) {
+        if (a->isVisible())
+            zones << a->text();
+    }
+    ASSERT_EQ(zones.size(), 24);
+    EXPECT_EQ(zones.last(), QStringLiteral("Wellington, New Zealand"));
+    EXPECT_FALSE(w.menu().mnu_custom1->isVisible());
+    EXPECT_FALSE(w.menu().mnu_custom2->isVisible());
+}
+
+TEST(MainWindow, MoscowFromTheRealMenuIsTypedWithAPlus)
+{
+    MainWindowFixture f;
+    frm_main &w = f.load();
+    QAction *moscow = nullptr;
+    for (QAction *a : w.menu().mnu_showzone->actions()) {
+        if (a->text() == QLatin1String("Moscow, Volgograd"))
+            moscow = a;
+    }
+    ASSERT_NE(moscow, nullptr);
+    EXPECT_EQ(moscow->objectName(), QStringLiteral("mnu_showmoscow"));
+    moscow->trigger();
+    EXPECT_EQ(w.lab_zone().text(), QStringLiteral("Moscow + Volgograd"));
+    EXPECT_EQ(w.zonetimer().interval(), 60000);
+    EXPECT_EQ(w.state().zonediff.hours, 3);
+    EXPECT_TRUE(w.state().zonedst);
+    EXPECT_TRUE(w.state().zonefresh);
+}
+
+// The window manager's close is not the Exit command: it ends the clock even
+// while an update downloads, and asks nothing.
+TEST(MainWindow, ClosedByTheWindowManagerDuringAnUpdateItEndsWithoutAsking)
+{
+    MainWindowFixture f;
+    frm_main &w = f.load();
+    int cancelled = 0;
+    w.cancelTransfers = [&] { ++cancelled; };
+    w.state().updating = true;
+    QCloseEvent close;
+    EXPECT_THROW(QApplication::sendEvent(&w, &close), ProcessEnded);
+    EXPECT_TRUE(f.messages.shown.empty()) << "no question and no refusal";
+    EXPECT_EQ(cancelled, 1);
+    EXPECT_EQ(f.fake.settings.flushes, 1);
 }
 
 } // namespace

@@ -176,6 +176,58 @@ TEST(TimerPiece, AHandlerThatWaitsMayRunInsideItself)
     timer.setInterval(0);
 }
 
+// The display tick's timer against a wall clock that is stepped back 0.7 s
+// and later forward 1.4 s, as a time-sync tool would. The one tick already
+// armed when the clock steps lands off the second; from the next on, every
+// tick comes just after a wall-clock second again, one per second.
+TEST(TimerPiece, AlignedTimerFindsTheSecondAgainAfterTheClockSteps)
+{
+    QElapsedTimer real;
+    real.start();
+    qint64 wallOffset = 500; // starts half-way into a second
+    auto wallNow = [&] { return real.elapsed() + wallOffset; };
+
+    struct Fire {
+        qint64 wall;
+        bool afterStep; // the first fire after the wall clock was stepped
+    };
+    std::vector<Fire> fires;
+    bool stepped = false;
+    TimerPiece timer;
+    timer.setAlignedToWallSeconds(true, [&] { return int(wallNow() % 1000); });
+    timer.setHandler([&] {
+        fires.push_back({wallNow(), stepped});
+        stepped = false;
+        if (fires.size() == 2 || fires.size() == 4) {
+            wallOffset += fires.size() == 2 ? -700 : 1400;
+            stepped = true;
+        }
+    });
+    timer.setInterval(1000);
+    ASSERT_TRUE(processUntil([&] { return fires.size() >= 7; }));
+    timer.setInterval(0);
+    ASSERT_GE(fires.size(), 6u);
+
+    // A loaded machine may wake late, never early; a tick this late would
+    // still show the right second.
+    constexpr qint64 pastTheSecond = 20, lateness = 250;
+    for (std::size_t i = 0; i < fires.size(); ++i) {
+        const qint64 intoSecond = fires[i].wall % 1000;
+        if (fires[i].afterStep)
+            continue;
+        EXPECT_GE(intoSecond, pastTheSecond - 5) << "fire " << i;
+        EXPECT_LT(intoSecond, pastTheSecond + lateness) << "fire " << i;
+        if (i > 0 && !fires[i - 1].afterStep) {
+            EXPECT_EQ(fires[i].wall / 1000, fires[i - 1].wall / 1000 + 1)
+                << "one tick per second, none skipped, fire " << i;
+        }
+    }
+    EXPECT_TRUE(fires[2].afterStep);
+    EXPECT_TRUE(fires[4].afterStep);
+    EXPECT_EQ(fires[3].wall / 1000, fires[2].wall / 1000 + 1) << "back on the next second after the step back";
+    EXPECT_EQ(fires[5].wall / 1000, fires[4].wall / 1000 + 1) << "back on the next second after the step forward";
+}
+
 TEST(SystemTimeZone, GivesAConsistentOffset)
 {
     const platform::TimeZoneInformation info = platform::SystemTimeZoneInfo().timeZoneInformation();

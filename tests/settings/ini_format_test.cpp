@@ -134,7 +134,9 @@ TEST(IniFormat, LaterDuplicateWinsAndFirstSpellingIsKept)
     const auto parsed = parseIni("[data]\nscan=1\nx=0\n[Data]\nSCAN=2\nScan=3\n");
 
     EXPECT_FALSE(parsed.hadDamagedLines);
-    EXPECT_EQ(*find(parsed.document, u"DATA"_s, u"sCaN"_s), u"3");
+    const QString *scan = find(parsed.document, u"DATA"_s, u"sCaN"_s);
+    ASSERT_NE(scan, nullptr);
+    EXPECT_EQ(*scan, u"3");
     EXPECT_EQ(parsed.document.sections().size(), 1);
     const QByteArray written = serialiseIni(parsed.document, u"h"_s);
     EXPECT_TRUE(written.contains("\n[data]\nscan=3\nx=0\n")) << written.constData();

@@ -449,17 +449,22 @@ TEST_F(SettingsDialogOpening, EveryOpeningAfterACloseLoadsAfreshOnTheFirstTab)
     for (const QString &closer : closers) {
         SCOPED_TRACE(closer.toStdString());
         frm_settings *first = opener.showAbout();
-        if (closer == u"close box")
+        if (closer == u"close box") {
             first->close();
-        else
-            first->findChild<QAbstractButton *>(closer)->click();
+        } else {
+            auto *button = first->findChild<QAbstractButton *>(closer);
+            ASSERT_NE(button, nullptr);
+            button->click();
+        }
         deleteClosed();
         EXPECT_EQ(opener.dialog(), nullptr);
 
         platform.settings.set(u"scan"_s, u"33"_s);
         frm_settings *second = opener.show();
         EXPECT_EQ(second->tabs()->currentIndex(), 0);
-        EXPECT_EQ(second->findChild<QLineEdit *>(u"txt_scan"_s)->text(), u"33");
+        const auto *scan = second->findChild<QLineEdit *>(u"txt_scan"_s);
+        ASSERT_NE(scan, nullptr);
+        EXPECT_EQ(scan->text(), u"33");
         second->close();
         deleteClosed();
         platform.settings.set(u"scan"_s, u"20"_s);

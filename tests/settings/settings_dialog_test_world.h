@@ -18,6 +18,7 @@
 
 #include <functional>
 #include <memory>
+#include <stdexcept>
 
 namespace settings_dialog_test {
 
@@ -63,7 +64,12 @@ protected:
     Control *control(const QString &name) const
     {
         auto *found = dialog->findChild<Control *>(name);
-        EXPECT_NE(found, nullptr) << name.toStdString();
+        if (!found) {
+            // Fails this test alone: the runner catches the exception, where
+            // a null handed back would crash the whole program.
+            ADD_FAILURE() << "no control " << name.toStdString();
+            throw std::invalid_argument(name.toStdString());
+        }
         return found;
     }
     QLineEdit *box(const QString &name) const { return control<QLineEdit>(name); }

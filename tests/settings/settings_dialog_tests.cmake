@@ -10,3 +10,5 @@ endforeach()
 if(TARGET horalux_resources)
     target_link_libraries(settings_dialog_render_test PRIVATE horalux_resources)
 endif()
+horalux_add_test(limited_text_box_test SOURCES ${CMAKE_CURRENT_LIST_DIR}/limited_text_box_test.cpp
+    LIBS horalux_settings_ui Qt6::Test)

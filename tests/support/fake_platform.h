@@ -131,10 +131,12 @@ public:
     {
     }
     bool start(const QString &program, const QStringList &arguments, Show show) override;
+    QString startError() const override { return startSucceeds ? QString() : startFailure; }
     bool previousInstanceRunning() override { return anotherInstance; }
     [[noreturn]] void endNow(int exitCode) override;
 
     bool startSucceeds = true;
+    QString startFailure = QStringLiteral("execv: No such file or directory");
     bool anotherInstance = false;
     std::vector<StartedProgram> started;
 

@@ -4,9 +4,24 @@
 
 namespace cmdtime {
 
+namespace {
+
+std::chrono::nanoseconds magnitude(std::chrono::nanoseconds offset)
+{
+    return offset < offset.zero() ? -offset : offset;
+}
+
+} // namespace
+
 int runCmdtime(const CmdtimeOptions& options, const RunDependencies& dependencies, std::ostream& out,
                std::ostream& err)
 {
+    if (options.setClock && options.serverChosen && dependencies.moreRightsThanCaller) {
+        err << "cmdtime: --server cannot be used with /P while cmdtime runs with more rights than its caller "
+               "(setuid or file capabilities); clock unchanged\n";
+        return exitUsage;
+    }
+
     SntpQuery query;
     query.host = options.host;
     query.port = options.port;
@@ -28,12 +43,34 @@ int runCmdtime(const CmdtimeOptions& options, const RunDependencies& dependencie
         err << "cmdtime: no way to set the clock here; clock unchanged\n";
         return exitClockNotSet;
     }
-    const ClockStep step = dependencies.setClock(result.offset);
-    if (!step.done) {
-        err << "cmdtime: " << step.failure << '\n';
+
+    std::chrono::nanoseconds step = result.offset;
+    if (magnitude(step) > largestUnconfirmedStep) {
+        // One answer that far off may be a forgery or a server gone wrong; an
+        // independent second exchange (fresh nonce) must tell the same story.
+        const std::string why = "a step of " + formatOffset(step) + " is more than "
+                                + formatDuration(largestUnconfirmedStep) + " and ";
+        const SntpResult second = querySntp(query);
+        if (!second.ok) {
+            err << "cmdtime: " << why << "the second query to confirm it failed (" << second.failure
+                << "); clock unchanged\n";
+            return exitClockNotSet;
+        }
+        if (magnitude(second.offset - step) > confirmationTolerance) {
+            err << "cmdtime: " << why << "a second query gave " << formatOffset(second.offset)
+                << "; clock unchanged\n";
+            return exitClockNotSet;
+        }
+        out << "confirmed by a second query: offset " << formatOffset(second.offset) << '\n';
+        step = second.offset;
+    }
+
+    const ClockStep done = dependencies.setClock(step);
+    if (!done.done) {
+        err << "cmdtime: " << done.failure << '\n';
         return exitClockNotSet;
     }
-    out << "clock stepped by " << formatOffset(result.offset) << '\n';
+    out << "clock stepped by " << formatOffset(step) << '\n';
     return exitSuccess;
 }
 

@@ -116,6 +116,7 @@ CommandLine parseCommandLine(std::span<const std::string_view> args, std::string
             server = parseServer(*value);
             if (!server)
                 return usageError("invalid server '" + std::string(*value) + "'");
+            result.options.serverChosen = true;
         } else if (isOption("--timeout")) {
             const auto value = valueOf("--timeout");
             if (!value)
@@ -142,8 +143,10 @@ std::string helpText(std::string_view defaultServer)
 {
     return usageLine() + "\n"
            "Asks an SNTP server for the time and prints this machine's clock offset.\n"
-           "  /P, -p, --set        also step the system clock by the offset (needs CAP_SYS_TIME)\n"
-           "  --server HOST[:PORT] server to ask (default " + std::string(defaultServer) + ", port 123)\n"
+           "  /P, -p, --set        also step the system clock by the offset (needs CAP_SYS_TIME);\n"
+           "                       a step over 1000 s is made only when a second query agrees\n"
+           "  --server HOST[:PORT] server to ask (default " + std::string(defaultServer) + ", port 123);\n"
+           "                       refused with /P when installed setuid or with file capabilities\n"
            "  --timeout SECONDS    give up after this long, name lookup included (default 5)\n"
            "  --help               show this text\n"
            "Exit status: 0 valid reply (and clock set with /P), 1 no or invalid reply,\n"

@@ -15,6 +15,7 @@ struct CmdtimeOptions {
     std::uint16_t port = ntpPort;
     std::chrono::milliseconds timeout{5000};
     bool setClock = false;
+    bool serverChosen = false; // --server given, not the built-in server
 };
 
 struct CommandLine {

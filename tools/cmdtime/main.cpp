@@ -1,3 +1,4 @@
+#include "caller_rights.h"
 #include "cmdtime_run.h"
 #include "command_line.h"
 
@@ -27,5 +28,6 @@ int main(int argc, char** argv)
 
     cmdtime::RunDependencies dependencies;
     dependencies.setClock = cmdtime::stepSystemClock;
+    dependencies.moreRightsThanCaller = cmdtime::runsWithMoreRightsThanCaller();
     return cmdtime::runCmdtime(commandLine.options, dependencies, std::cout, std::cerr);
 }

@@ -87,10 +87,18 @@ SntpResult querySntp(const SntpQuery& query)
 
     // Room for extension fields and a MAC, which we do not read.
     std::array<std::uint8_t, 1024> buffer{};
+    // A datagram that fails the checks may be a forgery racing the real answer,
+    // so it is only remembered, to say why nothing was taken by the deadline.
+    std::string lastRejection;
+    auto nothingTaken = [&] {
+        if (lastRejection.empty())
+            return failed(noReply);
+        return failed("no valid reply within " + formatDuration(query.timeout) + "; " + lastRejection);
+    };
     for (;;) {
         const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - SteadyClock::now());
         if (left.count() <= 0)
-            return failed(noReply);
+            return nothingTaken();
         pollfd waitFor{socket.fd(), POLLIN, 0};
         const int ready = ::poll(&waitFor, 1, static_cast<int>(left.count()));
         if (ready < 0 && errno == EINTR)
@@ -98,7 +106,7 @@ SntpResult querySntp(const SntpQuery& query)
         if (ready < 0)
             return failed(systemError("cannot wait for a reply"));
         if (ready == 0)
-            return failed(noReply);
+            return nothingTaken();
 
         SocketAddress sender;
         sender.length = sizeof sender.storage;
@@ -116,8 +124,15 @@ SntpResult querySntp(const SntpQuery& query)
 
         const ReplyVerdict verdict =
             checkReply(std::span(buffer.data(), static_cast<std::size_t>(received)), nonce);
-        if (!verdict.accepted())
-            return failed("reply from " + query.host + " rejected: " + describeProblem(verdict));
+        if (!verdict.accepted()) {
+            const std::string rejection = "reply from " + query.host + " rejected: " + describeProblem(verdict);
+            // A kiss code is checked only after our nonce matched: the server
+            // itself asks us to stop, as RFC 4330 bids us obey at once.
+            if (verdict.problem == ReplyProblem::KissOfDeath)
+                return failed(rejection);
+            lastRejection = rejection;
+            continue;
+        }
 
         SntpResult result;
         result.ok = true;

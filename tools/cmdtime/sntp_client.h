@@ -29,8 +29,9 @@ struct SntpResult {
     std::string failure;                // without ok: one line, no program name
 };
 
-// One request, one answer: datagrams from any other address or port are
-// ignored; the first one from the server decides the outcome.
+// One request, one answer: datagrams from any other address or port, and
+// those from the server that fail the checks, are passed over until the
+// deadline; only a Kiss-o'-Death carrying our nonce ends the wait early.
 SntpResult querySntp(const SntpQuery& query);
 
 } // namespace cmdtime

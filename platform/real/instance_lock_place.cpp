@@ -1,0 +1,49 @@
+#include "platform/real/instance_lock_place.h"
+
+#include "platform/real/private_folder.h"
+
+#include <QDir>
+
+namespace platform {
+
+namespace {
+
+const QString lockFileName = QStringLiteral("horalux.lock");
+
+// The base directory spec ignores relative paths in these variables.
+QString absoluteOrEmpty(const QString &path) { return QDir::isAbsolutePath(path) ? path : QString(); }
+
+QString cacheHome(const QProcessEnvironment &environment)
+{
+    const QString configured = absoluteOrEmpty(environment.value(QStringLiteral("XDG_CACHE_HOME")));
+    if (!configured.isEmpty())
+        return configured;
+    const QString home = absoluteOrEmpty(environment.value(QStringLiteral("HOME")));
+    return home.isEmpty() ? QString() : home + QStringLiteral("/.cache");
+}
+
+} // namespace
+
+QString instanceLockPath(const QProcessEnvironment &environment, QString *problem)
+{
+    const QString runtime = absoluteOrEmpty(environment.value(QStringLiteral("XDG_RUNTIME_DIR")));
+    if (!runtime.isEmpty() && isPrivateFolder(runtime))
+        return QDir(runtime).filePath(lockFileName);
+
+    const QString cache = cacheHome(environment);
+    if (cache.isEmpty()) {
+        if (problem)
+            *problem = QStringLiteral("no runtime folder of our own and neither XDG_CACHE_HOME nor HOME set");
+        return {};
+    }
+    const QString folder = QDir(cache).filePath(QStringLiteral("Horalux"));
+    QString why;
+    if (!makePrivateFolder(folder, &why)) {
+        if (problem)
+            *problem = folder + QStringLiteral(": ") + why;
+        return {};
+    }
+    return QDir(folder).filePath(lockFileName);
+}
+
+} // namespace platform

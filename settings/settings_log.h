@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QLoggingCategory>
+
+namespace settings {
+
+// Failures of the settings store and the start-with-desktop entry that the
+// user is not shown.
+inline const QLoggingCategory &lcSettings()
+{
+    static const QLoggingCategory category("horalux.settings", QtWarningMsg);
+    return category;
+}
+
+} // namespace settings

@@ -1,0 +1,110 @@
+#include "settings/autostart_registry.h"
+#include "settings/settings_store.h"
+
+#include "settings_test_files.h"
+
+#include "file_size_limit.h"
+#include "log_capture.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+using settings::IniSettingsStore;
+using settings_test::writeBytes;
+
+namespace {
+
+const QString kApp = u"Horalux"_s;
+const QString kCategory = u"horalux.settings"_s;
+
+class SettingsLogTest : public ::testing::Test {
+protected:
+    QString file() const { return root.path() + u"/Horalux/Horalux.ini"_s; }
+    QTemporaryDir root;
+    IniSettingsStore store {root.path()};
+    LogCapture log;
+
+    // The one message logged since the last call, or a failure naming them all.
+    QString onlyMessage()
+    {
+        const QStringList logged = log.texts(kCategory);
+        log.clear();
+        if (logged.size() != 1) {
+            ADD_FAILURE() << "expected one message, got " << logged.size() << ": " << logged.join(u'\n').toStdString();
+            return QString();
+        }
+        return logged.front();
+    }
+    void expectNothingLogged()
+    {
+        EXPECT_TRUE(log.messages().isEmpty()) << log.messages().front().text.toStdString();
+        log.clear();
+    }
+};
+
+TEST_F(SettingsLogTest, TheNormalPathLogsNothing)
+{
+    EXPECT_EQ(store.GetSetting(kApp, u"data"_s, u"scan"_s, u"20"_s), u"20");
+    store.SaveSetting(kApp, u"data"_s, u"scan"_s, u"30"_s);
+    store.SaveSetting(kApp, u"data"_s, u"dst"_s, u"False"_s);
+    store.DeleteSetting(kApp, u"data"_s, u"dst"_s);
+    ASSERT_TRUE(writeBytes(file(), "[data]\nscan=40\n"));
+    EXPECT_EQ(store.GetSetting(kApp, u"data"_s, u"scan"_s), u"40");
+    store.flush();
+    settings::AutostartRegistry registry(root.path());
+    registry.SetRegString(platform::RegistryRoot::LocalMachine, uR"(Software\Microsoft\Windows\CurrentVersion\Run)"_s,
+                          u"Horalux"_s, u"/usr/bin/horalux"_s);
+    expectNothingLogged();
+}
+
+TEST_F(SettingsLogTest, ADamagedFileIsLoggedOnceWithItsFirstBadLine)
+{
+    ASSERT_TRUE(writeBytes(file(), "[data]\nscan=30\n\xff junk\ntz1=Paris\n\x01\n"));
+    EXPECT_EQ(store.GetSetting(kApp, u"data"_s, u"tz1"_s), u"Paris");
+    const QString message = onlyMessage();
+    EXPECT_TRUE(message.contains(file())) << message.toStdString();
+    EXPECT_TRUE(message.contains(u"2 line(s)"_s)) << message.toStdString();
+    EXPECT_TRUE(message.contains(u"line 3"_s)) << message.toStdString();
+    EXPECT_TRUE(message.contains(u".bad"_s)) << message.toStdString();
+
+    // Reading on, and the save that keeps it aside, add nothing.
+    store.GetSetting(kApp, u"data"_s, u"scan"_s);
+    store.SaveSetting(kApp, u"data"_s, u"dst"_s, u"False"_s);
+    store.GetSetting(kApp, u"data"_s, u"scan"_s);
+    expectNothingLogged();
+}
+
+TEST_F(SettingsLogTest, AFailedSaveIsLoggedOnceUntilASaveSucceeds)
+{
+    store.SaveSetting(kApp, u"data"_s, u"scan"_s, u"30"_s);
+    {
+        const FileSizeLimit full(150);
+        for (int x = 0; x < 5; ++x)
+            store.SaveSetting(kApp, u"data"_s, u"FormX"_s, QString(100, u'1') + QString::number(x));
+        const QString message = onlyMessage();
+        EXPECT_TRUE(message.contains(file())) << message.toStdString();
+        EXPECT_TRUE(message.contains(qt_error_string(EFBIG))) << message.toStdString();
+    }
+    store.SaveSetting(kApp, u"data"_s, u"FormY"_s, u"200"_s);
+    expectNothingLogged();
+    {
+        const FileSizeLimit full(150);
+        store.SaveSetting(kApp, u"data"_s, u"FormX"_s, QString(200, u'2'));
+        EXPECT_FALSE(onlyMessage().isEmpty()) << "a new failure after a success is logged again";
+    }
+}
+
+TEST_F(SettingsLogTest, AFileThatCannotBeReadIsLoggedOnce)
+{
+    QDir().mkpath(file());
+    EXPECT_EQ(store.GetSetting(kApp, u"data"_s, u"scan"_s, u"20"_s), u"20");
+    store.SaveSetting(kApp, u"data"_s, u"scan"_s, u"30"_s);
+    store.SaveSetting(kApp, u"data"_s, u"scan"_s, u"31"_s);
+    const QString message = onlyMessage();
+    EXPECT_TRUE(message.contains(qt_error_string(EISDIR))) << message.toStdString();
+}
+
+} // namespace
