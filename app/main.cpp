@@ -1,3 +1,4 @@
+#include "app/platform_choices.h"
 #include "mainwindow/main_window.h"
 #include "platform/real/application_desktop.h"
 #include "platform/real/canberra_sound.h"
@@ -23,31 +24,13 @@
 #include <QApplication>
 #include <QStandardPaths>
 
-namespace {
-
-// A Wayland client cannot place its own window, and the clock lives by its
-// stored place: ask for X11 (XWayland) unless the user chose a platform.
-// Returns whether it did, so the choice can be taken back once Qt has read it:
-// programs the clock starts (a browser, the update) must not inherit it.
-bool preferX11UnderWayland()
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")
-        && (qEnvironmentVariable("XDG_SESSION_TYPE") == QLatin1String("wayland")
-            || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))) {
-        qputenv("QT_QPA_PLATFORM", "xcb");
-        return true;
-    }
-    return false;
-}
-
-} // namespace
-
 int main(int argc, char **argv)
 {
-    const bool choseX11 = preferX11UnderWayland();
+    PlatformChoices choices;
+    choices.preferX11UnderWayland();
+    choices.preferPlainImageUpload();
     QApplication app(argc, argv);
-    if (choseX11)
-        qunsetenv("QT_QPA_PLATFORM");
+    choices.takeBack();
     QApplication::setApplicationName(QStringLiteral("Horalux"));
     // The clock ends only through its own exit; closing a dialog must not end it.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -2,7 +2,8 @@
 # Whole-program figures of the clock beside reference programs, measured in
 # one run on a virtual display: memory (PSS), CPU, wake-ups and start-up time
 # of the clock frozen and rotating, a bare Qt Widgets window, xclock and
-# gworldclock. It prints figures; it is not a test and passes or fails nothing.
+# gworldclock, and the pacing of the rotating clock's roll as the X server sees
+# it. It prints figures; it is not a test and passes or fails nothing.
 #
 #   bench/process_figures.sh [--seconds N] [--settle N] [--quick] [--startup-runs N]
 #                            [--build DIR] [--horalux PATH] [--bare PATH]
@@ -215,8 +216,9 @@ program_env() { # key: fills program_environment
                          XDG_DATA_HOME="$home/data" XDG_RUNTIME_DIR="$home/runtime")
 }
 
-# The clock's zone label, in pixels inside its window (twips 510,120,2100,255 / 15).
+# The clock's zone and time labels, in pixels inside its window (twips / 15).
 ZONE_LABEL_RECT=34,8,140,17
+TIME_LABEL_RECT=7,24,166,35
 
 table_position() {
     case "$1" in frozen) echo 1 ;; rotating) echo 2 ;; bare) echo 3 ;; xclock) echo 4 ;; *) echo 5 ;; esac
@@ -343,7 +345,8 @@ fi
 
 say "settling for $settle s, then measuring for $seconds s"
 pause_for "$settle"
-start_helper python3 "$HELPERS/x_repaints.py" --seconds "$seconds" --out "$scratch/repaints.json" "${watched[@]}"
+start_helper python3 "$HELPERS/x_repaints.py" --seconds "$seconds" --out "$scratch/repaints.json" \
+    --roll "rotating=$TIME_LABEL_RECT" "${watched[@]}"
 repaints_pid=$helper_pid
 run_and_wait python3 "$HELPERS/proc_figures.py" measure --seconds "$seconds" --out "$scratch/figures.json" \
     "${measured[@]}" "xserver=$xvfb_pid"

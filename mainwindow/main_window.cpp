@@ -97,6 +97,7 @@ void frm_main::buildControls()
     setUpLabel(m_labTime, twips::rect(100, 360, 2490, 525), QStringLiteral("12:12:12 pm"), arial(20.25));
     m_labLocal.setObjectName(QStringLiteral("lab_local"));
     setUpLabel(m_labLocal, twips::rect(120, 870, 2250, 255), QStringLiteral("Local time: 12:12:12"), arial(8.25));
+    m_image1.carry({&m_labZone, &m_labTime, &m_labLocal});
 
     m_image2.setObjectName(QStringLiteral("Image2"));
     m_image2.setGeometry(twips::rect(2390, 900, 195, 150));

@@ -5,6 +5,7 @@
 #include "engine/rotation.h"
 #include "engine/typed_settings.h"
 #include "engine/zone_commands.h"
+#include "mainwindow/clock_face.h"
 #include "mainwindow/context_menu.h"
 #include "mainwindow/rolling_label.h"
 #include "mainwindow/widget_pieces.h"
@@ -85,7 +86,7 @@ private:
     const platform::Services &m_services;
     platform::MessageBoxes &m_messages;
 
-    QLabel m_image1 {this};
+    ClockFace m_image1 {this};
     RollingLabel m_labZone {this};
     RollingLabel m_labTime {this};
     RollingLabel m_labLocal {this};

@@ -1,7 +1,23 @@
 #include "mainwindow/rolling_label.h"
 
+#include <QEvent>
 #include <QPainter>
-#include <QStyle>
+
+RollingLabel::RollingLabel(QWidget *parent)
+    : QLabel(parent)
+{
+    setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    setTextFormat(Qt::PlainText);
+}
+
+void RollingLabel::setText(const QString &text)
+{
+    if (text == QLabel::text())
+        return;
+    QLabel::setText(text);
+    // Rolled up, the hidden rows show the picture; the roll down draws them.
+    repaintPart(refreshText() & QRect(0, 0, width(), visibleHeight()));
+}
 
 void RollingLabel::setVisibleHeight(int pixels)
 {
@@ -10,19 +26,87 @@ void RollingLabel::setVisibleHeight(int pixels)
     if (after == before)
         return;
     m_visibleHeight = after == height() ? -1 : after;
-    update(0, std::min(before, after), width(), std::abs(after - before));
+    repaintPart(QRect(0, std::min(before, after), width(), std::abs(after - before)));
 }
 
-void RollingLabel::paintEvent(QPaintEvent *event)
+void RollingLabel::paintOnto(QWidget *canvas)
 {
-    if (m_visibleHeight < 0) {
-        QLabel::paintEvent(event);
+    m_canvas = canvas;
+    // Updates off: the widget is skipped when its window repaints, so the
+    // canvas's painting is the only one.
+    setUpdatesEnabled(canvas == nullptr);
+    refreshText();
+    repaintPart(rect());
+}
+
+QRect RollingLabel::refreshText()
+{
+    // The font as this widget's screen resolves it, as QLabel would draw it.
+    return m_text.change(QLabel::text(), QFont(font(), this), contentsRect().size())
+        .translated(contentsRect().topLeft());
+}
+
+void RollingLabel::repaintPart(const QRect &part)
+{
+    if (part.isEmpty())
         return;
-    }
-    if (m_visibleHeight == 0)
+    if (m_canvas)
+        m_canvas->update(part.translated(originOn(*m_canvas)));
+    else
+        update(part);
+}
+
+QPoint RollingLabel::originOn(const QWidget &canvas) const
+{
+    // Through the window both lie in: the canvas is a sibling, not a parent.
+    return canvas.mapFrom(window(), mapTo(window(), QPoint(0, 0)));
+}
+
+void RollingLabel::paintText(QPainter &painter, const QPoint &origin)
+{
+    const int shown = visibleHeight();
+    if (shown <= 0)
         return;
+    if (m_text.text() != QLabel::text())
+        refreshText(); // set past setText, through QLabel
+    painter.setClipRect(QRect(origin, QSize(width(), shown)));
+    painter.setPen(palette().color(foregroundRole()));
+    m_text.draw(painter, origin + contentsRect().topLeft());
+}
+
+void RollingLabel::paintEvent(QPaintEvent *)
+{
     QPainter painter(this);
-    painter.setClipRect(0, 0, width(), m_visibleHeight);
-    style()->drawItemText(&painter, contentsRect(), int(alignment()), palette(), isEnabled(), text(),
-                          foregroundRole());
+    paintText(painter, QPoint(0, 0));
+}
+
+void RollingLabel::changeEvent(QEvent *event)
+{
+    QLabel::changeEvent(event);
+    switch (event->type()) {
+    case QEvent::FontChange:
+    case QEvent::PaletteChange:
+    case QEvent::ContentsRectChange:
+        refreshText();
+        repaintPart(rect());
+        break;
+    default:
+        break;
+    }
+}
+
+void RollingLabel::resizeEvent(QResizeEvent *event)
+{
+    QLabel::resizeEvent(event);
+    refreshText();
+    // The canvas repaints the old place too: the label no longer covers it.
+    if (m_canvas)
+        m_canvas->update();
+}
+
+void RollingLabel::moveEvent(QMoveEvent *event)
+{
+    QLabel::moveEvent(event);
+    if (m_canvas)
+        m_canvas->update();
 }

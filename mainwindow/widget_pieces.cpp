@@ -7,7 +7,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QPixmap>
-#include <QTime>
+#include <QDateTime>
 
 void LabelPiece::setText(const QString &text)
 {
@@ -87,7 +87,10 @@ TimerPiece::TimerPiece(QObject *parent)
 void TimerPiece::setAlignedToWallSeconds(bool aligned, std::function<int()> wallMillisecond)
 {
     m_aligned = aligned;
-    m_wallMillisecond = wallMillisecond ? std::move(wallMillisecond) : [] { return QTime::currentTime().msec(); };
+    // Zone offsets are whole seconds: the milliseconds are the same in UTC,
+    // which is read without looking up the local zone (a stat per call).
+    m_wallMillisecond = wallMillisecond ? std::move(wallMillisecond)
+                                        : [] { return int(QDateTime::currentMSecsSinceEpoch() % 1000); };
     restart();
 }
 

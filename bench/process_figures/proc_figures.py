@@ -241,6 +241,20 @@ def report(args):
     elif "in_rect" in frozen:
         print("  The frozen clock's zone label did not repaint in the window: the freeze held.")
 
+    for key in order:
+        pacing = repaints.get(key, {}).get("pacing")
+        if not pacing:
+            continue
+        label = rows[key]["label"]
+        if not pacing.get("frames"):
+            print("  Roll pacing of %s: no roll in the window." % label)
+            continue
+        print("  Roll pacing of %s (X damage times): %d frames in %d roll(s); interval median %s ms, p95 %s ms,"
+              % (label, pacing["frames"], pacing["rolls"], pacing.get("median_ms", "-"), pacing.get("p95_ms", "-")))
+        print("    largest %s ms; %d whole pass(es) up or down, %d row(s) no frame showed%s."
+              % (pacing.get("max_ms", "-"), pacing["passes"], pacing["rows_lost"],
+                 "" if not pacing["rolls_cut"] else "; %d roll(s) cut by the window's ends" % pacing["rolls_cut"]))
+
     growth = ["%s %+.2f" % (rows[key]["label"], measured[key]["pss_growth_mb"]) for key in order
               if measured.get(key, {}).get("pss_growth_mb") is not None]
     if growth:

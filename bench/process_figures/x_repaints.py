@@ -5,10 +5,17 @@ Arguments are KEY=WINDOW or KEY=WINDOW@X,Y,W,H; with a rectangle the repaints
 confined to it are counted apart (the clock's zone label: none there means
 the rotation is frozen). Writes JSON to --out: per key, repaints (batches of
 damage) and rectangles, each per second, and the count inside the rectangle.
+
+With --roll KEY=X,Y,W,H (the clock's time label) it also times the roll as
+the X server sees it: every repaint of one row of that rectangle is a frame,
+stamped with the server's own time. A roll runs up, row by row from the
+bottom, then down again; the report gives the intervals between frames
+(median, 95th percentile, largest) and the rows that no frame showed.
 """
 
 import argparse
 import json
+import statistics
 import sys
 import time
 
@@ -21,13 +28,73 @@ def parse_target(text):
     return key, int(window, 0), tuple(int(v) for v in rect.split(",")) if rect else None
 
 
+# Frames further apart than this belong to different rolls.
+ROLL_GAP_MS = 250
+
+
+def percentile(values, fraction):
+    ordered = sorted(values)
+    return ordered[min(len(ordered) - 1, int(round(fraction * (len(ordered) - 1))))]
+
+
+def split_passes(rows):
+    """Splits one roll's rows into runs that go one way: up (falling rows), then down."""
+    passes, current, direction = [], [], 0
+    for row in rows:
+        if current:
+            way = -1 if row < current[-1] else 1
+            if direction and way != direction:
+                passes.append(current)
+                current, way = [], 0
+            direction = way
+        current.append(row)
+    if current:
+        passes.append(current)
+    return passes
+
+
+def roll_pacing(frames, height):
+    """frames: (server ms, row) of one window, in arrival order."""
+    if not frames:
+        return {"frames": 0}
+    rolls, current = [], [frames[0]]
+    for frame in frames[1:]:
+        if (frame[0] - current[-1][0]) % 2**32 > ROLL_GAP_MS:
+            rolls.append(current)
+            current = []
+        current.append(frame)
+    rolls.append(current)
+    intervals, passes, lost, cut = [], 0, 0, 0
+    for roll in rolls:
+        intervals += [(b[0] - a[0]) % 2**32 for a, b in zip(roll, roll[1:])]
+        rows = [row for _, row in roll]
+        # A roll starts and ends on the bottom row; one that does not was cut
+        # by the ends of the measuring window, and its missing rows are not lost.
+        if rows[0] != height - 1 or rows[-1] != height - 1:
+            cut += 1
+            continue
+        for one_way in split_passes(rows):
+            passes += 1
+            lost += height - len(set(one_way))
+    result = {"frames": len(frames), "rolls": len(rolls), "rolls_cut": cut, "passes": passes, "rows_lost": lost}
+    if intervals:
+        result.update({"median_ms": statistics.median(intervals), "p95_ms": percentile(intervals, 0.95),
+                       "max_ms": max(intervals)})
+    return result
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
     parser.add_argument("--seconds", type=float, required=True)
     parser.add_argument("--out", required=True)
+    parser.add_argument("--roll", action="append", default=[], help="KEY=X,Y,W,H: time the roll in this rectangle")
     parser.add_argument("targets", nargs="+", help="KEY=WINDOW[@X,Y,W,H]")
     args = parser.parse_args()
     targets = [parse_target(t) for t in args.targets]
+    rolls = {}
+    for text in args.roll:
+        key, _, rect = text.partition("=")
+        rolls[key] = tuple(int(v) for v in rect.split(","))
 
     x11, display = xl.open_display()
     if display is None:
@@ -37,7 +104,8 @@ def main():
     by_window = {}
     for key, window, rect in targets:
         damage_event = xl.watch_damage(display, window)
-        by_window[window] = {"key": key, "rect": rect, "repaints": 0, "rects": 0, "in_rect": 0}
+        by_window[window] = {"key": key, "rect": rect, "repaints": 0, "rects": 0, "in_rect": 0,
+                             "roll": rolls.get(key), "frames": []}
     if damage_event is None:
         print("x_repaints: no DAMAGE extension", file=sys.stderr)
         return 1
@@ -64,6 +132,12 @@ def main():
             a = damage.area
             if a.x >= x and a.y >= y and a.x + a.width <= x + w and a.y + a.height <= y + h:
                 counts["in_rect"] += 1
+        roll = counts["roll"]
+        if roll:
+            x, y, w, h = roll
+            a = damage.area
+            if a.height == 1 and a.x >= x and a.x + a.width <= x + w and y <= a.y < y + h:
+                counts["frames"].append((damage.timestamp, a.y - y))
     seconds = time.monotonic() - started
     x11.XCloseDisplay(display)
 
@@ -74,6 +148,8 @@ def main():
             "rects_per_s": counts["rects"] / seconds,
             "in_rect": counts["in_rect"] if counts["rect"] else None,
         }
+        if counts["roll"]:
+            result[counts["key"]]["pacing"] = roll_pacing(counts["frames"], counts["roll"][3])
     with open(args.out, "w") as out:
         json.dump(result, out)
     return 0
