@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/platform_choices.h"
 #include "mainwindow/main_window.h"
 #include "platform/real/application_desktop.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The reference for bench/process_figures.sh: what a Qt Widgets window with
 // three labels and a one-second clock costs before any program of its own.
 #include <QApplication>

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Included by bench/CMakeLists.txt once Google Benchmark is found; needs the
 # loopback server of tests/update.
 if(TARGET horalux_raw_http_server)

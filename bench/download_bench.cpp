@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Downloads a 30 MB file from a loopback server through the download dialog
 // and with curl from the same server, and prints both throughputs, their
 // ratio and the CPU the transfer and the dialog's updates cost per megabyte.
@@ -62,7 +63,8 @@ public:
     }
     ~ServerThread()
     {
-        QMetaObject::invokeMethod(m_server, [server = m_server] { delete server; }, Qt::BlockingQueuedConnection);
+        QMetaObject::invokeMethod(
+            m_server, [server = m_server] { delete server; }, Qt::BlockingQueuedConnection);
         m_thread.quit();
         m_thread.wait();
     }
@@ -109,8 +111,9 @@ void saveScreenshot(const QString &path)
             form.grab().save(path);
     });
     form.DownloadFile(g_server->slowUrl(), folder.filePath(QStringLiteral("hupdate")), {}, {});
-    std::printf("download_bench: %s\n", updates >= 6 ? qPrintable(QStringLiteral("dialog saved to ") + path)
-                                                     : "the transfer was too quick for a picture");
+    std::printf("download_bench: %s\n",
+                updates >= 6 ? qPrintable(QStringLiteral("dialog saved to ") + path)
+                             : "the transfer was too quick for a picture");
 }
 
 void BM_DownloadFileThroughTheDialog(benchmark::State &state)
@@ -164,8 +167,9 @@ void BM_DownloadWithCurl(benchmark::State &state)
         const double cpuBefore = processCpuSeconds(); // the server's share: curl is another process
         QElapsedTimer wall;
         wall.start();
-        process.start(curl, {QStringLiteral("--silent"), QStringLiteral("--fail"), QStringLiteral("--output"),
-                             destination, g_server->url()});
+        process.start(curl,
+                      {QStringLiteral("--silent"), QStringLiteral("--fail"), QStringLiteral("--output"), destination,
+                       g_server->url()});
         process.waitForFinished(-1);
         const double seconds = double(wall.nsecsElapsed()) / 1e9;
         if (process.exitCode() != 0 || QFileInfo(destination).size() != kFileBytes) {

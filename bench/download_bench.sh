@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the download benchmark against curl on the same loopback server;
 # installs curl first when it is missing. Usage: bench/download_bench.sh [build folder]
 set -eu

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the clock under valgrind's memcheck for a while (default 60 s) with
 # scratch settings, offscreen, and reports definite leaks and memory errors.
 # Usage: bench/memcheck_run.sh [build-dir] [seconds]

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The reference Qt program that bench/process_figures.sh measures beside the clock.
 add_executable(bare_qt_window ${CMAKE_CURRENT_LIST_DIR}/bare_qt_window.cpp)
 target_link_libraries(bare_qt_window PRIVATE Qt6::Widgets)

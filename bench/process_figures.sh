@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Whole-program figures of the clock beside reference programs, measured in
 # one run on a virtual display: memory (PSS), CPU, wake-ups and start-up time
 # of the clock frozen and rotating, a bare Qt Widgets window, xclock and

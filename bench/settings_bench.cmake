@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Included by bench/CMakeLists.txt once Google Benchmark is found.
 add_executable(settings_bench ${CMAKE_CURRENT_LIST_DIR}/settings_bench.cpp)
 target_link_libraries(settings_bench PRIVATE horalux_settings_store benchmark::benchmark)

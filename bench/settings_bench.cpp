@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Settings store figures: one read (target <= 1 us), one save (p99 target
 // <= 200 us), and, for scale, a QSettings write + sync and the load of a
 // 10 MB file.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Included by bench/CMakeLists.txt. The loop itself lives with its test in
 # tests/faults; without the tests there is nothing to build.
 if(TARGET horalux_settings_fault_loop)

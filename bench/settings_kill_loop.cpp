@@ -1,11 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings store's kill loop, as long as you like; prints its figures.
 //   settings_kill_loop [--kills N] [--keys N] [--seed N] [--max-delay-us N] [--root DIR]
 // Exits 1 when a reported save was lost or a file damaged.
 
 #include "kill_loop.h"
 
-#include <QCoreApplication>
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QTemporaryDir>
 
 #include <cstdio>
@@ -37,8 +38,8 @@ int main(int argc, char **argv)
         {QStringLiteral("keys"), QStringLiteral("Names the saves spread over."), QStringLiteral("N"),
          QStringLiteral("2000")},
         {QStringLiteral("seed"), QStringLiteral("Seed of the kill moments."), QStringLiteral("N")},
-        {QStringLiteral("max-delay-us"), QStringLiteral("Latest timed kill after the start."),
-         QStringLiteral("N"), QStringLiteral("20000")},
+        {QStringLiteral("max-delay-us"), QStringLiteral("Latest timed kill after the start."), QStringLiteral("N"),
+         QStringLiteral("20000")},
         {QStringLiteral("root"), QStringLiteral("Folder of the file (default: a fresh temporary one)."),
          QStringLiteral("DIR")},
     });
@@ -49,8 +50,8 @@ int main(int argc, char **argv)
     options.root = parser.isSet(QStringLiteral("root")) ? parser.value(QStringLiteral("root")) : temporary.path();
     options.kills = int(numberOption(parser, QStringLiteral("kills")));
     options.keyCount = int(std::max<quint64>(1, numberOption(parser, QStringLiteral("keys"))));
-    options.seed = parser.isSet(QStringLiteral("seed")) ? numberOption(parser, QStringLiteral("seed"))
-                                                        : std::random_device{}();
+    options.seed =
+        parser.isSet(QStringLiteral("seed")) ? numberOption(parser, QStringLiteral("seed")) : std::random_device {}();
     options.maxDelay = std::chrono::microseconds(numberOption(parser, QStringLiteral("max-delay-us")));
     options.progress = [&options](int kills) {
         if (kills % 250 == 0)

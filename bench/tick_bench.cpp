@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One display tick of a zone that is already on show: settings reads, zone
 // arithmetic and formatting, with the real wall clock and settings store.
 #include "engine/clock_tick.h"
@@ -22,7 +23,7 @@ static void BM_DisplayTickWithoutFreshZone(benchmark::State &state)
     settings::IniSettingsStore store(configRoot.path());
     TypedSettings(store).saveSwitch(setting::TwentyFourHour, false);
     TypedSettings(store).saveSwitch(setting::Exact, state.range(0) != 0);
-    const platform::Services services {wallClock, fake.ticks,   fake.loop,      fake.timeZone, store,
+    const platform::Services services {wallClock,     fake.ticks,   fake.loop,    fake.timeZone,  store,
                                        fake.registry, fake.desktop, fake.network, fake.processes, fake.sound};
     ChangeLog log {fake.loop};
     FakeLabel zone {QStringLiteral("lab_zone"), log};

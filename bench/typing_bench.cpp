@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CPU spent while a zone name is typed and the time label rolls, through the
 // real event pump, tick counter and widgets: every wait must sleep in the
 // event loop. Reported as CPU time over wall time.
@@ -38,7 +39,7 @@ struct RealWorld {
     platform::SystemClock clock;
     platform::MonotonicTickCounter ticks;
     platform::QtEventPump events;
-    platform::Services services {clock,         ticks,        events,       fake.timeZone, fake.settings,
+    platform::Services services {clock,         ticks,        events,       fake.timeZone,  fake.settings,
                                  fake.registry, fake.desktop, fake.network, fake.processes, fake.sound};
     QWidget window;
     RollingLabel zone {&window};

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Figures of the update's safety measures:
 //  - resident memory while the download dialog saves a 200 MB file from a
 //    loopback server in another process, against the same process idle;

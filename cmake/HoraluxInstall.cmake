@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the clock as a desktop program and packages it as a .deb (cpack).
 #
 # <prefix>/lib/horalux/        the program's folder: horalux, cmdtime, pictures, sound, help/;

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Run by cpack once the files of the .deb are staged: the program in a package
 # is updated by the package manager, so it is marked not to update itself.
 file(GLOB_RECURSE programs LIST_DIRECTORIES false "${CPACK_TEMPORARY_INSTALL_DIRECTORY}/*/lib/horalux/horalux")

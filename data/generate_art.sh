@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Regenerates every picture and sound in this folder with artgen.
 #   data/generate_art.sh [preview-dir]
 # With a preview folder, also writes sheets that show the scenes as the clock does.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/clock_format.h"
 
 namespace clock_format {
@@ -7,16 +8,12 @@ QString dayOrdinal(int day)
     switch (day) {
     case 1:
     case 21:
-    case 31:
-        return QStringLiteral("st");
+    case 31: return QStringLiteral("st");
     case 2:
-    case 22:
-        return QStringLiteral("nd");
+    case 22: return QStringLiteral("nd");
     case 3:
-    case 23:
-        return QStringLiteral("rd");
-    default:
-        return QStringLiteral("th");
+    case 23: return QStringLiteral("rd");
+    default: return QStringLiteral("th");
     }
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/clock_state.h"
 
 #include "engine/typed_number.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QString>
@@ -23,8 +24,8 @@ struct ZoneOffset {
 // The state the main window's handlers share. Handlers pump events while they
 // wait, so each one reads these afresh at every step where it uses them.
 struct ClockState {
-    double localdiff = 0;   // hours added to local time to reach GMT
-    qint16 zoneindex = 0;   // the catalogue position the rotation tries next
+    double localdiff = 0; // hours added to local time to reach GMT
+    qint16 zoneindex = 0; // the catalogue position the rotation tries next
     ZoneOffset zonediff;
     bool zonedst = false;
     bool zonefresh = false;

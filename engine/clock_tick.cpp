@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/clock_tick.h"
 
 #include "engine/clock_format.h"
@@ -16,11 +17,11 @@
 
 ClockTick::ClockTick(ClockState &state, const platform::Services &services, ClockLabels labels,
                      platform::Picture &background, const QLocale &locale)
-    : m_state(state)
-    , m_services(services)
-    , m_labels(labels)
-    , m_background(background)
-    , m_locale(locale)
+    : m_state(state),
+      m_services(services),
+      m_labels(labels),
+      m_background(background),
+      m_locale(locale)
 {
 }
 
@@ -125,8 +126,7 @@ void ClockTick::applyScenery(const QTime &zoneTimeOfDay)
     if (!settings().isTrue(setting::Graphic))
         return;
     const SceneryRow &row = scenery::forTimeOfDay(zoneTimeOfDay);
-    m_background.loadPicture(m_services.desktop.programFolder() + QDir::separator()
-                             + QLatin1String(row.picture));
+    m_background.loadPicture(m_services.desktop.programFolder() + QDir::separator() + QLatin1String(row.picture));
     if (row.colours) {
         m_labels.local.setForeColor(row.colours->local);
         m_labels.time.setForeColor(row.colours->time);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "engine/clock_state.h"
@@ -13,7 +14,7 @@ namespace platform {
 class Label;
 class Picture;
 struct Services;
-}
+} // namespace platform
 
 struct ClockLabels {
     platform::Label &zone;
@@ -30,8 +31,8 @@ public:
     static constexpr int RollStepTwips = 15;
     static constexpr int RollStepMs = 16;
 
-    ClockTick(ClockState &state, const platform::Services &services, ClockLabels labels,
-              platform::Picture &background, const QLocale &locale = QLocale::system());
+    ClockTick(ClockState &state, const platform::Services &services, ClockLabels labels, platform::Picture &background,
+              const QLocale &locale = QLocale::system());
 
     void Timer1_Timer();
 

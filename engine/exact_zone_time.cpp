@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/exact_zone_time.h"
 
 #include "engine/typed_number.h"

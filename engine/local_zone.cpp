@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/local_zone.h"
 
 #include "platform/time_zone_info.h"
@@ -10,12 +11,9 @@ qint32 GetLocalTZ(const platform::TimeZoneInfo &timeZone)
     const TimeZoneInformation info = timeZone.timeZoneInformation();
     switch (info.returnCode) {
     case TimeZoneInformation::Unknown:
-    case TimeZoneInformation::Standard:
-        return -(info.bias + info.standardBias) * 60;
-    case TimeZoneInformation::Daylight:
-        return -(info.bias + info.daylightBias) * 60;
-    default:
-        return 0;
+    case TimeZoneInformation::Standard: return -(info.bias + info.standardBias) * 60;
+    case TimeZoneInformation::Daylight: return -(info.bias + info.daylightBias) * 60;
+    default: return 0;
     }
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QtGlobal>
@@ -5,7 +6,7 @@
 namespace platform {
 class TickCounter;
 class EventPump;
-}
+} // namespace platform
 
 // Waits ms milliseconds while handling window events, so the window stays
 // alive and other handlers (timers, menu commands) may run inside the wait.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/rotation.h"
 
 #include "engine/call_outs.h"
@@ -17,11 +18,11 @@
 
 Rotation::Rotation(ClockState &state, const platform::Services &services, platform::Label &zoneLabel,
                    platform::Timer &zonetimer, UpdateCheck &updateCheck)
-    : m_state(state)
-    , m_services(services)
-    , m_zoneLabel(zoneLabel)
-    , m_zonetimer(zonetimer)
-    , m_updateCheck(updateCheck)
+    : m_state(state),
+      m_services(services),
+      m_zoneLabel(zoneLabel),
+      m_zonetimer(zonetimer),
+      m_updateCheck(updateCheck)
 {
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "engine/clock_state.h"
@@ -11,7 +12,7 @@ namespace platform {
 class Label;
 class Timer;
 struct Services;
-}
+} // namespace platform
 
 // Moves the clock from enabled zone to enabled zone every `scan` seconds, and
 // once per run starts the time-sync tool and the update check when online.

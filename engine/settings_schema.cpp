@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/settings_schema.h"
 
 #include "engine/typed_number.h"
@@ -91,8 +92,8 @@ Setting versionOffered(const QString &version)
 std::span<const Setting *const> fixedSettings()
 {
     static const Setting *const kFixed[] = {
-        &Scan, &TwentyFourHour, &DaylightSaving, &Graphic, &Sync, &OnTop,
-        &Exact, &FormX, &FormY, &LastUpdateCheck, &InternetNoticeShown,
+        &Scan,  &TwentyFourHour,  &DaylightSaving,      &Graphic, &Sync, &OnTop, &Exact, &FormX,
+        &FormY, &LastUpdateCheck, &InternetNoticeShown,
     };
     return kFixed;
 }

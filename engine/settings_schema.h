@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QString>
@@ -80,8 +81,8 @@ inline const QString Version = QStringLiteral("version");
 // Seconds between zones, whole seconds only. Any number the rotation timer
 // can run counts (it takes up to 65 535 ms, and 0 would stop it); other text
 // counts as 20. The dialog itself keeps to 5 to 60.
-inline const Setting Scan {section::Data, QStringLiteral("scan"), QStringLiteral("20"), Kind::Number,
-                           {1, 65535 / 1000, true, true}};
+inline const Setting Scan {
+    section::Data, QStringLiteral("scan"), QStringLiteral("20"), Kind::Number, {1, 65535 / 1000, true, true}};
 // Readers differ: the tick shows 12 hours only for exactly "False", the
 // dialog ticks its box only for exactly "True", start-up fills an empty one.
 inline const Setting TwentyFourHour {section::Data, QStringLiteral("24hr"), QStringLiteral("False"), Kind::Switch};
@@ -96,9 +97,15 @@ inline const Setting OnTop {section::DataCapital, QStringLiteral("ontop"), QStri
 // The time-zone database instead of fixed offsets, only for exactly "True".
 inline const Setting Exact {section::Data, QStringLiteral("exact"), QStringLiteral("False"), Kind::Switch};
 // The window's left and top edges in twips, single-precision numbers.
-inline const Setting FormX {section::DataCapital, QStringLiteral("FormX"), QStringLiteral("200"), Kind::Number,
+inline const Setting FormX {section::DataCapital,
+                            QStringLiteral("FormX"),
+                            QStringLiteral("200"),
+                            Kind::Number,
                             {-std::numeric_limits<float>::max(), std::numeric_limits<float>::max()}};
-inline const Setting FormY {section::DataCapital, QStringLiteral("FormY"), QStringLiteral("200"), Kind::Number,
+inline const Setting FormY {section::DataCapital,
+                            QStringLiteral("FormY"),
+                            QStringLiteral("200"),
+                            Kind::Number,
                             {-std::numeric_limits<float>::max(), std::numeric_limits<float>::max()}};
 // The day of the last update check.
 inline const Setting LastUpdateCheck {section::Data, QStringLiteral("lastupdatecheck"), QString(), Kind::Date};

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/typed_settings.h"
 
 #include "platform/settings_store.h"

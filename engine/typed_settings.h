@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "engine/settings_schema.h"
@@ -13,10 +14,7 @@ public:
     using Setting = settings_schema::Setting;
     using SwitchState = settings_schema::SwitchState;
 
-    explicit TypedSettings(platform::SettingsStore &store)
-        : m_store(store)
-    {
-    }
+    explicit TypedSettings(platform::SettingsStore &store) : m_store(store) {}
 
     // A switch as stored (or its default): exactly "True", exactly "False", or neither.
     SwitchState switchState(const Setting &setting) const;

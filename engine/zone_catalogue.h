@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QString>
@@ -34,9 +35,9 @@ struct CatalogueEntry {
     int position = 0;
     QString name;
     bool isCustom = false;
-    qint16 offsetHours = 0;    // presets
+    qint16 offsetHours = 0;         // presets
     const char *ianaZone = nullptr; // presets
-    QString customOffsetText;  // custom zones: the stored text, converted when used
+    QString customOffsetText;       // custom zones: the stored text, converted when used
     bool daylightSaving = false;
 };
 

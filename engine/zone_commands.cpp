@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/zone_commands.h"
 
 #include "engine/rotation.h"
@@ -10,9 +11,9 @@
 #include <QDir>
 
 ZoneCommands::ZoneCommands(const platform::Services &services, Rotation &rotation, platform::Timer &zonetimer)
-    : m_services(services)
-    , m_rotation(rotation)
-    , m_zonetimer(zonetimer)
+    : m_services(services),
+      m_rotation(rotation),
+      m_zonetimer(zonetimer)
 {
 }
 

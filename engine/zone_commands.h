@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 struct PresetZone;
@@ -6,7 +7,7 @@ class Rotation;
 namespace platform {
 class Timer;
 struct Services;
-}
+} // namespace platform
 
 // The commands that take the rotation in hand: show a zone for 60 seconds,
 // freeze the rotation, or move on at once.

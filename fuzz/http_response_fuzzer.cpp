@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The transfer control's reading of a server's answer. The input is what a
 // server on 127.0.0.1 sends back; it is fetched twice, as the download
 // dialog does (execute, header block, header, body in pieces) and as the
@@ -108,7 +109,7 @@ struct World {
     platform::QtEventPump events;
     // Some broken answers (a bad chunk size, then the connection closed) end
     // only by the time-out: keep it short.
-    platform::QtHttp http{events, 250};
+    platform::QtHttp http {events, 250};
     Responder responder;
 };
 World *world = nullptr;

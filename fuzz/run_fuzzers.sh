@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the fuzzers (CMake option HORALUX_FUZZ, clang) and runs each for
 # SECONDS (default 30) under ASan and UBSan, on a copy of its seed corpus in
 # OUTDIR (default ${TMPDIR:-/tmp}/horalux-fuzz); the seed corpus in the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings file reader on any bytes: it never fails, and what it read
 // is written back so that it reads again the same; any name or value set
 // in the document reads back exactly.

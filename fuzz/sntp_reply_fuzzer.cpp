@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // cmdtime's handling of a server's datagram, as its client does it: check the
 // reply against the nonce we sent, work out the offset, print it.
 // Input: the nonce (8 bytes), the time the reply came (8 bytes), the datagram.

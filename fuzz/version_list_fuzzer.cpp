@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The daily update check's reading of what comes from outside: the version
 // list from the download server, the version found there (saved as a
 // settings key), and the date of the last check read back from the settings.
@@ -27,8 +28,8 @@ quint32 bigEndian(const uint8_t *bytes, int count)
 QLocale localeNumber(uint8_t number)
 {
     static const std::array<const char *, 14> names = {
-        "C", "en_US", "en_GB", "de_DE", "fr_FR", "sv_SE", "ja_JP", "zh_CN",
-        "ar_EG", "fa_IR", "hi_IN", "he_IL", "th_TH", "my_MM",
+        "C",     "en_US", "en_GB", "de_DE", "fr_FR", "sv_SE", "ja_JP",
+        "zh_CN", "ar_EG", "fa_IR", "hi_IN", "he_IL", "th_TH", "my_MM",
     };
     return QLocale(QString::fromLatin1(names[number % names.size()]));
 }
@@ -43,7 +44,7 @@ std::optional<ProgramVersion> asProgramVersion(const QString &listed)
         if (number.segmentAt(i) > 0xffff)
             return std::nullopt;
     }
-    return ProgramVersion{quint16(number.segmentAt(0)), quint16(number.segmentAt(1)), quint16(number.segmentAt(2))};
+    return ProgramVersion {quint16(number.segmentAt(0)), quint16(number.segmentAt(1)), quint16(number.segmentAt(2))};
 }
 
 void checkVersionList(const QString &list, const ProgramVersion &running)
@@ -90,8 +91,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     if (size < 11)
         return 0;
-    const ProgramVersion running{quint16(bigEndian(data, 2)), quint16(bigEndian(data + 2, 2)),
-                                 quint16(bigEndian(data + 4, 2))};
+    const ProgramVersion running {quint16(bigEndian(data, 2)), quint16(bigEndian(data + 2, 2)),
+                                  quint16(bigEndian(data + 4, 2))};
     const QLocale locale = localeNumber(data[6]);
     // Days of the years 1 to 9999.
     const qint64 firstDay = QDate(1, 1, 1).toJulianDay();

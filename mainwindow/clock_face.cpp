@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "mainwindow/clock_face.h"
 
 #include "mainwindow/rolling_label.h"
@@ -6,8 +7,7 @@
 #include <QPainter>
 #include <QStyle>
 
-ClockFace::ClockFace(QWidget *parent)
-    : QLabel(parent)
+ClockFace::ClockFace(QWidget *parent) : QLabel(parent)
 {
     // Every pixel is painted here, so the window paints nothing under it.
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -41,9 +41,9 @@ void ClockFace::paintPicture(QPainter &painter, const QRect &area)
 {
     const QPixmap shown = pixmap();
     // Placed as QLabel places a picture, so one of another size sits where it did.
-    const QRect place = shown.isNull() ? QRect()
-                                       : QStyle::alignedRect(layoutDirection(), alignment(),
-                                                             shown.deviceIndependentSize().toSize(), contentsRect());
+    const QRect place = shown.isNull()
+        ? QRect()
+        : QStyle::alignedRect(layoutDirection(), alignment(), shown.deviceIndependentSize().toSize(), contentsRect());
     if (!place.contains(area))
         painter.fillRect(area, palette().window());
     if (place.intersects(area)) {

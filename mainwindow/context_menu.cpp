@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "mainwindow/context_menu.h"
 
 #include "engine/zone_catalogue.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "mainwindow/label_text.h"
 
 #include <QGlyphRun>
@@ -17,8 +18,8 @@ constexpr int kInkMargin = 2;
 bool isPlainLine(const QString &text)
 {
     return std::none_of(text.cbegin(), text.cend(), [](QChar c) {
-        return c == QLatin1Char('\t') || c == QLatin1Char('\n') || c == QLatin1Char('\r')
-            || c == QChar::LineSeparator || c == QChar::ParagraphSeparator;
+        return c == QLatin1Char('\t') || c == QLatin1Char('\n') || c == QLatin1Char('\r') || c == QChar::LineSeparator
+            || c == QChar::ParagraphSeparator;
     });
 }
 

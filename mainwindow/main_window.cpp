@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "mainwindow/main_window.h"
 
 #include "engine/local_zone.h"
@@ -54,13 +55,13 @@ void setUpLabel(QLabel &label, const QRect &geometry, const QString &caption, co
 
 frm_main::frm_main(const platform::Services &services, platform::MessageBoxes &messages, UpdateCheck &updateCheck,
                    QWidget *parent)
-    : QWidget(parent, Qt::FramelessWindowHint | Qt::Tool)
-    , m_services(services)
-    , m_messages(messages)
-    , m_menu(buildContextMenu(this))
-    , m_tick(m_state, services, {m_zonePiece, m_timePiece, m_localPiece}, m_backgroundPiece)
-    , m_rotation(m_state, services, m_zonePiece, m_zonetimer, updateCheck)
-    , m_commands(services, m_rotation, m_zonetimer)
+    : QWidget(parent, Qt::FramelessWindowHint | Qt::Tool),
+      m_services(services),
+      m_messages(messages),
+      m_menu(buildContextMenu(this)),
+      m_tick(m_state, services, {m_zonePiece, m_timePiece, m_localPiece}, m_backgroundPiece),
+      m_rotation(m_state, services, m_zonePiece, m_zonetimer, updateCheck),
+      m_commands(services, m_rotation, m_zonetimer)
 {
     setObjectName(QStringLiteral("frm_main"));
     setWindowTitle(QStringLiteral("Horalux"));
@@ -284,8 +285,7 @@ bool frm_main::eventFilter(QObject *watched, QEvent *event)
         control_MouseUp(mouse->button(), mouse->globalPosition().toPoint());
         return true;
     }
-    default:
-        return QWidget::eventFilter(watched, event);
+    default: return QWidget::eventFilter(watched, event);
     }
 }
 

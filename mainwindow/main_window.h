@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "engine/clock_state.h"
@@ -21,7 +22,7 @@ class UpdateCheck;
 namespace platform {
 class MessageBoxes;
 struct Services;
-}
+} // namespace platform
 
 // The clock's one window: borderless, 180 x 80, a background picture with the
 // zone's name, time and date over it and a small next-zone arrow.

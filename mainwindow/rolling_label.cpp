@@ -1,10 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "mainwindow/rolling_label.h"
 
 #include <QEvent>
 #include <QPainter>
 
-RollingLabel::RollingLabel(QWidget *parent)
-    : QLabel(parent)
+RollingLabel::RollingLabel(QWidget *parent) : QLabel(parent)
 {
     setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     setTextFormat(Qt::PlainText);
@@ -90,8 +90,7 @@ void RollingLabel::changeEvent(QEvent *event)
         refreshText();
         repaintPart(rect());
         break;
-    default:
-        break;
+    default: break;
     }
 }
 

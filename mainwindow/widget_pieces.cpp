@@ -1,13 +1,14 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "mainwindow/widget_pieces.h"
 
 #include "mainwindow/rolling_label.h"
 #include "mainwindow/twips.h"
 #include "mainwindow/window_log.h"
 
+#include <QDateTime>
 #include <QFileInfo>
 #include <QLabel>
 #include <QPixmap>
-#include <QDateTime>
 
 void LabelPiece::setText(const QString &text)
 {
@@ -74,8 +75,7 @@ void PicturePiece::loadPicture(const QString &path)
                                   << "the window keeps the picture it shows";
 }
 
-TimerPiece::TimerPiece(QObject *parent)
-    : QObject(parent)
+TimerPiece::TimerPiece(QObject *parent) : QObject(parent)
 {
     // Armed afresh for every event: a re-armed QTimer may fire again while its
     // handler still runs, as a window timer does when the handler waits.
@@ -89,8 +89,8 @@ void TimerPiece::setAlignedToWallSeconds(bool aligned, std::function<int()> wall
     m_aligned = aligned;
     // Zone offsets are whole seconds: the milliseconds are the same in UTC,
     // which is read without looking up the local zone (a stat per call).
-    m_wallMillisecond = wallMillisecond ? std::move(wallMillisecond)
-                                        : [] { return int(QDateTime::currentMSecsSinceEpoch() % 1000); };
+    m_wallMillisecond =
+        wallMillisecond ? std::move(wallMillisecond) : [] { return int(QDateTime::currentMSecsSinceEpoch() % 1000); };
     restart();
 }
 

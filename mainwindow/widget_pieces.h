@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "platform/window_pieces.h"
@@ -15,10 +16,7 @@ class RollingLabel;
 
 class LabelPiece final : public platform::Label {
 public:
-    explicit LabelPiece(RollingLabel &label)
-        : m_label(label)
-    {
-    }
+    explicit LabelPiece(RollingLabel &label) : m_label(label) {}
     void setText(const QString &text) override;
     QString text() const override;
     void setForeColor(quint32 bgr) override;
@@ -31,10 +29,7 @@ private:
 
 class PicturePiece final : public platform::Picture {
 public:
-    explicit PicturePiece(QLabel &label)
-        : m_label(label)
-    {
-    }
+    explicit PicturePiece(QLabel &label) : m_label(label) {}
     // Keeps the old picture when the file cannot be read.
     void loadPicture(const QString &path) override;
 

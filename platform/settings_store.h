@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QString>
@@ -13,8 +14,7 @@ public:
 
     virtual QString GetSetting(const QString &app, const QString &section, const QString &key,
                                const QString &defaultValue = QString()) = 0;
-    virtual void SaveSetting(const QString &app, const QString &section, const QString &key,
-                             const QString &value) = 0;
+    virtual void SaveSetting(const QString &app, const QString &section, const QString &key, const QString &value) = 0;
     virtual void DeleteSetting(const QString &app, const QString &section, const QString &key) = 0;
     // Makes every save so far durable on disk now; for the moment before the
     // process ends at once, when a deferred flush would be lost.

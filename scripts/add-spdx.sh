@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Puts the licence line at the top of every source file in the repository
 # that lacks one, below a "#!" line where there is one:
 #   // SPDX-License-Identifier: GPL-3.0-or-later   C++ sources and headers

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Configures and builds the clock into a build folder (default: build).
 # Usage: scripts/build.sh [build-dir] [extra cmake options...]
 # BUILD_TARGETS, when set, names the targets to build instead of all.

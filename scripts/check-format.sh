@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks that every C++ file in the repository follows .clang-format; lists
 # the ones that do not and exits 1. With --fix, formats them in place.
 #   scripts/check-format.sh [--fix]

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian 12 packages the clock needs to build, run and test.
 # Idempotent: asks apt only for what is missing. Works as root or with sudo.
 set -eu

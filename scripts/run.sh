@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds, and starts the clock. Without a display it
 # starts it on a virtual display (Xvfb), saves a screenshot and says where.
 set -eu

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Signs update programs for Horalux with Ed25519, using the openssl command line only.
 #
 #   scripts/sign-update.sh keygen KEY.pem     new private key (mode 0600); prints the public key

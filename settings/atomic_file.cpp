@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/atomic_file.h"
 
 #include "settings/file_descriptor.h"
@@ -19,12 +20,15 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QByteArray tempPrefixFor(const QByteArray &fileName) { return '.' + fileName + ".tmp-"; }
+QByteArray tempPrefixFor(const QByteArray &fileName)
+{
+    return '.' + fileName + ".tmp-";
+}
 
 } // namespace
 
-std::optional<FileIdentity> replaceFile(const QByteArray &folder, const QByteArray &fileName,
-                                        mode_t newFileMode, const std::function<bool(int)> &write)
+std::optional<FileIdentity> replaceFile(const QByteArray &folder, const QByteArray &fileName, mode_t newFileMode,
+                                        const std::function<bool(int)> &write)
 {
     const QByteArray target = folder + '/' + fileName;
     struct stat old;
@@ -34,8 +38,8 @@ std::optional<FileIdentity> replaceFile(const QByteArray &folder, const QByteArr
     if (!fd.valid())
         return std::nullopt;
     struct stat st;
-    bool ok = ::fchmod(fd.get(), replacesFile ? (old.st_mode & 07777) : newFileMode) == 0
-        && write(fd.get()) && ::fstat(fd.get(), &st) == 0;
+    bool ok = ::fchmod(fd.get(), replacesFile ? (old.st_mode & 07777) : newFileMode) == 0 && write(fd.get())
+        && ::fstat(fd.get(), &st) == 0;
     int cause = ok ? 0 : errno;
     if (::close(fd.release()) != 0 && ok) {
         ok = false;
@@ -45,8 +49,7 @@ std::optional<FileIdentity> replaceFile(const QByteArray &folder, const QByteArr
     // flush ext4 starts when a rename replaces a file (~150 us); the deferred
     // fdatasync makes the new data durable instead.
     if (ok && replacesFile
-        && ::renameat2(AT_FDCWD, temp.constData(), AT_FDCWD, target.constData(), RENAME_EXCHANGE)
-            == 0) {
+        && ::renameat2(AT_FDCWD, temp.constData(), AT_FDCWD, target.constData(), RENAME_EXCHANGE) == 0) {
         ::unlink(temp.constData());
         return FileIdentity::of(st);
     }

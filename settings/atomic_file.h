@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "settings/file_identity.h"
@@ -20,8 +21,8 @@ namespace settings {
 // a crash see either the old or the whole new file. The fsync is left to the
 // caller. On failure nothing is left behind, `target` is untouched and errno
 // says why. The new file takes the old one's mode, or `newFileMode`.
-std::optional<FileIdentity> replaceFile(const QByteArray &folder, const QByteArray &fileName,
-                                        mode_t newFileMode, const std::function<bool(int)> &write);
+std::optional<FileIdentity> replaceFile(const QByteArray &folder, const QByteArray &fileName, mode_t newFileMode,
+                                        const std::function<bool(int)> &write);
 
 // Keeps a copy of `fileName` as `copyName`, replacing an older copy; on
 // failure errno says why.

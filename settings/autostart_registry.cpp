@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/autostart_registry.h"
 
 #include "settings/settings_log.h"
@@ -125,8 +126,7 @@ std::optional<EntryKeys> readEntry(const QString &path)
         const QString value = unescapeString(QStringView(line).sliced(equals + 1).trimmed());
         if (key == u"Exec")
             keys.exec = value;
-        else if ((key == u"Hidden" && value == u"true")
-                 || (key == u"X-GNOME-Autostart-enabled" && value == u"false"))
+        else if ((key == u"Hidden" && value == u"true") || (key == u"X-GNOME-Autostart-enabled" && value == u"false"))
             keys.switchedOff = true;
     }
     if (!foundGroup)
@@ -153,8 +153,7 @@ QByteArray entryText(const QString &program)
 
 bool isRunValue(const QString &path, const QString &valueName)
 {
-    return path.compare(kRunPath, Qt::CaseInsensitive) == 0
-        && valueName.compare(kRunValue, Qt::CaseInsensitive) == 0;
+    return path.compare(kRunPath, Qt::CaseInsensitive) == 0 && valueName.compare(kRunValue, Qt::CaseInsensitive) == 0;
 }
 
 } // namespace
@@ -165,8 +164,8 @@ AutostartRegistry::AutostartRegistry(const QString &configRoot)
 {
 }
 
-QString AutostartRegistry::GetRegString(platform::RegistryRoot, const QString &path,
-                                        const QString &valueName, const QString &defaultValue)
+QString AutostartRegistry::GetRegString(platform::RegistryRoot, const QString &path, const QString &valueName,
+                                        const QString &defaultValue)
 {
     if (!isRunValue(path, valueName))
         return defaultValue;
@@ -178,8 +177,8 @@ QString AutostartRegistry::GetRegString(platform::RegistryRoot, const QString &p
     return firstArgument(*keys->exec);
 }
 
-void AutostartRegistry::SetRegString(platform::RegistryRoot, const QString &path,
-                                     const QString &valueName, const QString &data)
+void AutostartRegistry::SetRegString(platform::RegistryRoot, const QString &path, const QString &valueName,
+                                     const QString &data)
 {
     if (!isRunValue(path, valueName))
         return;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "platform/registry.h"
@@ -20,8 +21,7 @@ class AutostartRegistry final : public platform::Registry {
 public:
     explicit AutostartRegistry(const QString &configRoot);
 
-    QString GetRegString(platform::RegistryRoot root, const QString &path,
-                         const QString &valueName,
+    QString GetRegString(platform::RegistryRoot root, const QString &path, const QString &valueName,
                          const QString &defaultValue = QString()) override;
     void SetRegString(platform::RegistryRoot root, const QString &path, const QString &valueName,
                       const QString &data) override;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/capped_file_read.h"
 
 #include "settings/file_descriptor.h"
@@ -17,8 +18,7 @@ FileContent readFile(const QByteArray &path, qint64 limit)
     FileDescriptor fd(::open(path.constData(), O_RDONLY | O_CLOEXEC));
     if (!fd.valid()) {
         content.error = errno;
-        content.status = (errno == ENOENT || errno == ENOTDIR) ? FileContent::Missing
-                                                               : FileContent::Unreadable;
+        content.status = (errno == ENOENT || errno == ENOTDIR) ? FileContent::Missing : FileContent::Unreadable;
         content.identity = FileIdentity::ofPath(path);
         return content;
     }
@@ -43,8 +43,7 @@ FileContent readFile(const QByteArray &path, qint64 limit)
                 break;
             content.bytes.resize(std::min<qsizetype>(filled * 2 + 4096, limit + 1));
         }
-        const ssize_t n = ::read(fd.get(), content.bytes.data() + filled,
-                                 size_t(content.bytes.size() - filled));
+        const ssize_t n = ::read(fd.get(), content.bytes.data() + filled, size_t(content.bytes.size() - filled));
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0) {

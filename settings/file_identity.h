@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QByteArray>
@@ -15,16 +16,13 @@ struct FileIdentity {
     dev_t device = 0;
     ino_t inode = 0;
     off_t size = 0;
-    timespec modified{};
+    timespec modified {};
 
-    static FileIdentity of(const struct stat &st)
-    {
-        return {true, st.st_dev, st.st_ino, st.st_size, st.st_mtim};
-    }
+    static FileIdentity of(const struct stat &st) { return {true, st.st_dev, st.st_ino, st.st_size, st.st_mtim}; }
     static FileIdentity ofPath(const QByteArray &path)
     {
         struct stat st;
-        return ::stat(path.constData(), &st) == 0 ? of(st) : FileIdentity{};
+        return ::stat(path.constData(), &st) == 0 ? of(st) : FileIdentity {};
     }
     bool operator==(const FileIdentity &o) const
     {

@@ -1,17 +1,19 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/folder_watch.h"
 
 namespace settings {
 
-FolderWatch::FolderWatch() : m_fd(::inotify_init1(IN_NONBLOCK | IN_CLOEXEC)) {}
+FolderWatch::FolderWatch() : m_fd(::inotify_init1(IN_NONBLOCK | IN_CLOEXEC))
+{
+}
 
 int FolderWatch::add(const QByteArray &folder)
 {
     if (!m_fd.valid())
         return -1;
     return ::inotify_add_watch(m_fd.get(), folder.constData(),
-                               IN_CLOSE_WRITE | IN_MOVED_TO | IN_CREATE | IN_DELETE
-                                   | IN_MOVED_FROM | IN_MODIFY | IN_DELETE_SELF | IN_MOVE_SELF
-                                   | IN_ONLYDIR);
+                               IN_CLOSE_WRITE | IN_MOVED_TO | IN_CREATE | IN_DELETE | IN_MOVED_FROM | IN_MODIFY
+                                   | IN_DELETE_SELF | IN_MOVE_SELF | IN_ONLYDIR);
 }
 
 void FolderWatch::remove(int watch)

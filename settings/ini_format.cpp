@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/ini_format.h"
 
 #include <QStringDecoder>
@@ -21,7 +22,10 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-bool isBlank(QChar c) { return c == u' ' || c == u'\t'; }
+bool isBlank(QChar c)
+{
+    return c == u' ' || c == u'\t';
+}
 
 // Characters that would break a line or hide in an editor.
 bool needsHexEscape(char16_t c)
@@ -64,9 +68,8 @@ QString escape(QStringView text, Form form)
             appendHexEscape(out, c);
         } else if (QChar::isSurrogate(c)) {
             // A surrogate without its partner cannot be written as UTF-8.
-            const bool paired = QChar::isHighSurrogate(c)
-                ? (i < last && QChar::isLowSurrogate(text[i + 1].unicode()))
-                : (i > 0 && QChar::isHighSurrogate(text[i - 1].unicode()));
+            const bool paired = QChar::isHighSurrogate(c) ? (i < last && QChar::isLowSurrogate(text[i + 1].unicode()))
+                                                          : (i > 0 && QChar::isHighSurrogate(text[i - 1].unicode()));
             if (paired)
                 out += QChar(c);
             else
@@ -122,13 +125,23 @@ QString unescape(QStringView text)
         int code = -1;
         int consumed = 1;
         switch (next) {
-        case u'\\': case u'=': case u'[': case u';': case u'#': code = next; break;
+        case u'\\':
+        case u'=':
+        case u'[':
+        case u';':
+        case u'#': code = next; break;
         case u'n': code = u'\n'; break;
         case u'r': code = u'\r'; break;
         case u't': code = u'\t'; break;
         case u'0': code = 0; break;
-        case u'x': code = readHex(text, i + 2, 2); consumed = 3; break;
-        case u'u': code = readHex(text, i + 2, 4); consumed = 5; break;
+        case u'x':
+            code = readHex(text, i + 2, 2);
+            consumed = 3;
+            break;
+        case u'u':
+            code = readHex(text, i + 2, 4);
+            consumed = 5;
+            break;
         default: break;
         }
         if (code < 0) {
@@ -165,8 +178,7 @@ qsizetype firstUnescapedEquals(QStringView line)
 
 bool hasRawControl(QStringView line)
 {
-    return std::any_of(line.begin(), line.end(),
-                       [](QChar c) { return c.unicode() < 0x20 && c != u'\t'; });
+    return std::any_of(line.begin(), line.end(), [](QChar c) { return c.unicode() < 0x20 && c != u'\t'; });
 }
 
 class LineReader {
@@ -212,8 +224,7 @@ std::vector<const Item *> inOrder(const QHash<QString, Item> &map)
     items.reserve(size_t(map.size()));
     for (const Item &item : map)
         items.push_back(&item);
-    std::sort(items.begin(), items.end(),
-              [](const Item *a, const Item *b) { return a->order < b->order; });
+    std::sort(items.begin(), items.end(), [](const Item *a, const Item *b) { return a->order < b->order; });
     return items;
 }
 
@@ -235,11 +246,11 @@ bool IniDocument::set(const QString &section, const QString &key, const QString 
     const QString sectionId = section.toCaseFolded();
     auto s = m_sections.find(sectionId);
     if (s == m_sections.end())
-        s = m_sections.insert(sectionId, Section{section, m_nextOrder++, {}});
+        s = m_sections.insert(sectionId, Section {section, m_nextOrder++, {}});
     const QString keyId = key.toCaseFolded();
     auto e = s->entries.find(keyId);
     if (e == s->entries.end()) {
-        s->entries.insert(keyId, Entry{key, value, m_nextOrder++});
+        s->entries.insert(keyId, Entry {key, value, m_nextOrder++});
         return true;
     }
     if (e->value == value)
@@ -285,8 +296,7 @@ ParsedIni parseIni(QByteArrayView text)
 
 QByteArray serialiseIni(const IniDocument &document, const QString &headerComment)
 {
-    QString out = u"; "_s + QString(headerComment).replace(u'\n', u' ').replace(u'\r', u' ')
-        + u'\n';
+    QString out = u"; "_s + QString(headerComment).replace(u'\n', u' ').replace(u'\r', u' ') + u'\n';
     bool first = true;
     for (const IniDocument::Section *section : inOrder(document.sections())) {
         if (!first)

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The settings dialog, its controls and the opener the main window uses.
 add_library(horalux_settings_ui STATIC
     ${CMAKE_CURRENT_LIST_DIR}/dialog_placement.h

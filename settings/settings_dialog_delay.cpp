@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/settings_dialog_delay.h"
 
 #include "engine/typed_number.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/settings_dialog_layout.h"
 
 #include "engine/zone_catalogue.h"
@@ -39,11 +40,11 @@ QRect twipRect(int left, int top, int width, int height)
 int zoneBoxWidth(const QString &key)
 {
     static const QHash<QString, int> widths = {
-        {u"abu"_s, 2775},  {u"amst"_s, 2535}, {u"bang"_s, 2055}, {u"beij"_s, 2895}, {u"bruss"_s, 2895},
-        {u"braz"_s, 2775}, {u"bris"_s, 3015}, {u"cent"_s, 3015}, {u"east"_s, 3015}, {u"fin"_s, 3015},
-        {u"ger"_s, 2895},  {u"islam"_s, 2775}, {u"jer"_s, 2655}, {u"kuw"_s, 2295}, {u"mos"_s, 2760},
-        {u"ariz"_s, 3015}, {u"haw"_s, 2895}, {u"pert"_s, 2535}, {u"seo"_s, 2535}, {u"spa"_s, 2295},
-        {u"turk"_s, 2175}, {u"uk"_s, 2775},  {u"vlad"_s, 2775}, {u"auc"_s, 2415},
+        {u"abu"_s, 2775},  {u"amst"_s, 2535},  {u"bang"_s, 2055}, {u"beij"_s, 2895}, {u"bruss"_s, 2895},
+        {u"braz"_s, 2775}, {u"bris"_s, 3015},  {u"cent"_s, 3015}, {u"east"_s, 3015}, {u"fin"_s, 3015},
+        {u"ger"_s, 2895},  {u"islam"_s, 2775}, {u"jer"_s, 2655},  {u"kuw"_s, 2295},  {u"mos"_s, 2760},
+        {u"ariz"_s, 3015}, {u"haw"_s, 2895},   {u"pert"_s, 2535}, {u"seo"_s, 2535},  {u"spa"_s, 2295},
+        {u"turk"_s, 2175}, {u"uk"_s, 2775},    {u"vlad"_s, 2775}, {u"auc"_s, 2415},
     };
     return widths.value(key, 3015);
 }
@@ -144,8 +145,8 @@ void buildButtons(Builder &b, QWidget *window, SettingsDialogControls &c)
         {c.com_apply, u"com_apply"_s, u"&Apply"_s, 5400, 39, u"Click here to save changes"_s},
     };
     for (const ButtonDesign &design : buttons) {
-        design.button = b.make<QPushButton>(design.name, window, twipRect(design.left, kButtonTop, 975, 320),
-                                            design.caption);
+        design.button =
+            b.make<QPushButton>(design.name, window, twipRect(design.left, kButtonTop, 975, 320), design.caption);
         design.button->setToolTip(design.tip);
         design.button->setAutoDefault(false);
         b.order(design.button, design.order);
@@ -197,7 +198,8 @@ void buildTimeZonesPage(Builder &b, SettingsDialogControls &c)
         row.name = b.make<LimitedTextBox>(u"txt_tz"_s + n, frame, twipRect(120, row.top, 3375, 270), 30);
         row.name->setText(customZonePlaceholder());
         row.name->setFont(narrow);
-        row.name->setToolTip(u"Enter any name you wish in here, this can be your town/city, country or even your name"_s);
+        row.name->setToolTip(
+            u"Enter any name you wish in here, this can be your town/city, country or even your name"_s);
         b.order(row.name, row.nameOrder);
 
         QLabel *offsetLabel = b.label(u"Label"_s + QString::number(row.number + 2), frame,
@@ -238,12 +240,13 @@ void buildSettingsPage(Builder &b, SettingsDialogControls &c)
     c.UpDown1 = b.make<UpDownArrows>(u"UpDown1"_s, delay, twipRect(840, 330, 195, 320));
     c.UpDown1->setToolTip(u"Click either the up or down arrow to adjust the zone scan frequency"_s);
     b.order(c.UpDown1, 28);
-    b.label(u"Label2"_s, delay, twipRect(1200, 390, 3855, 255), u"This is the time in seconds between time zone scans"_s);
+    b.label(u"Label2"_s, delay, twipRect(1200, 390, 3855, 255),
+            u"This is the time in seconds between time zone scans"_s);
 
     QGroupBox *general = frame(u"Frame2"_s, u"General"_s, 1280, 1030);
-    c.chk_lww = checkBox(b.make<QCheckBox>(u"chk_lww"_s, general, twipRect(120, 270, 5415, 255),
-                                           u"Make Horalux load with windows"_s),
-                         29, u"Check this box to either enable or disable the clock loading with windows"_s);
+    c.chk_lww = checkBox(
+        b.make<QCheckBox>(u"chk_lww"_s, general, twipRect(120, 270, 5415, 255), u"Make Horalux load with windows"_s),
+        29, u"Check this box to either enable or disable the clock loading with windows"_s);
     c.chk_ontop = checkBox(b.make<QCheckBox>(u"chk_ontop"_s, general, twipRect(120, 510, 5415, 255),
                                              u"Make Horalux always on top (of other windows)"_s),
                            30, u"Check this box to make Horalux always on top"_s);
@@ -251,16 +254,18 @@ void buildSettingsPage(Builder &b, SettingsDialogControls &c)
                                             u"Use a 24 hour clock instead of the standard 12 hour clock"_s),
                           31, u"Click here to make the clock 24 hour instead of 12 hour (or vice versa)"_s);
 
-    QGroupBox *sync = frame(u"Frame3"_s,
-                            u"Syncronize the system time using the Internet (more accurate time zones)"_s, 2400, 615);
-    c.chk_sync = checkBox(b.make<QCheckBox>(u"chk_sync"_s, sync, twipRect(120, 300, 5895, 255),
-                                            u"Enable the system time to be syncronised to the Internet time servers"_s),
-                          32, u"Check this box to enable the time to be checked and set by the Internet Time servers"_s);
+    QGroupBox *sync =
+        frame(u"Frame3"_s, u"Syncronize the system time using the Internet (more accurate time zones)"_s, 2400, 615);
+    c.chk_sync =
+        checkBox(b.make<QCheckBox>(u"chk_sync"_s, sync, twipRect(120, 300, 5895, 255),
+                                   u"Enable the system time to be syncronised to the Internet time servers"_s),
+                 32, u"Check this box to enable the time to be checked and set by the Internet Time servers"_s);
 
     QGroupBox *effects = frame(u"Frame4"_s, u"Use graphical effects"_s, 3120, 615);
-    c.chk_effects = checkBox(b.make<QCheckBox>(u"chk_effects"_s, effects, twipRect(120, 300, 5895, 255),
-                                               u"Use different background graphics to coincide with the time of zone"_s),
-                             33, u"Check this box to enable different background graphics"_s);
+    c.chk_effects =
+        checkBox(b.make<QCheckBox>(u"chk_effects"_s, effects, twipRect(120, 300, 5895, 255),
+                                   u"Use different background graphics to coincide with the time of zone"_s),
+                 33, u"Check this box to enable different background graphics"_s);
 
     QGroupBox *dst = frame(u"Frame5"_s, u"DST Settings"_s, 3840, 1335);
     c.chk_dst = checkBox(
@@ -272,9 +277,10 @@ void buildSettingsPage(Builder &b, SettingsDialogControls &c)
         34, u"Check this box to enable automatic adjustments for DST"_s);
 
     QGroupBox *exact = frame(u"Frame9"_s, u"Exact time zones"_s, 5235, 615);
-    c.chk_exact = checkBox(b.make<QCheckBox>(u"chk_exact"_s, exact, twipRect(120, 300, 5895, 255),
-                                             u"Use each zone's own clock rules (time-zone database)"_s),
-                           35, u"Check this box to show each zone's exact local time, with its own daylight-saving dates"_s);
+    c.chk_exact =
+        checkBox(b.make<QCheckBox>(u"chk_exact"_s, exact, twipRect(120, 300, 5895, 255),
+                                   u"Use each zone's own clock rules (time-zone database)"_s),
+                 35, u"Check this box to show each zone's exact local time, with its own daylight-saving dates"_s);
 }
 
 void buildAboutPage(Builder &b, SettingsDialogControls &c)
@@ -295,8 +301,9 @@ void buildAboutPage(Builder &b, SettingsDialogControls &c)
             u"Updates to Horalux are free of charge and you can update the clock as often as you like. If you "
             "download an update and find that the clock isn`t working, then go to the Horalux home page and "
             "download the latest full version."_s);
-    c.Label8 = b.link(u"Label8"_s, updates, twipRect(120, 1080, 4095, 255),
-                      u"Click here to update your copy of Horalux now"_s, u"Click here to update your copy of Horalux"_s);
+    c.Label8 =
+        b.link(u"Label8"_s, updates, twipRect(120, 1080, 4095, 255), u"Click here to update your copy of Horalux now"_s,
+               u"Click here to update your copy of Horalux"_s);
 }
 
 void setWindowIcon(QWidget *window)

@@ -1,9 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/settings_dialog_link_label.h"
 
 #include <QMouseEvent>
 
-LinkLabel::LinkLabel(QWidget *parent)
-    : QLabel(parent)
+LinkLabel::LinkLabel(QWidget *parent) : QLabel(parent)
 {
     setCursor(Qt::PointingHandCursor);
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/settings_dialog_text_box.h"
 
 #include <QValidator>
@@ -10,10 +11,7 @@
 // program's own text, which passes unjudged, whatever pointer set it.
 class TypingLimit final : public QValidator {
 public:
-    TypingLimit(int limit, QLineEdit *box)
-        : QValidator(box),
-          m_limit(limit),
-          m_box(box)
+    TypingLimit(int limit, QLineEdit *box) : QValidator(box), m_limit(limit), m_box(box)
     {
         connect(box, &QLineEdit::textChanged, this, [this](const QString &text) { m_before = text; });
     }

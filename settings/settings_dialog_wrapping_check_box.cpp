@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/settings_dialog_wrapping_check_box.h"
 
 #include <QStyleOptionButton>
@@ -13,8 +14,8 @@ void WrappingCheckBox::paintEvent(QPaintEvent *)
     indicator.rect = style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, this);
     painter.drawPrimitive(QStyle::PE_IndicatorCheckBox, indicator);
 
-    const int textLeft = indicator.rect.right() + 1
-        + style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, &option, this);
+    const int textLeft =
+        indicator.rect.right() + 1 + style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, &option, this);
     const QRect textArea(textLeft, 0, width() - textLeft, height());
     const int flags = int(Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap);
     painter.drawItemText(textArea, flags, option.palette, isEnabled(), text(), QPalette::WindowText);

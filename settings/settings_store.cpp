@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/settings_store.h"
 
 #include "settings/atomic_file.h"
@@ -45,8 +46,7 @@ QString resolveEntry(const QString &parent, const QString &name, QDir::Filters k
 
 bool usableAppName(const QString &app)
 {
-    return !app.isEmpty() && app != u"." && app != u".." && !app.contains(u'/')
-        && !app.contains(QChar(0));
+    return !app.isEmpty() && app != u"." && app != u".." && !app.contains(u'/') && !app.contains(QChar(0));
 }
 
 enum class Pending { None, Check, Reload };
@@ -97,8 +97,9 @@ QString damageProblem(const AppFile &file, const ParsedIni &parsed, bool cutAtLi
             file.path(), QString::number(IniSettingsStore::kMaxReadBytes))
         : u"%1: %2 line(s) cannot be read, the first is line %3"_s.arg(
             file.path(), QString::number(parsed.damagedLineCount), QString::number(parsed.firstDamagedLine));
-    return what + u"; what cannot be read gives the defaults, and the file is kept as %1.bad "
-                  u"before the next save rewrites it"_s.arg(file.path());
+    return what
+        + u"; what cannot be read gives the defaults, and the file is kept as %1.bad "
+          u"before the next save rewrites it"_s.arg(file.path());
 }
 
 QString saveProblem(const AppFile &file, const QString &step, int error)
@@ -198,8 +199,7 @@ void IniSettingsStore::Impl::drainEvents()
                 // Our own saves only move files into place, and the file's
                 // identity tells those apart; a write in place may keep size
                 // and (coarse) modification time, so it is always read.
-                const Pending wanted = (mask & (IN_MODIFY | IN_CLOSE_WRITE)) ? Pending::Reload
-                                                                              : Pending::Check;
+                const Pending wanted = (mask & (IN_MODIFY | IN_CLOSE_WRITE)) ? Pending::Reload : Pending::Check;
                 if (file.pending != Pending::Reload)
                     file.pending = wanted;
             }
@@ -264,18 +264,15 @@ bool IniSettingsStore::Impl::persist(AppFile &file)
         report(file, saveProblem(file, u"cannot make its folder: "_s, errno));
         return false;
     }
-    if (file.damaged
-        && !copyAside(file.folderPath, file.fileNameBytes, file.fileNameBytes + ".bad")) {
+    if (file.damaged && !copyAside(file.folderPath, file.fileNameBytes, file.fileNameBytes + ".bad")) {
         report(file, saveProblem(file, u"cannot keep the damaged file aside: "_s, errno));
         return false;
     }
-    const QString header = file.app
-        + uR"( settings, UTF-8. In names and values \ starts an escape: )"_s
+    const QString header = file.app + uR"( settings, UTF-8. In names and values \ starts an escape: )"_s
         + uR"(\\ \n \r \t \0 \= \xHH \uHHHH)"_s;
     const QByteArray text = serialiseIni(file.document, header);
-    const auto written = replaceFile(file.folderPath, file.fileNameBytes, 0600, [&text](int fd) {
-        return writeAll(fd, text.constData(), size_t(text.size()));
-    });
+    const auto written = replaceFile(file.folderPath, file.fileNameBytes, 0600,
+                                     [&text](int fd) { return writeAll(fd, text.constData(), size_t(text.size())); });
     if (!written) {
         report(file, saveProblem(file, QString(), errno));
         return false;
@@ -295,8 +292,8 @@ IniSettingsStore::IniSettingsStore(const QString &configRoot) : d(std::make_uniq
 
 IniSettingsStore::~IniSettingsStore() = default;
 
-QString IniSettingsStore::GetSetting(const QString &app, const QString &section,
-                                     const QString &key, const QString &defaultValue)
+QString IniSettingsStore::GetSetting(const QString &app, const QString &section, const QString &key,
+                                     const QString &defaultValue)
 {
     try {
         if (AppFile *file = d->appFile(app)) {
@@ -310,8 +307,7 @@ QString IniSettingsStore::GetSetting(const QString &app, const QString &section,
     return defaultValue;
 }
 
-void IniSettingsStore::SaveSetting(const QString &app, const QString &section, const QString &key,
-                                   const QString &value)
+void IniSettingsStore::SaveSetting(const QString &app, const QString &section, const QString &key, const QString &value)
 {
     try {
         if (AppFile *file = d->appFile(app)) {
@@ -324,8 +320,7 @@ void IniSettingsStore::SaveSetting(const QString &app, const QString &section, c
     }
 }
 
-void IniSettingsStore::DeleteSetting(const QString &app, const QString &section,
-                                     const QString &key)
+void IniSettingsStore::DeleteSetting(const QString &app, const QString &section, const QString &key)
 {
     try {
         if (AppFile *file = d->appFile(app)) {

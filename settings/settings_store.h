@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "platform/settings_store.h"
@@ -36,8 +37,7 @@ public:
 
     QString GetSetting(const QString &app, const QString &section, const QString &key,
                        const QString &defaultValue = QString()) override;
-    void SaveSetting(const QString &app, const QString &section, const QString &key,
-                     const QString &value) override;
+    void SaveSetting(const QString &app, const QString &section, const QString &key, const QString &value) override;
     void DeleteSetting(const QString &app, const QString &section, const QString &key) override;
     void flush() override;
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/settings_tab.h"
 
 #include "settings/autostart_registry.h"
@@ -52,8 +53,8 @@ void SettingsTab::load()
     const SettingsDialogControls &c = m_controls;
     c.txt_scan->setText(m_store.get(u"scan"_s, kDefaultDelay));
     const Switch switches[] = {
-        {&SettingsDialogControls::chk_ontop, "ontop", false}, {&SettingsDialogControls::chk_24hr, "24hr", false},
-        {&SettingsDialogControls::chk_sync, "sync", true},    {&SettingsDialogControls::chk_dst, "dst", true},
+        {&SettingsDialogControls::chk_ontop, "ontop", false},    {&SettingsDialogControls::chk_24hr, "24hr", false},
+        {&SettingsDialogControls::chk_sync, "sync", true},       {&SettingsDialogControls::chk_dst, "dst", true},
         {&SettingsDialogControls::chk_effects, "graphic", true}, {&SettingsDialogControls::chk_exact, "exact", false},
     };
     for (const Switch &option : switches) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/time_zones_tab.h"
 
 #include "engine/settings_schema.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "update/verified_program.h"
 
 #include "platform/signature_check.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Measures running programs from /proc and prints them side by side.
 
   measure --seconds S --out FILE KEY=PID...

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Starts a program and times its window on the X display in $DISPLAY.
 
 Writes one line of JSON to --out: the program's pid, its window, the milliseconds from

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Counts the repaints X sees of some windows over a number of seconds.
 
 Arguments are KEY=WINDOW or KEY=WINDOW@X,Y,W,H; with a rectangle the repaints

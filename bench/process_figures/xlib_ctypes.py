@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The few libX11 and libXdamage calls the process figures need, through ctypes
 (Python's standard library has no X client, and nothing is to be installed)."""
 

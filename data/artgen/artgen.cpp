@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws all of Horalux's pictures and its blip sound into the data folder.
 //   artgen <data-dir> [--preview <dir>]
 // Needs a Qt platform for fonts; QT_QPA_PLATFORM=offscreen works without a display.

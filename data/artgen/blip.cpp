@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "blip.h"
 
 #include <QtEndian>
@@ -20,8 +21,9 @@ constexpr double kRelease = 0.008;
 // speaker never jumps: that jump is what would click.
 double envelope(double t)
 {
-    const double ramp = [](double x) { return 0.5 - 0.5 * std::cos(std::numbers::pi * std::clamp(x, 0.0, 1.0)); }(
-        t / kAttack);
+    const double ramp = [](double x) {
+        return 0.5 - 0.5 * std::cos(std::numbers::pi * std::clamp(x, 0.0, 1.0));
+    }(t / kAttack);
     const double fall = std::exp(-std::max(t - kAttack, 0.0) / kDecay);
     const double release = 0.5 - 0.5 * std::cos(std::numbers::pi * std::clamp((kDuration - t) / kRelease, 0.0, 1.0));
     return ramp * fall * release;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "landscape.h"
 
 #include "layout.h"
@@ -18,12 +19,30 @@ constexpr qreal kBelowWindow = layout::kWindow.height() + 10;
 
 // Ridge outlines, left to right, reaching past both window edges.
 constexpr std::array<QPointF, 12> kFarRidge {{
-    {-12, 68.5}, {0, 68}, {10, 68.5}, {30, 63.5}, {52, 66.5}, {78, 69.5},
-    {104, 67.5}, {128, 70}, {150, 71.5}, {170, 72.5}, {186, 68}, {196, 66},
+    {-12, 68.5},
+    {0, 68},
+    {10, 68.5},
+    {30, 63.5},
+    {52, 66.5},
+    {78, 69.5},
+    {104, 67.5},
+    {128, 70},
+    {150, 71.5},
+    {170, 72.5},
+    {186, 68},
+    {196, 66},
 }};
 constexpr std::array<QPointF, 10> kNearRidge {{
-    {-12, 74}, {0, 73}, {18, 75}, {44, 73}, {70, 76}, {100, 74.5},
-    {130, 76.5}, {160, 75.5}, {184, 73.5}, {196, 73},
+    {-12, 74},
+    {0, 73},
+    {18, 75},
+    {44, 73},
+    {70, 76},
+    {100, 74.5},
+    {130, 76.5},
+    {160, 75.5},
+    {184, 73.5},
+    {196, 73},
 }};
 
 std::span<const QPointF> outline(Ridge ridge)
@@ -62,9 +81,7 @@ QPainterPath ridgeArea(Ridge ridge)
 bool keepsClearOfText(QPointF point)
 {
     constexpr qreal margin = 2.5;
-    const auto near = [&](const QRectF &box) {
-        return box.adjusted(-margin, -margin, margin, margin).contains(point);
-    };
+    const auto near = [&](const QRectF &box) { return box.adjusted(-margin, -margin, margin, margin).contains(point); };
     const QRectF skyCorner(layout::kSkyCorner - QPointF(10, 10), QSizeF(20, 20));
     return !near(layout::kZoneNameLabel) && !near(layout::kTimeInk) && !near(layout::kDateInk)
         && !near(layout::kNextArrow.adjusted(-2, -2, 2, 2)) && !near(skyCorner);
@@ -150,7 +167,10 @@ void paintCloud(QPainter &painter, QPointF centre, qreal width, const QColor &co
     // Thin streaks rather than puffs: at this size puffs look drawn, streaks look like weather.
     // Each: x and y offset, width and height, as fractions of the cloud's width.
     constexpr std::array<std::array<qreal, 4>, 4> streaks {{
-        {0, 0, 1, 0.15}, {0.2, 0.09, 0.62, 0.11}, {-0.24, 0.07, 0.5, 0.1}, {0.05, -0.06, 0.45, 0.09},
+        {0, 0, 1, 0.15},
+        {0.2, 0.09, 0.62, 0.11},
+        {-0.24, 0.07, 0.5, 0.1},
+        {0.05, -0.06, 0.45, 0.09},
     }};
     QRadialGradient gradient(QPointF(0, 0), 1);
     gradient.setColorAt(0, colour);
@@ -182,7 +202,10 @@ void paintPines(QPainter &painter, const QColor &colour)
 {
     // Foot position and height of each tree, standing on the far ridge.
     constexpr std::array<std::array<qreal, 3>, 4> pines {{
-        {3, 69, 6.5}, {6.5, 69, 8.5}, {10, 69.5, 5.5}, {23, 65.5, 5},
+        {3, 69, 6.5},
+        {6.5, 69, 8.5},
+        {10, 69.5, 5.5},
+        {23, 65.5, 5},
     }};
     QPainterPath trees;
     for (const auto &[x, foot, height] : pines) {

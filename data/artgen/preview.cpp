@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "preview.h"
 
 #include "layout.h"
@@ -86,9 +87,7 @@ QString contrastReport(const QImage &background, const QRectF &box, const QColor
         for (int x = pixels.left(); x <= pixels.right(); ++x)
             ratios.push_back(contrast(background.pixelColor(x, y), ink));
     std::sort(ratios.begin(), ratios.end());
-    return QStringLiteral("min %1 median %2")
-        .arg(ratios.front(), 5, 'f', 1)
-        .arg(ratios[ratios.size() / 2], 5, 'f', 1);
+    return QStringLiteral("min %1 median %2").arg(ratios.front(), 5, 'f', 1).arg(ratios[ratios.size() / 2], 5, 'f', 1);
 }
 
 QImage sheet(QSize size, QColor fill)
@@ -143,10 +142,10 @@ bool writePreviews(const QString &dataDir, const QString &previewDir)
         arrowsPainter.drawImage(QRect(rowGap + row * (26 * 6 + rowGap), rowGap, 26 * 6, 20 * 6), corner);
 
         const LabelInk ink = labelInk(scene);
-        out << qSetFieldWidth(11) << Qt::left << name << qSetFieldWidth(0)
-            << "contrast  name " << contrastReport(background, layout::kZoneNameLabel, ink.zoneName)
-            << " | time " << contrastReport(background, layout::kTimeInk, ink.time)
-            << " | date " << contrastReport(background, layout::kDateInk, ink.date) << '\n';
+        out << qSetFieldWidth(11) << Qt::left << name << qSetFieldWidth(0) << "contrast  name "
+            << contrastReport(background, layout::kZoneNameLabel, ink.zoneName) << " | time "
+            << contrastReport(background, layout::kTimeInk, ink.time) << " | date "
+            << contrastReport(background, layout::kDateInk, ink.date) << '\n';
     }
     scenesPainter.end();
     arrowsPainter.end();
@@ -155,7 +154,8 @@ bool writePreviews(const QString &dataDir, const QString &previewDir)
 
     // Icons on a light and a dark strip, each also magnified for the small ones.
     const std::array sizes {16, 32, 48, 64, 128, 256};
-    QImage icons = sheet(QSize(16 + 32 + 48 + 64 + 128 + 256 + 2 * 256 + 9 * rowGap, 2 * (256 + rowGap) + rowGap), Qt::white);
+    QImage icons =
+        sheet(QSize(16 + 32 + 48 + 64 + 128 + 256 + 2 * 256 + 9 * rowGap, 2 * (256 + rowGap) + rowGap), Qt::white);
     QPainter iconsPainter(&icons);
     iconsPainter.fillRect(QRect(0, 256 + rowGap + rowGap / 2, icons.width(), icons.height()), QColor(0x2b2b2b));
     int x = rowGap;

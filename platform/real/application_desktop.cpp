@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/real/application_desktop.h"
 
 #include <QCoreApplication>
@@ -26,8 +27,7 @@ QString startCommandFor(const QString &programFile)
     const QFileInfo program(programFile);
     QDir prefix = program.absoluteDir();
     const bool installedLayout = prefix.dirName() == QLatin1String("horalux") && prefix.cdUp()
-        && (prefix.dirName() == QLatin1String("lib") || prefix.dirName() == QLatin1String("libexec"))
-        && prefix.cdUp();
+        && (prefix.dirName() == QLatin1String("lib") || prefix.dirName() == QLatin1String("libexec")) && prefix.cdUp();
     if (installedLayout) {
         // The launcher's own path, not where a symlink leads: the launcher is
         // the command an installation keeps stable.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/real/canberra_sound.h"
 
 #include "platform/desktop_log.h"
@@ -11,7 +12,7 @@ namespace platform {
 namespace {
 // One id for all our sounds, so a new one can cut off the one still playing.
 constexpr uint32_t kSoundId = 1;
-}
+} // namespace
 
 CanberraSound::CanberraSound()
 {
@@ -19,8 +20,8 @@ CanberraSound::CanberraSound()
     if (m_contextError != CA_SUCCESS)
         m_context = nullptr;
     else
-        ca_context_change_props(m_context, CA_PROP_APPLICATION_NAME, "Horalux", CA_PROP_APPLICATION_ID,
-                                "horalux", nullptr);
+        ca_context_change_props(m_context, CA_PROP_APPLICATION_NAME, "Horalux", CA_PROP_APPLICATION_ID, "horalux",
+                                nullptr);
 }
 
 CanberraSound::~CanberraSound()
@@ -42,8 +43,9 @@ void CanberraSound::playfile(const QString &fileName)
     }
     ca_context_cancel(m_context, kSoundId);
     const QByteArray path = QFileInfo(fileName).absoluteFilePath().toLocal8Bit();
-    const int played = ca_context_play(m_context, kSoundId, CA_PROP_MEDIA_FILENAME, path.constData(),
-                                       CA_PROP_MEDIA_ROLE, "event", CA_PROP_CANBERRA_CACHE_CONTROL, "volatile", nullptr);
+    const int played =
+        ca_context_play(m_context, kSoundId, CA_PROP_MEDIA_FILENAME, path.constData(), CA_PROP_MEDIA_ROLE, "event",
+                        CA_PROP_CANBERRA_CACHE_CONTROL, "volatile", nullptr);
     if (played == CA_SUCCESS)
         m_reported.clear();
     else

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/real/http_module.h"
 
 #include "platform/real/ed25519_check.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/real/instance_lock_place.h"
 
 #include "platform/real/private_folder.h"
@@ -11,7 +12,10 @@ namespace {
 const QString lockFileName = QStringLiteral("horalux.lock");
 
 // The base directory spec ignores relative paths in these variables.
-QString absoluteOrEmpty(const QString &path) { return QDir::isAbsolutePath(path) ? path : QString(); }
+QString absoluteOrEmpty(const QString &path)
+{
+    return QDir::isAbsolutePath(path) ? path : QString();
+}
 
 QString cacheHome(const QProcessEnvironment &environment)
 {

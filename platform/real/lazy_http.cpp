@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/real/lazy_http.h"
 
 #include "platform/desktop_log.h"
@@ -13,9 +14,7 @@ const QString kNoServerHeader = QStringLiteral("HTTP/1.1 \r\n");
 constexpr int kNoServerCode = -1;
 } // namespace
 
-LazyHttp::LazyHttp(EventPump &events, QString modulePath)
-    : m_events(events)
-    , m_modulePath(std::move(modulePath))
+LazyHttp::LazyHttp(EventPump &events, QString modulePath) : m_events(events), m_modulePath(std::move(modulePath))
 {
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/real/private_folder.h"
 
 #include <QDir>
@@ -24,7 +25,10 @@ bool fail(QString *problem, const QString &why)
     return false;
 }
 
-QString systemError() { return QString::fromLocal8Bit(std::strerror(errno)); }
+QString systemError()
+{
+    return QString::fromLocal8Bit(std::strerror(errno));
+}
 
 // Checks what stands at path without following a link; asks for mode 0700
 // exactly when exact, else only that no one else can write into it.

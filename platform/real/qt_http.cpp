@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/real/qt_http.h"
 
 #include "platform/event_pump.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/real/qt_processes.h"
 
 #include "platform/desktop_log.h"
@@ -10,8 +11,7 @@
 
 namespace platform {
 
-QtProcesses::QtProcesses(QString lockFilePath)
-    : m_lockFilePath(std::move(lockFilePath))
+QtProcesses::QtProcesses(QString lockFilePath) : m_lockFilePath(std::move(lockFilePath))
 {
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/real/system_clock.h"
 
 #include <QElapsedTimer>

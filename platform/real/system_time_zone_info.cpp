@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/real/system_time_zone_info.h"
 
 #include <QDateTime>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/real/xdg_browser.h"
 
 #include "platform/desktop_log.h"
@@ -103,8 +104,7 @@ QString firstRunnable(const QString &ids)
 
 } // namespace
 
-XdgBrowser::XdgBrowser(QString xdgMime)
-    : m_xdgMime(std::move(xdgMime))
+XdgBrowser::XdgBrowser(QString xdgMime) : m_xdgMime(std::move(xdgMime))
 {
 }
 
@@ -134,7 +134,8 @@ QString XdgBrowser::desktopEntryFile(const QString &desktopId)
     // "vendor-app.desktop" may also live at applications/vendor/app.desktop.
     QStringList relative {desktopId};
     QString nested = desktopId;
-    for (qsizetype dash = nested.indexOf(QLatin1Char('-')); dash > 0; dash = nested.indexOf(QLatin1Char('-'), dash + 1)) {
+    for (qsizetype dash = nested.indexOf(QLatin1Char('-')); dash > 0;
+         dash = nested.indexOf(QLatin1Char('-'), dash + 1)) {
         nested[dash] = QLatin1Char('/');
         relative << nested;
     }
@@ -154,8 +155,7 @@ QString XdgBrowser::execLine(const QString &desktopEntryFile)
     if (entry.value(QStringLiteral("Hidden")) == QLatin1String("true"))
         return QString();
     const QString tryExec = unescapeValue(entry.value(QStringLiteral("TryExec")));
-    if (!tryExec.isEmpty() && QStandardPaths::findExecutable(tryExec).isEmpty()
-        && !QFileInfo(tryExec).isExecutable())
+    if (!tryExec.isEmpty() && QStandardPaths::findExecutable(tryExec).isEmpty() && !QFileInfo(tryExec).isExecutable())
         return QString();
     return unescapeValue(entry.value(QStringLiteral("Exec")));
 }
@@ -253,7 +253,8 @@ QString XdgBrowser::findExecutable(const QString &documentPath)
     // A web page is known by its name even where XDG_DATA_DIRS hides the MIME database.
     const bool webPage = document.suffix().compare(QLatin1String("htm"), Qt::CaseInsensitive) == 0
         || document.suffix().compare(QLatin1String("html"), Qt::CaseInsensitive) == 0;
-    const QString mimeType = (!type.isValid() || type.isDefault()) && webPage ? QStringLiteral("text/html") : type.name();
+    const QString mimeType =
+        (!type.isValid() || type.isDefault()) && webPage ? QStringLiteral("text/html") : type.name();
     QString id = askXdgMime(mimeType);
     if (id.isEmpty())
         id = defaultApplication(mimeType);

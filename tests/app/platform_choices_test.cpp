@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/platform_choices.h"
 
 #include <gtest/gtest.h>
@@ -9,8 +10,7 @@ namespace {
 // Puts the test process's variables back as they were, whatever a test did.
 class SavedVariable {
 public:
-    explicit SavedVariable(const char *name)
-        : m_name(name)
+    explicit SavedVariable(const char *name) : m_name(name)
     {
         if (qEnvironmentVariableIsSet(name))
             m_value = qgetenv(name);
@@ -68,9 +68,7 @@ TEST(PlatformChoices, ChosenForQtOnlyThenTakenBackAndTheUsersOwnKept)
         EXPECT_EQ(variable("QT_XCB_NO_MITSHM"), c.shmForQt) << c.name;
 
         choices.takeBack();
-        const auto asBefore = [](const char *value) {
-            return value ? std::optional<QByteArray>(value) : std::nullopt;
-        };
+        const auto asBefore = [](const char *value) { return value ? std::optional<QByteArray>(value) : std::nullopt; };
         EXPECT_EQ(variable("QT_QPA_PLATFORM"), asBefore(c.platformBefore)) << c.name << ": started programs inherit it";
         EXPECT_EQ(variable("QT_XCB_NO_MITSHM"), asBefore(c.shmBefore)) << c.name << ": started programs inherit it";
     }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "fake_sntp_server.h"
 #include "sntp_client.h"
 
@@ -169,8 +170,9 @@ TEST_F(RaisedCmdtimeTest, RefusesAChosenServerWithSet)
     const ProcessOutput output = runProgram(copy, askServer(server) << QStringLiteral("/P"));
     EXPECT_EQ(output.exitCode, 2);
     EXPECT_EQ(output.out, "");
-    EXPECT_EQ(output.err, "cmdtime: --server cannot be used with /P while cmdtime runs with more rights than its "
-                          "caller (setuid or file capabilities); clock unchanged\n");
+    EXPECT_EQ(output.err,
+              "cmdtime: --server cannot be used with /P while cmdtime runs with more rights than its "
+              "caller (setuid or file capabilities); clock unchanged\n");
     EXPECT_EQ(server.requestsSeen(), 0);
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "cmdtime_run.h"
 #include "fake_sntp_server.h"
 #include "scripted_times.h"
@@ -17,7 +18,7 @@ namespace {
 // setter is never reachable from here, as RunDependencies has none by default.
 struct RecordingClockSetter {
     std::vector<std::chrono::nanoseconds> steps;
-    ClockStep answer{true, {}};
+    ClockStep answer {true, {}};
 
     ClockSetter setter()
     {
@@ -89,7 +90,7 @@ TEST_F(CmdtimeRunTest, SetStepsTheClockByTheMeasuredOffset)
     const RunOutput output = run(server, true);
     EXPECT_EQ(output.exitCode, exitSuccess);
     EXPECT_EQ(output.out, "offset +3.500 s\nclock stepped by +3.500 s\n");
-    EXPECT_EQ(clock.steps, std::vector<std::chrono::nanoseconds>{scriptedOffset});
+    EXPECT_EQ(clock.steps, std::vector<std::chrono::nanoseconds> {scriptedOffset});
 }
 
 TEST_F(CmdtimeRunTest, RefusedStepIsReportedOnOneLine)
@@ -99,7 +100,8 @@ TEST_F(CmdtimeRunTest, RefusedStepIsReportedOnOneLine)
     const RunOutput output = run(server, true);
     EXPECT_EQ(output.exitCode, exitClockNotSet);
     EXPECT_EQ(output.out, "offset +3.500 s\n");
-    EXPECT_EQ(output.err, "cmdtime: not allowed to set the system clock (needs root or CAP_SYS_TIME); clock unchanged\n");
+    EXPECT_EQ(output.err,
+              "cmdtime: not allowed to set the system clock (needs root or CAP_SYS_TIME); clock unchanged\n");
 }
 
 TEST_F(CmdtimeRunTest, RejectedReplyNeverTouchesTheClock)
@@ -121,7 +123,7 @@ WallClock wallClockPerQuery()
 }
 
 constexpr std::uint32_t fortyYears = 1'262'304'000; // 40 Julian years in seconds
-constexpr std::chrono::nanoseconds fortyYearsAhead = std::chrono::seconds{fortyYears} + scriptedOffset;
+constexpr std::chrono::nanoseconds fortyYearsAhead = std::chrono::seconds {fortyYears} + scriptedOffset;
 
 // Answers each query with the server's clock `extra[n]` seconds further on
 // than the scripted exchange; a query past the list goes unanswered.
@@ -133,8 +135,8 @@ FakeSntpServer::Handler answerAhead(std::vector<std::uint32_t> extra)
             return;
         const std::uint32_t ahead = extra[(*answered)++];
         // Unsigned wrap: forty years on crosses the NTP era of 2036.
-        const NtpTimestamp received{requestReceivedT2.seconds + ahead, requestReceivedT2.fraction};
-        const NtpTimestamp sent{replySentT3.seconds + ahead, replySentT3.fraction};
+        const NtpTimestamp received {requestReceivedT2.seconds + ahead, requestReceivedT2.fraction};
+        const NtpTimestamp sent {replySentT3.seconds + ahead, replySentT3.fraction};
         server.reply(request, encodePacket(answerTo(request, received, sent)));
     };
 }
@@ -145,10 +147,11 @@ TEST_F(CmdtimeRunTest, FortyYearStepConfirmedBySecondQueryIsMade)
     FakeSntpServer server(answerAhead({fortyYears, fortyYears}));
     const RunOutput output = run(server, true);
     EXPECT_EQ(output.exitCode, exitSuccess) << output.err;
-    EXPECT_EQ(output.out, "offset +1262304003.500 s\n"
-                          "confirmed by a second query: offset +1262304003.500 s\n"
-                          "clock stepped by +1262304003.500 s\n");
-    EXPECT_EQ(clock.steps, std::vector<std::chrono::nanoseconds>{fortyYearsAhead});
+    EXPECT_EQ(output.out,
+              "offset +1262304003.500 s\n"
+              "confirmed by a second query: offset +1262304003.500 s\n"
+              "clock stepped by +1262304003.500 s\n");
+    EXPECT_EQ(clock.steps, std::vector<std::chrono::nanoseconds> {fortyYearsAhead});
     EXPECT_EQ(server.requestsSeen(), 2);
 }
 
@@ -158,7 +161,10 @@ struct UnconfirmedCase {
     const char* err;
 };
 
-void PrintTo(const UnconfirmedCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const UnconfirmedCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class UnconfirmedStepTest : public CmdtimeRunTest, public ::testing::WithParamInterface<UnconfirmedCase> {};
 
@@ -177,15 +183,18 @@ TEST_P(UnconfirmedStepTest, LeavesTheClockAndSaysWhy)
 INSTANTIATE_TEST_SUITE_P(
     Cases, UnconfirmedStepTest,
     ::testing::Values(
-        UnconfirmedCase{"SecondQueryUnanswered", {fortyYears},
-                        "cmdtime: a step of +1262304003.500 s is more than 1000 s and the second query to confirm "
-                        "it failed (no reply from 127.0.0.1 within 0.3 s); clock unchanged\n"},
-        UnconfirmedCase{"SecondQueryTwoSecondsApart", {fortyYears, fortyYears + 2},
-                        "cmdtime: a step of +1262304003.500 s is more than 1000 s and a second query gave "
-                        "+1262304005.500 s; clock unchanged\n"},
-        UnconfirmedCase{"SecondQueryInStep", {fortyYears, 0},
-                        "cmdtime: a step of +1262304003.500 s is more than 1000 s and a second query gave "
-                        "+3.500 s; clock unchanged\n"}),
+        UnconfirmedCase {"SecondQueryUnanswered",
+                         {fortyYears},
+                         "cmdtime: a step of +1262304003.500 s is more than 1000 s and the second query to confirm "
+                         "it failed (no reply from 127.0.0.1 within 0.3 s); clock unchanged\n"},
+        UnconfirmedCase {"SecondQueryTwoSecondsApart",
+                         {fortyYears, fortyYears + 2},
+                         "cmdtime: a step of +1262304003.500 s is more than 1000 s and a second query gave "
+                         "+1262304005.500 s; clock unchanged\n"},
+        UnconfirmedCase {"SecondQueryInStep",
+                         {fortyYears, 0},
+                         "cmdtime: a step of +1262304003.500 s is more than 1000 s and a second query gave "
+                         "+3.500 s; clock unchanged\n"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(CmdtimeRunTest, StepsUpToTheLimitNeedNoSecondQuery)
@@ -194,7 +203,7 @@ TEST_F(CmdtimeRunTest, StepsUpToTheLimitNeedNoSecondQuery)
     FakeSntpServer server(answerAhead({996})); // +999.5 s in all
     const RunOutput output = run(server, true, 300ms);
     EXPECT_EQ(output.exitCode, exitSuccess) << output.err;
-    EXPECT_EQ(clock.steps, std::vector<std::chrono::nanoseconds>{std::chrono::milliseconds{999'500}});
+    EXPECT_EQ(clock.steps, std::vector<std::chrono::nanoseconds> {std::chrono::milliseconds {999'500}});
     EXPECT_EQ(server.requestsSeen(), 1);
 }
 
@@ -216,7 +225,10 @@ struct RightsCase {
     bool refused;
 };
 
-void PrintTo(const RightsCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const RightsCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class CallerRightsTest : public CmdtimeRunTest, public ::testing::WithParamInterface<RightsCase> {};
 
@@ -230,8 +242,9 @@ TEST_P(CallerRightsTest, ChosenServerMayNotSetTheClockOfARaisedRun)
     if (c.refused) {
         EXPECT_EQ(output.exitCode, exitUsage);
         EXPECT_EQ(output.out, "");
-        EXPECT_EQ(output.err, "cmdtime: --server cannot be used with /P while cmdtime runs with more rights than "
-                              "its caller (setuid or file capabilities); clock unchanged\n");
+        EXPECT_EQ(output.err,
+                  "cmdtime: --server cannot be used with /P while cmdtime runs with more rights than "
+                  "its caller (setuid or file capabilities); clock unchanged\n");
         EXPECT_EQ(server.requestsSeen(), 0);
     } else {
         EXPECT_EQ(output.exitCode, exitSuccess) << output.err;
@@ -241,12 +254,11 @@ TEST_P(CallerRightsTest, ChosenServerMayNotSetTheClockOfARaisedRun)
 }
 
 // The built-in server is stood in for by the fake one: only the flag differs.
-INSTANTIATE_TEST_SUITE_P(
-    Cases, CallerRightsTest,
-    ::testing::Values(RightsCase{"RaisedSetWithChosenServer", true, true, true, true},
-                      RightsCase{"RaisedSetWithBuiltInServer", true, false, true, false},
-                      RightsCase{"RaisedQueryOfChosenServer", false, true, true, false},
-                      RightsCase{"PlainSetWithChosenServer", true, true, false, false}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, CallerRightsTest,
+                         ::testing::Values(RightsCase {"RaisedSetWithChosenServer", true, true, true, true},
+                                           RightsCase {"RaisedSetWithBuiltInServer", true, false, true, false},
+                                           RightsCase {"RaisedQueryOfChosenServer", false, true, true, false},
+                                           RightsCase {"PlainSetWithChosenServer", true, true, false, false}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

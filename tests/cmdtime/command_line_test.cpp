@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "command_line.h"
 
 #include <gtest/gtest.h>
@@ -24,7 +25,10 @@ struct AcceptedCase {
     bool setClock;
 };
 
-void PrintTo(const AcceptedCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const AcceptedCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class AcceptedCommandLineTest : public ::testing::TestWithParam<AcceptedCase> {};
 
@@ -37,26 +41,26 @@ TEST_P(AcceptedCommandLineTest, YieldsOptions)
     EXPECT_EQ(result.options.port, c.port);
     EXPECT_EQ(result.options.timeout, c.timeout);
     EXPECT_EQ(result.options.setClock, c.setClock);
-    const bool namesAServer = std::any_of(c.args.begin(), c.args.end(),
-                                          [](std::string_view arg) { return arg.starts_with("--server"); });
+    const bool namesAServer =
+        std::any_of(c.args.begin(), c.args.end(), [](std::string_view arg) { return arg.starts_with("--server"); });
     EXPECT_EQ(result.options.serverChosen, namesAServer) << "only --server counts as the caller's choice";
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, AcceptedCommandLineTest,
     ::testing::Values(
-        AcceptedCase{"Defaults", {}, "pool.ntp.org", 123, 5s, false},
-        AcceptedCase{"SlashP", {"/P"}, "pool.ntp.org", 123, 5s, true},
-        AcceptedCase{"DashP", {"-p"}, "pool.ntp.org", 123, 5s, true},
-        AcceptedCase{"LongSet", {"--set"}, "pool.ntp.org", 123, 5s, true},
-        AcceptedCase{"ServerWithPort", {"--server", "127.0.0.1:4123"}, "127.0.0.1", 4123, 5s, false},
-        AcceptedCase{"ServerJoined", {"--server=time.example.org"}, "time.example.org", 123, 5s, false},
-        AcceptedCase{"BracketedIpv6", {"--server", "[::1]:5000"}, "::1", 5000, 5s, false},
-        AcceptedCase{"BareIpv6", {"--server", "fe80::1"}, "fe80::1", 123, 5s, false},
-        AcceptedCase{"FractionalTimeout", {"--timeout", "0.25"}, "pool.ntp.org", 123, 250ms, false},
-        AcceptedCase{"AllTogether", {"--timeout=1", "/P", "--server", "10.0.0.1"}, "10.0.0.1", 123, 1s, true},
-        AcceptedCase{"LastServerWins", {"--server", "a.example", "--server", "b.example:9"}, "b.example", 9, 5s,
-                     false}),
+        AcceptedCase {"Defaults", {}, "pool.ntp.org", 123, 5s, false},
+        AcceptedCase {"SlashP", {"/P"}, "pool.ntp.org", 123, 5s, true},
+        AcceptedCase {"DashP", {"-p"}, "pool.ntp.org", 123, 5s, true},
+        AcceptedCase {"LongSet", {"--set"}, "pool.ntp.org", 123, 5s, true},
+        AcceptedCase {"ServerWithPort", {"--server", "127.0.0.1:4123"}, "127.0.0.1", 4123, 5s, false},
+        AcceptedCase {"ServerJoined", {"--server=time.example.org"}, "time.example.org", 123, 5s, false},
+        AcceptedCase {"BracketedIpv6", {"--server", "[::1]:5000"}, "::1", 5000, 5s, false},
+        AcceptedCase {"BareIpv6", {"--server", "fe80::1"}, "fe80::1", 123, 5s, false},
+        AcceptedCase {"FractionalTimeout", {"--timeout", "0.25"}, "pool.ntp.org", 123, 250ms, false},
+        AcceptedCase {"AllTogether", {"--timeout=1", "/P", "--server", "10.0.0.1"}, "10.0.0.1", 123, 1s, true},
+        AcceptedCase {
+            "LastServerWins", {"--server", "a.example", "--server", "b.example:9"}, "b.example", 9, 5s, false}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CommandLineTest, BuiltInServerMayCarryAPort)
@@ -78,7 +82,10 @@ struct RejectedCase {
     std::string mentions;
 };
 
-void PrintTo(const RejectedCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const RejectedCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class RejectedCommandLineTest : public ::testing::TestWithParam<RejectedCase> {};
 
@@ -91,23 +98,22 @@ TEST_P(RejectedCommandLineTest, NamesTheCulprit)
     EXPECT_EQ(result.error.find('\n'), std::string::npos);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, RejectedCommandLineTest,
-    ::testing::Values(RejectedCase{"UnknownOption", {"--frobnicate"}, "--frobnicate"},
-                      RejectedCase{"UnknownSlashOption", {"/X"}, "/X"},
-                      RejectedCase{"LookalikeOption", {"--servers", "x"}, "--servers"},
-                      RejectedCase{"ServerWithoutValue", {"--server"}, "--server"},
-                      RejectedCase{"PortZero", {"--server", "host:0"}, "host:0"},
-                      RejectedCase{"PortTooLarge", {"--server", "host:65536"}, "host:65536"},
-                      RejectedCase{"PortNotANumber", {"--server", "host:ntp"}, "host:ntp"},
-                      RejectedCase{"EmptyPort", {"--server", "host:"}, "host:"},
-                      RejectedCase{"EmptyHost", {"--server", ":123"}, ":123"},
-                      RejectedCase{"UnclosedBracket", {"--server", "[::1:123"}, "[::1:123"},
-                      RejectedCase{"TimeoutZero", {"--timeout", "0"}, "'0'"},
-                      RejectedCase{"TimeoutNegative", {"--timeout", "-1"}, "-1"},
-                      RejectedCase{"TimeoutWithUnit", {"--timeout", "5s"}, "5s"},
-                      RejectedCase{"TimeoutNotANumber", {"--timeout", "nan"}, "nan"},
-                      RejectedCase{"TimeoutWithoutValue", {"/P", "--timeout"}, "--timeout"}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, RejectedCommandLineTest,
+                         ::testing::Values(RejectedCase {"UnknownOption", {"--frobnicate"}, "--frobnicate"},
+                                           RejectedCase {"UnknownSlashOption", {"/X"}, "/X"},
+                                           RejectedCase {"LookalikeOption", {"--servers", "x"}, "--servers"},
+                                           RejectedCase {"ServerWithoutValue", {"--server"}, "--server"},
+                                           RejectedCase {"PortZero", {"--server", "host:0"}, "host:0"},
+                                           RejectedCase {"PortTooLarge", {"--server", "host:65536"}, "host:65536"},
+                                           RejectedCase {"PortNotANumber", {"--server", "host:ntp"}, "host:ntp"},
+                                           RejectedCase {"EmptyPort", {"--server", "host:"}, "host:"},
+                                           RejectedCase {"EmptyHost", {"--server", ":123"}, ":123"},
+                                           RejectedCase {"UnclosedBracket", {"--server", "[::1:123"}, "[::1:123"},
+                                           RejectedCase {"TimeoutZero", {"--timeout", "0"}, "'0'"},
+                                           RejectedCase {"TimeoutNegative", {"--timeout", "-1"}, "-1"},
+                                           RejectedCase {"TimeoutWithUnit", {"--timeout", "5s"}, "5s"},
+                                           RejectedCase {"TimeoutNotANumber", {"--timeout", "nan"}, "nan"},
+                                           RejectedCase {"TimeoutWithoutValue", {"/P", "--timeout"}, "--timeout"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

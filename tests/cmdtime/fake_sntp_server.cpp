@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "fake_sntp_server.h"
 
 #include <array>
@@ -15,7 +16,7 @@ namespace {
 int boundLoopbackSocket(std::uint16_t* port)
 {
     const int fd = ::socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
-    sockaddr_in address{};
+    sockaddr_in address {};
     address.sin_family = AF_INET;
     address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
     socklen_t length = sizeof address;
@@ -29,8 +30,7 @@ int boundLoopbackSocket(std::uint16_t* port)
 
 void sendTo(int fd, const ClientRequest& request, std::span<const std::uint8_t> bytes)
 {
-    ::sendto(fd, bytes.data(), bytes.size(), 0, reinterpret_cast<const sockaddr*>(&request.from),
-             sizeof request.from);
+    ::sendto(fd, bytes.data(), bytes.size(), 0, reinterpret_cast<const sockaddr*>(&request.from), sizeof request.from);
 }
 
 } // namespace
@@ -38,12 +38,14 @@ void sendTo(int fd, const ClientRequest& request, std::span<const std::uint8_t> 
 NtpTimestamp ClientRequest::transmit() const
 {
     const auto packet = decodePacket(bytes);
-    return packet ? packet->transmit : NtpTimestamp{};
+    return packet ? packet->transmit : NtpTimestamp {};
 }
 
 FakeSntpServer::FakeSntpServer(Handler handler)
-    : socket_(boundLoopbackSocket(&port_)), otherSocket_(boundLoopbackSocket(nullptr)),
-      handler_(std::move(handler)), thread_([this] { serve(); })
+    : socket_(boundLoopbackSocket(&port_)),
+      otherSocket_(boundLoopbackSocket(nullptr)),
+      handler_(std::move(handler)),
+      thread_([this] { serve(); })
 {
 }
 
@@ -55,7 +57,10 @@ FakeSntpServer::~FakeSntpServer()
     ::close(otherSocket_);
 }
 
-std::string FakeSntpServer::endpoint() const { return "127.0.0.1:" + std::to_string(port_); }
+std::string FakeSntpServer::endpoint() const
+{
+    return "127.0.0.1:" + std::to_string(port_);
+}
 
 void FakeSntpServer::reply(const ClientRequest& request, std::span<const std::uint8_t> bytes)
 {
@@ -69,16 +74,16 @@ void FakeSntpServer::replyFromOtherPort(const ClientRequest& request, std::span<
 
 void FakeSntpServer::serve()
 {
-    std::array<std::uint8_t, 1024> buffer{};
+    std::array<std::uint8_t, 1024> buffer {};
     while (!stopping_) {
         // A short poll keeps shutdown prompt without a wake-up pipe.
-        pollfd waitFor{socket_, POLLIN, 0};
+        pollfd waitFor {socket_, POLLIN, 0};
         if (::poll(&waitFor, 1, 20) <= 0)
             continue;
         ClientRequest request;
         socklen_t length = sizeof request.from;
-        const ssize_t received = ::recvfrom(socket_, buffer.data(), buffer.size(), 0,
-                                            reinterpret_cast<sockaddr*>(&request.from), &length);
+        const ssize_t received =
+            ::recvfrom(socket_, buffer.data(), buffer.size(), 0, reinterpret_cast<sockaddr*>(&request.from), &length);
         if (received < 0)
             continue;
         request.bytes.assign(buffer.begin(), buffer.begin() + received);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "ntp_time.h"
@@ -17,7 +18,7 @@ namespace cmdtime::testing {
 
 struct ClientRequest {
     std::vector<std::uint8_t> bytes;
-    sockaddr_in from{};
+    sockaddr_in from {};
 
     NtpTimestamp transmit() const;
 };
@@ -48,8 +49,8 @@ private:
     int socket_ = -1;
     int otherSocket_ = -1;
     Handler handler_;
-    std::atomic<bool> stopping_{false};
-    std::atomic<int> requestsSeen_{0};
+    std::atomic<bool> stopping_ {false};
+    std::atomic<int> requestsSeen_ {0};
     std::thread thread_;
 };
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "fake_sntp_server.h"
 #include "scripted_times.h"
 #include "sntp_client.h"
@@ -114,14 +115,18 @@ struct BadAnswerCase {
     bool endsAtOnce = false; // only a kiss code that answers our request
 };
 
-void PrintTo(const BadAnswerCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const BadAnswerCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class BadAnswerTest : public ::testing::TestWithParam<BadAnswerCase> {};
 
 TEST_P(BadAnswerTest, EndsTheRunWithTheReason)
 {
     const BadAnswerCase& c = GetParam();
-    FakeSntpServer server([&c](FakeSntpServer& s, const ClientRequest& request) { s.reply(request, c.answer(request)); });
+    FakeSntpServer server(
+        [&c](FakeSntpServer& s, const ClientRequest& request) { s.reply(request, c.answer(request)); });
     const SntpResult result = querySntp(queryTo(server, 300ms));
     EXPECT_FALSE(result.ok);
     EXPECT_THAT(result.failure, HasSubstr(std::string("reply from 127.0.0.1 rejected: ") + c.reason));
@@ -165,62 +170,60 @@ SntpPacket rightAnswer(const ClientRequest& request)
     return answerTo(request, requestReceivedT2, replySentT3);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, BadAnswerTest,
-    ::testing::Values(
-        BadAnswerCase{"Spoofed",
-                      [](const ClientRequest& request) {
-                          SntpPacket answer = rightAnswer(request);
-                          answer.originate = requestSentT1;
-                          return bytesOf(answer);
-                      },
-                      "originate timestamp does not match"},
-        BadAnswerCase{"Truncated",
-                      [](const ClientRequest& request) {
-                          auto bytes = bytesOf(rightAnswer(request));
-                          bytes.resize(40);
-                          return bytes;
-                      },
-                      "shorter than 48 bytes"},
-        BadAnswerCase{"KissOfDeath",
-                      [](const ClientRequest& request) {
-                          SntpPacket answer = rightAnswer(request);
-                          answer.stratum = 0;
-                          answer.leapIndicator = 3;
-                          answer.referenceId = {'R', 'A', 'T', 'E'};
-                          return bytesOf(answer);
-                      },
-                      "Kiss-o'-Death RATE", true},
-        BadAnswerCase{"NotAServerReply",
-                      [](const ClientRequest& request) {
-                          SntpPacket answer = rightAnswer(request);
-                          answer.mode = static_cast<std::uint8_t>(SntpMode::Client);
-                          return bytesOf(answer);
-                      },
-                      "not in server mode (mode 3)"},
-        BadAnswerCase{"ZeroTransmit",
-                      [](const ClientRequest& request) {
-                          SntpPacket answer = rightAnswer(request);
-                          answer.transmit = {};
-                          return bytesOf(answer);
-                      },
-                      "transmit timestamp is zero"},
-        BadAnswerCase{"StratumZero",
-                      [](const ClientRequest& request) {
-                          SntpPacket answer = rightAnswer(request);
-                          answer.stratum = 0;
-                          answer.referenceId = {};
-                          return bytesOf(answer);
-                      },
-                      "server unsynchronised (stratum 0)"},
-        BadAnswerCase{"Unsynchronised",
-                      [](const ClientRequest& request) {
-                          SntpPacket answer = rightAnswer(request);
-                          answer.leapIndicator = 3;
-                          return bytesOf(answer);
-                      },
-                      "server unsynchronised (leap indicator 3)"}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, BadAnswerTest,
+                         ::testing::Values(BadAnswerCase {"Spoofed",
+                                                          [](const ClientRequest& request) {
+                                                              SntpPacket answer = rightAnswer(request);
+                                                              answer.originate = requestSentT1;
+                                                              return bytesOf(answer);
+                                                          },
+                                                          "originate timestamp does not match"},
+                                           BadAnswerCase {"Truncated",
+                                                          [](const ClientRequest& request) {
+                                                              auto bytes = bytesOf(rightAnswer(request));
+                                                              bytes.resize(40);
+                                                              return bytes;
+                                                          },
+                                                          "shorter than 48 bytes"},
+                                           BadAnswerCase {"KissOfDeath",
+                                                          [](const ClientRequest& request) {
+                                                              SntpPacket answer = rightAnswer(request);
+                                                              answer.stratum = 0;
+                                                              answer.leapIndicator = 3;
+                                                              answer.referenceId = {'R', 'A', 'T', 'E'};
+                                                              return bytesOf(answer);
+                                                          },
+                                                          "Kiss-o'-Death RATE", true},
+                                           BadAnswerCase {"NotAServerReply",
+                                                          [](const ClientRequest& request) {
+                                                              SntpPacket answer = rightAnswer(request);
+                                                              answer.mode = static_cast<std::uint8_t>(SntpMode::Client);
+                                                              return bytesOf(answer);
+                                                          },
+                                                          "not in server mode (mode 3)"},
+                                           BadAnswerCase {"ZeroTransmit",
+                                                          [](const ClientRequest& request) {
+                                                              SntpPacket answer = rightAnswer(request);
+                                                              answer.transmit = {};
+                                                              return bytesOf(answer);
+                                                          },
+                                                          "transmit timestamp is zero"},
+                                           BadAnswerCase {"StratumZero",
+                                                          [](const ClientRequest& request) {
+                                                              SntpPacket answer = rightAnswer(request);
+                                                              answer.stratum = 0;
+                                                              answer.referenceId = {};
+                                                              return bytesOf(answer);
+                                                          },
+                                                          "server unsynchronised (stratum 0)"},
+                                           BadAnswerCase {"Unsynchronised",
+                                                          [](const ClientRequest& request) {
+                                                              SntpPacket answer = rightAnswer(request);
+                                                              answer.leapIndicator = 3;
+                                                              return bytesOf(answer);
+                                                          },
+                                                          "server unsynchronised (leap indicator 3)"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 Resolution resolvedTo(std::uint16_t port)
 {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "sntp_packet.h"
 
 #include <gtest/gtest.h>
@@ -11,7 +12,7 @@ using cmdtime::SntpPacket;
 
 namespace {
 
-const NtpTimestamp nonce{0x1234'5678u, 0x9ABC'DEF0u};
+const NtpTimestamp nonce {0x1234'5678u, 0x9ABC'DEF0u};
 
 TEST(SntpPacketLayoutTest, RequestIsVersion4ClientCarryingTheNonceAtTheEnd)
 {
@@ -19,7 +20,7 @@ TEST(SntpPacketLayoutTest, RequestIsVersion4ClientCarryingTheNonceAtTheEnd)
     ASSERT_EQ(bytes.size(), 48u);
     EXPECT_EQ(bytes[0], 0x23); // LI 0, version 4, mode 3
     const std::vector<std::uint8_t> transmit(bytes.begin() + 40, bytes.end());
-    EXPECT_EQ(transmit, (std::vector<std::uint8_t>{0x12, 0x34, 0x56, 0x78, 0x9A, 0xBC, 0xDE, 0xF0}));
+    EXPECT_EQ(transmit, (std::vector<std::uint8_t> {0x12, 0x34, 0x56, 0x78, 0x9A, 0xBC, 0xDE, 0xF0}));
     for (std::size_t i = 1; i < 40; ++i)
         EXPECT_EQ(bytes[i], 0) << "byte " << i;
 }
@@ -45,9 +46,9 @@ TEST(SntpPacketLayoutTest, DecodesFieldsFromTheirWirePositions)
     EXPECT_EQ(packet->stratum, 7);
     EXPECT_EQ(packet->poll, -6);
     EXPECT_EQ(std::string(packet->referenceId.begin(), packet->referenceId.end()), "RATE");
-    EXPECT_EQ(packet->originate, (NtpTimestamp{0x10111213u, 0x14151617u}));
-    EXPECT_EQ(packet->receive, (NtpTimestamp{0x20212223u, 0x24252627u}));
-    EXPECT_EQ(packet->transmit, (NtpTimestamp{0x30313233u, 0x34353637u}));
+    EXPECT_EQ(packet->originate, (NtpTimestamp {0x10111213u, 0x14151617u}));
+    EXPECT_EQ(packet->receive, (NtpTimestamp {0x20212223u, 0x24252627u}));
+    EXPECT_EQ(packet->transmit, (NtpTimestamp {0x30313233u, 0x34353637u}));
 }
 
 SntpPacket goodReply()
@@ -70,7 +71,10 @@ struct VerdictCase {
     std::size_t length = 48;
 };
 
-void PrintTo(const VerdictCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const VerdictCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class ReplyVerdictTest : public ::testing::TestWithParam<VerdictCase> {};
 
@@ -98,44 +102,48 @@ void kiss(SntpPacket& p, const char (&code)[5])
 INSTANTIATE_TEST_SUITE_P(
     Cases, ReplyVerdictTest,
     ::testing::Values(
-        VerdictCase{"Valid", [](SntpPacket&) {}, ReplyProblem::None},
-        VerdictCase{"WithExtensionFields", [](SntpPacket&) {}, ReplyProblem::None, "", 68},
-        VerdictCase{"Stratum1", [](SntpPacket& p) { p.stratum = 1; }, ReplyProblem::None},
-        VerdictCase{"Stratum15", [](SntpPacket& p) { p.stratum = 15; }, ReplyProblem::None},
-        VerdictCase{"LeapSecondAhead", [](SntpPacket& p) { p.leapIndicator = 1; }, ReplyProblem::None},
-        VerdictCase{"Truncated", [](SntpPacket&) {}, ReplyProblem::TooShort, "", 47},
-        VerdictCase{"Empty", [](SntpPacket&) {}, ReplyProblem::TooShort, "", 0},
-        VerdictCase{"OurRequestEchoed", [](SntpPacket& p) { p.mode = 3; }, ReplyProblem::NotFromServer},
-        VerdictCase{"Broadcast", [](SntpPacket& p) { p.mode = 5; }, ReplyProblem::NotFromServer},
-        VerdictCase{"OriginateMismatch", [](SntpPacket& p) { p.originate.fraction ^= 1; },
-                    ReplyProblem::OriginateMismatch},
-        VerdictCase{"KissRate", [](SntpPacket& p) { kiss(p, "RATE"); }, ReplyProblem::KissOfDeath, "RATE"},
-        VerdictCase{"KissDeny", [](SntpPacket& p) { kiss(p, "DENY"); }, ReplyProblem::KissOfDeath, "DENY"},
-        VerdictCase{"KissRstrWithoutTransmit",
-                    [](SntpPacket& p) {
-                        kiss(p, "RSTR");
-                        p.transmit = {};
-                    },
-                    ReplyProblem::KissOfDeath, "RSTR"},
+        VerdictCase {"Valid", [](SntpPacket&) {}, ReplyProblem::None},
+        VerdictCase {"WithExtensionFields", [](SntpPacket&) {}, ReplyProblem::None, "", 68},
+        VerdictCase {"Stratum1", [](SntpPacket& p) { p.stratum = 1; }, ReplyProblem::None},
+        VerdictCase {"Stratum15", [](SntpPacket& p) { p.stratum = 15; }, ReplyProblem::None},
+        VerdictCase {"LeapSecondAhead", [](SntpPacket& p) { p.leapIndicator = 1; }, ReplyProblem::None},
+        VerdictCase {"Truncated", [](SntpPacket&) {}, ReplyProblem::TooShort, "", 47},
+        VerdictCase {"Empty", [](SntpPacket&) {}, ReplyProblem::TooShort, "", 0},
+        VerdictCase {"OurRequestEchoed", [](SntpPacket& p) { p.mode = 3; }, ReplyProblem::NotFromServer},
+        VerdictCase {"Broadcast", [](SntpPacket& p) { p.mode = 5; }, ReplyProblem::NotFromServer},
+        VerdictCase {"OriginateMismatch", [](SntpPacket& p) { p.originate.fraction ^= 1; },
+                     ReplyProblem::OriginateMismatch},
+        VerdictCase {"KissRate", [](SntpPacket& p) { kiss(p, "RATE"); }, ReplyProblem::KissOfDeath, "RATE"},
+        VerdictCase {"KissDeny", [](SntpPacket& p) { kiss(p, "DENY"); }, ReplyProblem::KissOfDeath, "DENY"},
+        VerdictCase {"KissRstrWithoutTransmit",
+                     [](SntpPacket& p) {
+                         kiss(p, "RSTR");
+                         p.transmit = {};
+                     },
+                     ReplyProblem::KissOfDeath, "RSTR"},
         // A forged kiss must not stop us: the originate check comes first.
-        VerdictCase{"SpoofedKiss",
-                    [](SntpPacket& p) {
-                        kiss(p, "DENY");
-                        p.originate = {};
-                    },
-                    ReplyProblem::OriginateMismatch},
-        VerdictCase{"StratumZeroWithoutCode", [](SntpPacket& p) { p.stratum = 0; }, ReplyProblem::StratumZero},
-        VerdictCase{"StratumZeroWithBinaryId",
-                    [](SntpPacket& p) {
-                        p.stratum = 0;
-                        p.referenceId = {'\x7f', '\0', '\0', '\x01'};
-                    },
-                    ReplyProblem::StratumZero},
-        VerdictCase{"Stratum16", [](SntpPacket& p) { p.stratum = 16; }, ReplyProblem::StratumTooHigh},
-        VerdictCase{"Stratum255", [](SntpPacket& p) { p.stratum = 255; }, ReplyProblem::StratumTooHigh},
-        VerdictCase{"LeapAlarm", [](SntpPacket& p) { p.leapIndicator = 3; }, ReplyProblem::Unsynchronised},
-        VerdictCase{"ZeroTransmit", [](SntpPacket& p) { p.transmit = {}; }, ReplyProblem::ZeroTransmit},
-        VerdictCase{"TransmitOnlyFraction", [](SntpPacket& p) { p.transmit = {0, 1}; }, ReplyProblem::None}),
+        VerdictCase {"SpoofedKiss",
+                     [](SntpPacket& p) {
+                         kiss(p, "DENY");
+                         p.originate = {};
+                     },
+                     ReplyProblem::OriginateMismatch},
+        VerdictCase {"StratumZeroWithoutCode", [](SntpPacket& p) { p.stratum = 0; }, ReplyProblem::StratumZero},
+        VerdictCase {"StratumZeroWithBinaryId",
+                     [](SntpPacket& p) {
+                         p.stratum = 0;
+                         p.referenceId = {'\x7f', '\0', '\0', '\x01'};
+                     },
+                     ReplyProblem::StratumZero},
+        VerdictCase {"Stratum16", [](SntpPacket& p) { p.stratum = 16; }, ReplyProblem::StratumTooHigh},
+        VerdictCase {"Stratum255", [](SntpPacket& p) { p.stratum = 255; }, ReplyProblem::StratumTooHigh},
+        VerdictCase {"LeapAlarm", [](SntpPacket& p) { p.leapIndicator = 3; }, ReplyProblem::Unsynchronised},
+        VerdictCase {"ZeroTransmit", [](SntpPacket& p) { p.transmit = {}; }, ReplyProblem::ZeroTransmit},
+        VerdictCase {"TransmitOnlyFraction",
+                     [](SntpPacket& p) {
+                         p.transmit = {0, 1};
+                     },
+                     ReplyProblem::None}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ReplyProblemTextTest, NamesTheKissCode)

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The clock on a real desktop: starts a window manager (or weston with
 XWayland) on its own virtual display, runs the built clock there and checks
 through X properties and screenshots what a user would see.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Virtual displays for the desktop tests: an Xvfb with a window manager, or a
 headless weston whose XWayland serves X clients. Every process started here is
 ended by its pid when the session closes."""

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """What the desktop tests read from and do to the X display: window
 properties, geometry and stacking through xprop and xwininfo, pointer and keys
 through xdotool, pictures through ImageMagick's import."""

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/clock_tick.h"
 
 #include "fake_platform.h"
@@ -197,8 +198,10 @@ TEST_F(ClockTickTest, OnlyTheExactTextFalseGivesTheTwelveHourClock)
         const char *noon;
         const char *midnight;
     } cases[] = {
-        {nullptr, "12:00:00 pm", "12:00:00 am"}, {"False", "12:00:00 pm", "12:00:00 am"},
-        {"True", "12:00:00", "00:00:00"},        {"false", "12:00:00", "00:00:00"},
+        {nullptr, "12:00:00 pm", "12:00:00 am"},
+        {"False", "12:00:00 pm", "12:00:00 am"},
+        {"True", "12:00:00", "00:00:00"},
+        {"false", "12:00:00", "00:00:00"},
         {"", "12:00:00", "00:00:00"},
     };
     for (const auto &c : cases) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/clock_tick.h"
 #include "engine/exact_zone_time.h"
 #include "engine/zone_catalogue.h"
@@ -79,7 +80,8 @@ TEST_F(ExactZoneTest, TransitionsFollowEachZonesOwnRules)
         {"braz", utc(2026, 1, 10, 12, 0), "10th January 2026 09:00:00"},
     };
     for (const auto &c : cases)
-        EXPECT_EQ(shownAt(c.key, c.utc), QString::fromLatin1(c.shown)) << c.key << ' ' << c.utc.toString(Qt::ISODate).toStdString();
+        EXPECT_EQ(shownAt(c.key, c.utc), QString::fromLatin1(c.shown))
+            << c.key << ' ' << c.utc.toString(Qt::ISODate).toStdString();
 }
 
 TEST_F(ExactZoneTest, SwitchedOffEverythingStaysAsBefore)
@@ -119,8 +121,8 @@ TEST_F(ExactZoneTest, CustomOffsetsApplyToTheMinute)
         const char *text;
         const char *shown;
     } cases[] = {
-        {"5:45", "17:45:00"}, {"+5.5", "17:30:00"}, {"-3:30", "08:30:00"}, {"+1", "13:00:00"},
-        {"-9.75", "02:15:00"}, {"abc", "12:00:00"}, {"5:75", "12:00:00"}, {"30", "12:00:00"},
+        {"5:45", "17:45:00"},  {"+5.5", "17:30:00"}, {"-3:30", "08:30:00"}, {"+1", "13:00:00"},
+        {"-9.75", "02:15:00"}, {"abc", "12:00:00"},  {"5:75", "12:00:00"},  {"30", "12:00:00"},
     };
     for (const auto &c : cases) {
         atUtc(utc(2026, 12, 7, 12, 0));

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "clock_world.h"
 
 #include "engine/scan_delay.h"
@@ -12,12 +13,31 @@ TEST(ScanDelay, StoredTextToInterval)
         const char *text;
         int ms;
     } cases[] = {
-        {"20", 20000}, {"5", 5000},  {"60", 60000}, {"7.9", 7000}, {" 30 ", 30000}, {"60.5", 60000},
+        {"20", 20000},
+        {"5", 5000},
+        {"60", 60000},
+        {"7.9", 7000},
+        {" 30 ", 30000},
+        {"60.5", 60000},
         // Outside what the dialog allows, but a number the timer can run: floored.
-        {"4", 4000},   {"4.9", 4000}, {"61", 61000}, {"1", 1000}, {"1.5", 1000}, {"65.99", 65000},
+        {"4", 4000},
+        {"4.9", 4000},
+        {"61", 61000},
+        {"1", 1000},
+        {"1.5", 1000},
+        {"65.99", 65000},
         // Would stop the timer (0 ms) or lies beyond its 65 535 ms.
-        {"0.99", 20000}, {"0", 20000}, {"-0.5", 20000}, {"-10", 20000}, {"66", 20000}, {"70000", 20000},
-        {"", 20000}, {"abc", 20000}, {"1e9", 20000}, {"inf", 20000}, {"nan", 20000},
+        {"0.99", 20000},
+        {"0", 20000},
+        {"-0.5", 20000},
+        {"-10", 20000},
+        {"66", 20000},
+        {"70000", 20000},
+        {"", 20000},
+        {"abc", 20000},
+        {"1e9", 20000},
+        {"inf", 20000},
+        {"nan", 20000},
     };
     for (const auto &c : cases)
         EXPECT_EQ(scan_delay::intervalMs(QString::fromLatin1(c.text)), c.ms) << '"' << c.text << '"';
@@ -51,8 +71,8 @@ TEST(Rotation, TheLastEnabledZoneStaysTwoPeriods)
     w.start();
     for (int i = 0; i < 5; ++i)
         w.fake.loop.advance(20000);
-    EXPECT_EQ(w.typedNames(), QStringList({"United Kingdom", "Eastern Time, USA", "United Kingdom",
-                                           "Eastern Time, USA"}));
+    EXPECT_EQ(w.typedNames(),
+              QStringList({"United Kingdom", "Eastern Time, USA", "United Kingdom", "Eastern Time, USA"}));
     EXPECT_EQ(w.zonetimer.fireCount(), 5);
 }
 
@@ -215,7 +235,7 @@ TEST(ZoneCommands, AHandPickedZoneStaysAMinuteThenTheRotationGoesOn)
     ClockWorld w;
     w.fake.settings.set(QStringLiteral("scan"), QStringLiteral("5"));
     w.enableOnly({"uk", "haw", "ariz", "cent"});
-    w.start(); // United Kingdom; the rotation timer starts when its name is typed
+    w.start();                 // United Kingdom; the rotation timer starts when its name is typed
     w.fake.loop.advance(5500); // Pacific
     ASSERT_EQ(w.typedNames().last(), QStringLiteral("Pacific Time, USA"));
     const qint64 picked = w.fake.loop.now();
@@ -296,9 +316,7 @@ TEST(ZoneCommands, ASecondShowCommandInsideTheFirstLosesToIt)
 {
     ClockWorld w;
     w.start();
-    w.fake.loop.postAt(w.fake.loop.now() + 100, [&] {
-        w.commands.showPreset(ClockWorld::preset("bang"));
-    });
+    w.fake.loop.postAt(w.fake.loop.now() + 100, [&] { w.commands.showPreset(ClockWorld::preset("bang")); });
     w.commands.showPreset(ClockWorld::preset("auc"));
     EXPECT_EQ(w.zone.text(), QStringLiteral("Wellington, New Zealand"));
     EXPECT_EQ(w.state.zonediff.hours, 12);
@@ -324,7 +342,10 @@ struct CustomRoute {
     std::function<void(ClockWorld &)> show;
 };
 
-void PrintTo(const CustomRoute &r, std::ostream *os) { *os << r.name; }
+void PrintTo(const CustomRoute &r, std::ostream *os)
+{
+    *os << r.name;
+}
 
 const CustomRoute customRoutes[] = {
     {"Rotation",
@@ -343,9 +364,8 @@ TEST_P(CustomZoneRouteTest, AnOffsetSavedDuringTheTypingIsTheOneShown)
     w.fake.settings.set(QStringLiteral("tz1"), QStringLiteral("Kathmandu"));
     w.fake.settings.set(QStringLiteral("diff1"), QStringLiteral("+3"));
     // The settings dialog saves a new offset while "Kathmandu" is half typed.
-    w.fake.loop.postAt(w.fake.loop.now() + 100, [&] {
-        w.fake.settings.set(QStringLiteral("diff1"), QStringLiteral("+5"));
-    });
+    w.fake.loop.postAt(w.fake.loop.now() + 100,
+                       [&] { w.fake.settings.set(QStringLiteral("diff1"), QStringLiteral("+5")); });
     GetParam().show(w);
     EXPECT_EQ(w.zone.text(), QStringLiteral("Kathmandu"));
     ASSERT_TRUE(w.state.zonediff.isText);
@@ -415,7 +435,10 @@ struct ShowCommandCase {
     const char *firstTime; // at 12:00 GMT on 7 December 2026
 };
 
-void PrintTo(const ShowCommandCase &c, std::ostream *os) { *os << c.name; }
+void PrintTo(const ShowCommandCase &c, std::ostream *os)
+{
+    *os << c.name;
+}
 
 class ShowCommandTypingTest : public ::testing::TestWithParam<ShowCommandCase> {};
 
@@ -471,13 +494,10 @@ TEST_P(ShowCommandTypingTest, ATickInsideTheTypingShowsThePreviousZone)
 
 INSTANTIATE_TEST_SUITE_P(
     Commands, ShowCommandTypingTest,
-    ::testing::Values(ShowCommandCase{"Preset",
-                                      [](ClockWorld &w) {
-                                          w.commands.showPreset(ClockWorld::preset("auc"));
-                                      },
-                                      "Wellington, New Zealand", "00:0"},
-                      ShowCommandCase{"Custom", [](ClockWorld &w) { w.commands.mnu_custom2_Click(); },
-                                      "Chatham Islands", "01:0"}),
+    ::testing::Values(
+        ShowCommandCase {"Preset", [](ClockWorld &w) { w.commands.showPreset(ClockWorld::preset("auc")); },
+                         "Wellington, New Zealand", "00:0"},
+        ShowCommandCase {"Custom", [](ClockWorld &w) { w.commands.mnu_custom2_Click(); }, "Chatham Islands", "01:0"}),
     [](const auto &info) { return std::string(info.param.name); });
 
 // Equal offsets differ at the tick only by the daylight-saving flag.
@@ -488,9 +508,9 @@ TEST(ZoneCommands, KuwaitAgainstMoscowAndBeijingAgainstPerthAtTheTick)
         const char *key;
         const char *shown; // at 12:00 GMT
     } cases[] = {
-        {QDate(2026, 7, 1), "kuw", "15:00"},  {QDate(2026, 7, 1), "mos", "16:00"},
-        {QDate(2026, 12, 7), "kuw", "15:00"}, {QDate(2026, 12, 7), "mos", "15:00"},
-        {QDate(2026, 7, 1), "beij", "20:00"}, {QDate(2026, 7, 1), "pert", "20:00"},
+        {QDate(2026, 7, 1), "kuw", "15:00"},   {QDate(2026, 7, 1), "mos", "16:00"},
+        {QDate(2026, 12, 7), "kuw", "15:00"},  {QDate(2026, 12, 7), "mos", "15:00"},
+        {QDate(2026, 7, 1), "beij", "20:00"},  {QDate(2026, 7, 1), "pert", "20:00"},
         {QDate(2026, 12, 7), "beij", "20:00"}, {QDate(2026, 12, 7), "pert", "20:00"},
     };
     for (const auto &c : cases) {

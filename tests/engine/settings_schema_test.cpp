@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/settings_schema.h"
 #include "engine/typed_settings.h"
 
@@ -23,10 +24,10 @@ TEST(SettingsSchema, SwitchesAndFlagsAreComparedExactlyNeverParsed)
         SwitchState asSwitch;
         bool asFlag;
     } cases[] = {
-        {u"True"_s, SwitchState::True, false},   {u"False"_s, SwitchState::False, false},
-        {u"true"_s, SwitchState::Neither, false}, {u"FALSE"_s, SwitchState::Neither, false},
+        {u"True"_s, SwitchState::True, false},     {u"False"_s, SwitchState::False, false},
+        {u"true"_s, SwitchState::Neither, false},  {u"FALSE"_s, SwitchState::Neither, false},
         {u" True"_s, SwitchState::Neither, false}, {u"False "_s, SwitchState::Neither, false},
-        {u"1"_s, SwitchState::Neither, true},     {u"0"_s, SwitchState::Neither, false},
+        {u"1"_s, SwitchState::Neither, true},      {u"0"_s, SwitchState::Neither, false},
         {u"01"_s, SwitchState::Neither, false},    {u"1 "_s, SwitchState::Neither, false},
         {u"1.0"_s, SwitchState::Neither, false},   {u"-1"_s, SwitchState::Neither, false},
         {QString(), SwitchState::Neither, false},
@@ -45,23 +46,34 @@ TEST(SettingsSchema, NumbersCountOnlyWithinTheirRule)
         QString text;
         std::optional<double> number;
     } cases[] = {
-        {setting::Scan, u"20"_s, 20},        {setting::Scan, u" 5 "_s, 5},
-        {setting::Scan, u"60"_s, 60},        {setting::Scan, u"60.99"_s, 60},
-        {setting::Scan, u"7.9"_s, 7},        {setting::Scan, u"+6"_s, 6},
-        {setting::Scan, u"5e1"_s, 50},       {setting::Scan, u"4.99"_s, 4},
-        {setting::Scan, u"61"_s, 61},        {setting::Scan, u"65.9"_s, 65},
-        {setting::Scan, u"66"_s, std::nullopt}, {setting::Scan, u"0.9"_s, std::nullopt},
+        {setting::Scan, u"20"_s, 20},
+        {setting::Scan, u" 5 "_s, 5},
+        {setting::Scan, u"60"_s, 60},
+        {setting::Scan, u"60.99"_s, 60},
+        {setting::Scan, u"7.9"_s, 7},
+        {setting::Scan, u"+6"_s, 6},
+        {setting::Scan, u"5e1"_s, 50},
+        {setting::Scan, u"4.99"_s, 4},
+        {setting::Scan, u"61"_s, 61},
+        {setting::Scan, u"65.9"_s, 65},
+        {setting::Scan, u"66"_s, std::nullopt},
+        {setting::Scan, u"0.9"_s, std::nullopt},
         {setting::Scan, u"-20"_s, std::nullopt},
-        {setting::Scan, u"twenty"_s, std::nullopt}, {setting::Scan, QString(), std::nullopt},
-        {setting::Scan, u"nan"_s, std::nullopt}, {setting::Scan, u"inf"_s, std::nullopt},
+        {setting::Scan, u"twenty"_s, std::nullopt},
+        {setting::Scan, QString(), std::nullopt},
+        {setting::Scan, u"nan"_s, std::nullopt},
+        {setting::Scan, u"inf"_s, std::nullopt},
         {setting::Scan, u"0x14"_s, std::nullopt},
-        {setting::FormX, u"-150"_s, -150},   {setting::FormY, u"28785.5"_s, 28785.5},
+        {setting::FormX, u"-150"_s, -150},
+        {setting::FormY, u"28785.5"_s, 28785.5},
         {setting::FormX, QString::number(double(floatMax), 'g', 17), double(floatMax)},
-        {setting::FormX, u"3.5e38"_s, std::nullopt}, {setting::FormY, u"1e400"_s, std::nullopt},
+        {setting::FormX, u"3.5e38"_s, std::nullopt},
+        {setting::FormY, u"1e400"_s, std::nullopt},
         {setting::FormX, u"200px"_s, std::nullopt},
     };
     for (const auto &c : cases)
-        EXPECT_EQ(settings_schema::numberIn(c.setting, c.text), c.number) << c.setting.key.toStdString() << " " << c.text.toStdString();
+        EXPECT_EQ(settings_schema::numberIn(c.setting, c.text), c.number)
+            << c.setting.key.toStdString() << " " << c.text.toStdString();
 
     EXPECT_EQ(settings_schema::numberOrDefault(setting::Scan, u"4"_s), 4);
     EXPECT_EQ(settings_schema::numberOrDefault(setting::Scan, u"0"_s), 20);
@@ -80,18 +92,11 @@ TEST(SettingsSchema, EveryDefaultIsValidAndEveryKeyIsItsOwn)
         keys.insert(s->key.toCaseFolded());
         EXPECT_EQ(s->section.toCaseFolded(), u"data") << "all fixed keys live in the clock's own section";
         switch (s->kind) {
-        case Kind::Switch:
-            EXPECT_NE(settings_schema::switchState(s->defaultText), SwitchState::Neither);
-            break;
-        case Kind::Flag:
-            EXPECT_TRUE(s->defaultText == u"1" || s->defaultText == u"0");
-            break;
-        case Kind::Number:
-            EXPECT_TRUE(settings_schema::numberIn(*s, s->defaultText));
-            break;
+        case Kind::Switch: EXPECT_NE(settings_schema::switchState(s->defaultText), SwitchState::Neither); break;
+        case Kind::Flag: EXPECT_TRUE(s->defaultText == u"1" || s->defaultText == u"0"); break;
+        case Kind::Number: EXPECT_TRUE(settings_schema::numberIn(*s, s->defaultText)); break;
         case Kind::Date:
-        case Kind::Text:
-            break;
+        case Kind::Text: break;
         }
     }
     for (int number : {1, 2}) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/clock_format.h"
 #include "engine/clock_state.h"
 #include "engine/daylight_saving.h"
@@ -32,13 +33,13 @@ TEST(DaylightSaving, PeriodByLocalDate)
         QDate date;
         bool inForce;
     } cases[] = {
-        {QDate(2024, 3, 23), false}, {QDate(2024, 3, 24), true},  // 24th is the Sunday
-        {QDate(2024, 3, 31), true},  {QDate(2026, 3, 28), false}, {QDate(2026, 3, 29), true},
-        {QDate(2026, 4, 1), true},   {QDate(2026, 9, 30), true},  {QDate(2026, 10, 24), true},
+        {QDate(2024, 3, 23), false},  {QDate(2024, 3, 24), true}, // 24th is the Sunday
+        {QDate(2024, 3, 31), true},   {QDate(2026, 3, 28), false},  {QDate(2026, 3, 29), true},
+        {QDate(2026, 4, 1), true},    {QDate(2026, 9, 30), true},   {QDate(2026, 10, 24), true},
         {QDate(2026, 10, 25), false}, {QDate(2026, 10, 31), false}, {QDate(2024, 10, 26), true},
-        {QDate(2024, 10, 27), false}, {QDate(2026, 11, 1), false}, {QDate(2026, 12, 7), false},
-        {QDate(2026, 1, 15), false}, {QDate(2026, 2, 28), false}, {QDate(2026, 3, 1), false},
-        {QDate(2027, 10, 23), true}, {QDate(2027, 10, 24), false}, {QDate(2027, 10, 30), false},
+        {QDate(2024, 10, 27), false}, {QDate(2026, 11, 1), false},  {QDate(2026, 12, 7), false},
+        {QDate(2026, 1, 15), false},  {QDate(2026, 2, 28), false},  {QDate(2026, 3, 1), false},
+        {QDate(2027, 10, 23), true},  {QDate(2027, 10, 24), false}, {QDate(2027, 10, 30), false},
     };
     for (const auto &c : cases)
         EXPECT_EQ(daylight_saving::inForce(c.date), c.inForce) << c.date.toString(Qt::ISODate).toStdString();
@@ -50,9 +51,8 @@ TEST(ClockFormat, DayOrdinalsAndLeadingZero)
     const struct {
         int day;
         const char *text;
-    } cases[] = {{1, "01st"}, {2, "02nd"}, {3, "03rd"}, {4, "04th"}, {11, "11th"}, {12, "12th"},
-                 {13, "13th"}, {21, "21st"}, {22, "22nd"}, {23, "23rd"}, {24, "24th"}, {30, "30th"},
-                 {31, "31st"}};
+    } cases[] = {{1, "01st"},  {2, "02nd"},  {3, "03rd"},  {4, "04th"},  {11, "11th"}, {12, "12th"}, {13, "13th"},
+                 {21, "21st"}, {22, "22nd"}, {23, "23rd"}, {24, "24th"}, {30, "30th"}, {31, "31st"}};
     for (const auto &c : cases) {
         const QString date = clock_format::zoneDate(QDate(2026, 12, c.day), english);
         EXPECT_EQ(date, QString::fromLatin1(c.text) + QStringLiteral(" December 2026")) << c.day;
@@ -97,8 +97,8 @@ TEST(ClockFormat, TwelveAndTwentyFourHourClocks)
         const char *twelve;
         const char *twentyFour;
     } cases[] = {
-        {QTime(0, 0, 0), "12:00:00 am", "00:00:00"},   {QTime(12, 0, 0), "12:00:00 pm", "12:00:00"},
-        {QTime(19, 5, 9), "7:05:09 pm", "19:05:09"},   {QTime(7, 5, 9), "7:05:09 am", "07:05:09"},
+        {QTime(0, 0, 0), "12:00:00 am", "00:00:00"},    {QTime(12, 0, 0), "12:00:00 pm", "12:00:00"},
+        {QTime(19, 5, 9), "7:05:09 pm", "19:05:09"},    {QTime(7, 5, 9), "7:05:09 am", "07:05:09"},
         {QTime(11, 59, 59), "11:59:59 am", "11:59:59"}, {QTime(23, 59, 59), "11:59:59 pm", "23:59:59"},
         {QTime(0, 30, 0), "12:30:00 am", "00:30:00"},
     };
@@ -114,9 +114,8 @@ TEST(ZoneOffset, CustomTextBecomesWholeHours)
         const char *text;
         int hours;
     } cases[] = {
-        {"0", 0},   {"+1", 1},  {"-7", -7}, {" 3 ", 3}, {"5.5", 6}, {"-3.5", -4}, {"5.4", 5},
-        {"12", 12}, {"-12", -12}, {"", 0},  {"abc", 0}, {"5h", 0},  {"1e400", 0}, {"nan", 0},
-        {"100", 0},
+        {"0", 0},     {"+1", 1}, {"-7", -7}, {" 3 ", 3}, {"5.5", 6},   {"-3.5", -4}, {"5.4", 5}, {"12", 12},
+        {"-12", -12}, {"", 0},   {"abc", 0}, {"5h", 0},  {"1e400", 0}, {"nan", 0},   {"100", 0},
     };
     for (const auto &c : cases)
         EXPECT_EQ(ZoneOffset::fromText(QString::fromLatin1(c.text)).wholeHours(), c.hours) << '"' << c.text << '"';

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "kill_loop.h"
 
 #include "save_sequence.h"
@@ -52,8 +53,8 @@ public:
     {
         if (m_closed)
             return;
-        pollfd ready{m_fd, POLLIN, 0};
-        timespec timeout{};
+        pollfd ready {m_fd, POLLIN, 0};
+        timespec timeout {};
         if (wait.count() > 0) {
             timeout.tv_sec = time_t(wait.count() / 1'000'000'000);
             timeout.tv_nsec = long(wait.count() % 1'000'000'000);
@@ -100,7 +101,9 @@ private:
 class KillLoop {
 public:
     explicit KillLoop(const KillLoopOptions &options)
-        : m_options(options), m_random(options.seed), m_folder(options.root + u"/Horalux"_s),
+        : m_options(options),
+          m_random(options.seed),
+          m_folder(options.root + u"/Horalux"_s),
           m_file(m_folder + u"/Horalux.ini"_s)
     {
     }
@@ -131,8 +134,7 @@ private:
     void problem(const QString &text)
     {
         if (m_figures.problems.size() < m_options.keptProblems)
-            m_figures.problems << u"kill %1 (after save %2): "_s.arg(m_figures.kills).arg(m_lastReported)
-                    + text;
+            m_figures.problems << u"kill %1 (after save %2): "_s.arg(m_figures.kills).arg(m_lastReported) + text;
     }
 
     void killOneSaver()
@@ -153,8 +155,8 @@ private:
         if (m_random() % 2 == 0) {
             reports.waitUntil(started + randomUpTo(m_options.maxDelay));
         } else {
-            const size_t wanted = size_t(
-                std::uniform_int_distribution<int>(1, m_options.maxReportsBeforeKill)(m_random));
+            const size_t wanted =
+                size_t(std::uniform_int_distribution<int>(1, m_options.maxReportsBeforeKill)(m_random));
             const auto giveUp = started + std::chrono::seconds(20);
             while (reports.numbers().size() < wanted && !reports.closed() && Clock::now() < giveUp)
                 reports.readFor(giveUp - Clock::now());
@@ -162,8 +164,7 @@ private:
         }
         ::kill(child, SIGKILL);
         int status = 0;
-        while (::waitpid(child, &status, 0) < 0 && errno == EINTR) {
-        }
+        while (::waitpid(child, &status, 0) < 0 && errno == EINTR) {}
         reports.readToEnd();
         ::close(fds[0]);
         ++m_figures.kills;
@@ -268,8 +269,8 @@ private:
                 if (value && (*value == entry.value || *value == *withNext.find(section.name, entry.key)))
                     continue;
                 if (lost++ == 0)
-                    example = u"[%1] %2 %3"_s.arg(section.name, entry.key,
-                                                  value ? u"has another value"_s : u"is missing"_s);
+                    example =
+                        u"[%1] %2 %3"_s.arg(section.name, entry.key, value ? u"has another value"_s : u"is missing"_s);
             }
         }
         if (lost > 0)

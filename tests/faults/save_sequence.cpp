@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "save_sequence.h"
 
 #include <array>
@@ -28,9 +29,20 @@ const std::array<QString, 4> &sections()
 const std::array<QString, 14> &oddPieces()
 {
     static const std::array<QString, 14> pieces = {
-        u" lead"_s, u"trail "_s, u"a=b"_s, u"[x]"_s, u";c"_s, u"#c"_s, u"\\n"_s,
-        u"C:\\Temp"_s, u"ünïcødé"_s, u"😀"_s, u"tab\there"_s, u"two\r\nlines"_s,
-        QString(QChar(0)) + u"nul"_s, QString(QChar(0xD800)) + u"lone"_s,
+        u" lead"_s,
+        u"trail "_s,
+        u"a=b"_s,
+        u"[x]"_s,
+        u";c"_s,
+        u"#c"_s,
+        u"\\n"_s,
+        u"C:\\Temp"_s,
+        u"ünïcødé"_s,
+        u"😀"_s,
+        u"tab\there"_s,
+        u"two\r\nlines"_s,
+        QString(QChar(0)) + u"nul"_s,
+        QString(QChar(0xD800)) + u"lone"_s,
     };
     return pieces;
 }
@@ -40,8 +52,7 @@ QString keyName(int index)
     if (index % 11 != 5)
         return u"key"_s + QString::number(index);
     const auto &pieces = oddPieces();
-    return pieces[size_t(index) % pieces.size()] + QString::number(index)
-        + pieces[size_t(index / 11) % pieces.size()];
+    return pieces[size_t(index) % pieces.size()] + QString::number(index) + pieces[size_t(index / 11) % pieces.size()];
 }
 
 QString valueText(quint32 number, quint64 hash)
@@ -49,14 +60,10 @@ QString valueText(quint32 number, quint64 hash)
     const QString head = QString::number(number);
     const auto &pieces = oddPieces();
     switch ((hash >> 20) % 4) {
-    case 0:
-        return head;
-    case 1:
-        return pieces[(hash >> 24) % pieces.size()] + head + pieces[(hash >> 28) % pieces.size()];
-    case 2:
-        return head + u'/' + QString(int((hash >> 32) % 120), QChar(u'a' + char16_t(number % 26)));
-    default:
-        return u"  "_s + head + u'=' + QString(int((hash >> 32) % 200), u'é') + u"\\ "_s;
+    case 0: return head;
+    case 1: return pieces[(hash >> 24) % pieces.size()] + head + pieces[(hash >> 28) % pieces.size()];
+    case 2: return head + u'/' + QString(int((hash >> 32) % 120), QChar(u'a' + char16_t(number % 26)));
+    default: return u"  "_s + head + u'=' + QString(int((hash >> 32) % 200), u'é') + u"\\ "_s;
     }
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "small_disk.h"
 
 #include "settings/ini_format.h"
@@ -33,8 +34,7 @@ QByteArray readBytes(const QString &path)
 
 QStringList entriesOf(const QString &folder)
 {
-    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                                  QDir::Name);
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
 }
 
 ino_t inodeOf(const QString &path)
@@ -52,7 +52,10 @@ struct Fault {
     std::function<std::shared_ptr<void>(faults::SmallDisk *disk)> apply;
 };
 
-void PrintTo(const Fault &fault, std::ostream *out) { *out << fault.name; }
+void PrintTo(const Fault &fault, std::ostream *out)
+{
+    *out << fault.name;
+}
 
 // The file the saves start from: some 12 KB, three pages of tmpfs.
 constexpr int kBaseKeys = 120;
@@ -123,7 +126,7 @@ TEST_P(DiskFullTest, SavesFailQuietlyTheOldFileStaysWholeAndTheNextSaveWritesEve
     EXPECT_EQ(freshRead(u"key8"_s), QString(80, u'v'));
     EXPECT_EQ(freshRead(u"dst"_s), u"False");
     EXPECT_FALSE(settings::parseIni(readBytes(file())).hadDamagedLines);
-    EXPECT_EQ(entriesOf(folder()), QStringList{u"Horalux.ini"_s});
+    EXPECT_EQ(entriesOf(folder()), QStringList {u"Horalux.ini"_s});
 }
 
 // A damaged file is kept aside before it is rewritten; on a full disk neither
@@ -146,7 +149,7 @@ TEST_P(DiskFullTest, DamagedFileIsKeptAsideOnlyOnceThereIsRoom)
         store->SaveSetting(kApp, u"data"_s, u"tz1"_s, kBigValue);
 
         EXPECT_EQ(readBytes(file()), damaged);
-        EXPECT_EQ(entriesOf(folder()), QStringList{u"Horalux.ini"_s});
+        EXPECT_EQ(entriesOf(folder()), QStringList {u"Horalux.ini"_s});
     }
     store->SaveSetting(kApp, u"data"_s, u"dst"_s, u"False"_s);
 
@@ -165,15 +168,13 @@ std::shared_ptr<void> emptiedLater(faults::SmallDisk *disk)
 INSTANTIATE_TEST_SUITE_P(
     Faults, DiskFullTest,
     ::testing::Values(
-        Fault{"DiskFull", true,
-              [](faults::SmallDisk *disk) { return disk->fill(0) ? emptiedLater(disk) : nullptr; }},
+        Fault {"DiskFull", true, [](faults::SmallDisk *disk) { return disk->fill(0) ? emptiedLater(disk) : nullptr; }},
         // The temporary file is made, then its writing runs out of room.
-        Fault{"RoomRunsOutPartWay", true,
-              [](faults::SmallDisk *disk) { return disk->fill(8192) ? emptiedLater(disk) : nullptr; }},
-        Fault{"NoInodeLeft", true,
-              [](faults::SmallDisk *disk) { return disk->useAllInodes() ? emptiedLater(disk) : nullptr; }},
-        Fault{"FileSizeLimit", false,
-              [](faults::SmallDisk *) { return std::make_shared<FileSizeLimit>(4096); }}),
+        Fault {"RoomRunsOutPartWay", true,
+               [](faults::SmallDisk *disk) { return disk->fill(8192) ? emptiedLater(disk) : nullptr; }},
+        Fault {"NoInodeLeft", true,
+               [](faults::SmallDisk *disk) { return disk->useAllInodes() ? emptiedLater(disk) : nullptr; }},
+        Fault {"FileSizeLimit", false, [](faults::SmallDisk *) { return std::make_shared<FileSizeLimit>(4096); }}),
     [](const ::testing::TestParamInfo<Fault> &info) { return std::string(info.param.name); });
 
 } // namespace

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "kill_loop.h"
 
 #include <QTemporaryDir>
@@ -26,10 +27,9 @@ TEST(SettingsKillLoop, EveryReportedSaveSurvivesSigkillAndTheFileStaysWhole)
 
     const faults::KillLoopFigures figures = faults::runKillLoop(options);
 
-    std::cout << "seed " << options.seed << ": " << figures.kills << " kills, "
-              << figures.savesReported << " saves reported, " << figures.unreportedSavesFound
-              << " unreported saves found in the file, " << figures.leftoverTempFiles
-              << " temporary files left, " << figures.keysInFile << " keys, "
+    std::cout << "seed " << options.seed << ": " << figures.kills << " kills, " << figures.savesReported
+              << " saves reported, " << figures.unreportedSavesFound << " unreported saves found in the file, "
+              << figures.leftoverTempFiles << " temporary files left, " << figures.keysInFile << " keys, "
               << figures.fileBytes << " bytes, " << figures.seconds << " s\n";
     EXPECT_TRUE(figures.held()) << figures.problems.join(u'\n').toStdString();
     EXPECT_EQ(figures.lostSaves, 0);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "small_disk.h"
 
 #include <QDir>
@@ -68,8 +69,8 @@ SmallDisk::SmallDisk(const QString &mountPoint, qint64 bytes, int inodes) : m_mo
         m_failure = *g_unavailable;
         return;
     }
-    const QByteArray options = "size=" + QByteArray::number(bytes) + ",nr_inodes="
-        + QByteArray::number(inodes) + ",mode=0700";
+    const QByteArray options =
+        "size=" + QByteArray::number(bytes) + ",nr_inodes=" + QByteArray::number(inodes) + ",mode=0700";
     if (::mount("horalux-test", QFile::encodeName(mountPoint).constData(), "tmpfs", MS_NOSUID | MS_NODEV,
                 options.constData())
         != 0)
@@ -89,8 +90,7 @@ bool SmallDisk::fill(qint64 leaveBytes)
     if (fd < 0)
         return false;
     const std::vector<char> page(4096, 'f');
-    while (::write(fd, page.data(), page.size()) > 0) {
-    }
+    while (::write(fd, page.data(), page.size()) > 0) {}
     const bool full = errno == ENOSPC;
     // Give back whole pages until leaveBytes are free.
     struct stat st;
@@ -103,8 +103,7 @@ bool SmallDisk::fill(qint64 leaveBytes)
 bool SmallDisk::useAllInodes()
 {
     for (;;) {
-        const QByteArray path =
-            QFile::encodeName(m_mountPoint + u"/.inode-"_s + QString::number(m_inodeFillers));
+        const QByteArray path = QFile::encodeName(m_mountPoint + u"/.inode-"_s + QString::number(m_inodeFillers));
         const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
         if (fd < 0)
             return errno == ENOSPC;

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # check_deb_package.sh BUILD_DIR SCRATCH: builds the .deb with cpack, unpacks it
 # into a scratch root and checks its control fields, its files, its metadata,
 # that the clock starts from it and that lintian finds nothing to object to.

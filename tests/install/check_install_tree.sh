@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # check_install_tree.sh BUILD_DIR SCRATCH: "cmake --install" into a throw-away
 # prefix, which is then moved whole before the clock is started from it.
 . "$(dirname "$0")/installed_program.sh"

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # check_metadata.sh DESKTOP METAINFO MANPAGE...
 . "$(dirname "$0")/installed_program.sh"
 expect_valid_metadata "$@"

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks of an installed clock, sourced by the install tests (POSIX sh).
 
 fail() {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/real/application_desktop.h"
 
 #include "settings_dialog_test_world.h"

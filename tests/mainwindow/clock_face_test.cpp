@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "mainwindow/clock_face.h"
 #include "mainwindow/rolling_label.h"
 #include "mainwindow/widget_pieces.h"
@@ -37,7 +38,8 @@ struct LabelPlace {
     QRect geometry;
     double points;
 };
-const LabelPlace kPlaces[] = {{QRect(34, 8, 140, 17), 8.25}, {QRect(7, 24, 166, 35), 20.25}, {QRect(8, 58, 150, 17), 8.25}};
+const LabelPlace kPlaces[] = {
+    {QRect(34, 8, 140, 17), 8.25}, {QRect(7, 24, 166, 35), 20.25}, {QRect(8, 58, 150, 17), 8.25}};
 
 // The clock's window as it is built: the face under three rolling labels.
 struct FaceWindow {
@@ -72,7 +74,10 @@ struct FaceWindow {
         QApplication::processEvents();
     }
     // What the window shows now: its backing store, stale pixels and all.
-    QImage shown() { return window.screen()->grabWindow(window.winId()).toImage().convertToFormat(QImage::Format_RGB32); }
+    QImage shown()
+    {
+        return window.screen()->grabWindow(window.winId()).toImage().convertToFormat(QImage::Format_RGB32);
+    }
     // What it would show if painted afresh from scratch.
     QImage fresh() { return window.grab().toImage().convertToFormat(QImage::Format_RGB32); }
 };
@@ -80,8 +85,7 @@ struct FaceWindow {
 // Counts the paints the face and the labels receive, and where.
 class PaintSpy final : public QObject {
 public:
-    explicit PaintSpy(FaceWindow &w)
-        : m_w(w)
+    explicit PaintSpy(FaceWindow &w) : m_w(w)
     {
         for (QWidget *watched : std::initializer_list<QWidget *> {&w.face, &w.zone, &w.time, &w.local})
             watched->installEventFilter(this);
@@ -141,15 +145,16 @@ TEST(ClockFace, LooksExactlyAsTheLabelsDrewThemselves)
         zone.setText(QString::fromUtf8(look.zone));
         time.setText(QString::fromUtf8(look.time));
         local.setText(QString::fromUtf8(look.local));
-        const quint32 bgr = quint32(look.colour.red()) | quint32(look.colour.green()) << 8
-                          | quint32(look.colour.blue()) << 16;
+        const quint32 bgr =
+            quint32(look.colour.red()) | quint32(look.colour.green()) << 8 | quint32(look.colour.blue()) << 16;
         for (LabelPiece *piece : {&zone, &time, &local})
             piece->setForeColor(bgr);
         time.setHeight(look.timeVisible * 15);
 
-        const QImage expected = asLabelsDrew(busyPicture(), {{QString::fromUtf8(look.zone), look.colour, 17},
-                                                             {QString::fromUtf8(look.time), look.colour, look.timeVisible},
-                                                             {QString::fromUtf8(look.local), look.colour, 17}});
+        const QImage expected = asLabelsDrew(busyPicture(),
+                                             {{QString::fromUtf8(look.zone), look.colour, 17},
+                                              {QString::fromUtf8(look.time), look.colour, look.timeVisible},
+                                              {QString::fromUtf8(look.local), look.colour, 17}});
         EXPECT_TRUE(w.fresh() == expected) << look.time;
     }
 }
@@ -172,7 +177,12 @@ TEST(ClockFace, RepaintingOnlyWhatChangedLeavesThePictureAFullPaintWouldGive)
         {"rolled up a row", [&] { time.setHeight(510); }},
         {"rolled up eleven rows", [&] { time.setHeight(360); }},
         {"rolled down again", [&] { time.setHeight(525); }},
-        {"text while rolled up", [&] { time.setHeight(0); time.setText(QStringLiteral("00:00:01")); time.setHeight(525); }},
+        {"text while rolled up",
+         [&] {
+             time.setHeight(0);
+             time.setText(QStringLiteral("00:00:01"));
+             time.setHeight(525);
+         }},
         {"a new picture", [&] { w.face.setPixmap(busyPicture().transformed(QTransform().rotate(180))); }},
     };
     for (const auto &[name, step] : steps) {

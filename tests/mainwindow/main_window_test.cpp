@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "main_window_fixture.h"
 
 #include "engine/zone_catalogue.h"
@@ -67,8 +68,9 @@ TEST(MainWindow, MenuTreeInItsOrder)
     QStringList top;
     for (QAction *a : m.mnu_settings->actions())
         top << a->text();
-    EXPECT_EQ(top, QStringList({"&Settings", "Show Time Zone", "Freeze current time zone", "About Horalux",
-                                "Instructions and Help", "&Exit"}));
+    EXPECT_EQ(top,
+              QStringList({"&Settings", "Show Time Zone", "Freeze current time zone", "About Horalux",
+                           "Instructions and Help", "&Exit"}));
 
     QStringList zones, names;
     for (QAction *a : m.mnu_showzone->actions()) {
@@ -109,7 +111,8 @@ TEST(MainWindow, NoTickRunsWhileTheFirstNameIsTyped)
     frm_main &w = f.make();
     std::vector<std::pair<int, int>> intervalsWhileTyping;
     for (int at = 0; at < 400; at += 30)
-        f.fake.loop.postAt(at, [&] { intervalsWhileTyping.emplace_back(w.Timer1().interval(), w.zonetimer().interval()); });
+        f.fake.loop.postAt(at,
+                           [&] { intervalsWhileTyping.emplace_back(w.Timer1().interval(), w.zonetimer().interval()); });
     w.Form_Load();
     ASSERT_FALSE(intervalsWhileTyping.empty());
     for (const auto &[tick, rotation] : intervalsWhileTyping) {
@@ -338,8 +341,10 @@ TEST(MainWindow, RendersEachTimeOfDay)
         QTime time;
         const char *name;
         bool night;
-    } scenes[] = {{QTime(12, 5, 9), "day", false}, {QTime(19, 30, 0), "eve", false},
-                  {QTime(5, 30, 0), "night", false}, {QTime(23, 59, 0), "nighttime", true}};
+    } scenes[] = {{QTime(12, 5, 9), "day", false},
+                  {QTime(19, 30, 0), "eve", false},
+                  {QTime(5, 30, 0), "night", false},
+                  {QTime(23, 59, 0), "nighttime", true}};
     for (const auto &s : scenes) {
         MainWindowFixture f;
         f.fake.clock.setStart(QDate(2026, 12, 7), s.time);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "mainwindow/window_placement.h"
 
 #include "qt_printers.h"
@@ -38,8 +39,7 @@ TEST(WindowPlacement, APlaceOnAnUnpluggedMonitorFallsBackToThePrimaryScreen)
     const QList<QRect> screens {QRect(-1280, 0, 1280, 1024), QRect(0, 0, 1920, 1080)};
     EXPECT_EQ(place(-15000.0, 1500.0, QPoint(0, 0), screens, screens.at(1)), QPoint(-1000, 100))
         << "on the left monitor: kept";
-    EXPECT_EQ(place(-30000.0, 1500.0, QPoint(0, 0), screens, screens.at(1)), QPoint(13, 13))
-        << "beyond every screen";
+    EXPECT_EQ(place(-30000.0, 1500.0, QPoint(0, 0), screens, screens.at(1)), QPoint(13, 13)) << "beyond every screen";
     EXPECT_EQ(place(60000.0, 60000.0, QPoint(0, 0), screens, screens.at(1)), QPoint(13, 13));
     EXPECT_EQ(place(1.0e30, 0.0, QPoint(0, 0), screens, screens.at(1)), QPoint(13, 13));
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/real/instance_lock_place.h"
 #include "platform/real/private_folder.h"
 #include "platform/real/qt_processes.h"
@@ -30,7 +31,7 @@ std::optional<Owner> ownerOf(const QString &path)
     struct stat info {};
     if (::lstat(QFile::encodeName(path).constData(), &info) != 0)
         return std::nullopt;
-    return Owner{info.st_uid, info.st_mode & 07777};
+    return Owner {info.st_uid, info.st_mode & 07777};
 }
 
 // A folder that belongs to another user, as a stranger would leave it.
@@ -39,7 +40,7 @@ bool makeForeignFolder(const QString &path, mode_t mode)
     const passwd *nobody = ::getpwnam("nobody");
     const QByteArray name = QFile::encodeName(path);
     return nobody && QDir().mkpath(path) && ::chown(name.constData(), nobody->pw_uid, nobody->pw_gid) == 0
-           && ::chmod(name.constData(), mode) == 0;
+        && ::chmod(name.constData(), mode) == 0;
 }
 
 bool makeOwnFolder(const QString &path, mode_t mode)
@@ -52,11 +53,14 @@ struct LockPlaceCase {
     bool needsRoot; // makes folders of another user
     // Prepares the scene under root and fills in the environment.
     std::function<bool(const QString &root, QProcessEnvironment &environment)> scene;
-    const char *expected; // lock path below root; empty: no safe place
+    const char *expected;  // lock path below root; empty: no safe place
     const char *untouched; // a folder below root whose owner and mode must stay
 };
 
-void PrintTo(const LockPlaceCase &c, std::ostream *os) { *os << c.name; }
+void PrintTo(const LockPlaceCase &c, std::ostream *os)
+{
+    *os << c.name;
+}
 
 class InstanceLockPlaceTest : public ::testing::TestWithParam<LockPlaceCase> {};
 
@@ -93,7 +97,10 @@ TEST_P(InstanceLockPlaceTest, OnlyAFolderOfTheUsersOwn)
     }
 }
 
-QString under(const QString &root, const char *relative) { return QDir(root).filePath(QString::fromUtf8(relative)); }
+QString under(const QString &root, const char *relative)
+{
+    return QDir(root).filePath(QString::fromUtf8(relative));
+}
 
 bool withRuntime(QProcessEnvironment &environment, const QString &path)
 {
@@ -103,80 +110,82 @@ bool withRuntime(QProcessEnvironment &environment, const QString &path)
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, InstanceLockPlaceTest,
-    ::testing::Values(
-        LockPlaceCase{"OwnRuntimeFolder", false,
-                      [](const QString &root, QProcessEnvironment &environment) {
-                          return makeOwnFolder(under(root, "run"), 0700)
-                                 && withRuntime(environment, under(root, "run"));
-                      },
-                      "run/horalux.lock", ""},
-        LockPlaceCase{"NoRuntimeFolder", false, [](const QString &, QProcessEnvironment &) { return true; },
-                      "cache/Horalux/horalux.lock", ""},
-        LockPlaceCase{"ForeignRuntimeFolder", true,
-                      [](const QString &root, QProcessEnvironment &environment) {
-                          return makeForeignFolder(under(root, "run"), 0700)
-                                 && withRuntime(environment, under(root, "run"));
-                      },
-                      "cache/Horalux/horalux.lock", "run"},
-        LockPlaceCase{"RuntimeFolderOthersMayEnter", false,
-                      [](const QString &root, QProcessEnvironment &environment) {
-                          return makeOwnFolder(under(root, "run"), 0755)
-                                 && withRuntime(environment, under(root, "run"));
-                      },
-                      "cache/Horalux/horalux.lock", "run"},
-        LockPlaceCase{"RuntimeFolderThroughALink", false,
-                      [](const QString &root, QProcessEnvironment &environment) {
-                          return makeOwnFolder(under(root, "real-run"), 0700)
-                                 && QFile::link(under(root, "real-run"), under(root, "run"))
-                                 && withRuntime(environment, under(root, "run"));
-                      },
-                      "cache/Horalux/horalux.lock", ""},
-        LockPlaceCase{"RelativeRuntimeFolder", false,
-                      [](const QString &, QProcessEnvironment &environment) {
-                          return withRuntime(environment, QStringLiteral("run"));
-                      },
-                      "cache/Horalux/horalux.lock", ""},
-        LockPlaceCase{"ForeignCacheFolder", true,
-                      [](const QString &root, QProcessEnvironment &) {
-                          return makeForeignFolder(under(root, "cache/Horalux"), 0700);
-                      },
-                      "", "cache/Horalux"},
-        LockPlaceCase{"CacheFolderOthersCouldWriteInto", false,
-                      [](const QString &root, QProcessEnvironment &) {
-                          return makeOwnFolder(under(root, "cache/Horalux"), 0777);
-                      },
-                      "", "cache/Horalux"},
-        LockPlaceCase{"CacheFolderOthersCouldRead", false,
-                      [](const QString &root, QProcessEnvironment &) {
-                          return makeOwnFolder(under(root, "cache/Horalux"), 0755);
-                      },
-                      "cache/Horalux/horalux.lock", ""},
-        LockPlaceCase{"CacheFolderIsAFile", false,
-                      [](const QString &root, QProcessEnvironment &) {
-                          QFile file(under(root, "cache/Horalux"));
-                          return QDir().mkpath(under(root, "cache")) && file.open(QIODevice::WriteOnly);
-                      },
-                      "", ""},
-        LockPlaceCase{"CacheHomeFromHome", false,
-                      [](const QString &root, QProcessEnvironment &environment) {
-                          environment.remove(QStringLiteral("XDG_CACHE_HOME"));
-                          environment.insert(QStringLiteral("HOME"), under(root, "home"));
-                          return true;
-                      },
-                      "home/.cache/Horalux/horalux.lock", ""},
-        LockPlaceCase{"NeitherCacheHomeNorHome", false,
-                      [](const QString &, QProcessEnvironment &environment) {
-                          environment.remove(QStringLiteral("XDG_CACHE_HOME"));
-                          return true;
-                      },
-                      "", ""}),
+    ::testing::Values(LockPlaceCase {"OwnRuntimeFolder", false,
+                                     [](const QString &root, QProcessEnvironment &environment) {
+                                         return makeOwnFolder(under(root, "run"), 0700)
+                                             && withRuntime(environment, under(root, "run"));
+                                     },
+                                     "run/horalux.lock", ""},
+                      LockPlaceCase {"NoRuntimeFolder", false,
+                                     [](const QString &, QProcessEnvironment &) { return true; },
+                                     "cache/Horalux/horalux.lock", ""},
+                      LockPlaceCase {"ForeignRuntimeFolder", true,
+                                     [](const QString &root, QProcessEnvironment &environment) {
+                                         return makeForeignFolder(under(root, "run"), 0700)
+                                             && withRuntime(environment, under(root, "run"));
+                                     },
+                                     "cache/Horalux/horalux.lock", "run"},
+                      LockPlaceCase {"RuntimeFolderOthersMayEnter", false,
+                                     [](const QString &root, QProcessEnvironment &environment) {
+                                         return makeOwnFolder(under(root, "run"), 0755)
+                                             && withRuntime(environment, under(root, "run"));
+                                     },
+                                     "cache/Horalux/horalux.lock", "run"},
+                      LockPlaceCase {"RuntimeFolderThroughALink", false,
+                                     [](const QString &root, QProcessEnvironment &environment) {
+                                         return makeOwnFolder(under(root, "real-run"), 0700)
+                                             && QFile::link(under(root, "real-run"), under(root, "run"))
+                                             && withRuntime(environment, under(root, "run"));
+                                     },
+                                     "cache/Horalux/horalux.lock", ""},
+                      LockPlaceCase {"RelativeRuntimeFolder", false,
+                                     [](const QString &, QProcessEnvironment &environment) {
+                                         return withRuntime(environment, QStringLiteral("run"));
+                                     },
+                                     "cache/Horalux/horalux.lock", ""},
+                      LockPlaceCase {"ForeignCacheFolder", true,
+                                     [](const QString &root, QProcessEnvironment &) {
+                                         return makeForeignFolder(under(root, "cache/Horalux"), 0700);
+                                     },
+                                     "", "cache/Horalux"},
+                      LockPlaceCase {"CacheFolderOthersCouldWriteInto", false,
+                                     [](const QString &root, QProcessEnvironment &) {
+                                         return makeOwnFolder(under(root, "cache/Horalux"), 0777);
+                                     },
+                                     "", "cache/Horalux"},
+                      LockPlaceCase {"CacheFolderOthersCouldRead", false,
+                                     [](const QString &root, QProcessEnvironment &) {
+                                         return makeOwnFolder(under(root, "cache/Horalux"), 0755);
+                                     },
+                                     "cache/Horalux/horalux.lock", ""},
+                      LockPlaceCase {"CacheFolderIsAFile", false,
+                                     [](const QString &root, QProcessEnvironment &) {
+                                         QFile file(under(root, "cache/Horalux"));
+                                         return QDir().mkpath(under(root, "cache")) && file.open(QIODevice::WriteOnly);
+                                     },
+                                     "", ""},
+                      LockPlaceCase {"CacheHomeFromHome", false,
+                                     [](const QString &root, QProcessEnvironment &environment) {
+                                         environment.remove(QStringLiteral("XDG_CACHE_HOME"));
+                                         environment.insert(QStringLiteral("HOME"), under(root, "home"));
+                                         return true;
+                                     },
+                                     "home/.cache/Horalux/horalux.lock", ""},
+                      LockPlaceCase {"NeitherCacheHomeNorHome", false,
+                                     [](const QString &, QProcessEnvironment &environment) {
+                                         environment.remove(QStringLiteral("XDG_CACHE_HOME"));
+                                         return true;
+                                     },
+                                     "", ""}),
     [](const auto &info) { return std::string(info.param.name); });
 
 // Sets an environment variable for one test and puts the old value back.
 class ScopedVariable {
 public:
     ScopedVariable(const char *name, const QByteArray &value)
-        : m_name(name), m_had(qEnvironmentVariableIsSet(name)), m_old(qgetenv(name))
+        : m_name(name),
+          m_had(qEnvironmentVariableIsSet(name)),
+          m_old(qgetenv(name))
     {
         if (value.isNull())
             qunsetenv(name);
@@ -212,8 +221,8 @@ TEST(InstanceLock, StrangersTemporaryFolderIsNeitherUsedNorABlock)
     ASSERT_TRUE(makeOwnFolder(tmp, 01777));
     const passwd *me = ::getpwuid(::geteuid());
     ASSERT_NE(me, nullptr);
-    ASSERT_TRUE(makeForeignFolder(QDir(tmp).filePath(QStringLiteral("runtime-") + QString::fromLocal8Bit(me->pw_name)),
-                                  0700));
+    ASSERT_TRUE(
+        makeForeignFolder(QDir(tmp).filePath(QStringLiteral("runtime-") + QString::fromLocal8Bit(me->pw_name)), 0700));
     {
         QFile planted(QDir(tmp).filePath(QStringLiteral("horalux.lock")));
         ASSERT_TRUE(planted.open(QIODevice::WriteOnly));
@@ -221,8 +230,8 @@ TEST(InstanceLock, StrangersTemporaryFolderIsNeitherUsedNorABlock)
     }
     const passwd *nobody = ::getpwnam("nobody");
     ASSERT_NE(nobody, nullptr);
-    ASSERT_EQ(::chown(QFile::encodeName(QDir(tmp).filePath(QStringLiteral("horalux.lock"))).constData(),
-                      nobody->pw_uid, nobody->pw_gid),
+    ASSERT_EQ(::chown(QFile::encodeName(QDir(tmp).filePath(QStringLiteral("horalux.lock"))).constData(), nobody->pw_uid,
+                      nobody->pw_gid),
               0);
     const QStringList strangersThings = QDir(tmp).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "mainwindow/widget_pieces.h"
 #include "platform/real/canberra_sound.h"
 #include "platform/real/qt_processes.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "mainwindow/rolling_label.h"
 #include "mainwindow/widget_pieces.h"
 #include "platform/real/qt_processes.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/autostart_registry.h"
 
 #include "settings_test_files.h"
@@ -36,13 +37,10 @@ protected:
     {
         return registry.GetRegString(RegistryRoot::LocalMachine, kRun, kValue, defaultValue);
     }
-    void write(const QString &data)
-    {
-        registry.SetRegString(RegistryRoot::LocalMachine, kRun, kValue, data);
-    }
+    void write(const QString &data) { registry.SetRegString(RegistryRoot::LocalMachine, kRun, kValue, data); }
 
     QTemporaryDir m_root;
-    AutostartRegistry registry{m_root.path()};
+    AutostartRegistry registry {m_root.path()};
 };
 
 TEST_F(AutostartRegistryTest, OnOffOnKeepsTheEntryAndSwitchesIt)
@@ -66,7 +64,7 @@ TEST_F(AutostartRegistryTest, OnOffOnKeepsTheEntryAndSwitchesIt)
 
     write(program);
     EXPECT_EQ(read(), program);
-    EXPECT_EQ(entriesOf(m_root.path() + u"/autostart"_s), QStringList{u"horalux.desktop"_s});
+    EXPECT_EQ(entriesOf(m_root.path() + u"/autostart"_s), QStringList {u"horalux.desktop"_s});
 }
 
 TEST_F(AutostartRegistryTest, ProgramPathsRoundTripWithDesktopEntryQuoting)
@@ -89,17 +87,16 @@ TEST_F(AutostartRegistryTest, ProgramPathsRoundTripWithDesktopEntryQuoting)
         SCOPED_TRACE(c.program.toStdString());
         write(c.program);
         EXPECT_EQ(entryLine(u"Exec"_s), c.execLine);
-        EXPECT_EQ(AutostartRegistry(m_root.path())
-                      .GetRegString(RegistryRoot::CurrentUser, kRun, kValue, u"<default>"_s),
-                  c.program);
+        EXPECT_EQ(
+            AutostartRegistry(m_root.path()).GetRegString(RegistryRoot::CurrentUser, kRun, kValue, u"<default>"_s),
+            c.program);
     }
 }
 
 TEST_F(AutostartRegistryTest, OnlyTheRunValueIsMappedWhateverItsCase)
 {
     registry.SetRegString(RegistryRoot::CurrentUser, kRun.toLower(), u"HORALUX"_s, u"/a/b"_s);
-    EXPECT_EQ(registry.GetRegString(RegistryRoot::LocalMachine, kRun.toUpper(), u"horalux"_s),
-              u"/a/b");
+    EXPECT_EQ(registry.GetRegString(RegistryRoot::LocalMachine, kRun.toUpper(), u"horalux"_s), u"/a/b");
 
     const QList<std::pair<QString, QString>> others = {
         {kRun + u"Once"_s, kValue},
@@ -110,8 +107,7 @@ TEST_F(AutostartRegistryTest, OnlyTheRunValueIsMappedWhateverItsCase)
     for (const auto &[path, value] : others) {
         SCOPED_TRACE((path + u" / "_s + value).toStdString());
         registry.SetRegString(RegistryRoot::CurrentUser, path, value, u"/evil"_s);
-        EXPECT_EQ(registry.GetRegString(RegistryRoot::CurrentUser, path, value, u"dflt"_s),
-                  u"dflt");
+        EXPECT_EQ(registry.GetRegString(RegistryRoot::CurrentUser, path, value, u"dflt"_s), u"dflt");
     }
     EXPECT_EQ(read(), u"/a/b");
 }
@@ -127,10 +123,8 @@ TEST_F(AutostartRegistryTest, EntriesWrittenElsewhereAreReadSensibly)
         {"switched off in the desktop's own tool",
          "[Desktop Entry]\nExec=/usr/bin/horalux\nX-GNOME-Autostart-enabled=false\n", u""_s},
         {"hidden", "[Desktop Entry]\nExec=/usr/bin/horalux\nHidden=true\n", u""_s},
-        {"arguments after the program", "[Desktop Entry]\nExec = \"/a b/x\" --quiet %u\n",
-         u"/a b/x"_s},
-        {"other groups ignored",
-         "# c\n[Desktop Entry]\nName=H\n[Desktop Action x]\nExec=/other\n", u"<default>"_s},
+        {"arguments after the program", "[Desktop Entry]\nExec = \"/a b/x\" --quiet %u\n", u"/a b/x"_s},
+        {"other groups ignored", "# c\n[Desktop Entry]\nName=H\n[Desktop Action x]\nExec=/other\n", u"<default>"_s},
         {"no entry group", "Exec=/usr/bin/horalux\n", u"<default>"_s},
         {"binary garbage", QByteArray("\x00\xff\xfe[", 4), u"<default>"_s},
     };
@@ -147,13 +141,12 @@ TEST_F(AutostartRegistryTest, WriteFailureIsSilentAndLeavesNoEntry)
     ASSERT_TRUE(writeBytes(m_root.path() + u"/autostart"_s, "not a folder"));
     write(u"/usr/bin/horalux"_s);
     EXPECT_EQ(read(), u"<default>");
-    EXPECT_EQ(entriesOf(m_root.path()), QStringList{u"autostart"_s});
+    EXPECT_EQ(entriesOf(m_root.path()), QStringList {u"autostart"_s});
 }
 
 TEST(ExpectedAutostartData, IsTheProgramsAbsolutePathAsItIs)
 {
-    EXPECT_EQ(settings::expectedAutostartData(u"/opt/horalux/./bin/../horalux"_s),
-              u"/opt/horalux/horalux");
+    EXPECT_EQ(settings::expectedAutostartData(u"/opt/horalux/./bin/../horalux"_s), u"/opt/horalux/horalux");
     EXPECT_EQ(settings::expectedAutostartData(u"horalux"_s), QDir::currentPath() + u"/horalux"_s);
     EXPECT_EQ(settings::expectedAutostartData(u"/opt/Horalux.bin"_s), u"/opt/Horalux.bin");
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/first_start.h"
 
 #include "settings/settings_store.h"
@@ -17,10 +18,9 @@ TEST(FirstStart, TimeFormatsWithAnAmPmPart)
         bool hasAmPm;
     };
     const QList<Case> cases = {
-        {u"h:mm AP"_s, true},  {u"AP h:mm"_s, true},    {u"h:mm:ss a"_s, true},
-        {u"h:mm ap"_s, true},  {u"HH:mm"_s, false},     {u"H:mm:ss t"_s, false},
-        {u"HH 'at' mm"_s, false}, {u"HH'h'mm 'Uhr'"_s, false},
-        {u"'o''clock' h A"_s, true}, {u"''HH''"_s, false}, {u""_s, false},
+        {u"h:mm AP"_s, true},        {u"AP h:mm"_s, true},    {u"h:mm:ss a"_s, true},   {u"h:mm ap"_s, true},
+        {u"HH:mm"_s, false},         {u"H:mm:ss t"_s, false}, {u"HH 'at' mm"_s, false}, {u"HH'h'mm 'Uhr'"_s, false},
+        {u"'o''clock' h A"_s, true}, {u"''HH''"_s, false},    {u""_s, false},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.format.toStdString());
@@ -33,7 +33,7 @@ TEST(FirstStart, TimeFormatsWithAnAmPmPart)
 TEST(FirstStart, LocalesChooseTheirClock)
 {
     const QList<std::pair<const char *, QString>> cases = {
-        {"en_US", u"False"_s}, {"de_DE", u"True"_s}, {"C", u"True"_s},
+        {"en_US", u"False"_s}, {"de_DE", u"True"_s},  {"C", u"True"_s},
         {"en_GB", u"True"_s},  {"ko_KR", u"False"_s}, {"ja_JP", u"True"_s},
     };
     for (const auto &[name, expected] : cases) {
@@ -46,9 +46,7 @@ TEST(FirstStart, SettlesOnlyAMissingOrEmptyValue)
 {
     QTemporaryDir root;
     settings::IniSettingsStore store(root.path());
-    const auto stored = [&] {
-        return store.GetSetting(u"Horalux"_s, u"data"_s, u"24hr"_s, u"<missing>"_s);
-    };
+    const auto stored = [&] { return store.GetSetting(u"Horalux"_s, u"data"_s, u"24hr"_s, u"<missing>"_s); };
 
     settings::settleFirstStart24hr(store, QLocale(u"en_US"_s));
     EXPECT_EQ(stored(), u"False");

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/ini_format.h"
 
 #include "nasty_texts.h"
@@ -11,7 +12,10 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QString text(const char16_t *s) { return QString::fromUtf16(s); }
+QString text(const char16_t *s)
+{
+    return QString::fromUtf16(s);
+}
 
 const QString *find(const IniDocument &doc, const QString &section, const QString &key)
 {
@@ -61,8 +65,7 @@ TEST(IniFormat, PlainValuesAreWrittenPlainly)
     const QString file = QString::fromUtf8(serialiseIni(doc, QStringLiteral("Horalux")));
 
     EXPECT_TRUE(file.startsWith(u"; Horalux"));
-    EXPECT_TRUE(file.contains(text(u"\n[data]\nscan=30\ntz1=Dubai + Ürümqi (+4)\n")))
-        << qPrintable(file);
+    EXPECT_TRUE(file.contains(text(u"\n[data]\nscan=30\ntz1=Dubai + Ürümqi (+4)\n"))) << qPrintable(file);
 }
 
 TEST(IniFormat, ReadsHandWrittenFiles)
@@ -77,14 +80,12 @@ TEST(IniFormat, ReadsHandWrittenFiles)
     const QList<Case> cases = {
         {"blanks around =", "[data]\nscan = 30 \n", u"data"_s, u"scan"_s, u"30"_s},
         {"CRLF lines", "[data]\r\nscan=30\r\n", u"data"_s, u"scan"_s, u"30"_s},
-        {"BOM, last line without newline", "\xEF\xBB\xBF[data]\nscan=30", u"data"_s, u"scan"_s,
-         u"30"_s},
+        {"BOM, last line without newline", "\xEF\xBB\xBF[data]\nscan=30", u"data"_s, u"scan"_s, u"30"_s},
         {"blanks in header", "  [ data ]  \nscan=30\n", u"data"_s, u"scan"_s, u"30"_s},
         {"comments", "; a\n[data]\n  # b\n;scan=1\nscan=30\n", u"data"_s, u"scan"_s, u"30"_s},
         {"= inside value", "[data]\nk=a=b\n", u"data"_s, u"k"_s, u"a=b"_s},
         {"unknown escape kept", "[data]\nk=C:\\Temp\\\n", u"data"_s, u"k"_s, u"C:\\Temp\\"_s},
-        {"escaped newline", "[data]\nk=a\\nb\\x41\\u00e9\n", u"data"_s, u"k"_s,
-         text(u"a\nbAé")},
+        {"escaped newline", "[data]\nk=a\\nb\\x41\\u00e9\n", u"data"_s, u"k"_s, text(u"a\nbAé")},
         {"empty value", "[data]\nk=\n", u"data"_s, u"k"_s, u""_s},
         {"key before any header", "scan=30\n[data]\n", u""_s, u"scan"_s, u"30"_s},
     };
@@ -102,12 +103,8 @@ TEST(IniFormat, ReadsHandWrittenFiles)
 TEST(IniFormat, ABadLineCostsOnlyItself)
 {
     const QList<QByteArray> badLines = {
-        QByteArray("\xff\xfe garbage=1"),
-        QByteArray("half \xc3=1"),
-        QByteArray("surrogate \xed\xa0\x80=1"),
-        QByteArray("nul\0=1", 6),
-        QByteArray("ctrl\x01=1"),
-        QByteArray("no equals sign"),
+        QByteArray("\xff\xfe garbage=1"), QByteArray("half \xc3=1"), QByteArray("surrogate \xed\xa0\x80=1"),
+        QByteArray("nul\0=1", 6),         QByteArray("ctrl\x01=1"),  QByteArray("no equals sign"),
     };
     for (const QByteArray &bad : badLines) {
         SCOPED_TRACE(bad.toPercentEncoding().toStdString());

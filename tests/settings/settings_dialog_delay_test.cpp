@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/settings_dialog_delay.h"
 
 #include "qt_printers.h"
@@ -54,7 +55,7 @@ TEST(DelayNumber, ReadsPlainDecimalsWithTheLocalesSeparatorOnly)
 TEST(DelayNumber, AcceptsAboveFourAndBelowSixtyOne)
 {
     const std::pair<QString, bool> cases[] = {
-        {u"4"_s, false}, {u"4.5"_s, true}, {u"5"_s, true},   {u"60"_s, true},   {u"60.9"_s, true},
+        {u"4"_s, false},  {u"4.5"_s, true}, {u"5"_s, true},    {u"60"_s, true}, {u"60.9"_s, true},
         {u"61"_s, false}, {u"99"_s, false}, {u"-20"_s, false}, {u""_s, false},  {u"ab"_s, false},
     };
     for (const auto &[text, accepted] : cases)
@@ -71,18 +72,10 @@ TEST(DelayArrows, StepAndWrapWithinFiveToSixty)
         QString down;
     };
     const ArrowCase cases[] = {
-        {u"20"_s, u"21"_s, u"19"_s},
-        {u"60"_s, u"5"_s, u"59"_s},
-        {u"59"_s, u"60"_s, u"58"_s},
-        {u"5"_s, u"6"_s, u"60"_s},
-        {u"6"_s, u"7"_s, u"5"_s},
-        {u"99"_s, u"5"_s, u"98"_s},
-        {u"-3"_s, u"-2"_s, u"60"_s},
-        {u"7.5"_s, u"8.5"_s, u"6.5"_s},
-        {u"59.5"_s, u"60.5"_s, u"58.5"_s},
-        {u"60.5"_s, u"5"_s, u"59.5"_s},
-        {u""_s, u"5"_s, u"60"_s},
-        {u"ab"_s, u"5"_s, u"60"_s},
+        {u"20"_s, u"21"_s, u"19"_s},    {u"60"_s, u"5"_s, u"59"_s},     {u"59"_s, u"60"_s, u"58"_s},
+        {u"5"_s, u"6"_s, u"60"_s},      {u"6"_s, u"7"_s, u"5"_s},       {u"99"_s, u"5"_s, u"98"_s},
+        {u"-3"_s, u"-2"_s, u"60"_s},    {u"7.5"_s, u"8.5"_s, u"6.5"_s}, {u"59.5"_s, u"60.5"_s, u"58.5"_s},
+        {u"60.5"_s, u"5"_s, u"59.5"_s}, {u""_s, u"5"_s, u"60"_s},       {u"ab"_s, u"5"_s, u"60"_s},
     };
     for (const ArrowCase &c : cases) {
         SCOPED_TRACE(c.before.toStdString());

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings_dialog_test_world.h"
 
 #include <QImage>
@@ -22,14 +23,10 @@ struct KeyCase {
 TEST_F(SettingsDialogKeyboard, EnterPressesOnlyTheFocusedButtonAndEscCancels)
 {
     const KeyCase cases[] = {
-        {"com_apply", Qt::Key_Return, true, false},
-        {"com_ok", Qt::Key_Enter, true, true},
-        {"com_cancel", Qt::Key_Return, false, true},
-        {"chk_uk", Qt::Key_Return, false, false},
-        {"txt_scan", Qt::Key_Return, false, false},
-        {"txt_tz1", Qt::Key_Enter, false, false},
-        {"chk_ontop", Qt::Key_Escape, false, true},
-        {"com_apply", Qt::Key_Escape, false, true},
+        {"com_apply", Qt::Key_Return, true, false},  {"com_ok", Qt::Key_Enter, true, true},
+        {"com_cancel", Qt::Key_Return, false, true}, {"chk_uk", Qt::Key_Return, false, false},
+        {"txt_scan", Qt::Key_Return, false, false},  {"txt_tz1", Qt::Key_Enter, false, false},
+        {"chk_ontop", Qt::Key_Escape, false, true},  {"com_apply", Qt::Key_Escape, false, true},
     };
     for (const KeyCase &c : cases) {
         SCOPED_TRACE(std::string(c.focus) + " key " + std::to_string(c.key));

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings_dialog_test_world.h"
 
 #include "settings/settings_dialog_text_box.h"
@@ -80,17 +81,17 @@ QString focusName()
 TEST_F(SettingsDialogLayout, TabKeyFollowsTheDesignedOrderOnEachPage)
 {
     const QStringList zones = {
-        u"chk_abu"_s, u"chk_amst"_s, u"chk_bang"_s, u"chk_beij"_s, u"chk_bruss"_s, u"chk_braz"_s,
-        u"chk_bris"_s, u"chk_cent"_s, u"chk_east"_s, u"chk_fin"_s, u"chk_ger"_s, u"chk_islam"_s,
-        u"chk_jer"_s, u"chk_kuw"_s, u"chk_mos"_s, u"chk_ariz"_s, u"chk_haw"_s, u"chk_pert"_s,
-        u"chk_seo"_s, u"chk_spa"_s, u"chk_turk"_s, u"chk_uk"_s, u"chk_vlad"_s, u"chk_auc"_s,
+        u"chk_abu"_s,  u"chk_amst"_s, u"chk_bang"_s, u"chk_beij"_s, u"chk_bruss"_s, u"chk_braz"_s,
+        u"chk_bris"_s, u"chk_cent"_s, u"chk_east"_s, u"chk_fin"_s,  u"chk_ger"_s,   u"chk_islam"_s,
+        u"chk_jer"_s,  u"chk_kuw"_s,  u"chk_mos"_s,  u"chk_ariz"_s, u"chk_haw"_s,   u"chk_pert"_s,
+        u"chk_seo"_s,  u"chk_spa"_s,  u"chk_turk"_s, u"chk_uk"_s,   u"chk_vlad"_s,  u"chk_auc"_s,
     };
     const QStringList buttons = {u"com_ok"_s, u"com_apply"_s, u"com_cancel"_s, u"SSTab1"_s};
     const QStringList pages[] = {
         zones + QStringList {u"txt_tz1"_s, u"txt_diff1"_s, u"txt_tz2"_s, u"txt_diff2"_s} + buttons
             + QStringList {u"Command1"_s, u"Command2"_s},
-        QStringList {u"UpDown1"_s, u"chk_lww"_s, u"chk_ontop"_s, u"chk_24hr"_s, u"chk_sync"_s,
-                     u"chk_effects"_s, u"chk_dst"_s, u"chk_exact"_s}
+        QStringList {u"UpDown1"_s, u"chk_lww"_s, u"chk_ontop"_s, u"chk_24hr"_s, u"chk_sync"_s, u"chk_effects"_s,
+                     u"chk_dst"_s, u"chk_exact"_s}
             + buttons + QStringList {u"txt_scan"_s},
         buttons,
     };
@@ -140,7 +141,8 @@ TEST_F(SettingsDialogLayout, ControlsStandAtTheirDesignedPlaces)
                 dialog->tabs()->setCurrentIndex(page);
         }
         QApplication::processEvents();
-        QWidget *container = widget->parentWidget() == dialog.get() ? dialog.get() : static_cast<QWidget *>(dialog->tabs());
+        QWidget *container =
+            widget->parentWidget() == dialog.get() ? dialog.get() : static_cast<QWidget *>(dialog->tabs());
         EXPECT_EQ(QRect(widget->mapTo(container, QPoint(0, 0)), widget->size()), place) << name.toStdString();
     }
     EXPECT_EQ(dialog->size(), QSize(426, 416));

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings_dialog_test_world.h"
 
 #include <QCheckBox>
@@ -81,8 +82,8 @@ protected:
             if (!text.isEmpty()) {
                 const QFontMetrics metrics(child->font());
                 if (wraps) {
-                    const QRect needed = metrics.boundingRect(QRect(0, 0, captionRoom(child), 10000),
-                                                              Qt::TextWordWrap, text);
+                    const QRect needed =
+                        metrics.boundingRect(QRect(0, 0, captionRoom(child), 10000), Qt::TextWordWrap, text);
                     EXPECT_LE(needed.height(), child->height()) << name << ": wrapped caption is cut";
                 } else {
                     EXPECT_LE(metrics.horizontalAdvance(text), captionRoom(child)) << name << ": caption is cut";

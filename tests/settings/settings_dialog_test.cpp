@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings_dialog_test_world.h"
 
 #include "settings/settings_dialog_opener.h"
@@ -15,9 +16,9 @@ using Icon = platform::MessageBoxes::Icon;
 namespace {
 
 const QStringList kZoneKeys = {
-    u"abu"_s,  u"amst"_s, u"ariz"_s, u"auc"_s, u"bang"_s, u"beij"_s, u"braz"_s, u"bris"_s,
+    u"abu"_s,   u"amst"_s, u"ariz"_s, u"auc"_s, u"bang"_s, u"beij"_s, u"braz"_s,  u"bris"_s,
     u"bruss"_s, u"cent"_s, u"east"_s, u"fin"_s, u"ger"_s,  u"haw"_s,  u"islam"_s, u"jer"_s,
-    u"kuw"_s,  u"mos"_s,  u"pert"_s, u"seo"_s, u"spa"_s,  u"turk"_s, u"uk"_s,   u"vlad"_s,
+    u"kuw"_s,   u"mos"_s,  u"pert"_s, u"seo"_s, u"spa"_s,  u"turk"_s, u"uk"_s,    u"vlad"_s,
 };
 const QString kDelayError = u"Sorry, your Time delay is set to an invalid number. You must choose a number between 5 "
                             "and 60. I have now set it to 20 for you"_s;
@@ -36,7 +37,7 @@ TEST_F(SettingsDialog, ApplyKeepsADelayFromFiveToSixtyAndOtherwiseSetsTwenty)
         bool accepted;
     };
     const Case cases[] = {
-        {u"4"_s, false}, {u"5"_s, true}, {u"60"_s, true}, {u"61"_s, false},
+        {u"4"_s, false},  {u"5"_s, true}, {u"60"_s, true},  {u"61"_s, false},
         {u"99"_s, false}, {u""_s, false}, {u"ab"_s, false}, {u" 7"_s, true},
     };
     for (const Case &c : cases) {
@@ -109,7 +110,7 @@ TEST_F(SettingsDialog, SpinnerWrapsAroundAndWritesNothing)
     };
     const Case cases[] = {
         {u"20"_s, true, u"21"_s}, {u"20"_s, false, u"19"_s}, {u"60"_s, true, u"5"_s},
-        {u"5"_s, false, u"60"_s}, {u"ab"_s, true, u"5"_s},  {u"ab"_s, false, u"60"_s},
+        {u"5"_s, false, u"60"_s}, {u"ab"_s, true, u"5"_s},   {u"ab"_s, false, u"60"_s},
     };
     open();
     auto *arrows = control<UpDownArrows>(u"UpDown1"_s);
@@ -375,8 +376,7 @@ TEST_F(SettingsDialog, LoadingAStoredNameWritesItsOffsetBack)
         open();
         EXPECT_EQ(box(u"txt_tz1"_s)->text(), c.nameBox);
         EXPECT_EQ(box(u"txt_diff1"_s)->text(), c.offsetBox);
-        EXPECT_EQ(platform.settings.has(u"diff1"_s) ? std::optional(platform.settings.value(u"diff1"_s))
-                                                    : std::nullopt,
+        EXPECT_EQ(platform.settings.has(u"diff1"_s) ? std::optional(platform.settings.value(u"diff1"_s)) : std::nullopt,
                   c.storedOffset);
         EXPECT_EQ(mainWindow.entryVisible[1], c.entryShown);
         EXPECT_EQ(mainWindow.entryCaption[1], c.entryShown ? *c.name : QString());
@@ -405,7 +405,8 @@ TEST_F(SettingsDialog, AboutShowsTheBuildsVersion)
 {
     open();
     EXPECT_EQ(control<QLabel>(u"lab_version"_s)->text(),
-              u"This is version %1.%2.%3"_s.arg(horalux_version::Major).arg(horalux_version::Minor)
+              u"This is version %1.%2.%3"_s.arg(horalux_version::Major)
+                  .arg(horalux_version::Minor)
                   .arg(horalux_version::Revision));
 }
 
@@ -475,7 +476,8 @@ TEST_F(SettingsDialogOpening, EveryOpeningAfterACloseLoadsAfreshOnTheFirstTab)
 TEST_F(SettingsDialogOpening, ANewDialogOpensBesideTheClockOnItsScreen)
 {
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-    const QPoint clockPlaces[] = {{13, 13}, {screen.right() - 190, 13}, {screen.center().x() - 90, screen.bottom() - 90}};
+    const QPoint clockPlaces[] = {
+        {13, 13}, {screen.right() - 190, 13}, {screen.center().x() - 90, screen.bottom() - 90}};
     for (const QPoint &place : clockPlaces) {
         QWidget clock(nullptr, Qt::FramelessWindowHint | Qt::Tool);
         clock.setGeometry(QRect(place, QSize(180, 80)));

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "settings/main_window_link.h"
@@ -108,8 +109,8 @@ protected:
     }
     QString runEntry()
     {
-        return platform.registry.GetRegString(platform::RegistryRoot::LocalMachine, kRunPath,
-                                              QStringLiteral("Horalux"), QStringLiteral("<none>"));
+        return platform.registry.GetRegString(platform::RegistryRoot::LocalMachine, kRunPath, QStringLiteral("Horalux"),
+                                              QStringLiteral("<none>"));
     }
     void setRunEntry(const QString &data)
     {

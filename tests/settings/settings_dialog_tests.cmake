@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The settings dialog's tests.
 find_package(Qt6 REQUIRED COMPONENTS Test)
 set(SETTINGS_DIALOG_TEST_WORLD ${CMAKE_CURRENT_LIST_DIR}/settings_dialog_test_world.h)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/settings_store.h"
 
 #include "settings/ini_format.h"
@@ -39,13 +40,9 @@ public:
     QString root() const { return m_root.path(); }
     QString folder() const { return root() + u"/Horalux"_s; }
     QString file() const { return folder() + u"/Horalux.ini"_s; }
-    std::unique_ptr<IniSettingsStore> open() const
-    {
-        return std::make_unique<IniSettingsStore>(root());
-    }
+    std::unique_ptr<IniSettingsStore> open() const { return std::make_unique<IniSettingsStore>(root()); }
     // What a freshly started program would read.
-    QString freshRead(const QString &section, const QString &key,
-                      const QString &defaultValue = u"<missing>"_s) const
+    QString freshRead(const QString &section, const QString &key, const QString &defaultValue = u"<missing>"_s) const
     {
         return open()->GetSetting(kApp, section, key, defaultValue);
     }
@@ -70,7 +67,7 @@ TEST_F(SettingsStoreTest, NamesMatchWithoutRegardToCase)
     store->SaveSetting(u"horalux"_s, u"Data"_s, u"Scan"_s, u"45"_s);
 
     EXPECT_EQ(store->GetSetting(kApp, u"data"_s, u"scan"_s), u"45");
-    EXPECT_EQ(entriesOf(root()), QStringList{u"Horalux"_s});
+    EXPECT_EQ(entriesOf(root()), QStringList {u"Horalux"_s});
     const QByteArray text = readBytes(file());
     EXPECT_EQ(text.count("[data]"), 1);
     EXPECT_TRUE(text.contains("\nscan=45\n")) << text.constData();
@@ -86,7 +83,7 @@ TEST_F(SettingsStoreTest, ExistingFolderAndFileAreFoundWithoutRegardToCase)
     EXPECT_EQ(store->GetSetting(kApp, u"data"_s, u"scan"_s), u"12");
     store->SaveSetting(kApp, u"data"_s, u"dst"_s, u"False"_s);
 
-    EXPECT_EQ(entriesOf(root()), QStringList{u"horalux"_s});
+    EXPECT_EQ(entriesOf(root()), QStringList {u"horalux"_s});
     EXPECT_TRUE(readBytes(other).contains("\ndst=False\n"));
 }
 
@@ -133,7 +130,7 @@ TEST_F(SettingsStoreTest, DeletingWhatIsMissingLeavesTheFileAsItWas)
 
     EXPECT_EQ(readBytes(file()), before);
     EXPECT_EQ(inodeOf(file()), inode) << "the file was rewritten";
-    EXPECT_EQ(entriesOf(root()), QStringList{u"Horalux"_s});
+    EXPECT_EQ(entriesOf(root()), QStringList {u"Horalux"_s});
 }
 
 TEST_F(SettingsStoreTest, AnyKeyOrValueRoundTripsThroughTheFileAndTouchesNothingElse)
@@ -205,12 +202,9 @@ TEST_F(SettingsStoreTest, HandEditsAreSeenAtTheNextReadWithoutAnEventLoop)
          },
          u"33"_s},
         {"file deleted", [](const SettingsStoreTest &t) { QFile::remove(t.file()); }, u"20"_s},
-        {"file written anew",
-         [](const SettingsStoreTest &t) { writeBytes(t.file(), "[Data]\nSCAN=34"); }, u"34"_s},
-        {"folder deleted",
-         [](const SettingsStoreTest &t) { QDir(t.folder()).removeRecursively(); }, u"20"_s},
-        {"folder made again",
-         [](const SettingsStoreTest &t) { writeBytes(t.file(), "[data]\nscan=35\n"); }, u"35"_s},
+        {"file written anew", [](const SettingsStoreTest &t) { writeBytes(t.file(), "[Data]\nSCAN=34"); }, u"34"_s},
+        {"folder deleted", [](const SettingsStoreTest &t) { QDir(t.folder()).removeRecursively(); }, u"20"_s},
+        {"folder made again", [](const SettingsStoreTest &t) { writeBytes(t.file(), "[data]\nscan=35\n"); }, u"35"_s},
     };
     auto store = open();
     store->SaveSetting(kApp, u"data"_s, u"scan"_s, u"30"_s);
@@ -293,8 +287,8 @@ TEST_F(SettingsStoreTest, HugeFilesAreReadInOnePassAndKeptWhole)
     EXPECT_EQ(freshRead(u"data"_s, u"scan"_s), u"31");
 
     // Beyond the read limit: the start is used, the whole file kept aside.
-    const QByteArray tooBig = "[data]\nscan=32\n[pad]\n"
-        + QByteArray(IniSettingsStore::kMaxReadBytes, 'p') + "\nlast=1\n";
+    const QByteArray tooBig =
+        "[data]\nscan=32\n[pad]\n" + QByteArray(IniSettingsStore::kMaxReadBytes, 'p') + "\nlast=1\n";
     ASSERT_TRUE(writeBytes(file(), tooBig));
     auto store = open();
     EXPECT_EQ(store->GetSetting(kApp, u"data"_s, u"scan"_s), u"32");
@@ -335,8 +329,7 @@ protected:
     // With `failure` in force a save is lost for the file, which stays whole
     // with nothing left beside it, but kept in memory; once it is gone the
     // next save writes everything.
-    void expectFailedSaveIsQuietAndRecoverable(
-        const std::function<std::unique_ptr<WriteFailure>()> &makeFailure)
+    void expectFailedSaveIsQuietAndRecoverable(const std::function<std::unique_ptr<WriteFailure>()> &makeFailure)
     {
         auto store = open();
         store->SaveSetting(kApp, u"data"_s, u"scan"_s, u"30"_s);
@@ -361,8 +354,7 @@ TEST_F(FailedSaveTest, ReadOnlyFolder)
 {
     if (::geteuid() == 0)
         GTEST_SKIP() << "root writes into a read-only folder; DiskFull covers the failure";
-    expectFailedSaveIsQuietAndRecoverable(
-        [this] { return std::make_unique<ReadOnlyFolder>(folder()); });
+    expectFailedSaveIsQuietAndRecoverable([this] { return std::make_unique<ReadOnlyFolder>(folder()); });
 }
 
 TEST_F(FailedSaveTest, DiskFull)
@@ -378,8 +370,7 @@ TEST_F(SettingsStoreTest, SomethingInTheWayMakesSavesFailQuietly)
     };
     const QList<Case> cases = {
         {"folder path is a file", [](const SettingsStoreTest &t) { writeBytes(t.folder(), "x"); }},
-        {"file path is a folder",
-         [](const SettingsStoreTest &t) { QDir().mkpath(t.file()); }},
+        {"file path is a folder", [](const SettingsStoreTest &t) { QDir().mkpath(t.file()); }},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
@@ -407,8 +398,7 @@ TEST_F(SettingsStoreTest, LeftoversOfAnInterruptedSaveAreCleanedUpWhenOld)
     ASSERT_TRUE(writeBytes(recent, "[data]\nsc"));
     QFile old(stale);
     ASSERT_TRUE(old.open(QIODevice::ReadWrite));
-    ASSERT_TRUE(old.setFileTime(QDateTime::currentDateTimeUtc().addSecs(-3600),
-                                QFileDevice::FileModificationTime));
+    ASSERT_TRUE(old.setFileTime(QDateTime::currentDateTimeUtc().addSecs(-3600), QFileDevice::FileModificationTime));
     old.close();
 
     open()->GetSetting(kApp, u"data"_s, u"scan"_s);

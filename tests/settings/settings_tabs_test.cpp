@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings_dialog_test_world.h"
 
 #include "settings/settings_dialog_text_box.h"
@@ -23,9 +24,9 @@ protected:
 TEST_F(SettingsTabs, ResetGivesTheDefaultsOfAnEmptyStoreAndWritesNothing)
 {
     const std::pair<QString, QString> stored[] = {
-        {u"scan"_s, u"45"_s}, {u"ontop"_s, u"True"_s}, {u"24hr"_s, u"True"_s}, {u"sync"_s, u"False"_s},
-        {u"graphic"_s, u"False"_s}, {u"dst"_s, u"False"_s}, {u"exact"_s, u"True"_s}, {u"uk"_s, u"0"_s},
-        {u"jer"_s, u"0"_s},
+        {u"scan"_s, u"45"_s},    {u"ontop"_s, u"True"_s},    {u"24hr"_s, u"True"_s},
+        {u"sync"_s, u"False"_s}, {u"graphic"_s, u"False"_s}, {u"dst"_s, u"False"_s},
+        {u"exact"_s, u"True"_s}, {u"uk"_s, u"0"_s},          {u"jer"_s, u"0"_s},
     };
     for (const auto &[key, value] : stored)
         platform.settings.set(key, value);
@@ -51,15 +52,16 @@ TEST_F(SettingsTabs, ResetGivesTheDefaultsOfAnEmptyStoreAndWritesNothing)
 
     EXPECT_EQ(controls.txt_scan->text(), fresh.txt_scan->text());
     const std::pair<QCheckBox *, QCheckBox *> switches[] = {
-        {controls.chk_lww, fresh.chk_lww},   {controls.chk_ontop, fresh.chk_ontop},
-        {controls.chk_24hr, fresh.chk_24hr}, {controls.chk_sync, fresh.chk_sync},
+        {controls.chk_lww, fresh.chk_lww},         {controls.chk_ontop, fresh.chk_ontop},
+        {controls.chk_24hr, fresh.chk_24hr},       {controls.chk_sync, fresh.chk_sync},
         {controls.chk_effects, fresh.chk_effects}, {controls.chk_dst, fresh.chk_dst},
         {controls.chk_exact, fresh.chk_exact},
     };
     for (const auto &[reset, expected] : switches)
         EXPECT_EQ(reset->isChecked(), expected->isChecked()) << reset->objectName().toStdString();
     for (auto box = fresh.zoneBoxes.cbegin(); box != fresh.zoneBoxes.cend(); ++box)
-        EXPECT_EQ(controls.zoneBoxes.value(box.key())->isChecked(), box.value()->isChecked()) << box.key().toStdString();
+        EXPECT_EQ(controls.zoneBoxes.value(box.key())->isChecked(), box.value()->isChecked())
+            << box.key().toStdString();
 
     for (const auto &[key, value] : stored)
         EXPECT_EQ(platform.settings.value(key), value) << "reset writes nothing: " << key.toStdString();

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "fake_event_loop.h"
 
 #include <algorithm>
@@ -5,8 +6,7 @@
 void FakeEventLoop::pumpEvents()
 {
     ++m_pumps;
-    while (runOneDue()) {
-    }
+    while (runOneDue()) {}
 }
 
 void FakeEventLoop::waitForEvents(int maxMs)
@@ -16,8 +16,7 @@ void FakeEventLoop::waitForEvents(int maxMs)
     const qint64 due = nextDue();
     // Like a real blocking wait: wake for the first event, or at the deadline.
     m_now = (due >= 0 && due < deadline) ? std::max(due, m_now) : deadline;
-    while (runOneDue()) {
-    }
+    while (runOneDue()) {}
 }
 
 void FakeEventLoop::advance(qint64 ms)
@@ -85,8 +84,7 @@ bool FakeEventLoop::runOneDue()
     return false;
 }
 
-FakeTimer::FakeTimer(FakeEventLoop &loop)
-    : m_loop(loop)
+FakeTimer::FakeTimer(FakeEventLoop &loop) : m_loop(loop)
 {
     m_loop.add(this);
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "fake_event_loop.h"
@@ -7,10 +8,10 @@
 #include "platform/desktop.h"
 #include "platform/network.h"
 #include "platform/processes.h"
-#include "platform/sound.h"
 #include "platform/registry.h"
 #include "platform/services.h"
 #include "platform/settings_store.h"
+#include "platform/sound.h"
 #include "platform/tick_counter.h"
 #include "platform/time_zone_info.h"
 
@@ -21,10 +22,7 @@
 // Local wall time that moves with the loop's virtual time.
 class FakeClock final : public platform::Clock {
 public:
-    explicit FakeClock(const FakeEventLoop &loop)
-        : m_loop(loop)
-    {
-    }
+    explicit FakeClock(const FakeEventLoop &loop) : m_loop(loop) {}
     // Sets the local wall time that virtual time 0 stands for.
     void setStart(const QDate &date, const QTime &time) { m_start = QDateTime(date, time, Qt::UTC); }
     // Sets the wall time now, whatever the virtual time.
@@ -46,10 +44,7 @@ private:
 
 class FakeTickCounter final : public platform::TickCounter {
 public:
-    explicit FakeTickCounter(const FakeEventLoop &loop)
-        : m_loop(loop)
-    {
-    }
+    explicit FakeTickCounter(const FakeEventLoop &loop) : m_loop(loop) {}
     // What the counter reads at virtual time 0; set near 2^32 to test the wrap.
     void setStartTick(quint32 tick) { m_startTick = tick; }
     quint32 tickCount() const override { return m_startTick + quint32(m_loop.now()); }
@@ -126,10 +121,7 @@ struct StartedProgram {
 
 class FakeProcesses final : public platform::Processes {
 public:
-    explicit FakeProcesses(const FakeEventLoop &loop)
-        : m_loop(loop)
-    {
-    }
+    explicit FakeProcesses(const FakeEventLoop &loop) : m_loop(loop) {}
     bool start(const QString &program, const QStringList &arguments, Show show) override;
     QString startError() const override { return startSucceeds ? QString() : startFailure; }
     bool previousInstanceRunning() override { return anotherInstance; }
@@ -151,10 +143,7 @@ struct ProcessEnded {
 
 class FakeSound final : public platform::Sound {
 public:
-    explicit FakeSound(const FakeEventLoop &loop)
-        : m_loop(loop)
-    {
-    }
+    explicit FakeSound(const FakeEventLoop &loop) : m_loop(loop) {}
     void playfile(const QString &fileName) override { played.push_back({m_loop.now(), fileName}); }
     struct Played {
         qint64 at;
@@ -178,6 +167,5 @@ struct FakePlatform {
     FakeNetwork network;
     FakeProcesses processes {loop};
     FakeSound sound {loop};
-    platform::Services services {clock,   ticks,   loop,      timeZone, settings,
-                                 registry, desktop, network, processes, sound};
+    platform::Services services {clock, ticks, loop, timeZone, settings, registry, desktop, network, processes, sound};
 };

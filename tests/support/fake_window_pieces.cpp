@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "fake_window_pieces.h"
 
 #include "fake_event_loop.h"
@@ -20,11 +21,11 @@ QStringList ChangeLog::values(const QString &piece, const QString &what) const
 }
 
 FakeLabel::FakeLabel(QString name, ChangeLog &log, int heightTwips, QString text)
-    : m_name(std::move(name))
-    , m_log(log)
-    , m_text(std::move(text))
-    , m_height(heightTwips)
-    , m_minHeight(heightTwips)
+    : m_name(std::move(name)),
+      m_log(log),
+      m_text(std::move(text)),
+      m_height(heightTwips),
+      m_minHeight(heightTwips)
 {
 }
 

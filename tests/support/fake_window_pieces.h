@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "platform/window_pieces.h"
@@ -19,10 +20,7 @@ struct PieceChange {
 
 // Shared by the pieces of one fake window, so a test sees every change in order.
 struct ChangeLog {
-    explicit ChangeLog(const FakeEventLoop &loop)
-        : loop(loop)
-    {
-    }
+    explicit ChangeLog(const FakeEventLoop &loop) : loop(loop) {}
     void record(const QString &piece, const QString &what, const QString &value);
     // The values one piece took for one kind of change, in order.
     QStringList values(const QString &piece, const QString &what) const;
@@ -54,11 +52,7 @@ private:
 
 class FakePicture final : public platform::Picture {
 public:
-    FakePicture(QString name, ChangeLog &log)
-        : m_name(std::move(name))
-        , m_log(log)
-    {
-    }
+    FakePicture(QString name, ChangeLog &log) : m_name(std::move(name)), m_log(log) {}
     void loadPicture(const QString &path) override;
     QString current() const { return m_current; }
     // Files that fail to load, as a missing or damaged file would.

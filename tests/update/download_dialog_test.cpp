@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "update/download_dialog.h"
 
 #include "platform/real/qt_event_pump.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/real/lazy_http.h"
 #include "platform/real/network_status.h"
 #include "platform/real/qt_event_pump.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/real/qt_event_pump.h"
 #include "platform/real/qt_http.h"
 #include "raw_http_server.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "raw_http_server.h"
 
 #include <QHostAddress>
@@ -132,8 +133,8 @@ void RawHttpServer::sendMore(Connection *connection)
     if (reply.resetAfter >= 0)
         limit = qMin(limit, reply.resetAfter);
 
-    const qint64 piece = reply.dripBytes > 0 ? qMin<qint64>(reply.dripBytes, limit - connection->sent)
-                                             : limit - connection->sent;
+    const qint64 piece =
+        reply.dripBytes > 0 ? qMin<qint64>(reply.dripBytes, limit - connection->sent) : limit - connection->sent;
     if (piece > 0) {
         socket->write(reply.body.constData() + connection->sent, piece);
         connection->sent += piece;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QByteArray>
@@ -12,14 +13,14 @@ class QTcpSocket;
 
 // What the server sends for one request, fault and all.
 struct StagedReply {
-    QByteArray head;            // status line and header lines, sent as they are
+    QByteArray head; // status line and header lines, sent as they are
     QByteArray body;
-    qint64 stallAfter = -1;     // send this much of the body, then wait for releaseStall()
-    qint64 resetAfter = -1;     // send this much of the body, then reset the connection
-    int dripBytes = 0;          // send the body in pieces of this size ...
-    int dripEveryMs = 0;        // ... this far apart
-    bool keepOpen = false;      // leave the connection open after the body
-    bool silent = false;        // read the request, never answer
+    qint64 stallAfter = -1; // send this much of the body, then wait for releaseStall()
+    qint64 resetAfter = -1; // send this much of the body, then reset the connection
+    int dripBytes = 0;      // send the body in pieces of this size ...
+    int dripEveryMs = 0;    // ... this far apart
+    bool keepOpen = false;  // leave the connection open after the body
+    bool silent = false;    // read the request, never answer
 };
 
 StagedReply okReply(const QByteArray &body, bool withLength = true);

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """An https server on 127.0.0.1 for the update tests, with a test CA made at start.
 
 tls_server.py FOLDER DOCROOT REDIRECT_BASE

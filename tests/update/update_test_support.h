@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "platform/tick_counter.h"
@@ -13,11 +14,7 @@
 // so a transfer always sees time pass. It starts just short of its wrap.
 class SteppingTicks final : public platform::TickCounter {
 public:
-    explicit SteppingTicks(quint32 stepMs = 1000, quint32 start = 0xFFFFF000u)
-        : m_step(stepMs),
-          m_now(start)
-    {
-    }
+    explicit SteppingTicks(quint32 stepMs = 1000, quint32 start = 0xFFFFF000u) : m_step(stepMs), m_now(start) {}
     quint32 tickCount() const override { return m_now += m_step; }
 
 private:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "update/version_list.h"
 
 #include "qt_printers.h"
@@ -15,11 +16,11 @@ TEST(VersionFromList, ReadsThisProgramsEntry)
     const Case cases[] = {
         {"horalux:1.2.7:", "1.2.7"},
         {"clockpro:9.9:\r\nHORALUX:1.2.4:\r\nother:3:", "1.2.4"},
-        {"news\r\nhoralux:1.2.4", "1.2.4"},            // unclosed at the end: nothing lost
-        {"horalux:1.2.4\r\nother:5.0:", "1.2.4"},      // ends at the line
+        {"news\r\nhoralux:1.2.4", "1.2.4"},       // unclosed at the end: nothing lost
+        {"horalux:1.2.4\r\nother:5.0:", "1.2.4"}, // ends at the line
         {"horalux:1.2.4\nother:5.0:", "1.2.4"},
         {"horalux:  1.2.4 \t:", "1.2.4"},
-        {"horaluxpro:2.0:", "2.0"},                    // a longer word matches too
+        {"horaluxpro:2.0:", "2.0"}, // a longer word matches too
         {"horalux version follows: 1.3 :", "1.3"},
         {"horalux:2.0 beta:", "2.0 beta"},
         {"horalux", ""},
@@ -40,18 +41,10 @@ TEST(IsNewerVersion, ComparesNumberByNumber)
         bool newer;
     };
     const Case cases[] = {
-        {{1, 0, 7}, "1.0.7", false},
-        {{1, 0, 9}, "1.0.10", true},
-        {{1, 0, 10}, "1.0.9", false},
-        {{1, 2, 3}, "1.3", true},
-        {{1, 2, 3}, "1.2", false},
-        {{1, 2, 0}, "1.2", false},
-        {{1, 0, 0}, "1.0.0.0", false},
-        {{1, 2, 3}, "1.2.3.1", true},
-        {{1, 9, 9}, "10.0.0", true},
-        {{1, 0, 0}, "2.0 beta", true},
-        {{1, 0, 0}, "beta 2", false},
-        {{1, 0, 0}, "", false},
+        {{1, 0, 7}, "1.0.7", false},   {{1, 0, 9}, "1.0.10", true},  {{1, 0, 10}, "1.0.9", false},
+        {{1, 2, 3}, "1.3", true},      {{1, 2, 3}, "1.2", false},    {{1, 2, 0}, "1.2", false},
+        {{1, 0, 0}, "1.0.0.0", false}, {{1, 2, 3}, "1.2.3.1", true}, {{1, 9, 9}, "10.0.0", true},
+        {{1, 0, 0}, "2.0 beta", true}, {{1, 0, 0}, "beta 2", false}, {{1, 0, 0}, "", false},
     };
     for (const Case &c : cases)
         EXPECT_EQ(isNewerVersion(QString::fromLatin1(c.listed), c.running), c.newer)
@@ -78,7 +71,8 @@ TEST(LastCheckDate, RoundTripsInEveryLocale)
         if (c.expected) {
             EXPECT_EQ(text, QString::fromLatin1(c.expected)) << c.locale.name().toStdString();
         }
-        EXPECT_EQ(lastCheckDateFromText(text, c.locale), day) << c.locale.name().toStdString() << ": " << text.toStdString();
+        EXPECT_EQ(lastCheckDateFromText(text, c.locale), day)
+            << c.locale.name().toStdString() << ": " << text.toStdString();
         // A date stored under another locale still reads when it is unambiguous.
         EXPECT_EQ(lastCheckDateFromText(day.toString(Qt::ISODate), c.locale), day) << c.locale.name().toStdString();
     }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "update/web_launch.h"
 
 #include "platform/browser.h"
@@ -95,8 +96,9 @@ TEST_F(WebLaunchTest, HelpShowsThePageThenAsksAboutTheHomePage)
         EXPECT_TRUE(eventHandledDuringWait) << name;
         EXPECT_GE(askedAt - start, 1000) << name << ": a second's pause before the question";
         ASSERT_EQ(messages.shown.size(), 1u) << name;
-        EXPECT_EQ(messages.shown[0].text, QStringLiteral("Do you want to connect to the Horalux home page on the "
-                                                         "Internet? You may be able to find help there?"));
+        EXPECT_EQ(messages.shown[0].text,
+                  QStringLiteral("Do you want to connect to the Horalux home page on the "
+                                 "Internet? You may be able to find help there?"));
         EXPECT_EQ(messages.shown[0].title, QStringLiteral("Do you want more help?"));
         EXPECT_EQ(messages.shown[0].icon, Icon::None);
         EXPECT_EQ(messages.shown[0].buttons, platform::MessageBoxes::Buttons::YesNo);
@@ -117,7 +119,8 @@ TEST_F(WebLaunchTest, YesOpensTheHomePageInTheBrowserForWebPages)
     EXPECT_TRUE(lookup.path.endsWith(QLatin1String(".htm"))) << lookup.path.toStdString();
     EXPECT_EQ(lookup.content, QByteArray("\"<HTML> <\\HTML>\"\r\n"));
     EXPECT_EQ(lookup.folderPermissions & (QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther),
-              QFile::Permissions()) << "a folder of our own";
+              QFile::Permissions())
+        << "a folder of our own";
     EXPECT_FALSE(QFile::exists(lookup.path));
     EXPECT_FALSE(QFileInfo::exists(QFileInfo(lookup.path).path()));
     ASSERT_EQ(browser.opened.size(), 1u);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/real/xdg_browser.h"
 
 #include "qt_printers.h"
@@ -22,13 +23,14 @@ TEST(XdgCommandLine, FieldCodesBecomeTheAddress)
         {"/usr/bin/browser", {QStringLiteral("/usr/bin/browser"), url}},
         {"\"/opt/My Browser/run\" --new-window %U",
          {QStringLiteral("/opt/My Browser/run"), QStringLiteral("--new-window"), url}},
-        {"browser %i %c --flag %%x %f", {QStringLiteral("browser"), QStringLiteral("--flag"), QStringLiteral("%x"), url}},
+        {"browser %i %c --flag %%x %f",
+         {QStringLiteral("browser"), QStringLiteral("--flag"), QStringLiteral("%x"), url}},
         {"flatpak run org.web @@u %u @@",
          {QStringLiteral("flatpak"), QStringLiteral("run"), QStringLiteral("org.web"), QStringLiteral("@@u"), url,
           QStringLiteral("@@")}},
         {"browser --url=%u", {QStringLiteral("browser"), QStringLiteral("--url=") + url}},
-        {"sh -c \"echo \\\"quoted\\\" \\$HOME\"", {QStringLiteral("sh"), QStringLiteral("-c"),
-                                                    QStringLiteral("echo \"quoted\" $HOME"), url}},
+        {"sh -c \"echo \\\"quoted\\\" \\$HOME\"",
+         {QStringLiteral("sh"), QStringLiteral("-c"), QStringLiteral("echo \"quoted\" $HOME"), url}},
         {"", {}},
     };
     for (const Case &c : cases)
@@ -82,8 +84,8 @@ protected:
     QString document = path("temphtm.htm");
 
 private:
-    static constexpr const char *kVariables[] = {"XDG_CONFIG_HOME", "XDG_CONFIG_DIRS", "XDG_DATA_HOME",
-                                                 "XDG_DATA_DIRS", "XDG_CURRENT_DESKTOP"};
+    static constexpr const char *kVariables[] = {"XDG_CONFIG_HOME", "XDG_CONFIG_DIRS", "XDG_DATA_HOME", "XDG_DATA_DIRS",
+                                                 "XDG_CURRENT_DESKTOP"};
     std::vector<std::tuple<const char *, bool, QByteArray>> m_saved;
 };
 
@@ -102,8 +104,9 @@ TEST_F(XdgFolders, TheDefaultApplicationOfTheUserComesFirst)
 
 TEST_F(XdgFolders, EntriesThatCannotRunAreSkipped)
 {
-    write("config/mimeapps.list", "[Default Applications]\ntext/html=hidden.desktop;tryexec.desktop\n"
-                                  "[Added Associations]\ntext/html=vendor-web.desktop\n");
+    write("config/mimeapps.list",
+          "[Default Applications]\ntext/html=hidden.desktop;tryexec.desktop\n"
+          "[Added Associations]\ntext/html=vendor-web.desktop\n");
     entry("data/applications/hidden.desktop", "hidden %u", "Hidden=true\n");
     entry("data/applications/tryexec.desktop", "absent %u", "TryExec=/nonexistent/absent-browser\n");
     entry("usr-share/applications/vendor/web.desktop", "vendor\\sweb %u"); // in a vendor folder, escaped space
@@ -124,7 +127,8 @@ TEST_F(XdgFolders, XdgMimeIsAskedFirstWhenThere)
     entry("data/applications/scripted.desktop", "scripted-browser %u");
     write("bin/xdg-mime", "#!/bin/sh\n[ \"$1 $2 $3\" = 'query default text/html' ] && echo scripted.desktop\n");
     QFile::setPermissions(path("bin/xdg-mime"), QFile::ReadOwner | QFile::ExeOwner);
-    EXPECT_EQ(platform::XdgBrowser(path("bin/xdg-mime")).findExecutable(document), QStringLiteral("scripted-browser %u"));
+    EXPECT_EQ(platform::XdgBrowser(path("bin/xdg-mime")).findExecutable(document),
+              QStringLiteral("scripted-browser %u"));
 }
 
 TEST_F(XdgFolders, NoAssociationOrNoDocumentFindsNothing)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "clock_setter.h"
 
 #include <cerrno>
@@ -9,7 +10,7 @@ namespace cmdtime {
 ClockStep stepSystemClock(std::chrono::nanoseconds offset)
 {
     constexpr long nanosPerSecond = 1'000'000'000;
-    std::timespec now{};
+    std::timespec now {};
     if (::clock_gettime(CLOCK_REALTIME, &now) != 0)
         return {false, std::string("cannot read the system clock: ") + std::strerror(errno)};
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "cmdtime_run.h"
 
 #include "seconds_text.h"
@@ -13,8 +14,7 @@ std::chrono::nanoseconds magnitude(std::chrono::nanoseconds offset)
 
 } // namespace
 
-int runCmdtime(const CmdtimeOptions& options, const RunDependencies& dependencies, std::ostream& out,
-               std::ostream& err)
+int runCmdtime(const CmdtimeOptions& options, const RunDependencies& dependencies, std::ostream& out, std::ostream& err)
 {
     if (options.setClock && options.serverChosen && dependencies.moreRightsThanCaller) {
         err << "cmdtime: --server cannot be used with /P while cmdtime runs with more rights than its caller "
@@ -48,8 +48,8 @@ int runCmdtime(const CmdtimeOptions& options, const RunDependencies& dependencie
     if (magnitude(step) > largestUnconfirmedStep) {
         // One answer that far off may be a forgery or a server gone wrong; an
         // independent second exchange (fresh nonce) must tell the same story.
-        const std::string why = "a step of " + formatOffset(step) + " is more than "
-                                + formatDuration(largestUnconfirmedStep) + " and ";
+        const std::string why =
+            "a step of " + formatOffset(step) + " is more than " + formatDuration(largestUnconfirmedStep) + " and ";
         const SntpResult second = querySntp(query);
         if (!second.ok) {
             err << "cmdtime: " << why << "the second query to confirm it failed (" << second.failure
@@ -57,8 +57,7 @@ int runCmdtime(const CmdtimeOptions& options, const RunDependencies& dependencie
             return exitClockNotSet;
         }
         if (magnitude(second.offset - step) > confirmationTolerance) {
-            err << "cmdtime: " << why << "a second query gave " << formatOffset(second.offset)
-                << "; clock unchanged\n";
+            err << "cmdtime: " << why << "a second query gave " << formatOffset(second.offset) << "; clock unchanged\n";
             return exitClockNotSet;
         }
         out << "confirmed by a second query: offset " << formatOffset(second.offset) << '\n';

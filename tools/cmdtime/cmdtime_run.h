@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "clock_setter.h"
@@ -17,8 +18,8 @@ enum ExitCode : int {
 };
 
 // A step larger than this is made only when a second query confirms it.
-inline constexpr std::chrono::seconds largestUnconfirmedStep{1000};
-inline constexpr std::chrono::seconds confirmationTolerance{1};
+inline constexpr std::chrono::seconds largestUnconfirmedStep {1000};
+inline constexpr std::chrono::seconds confirmationTolerance {1};
 
 struct RunDependencies {
     ClockSetter setClock;

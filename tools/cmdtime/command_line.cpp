@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "command_line.h"
 
 #include <charconv>
@@ -19,7 +20,7 @@ std::optional<std::uint16_t> parsePort(std::string_view text)
 {
     unsigned value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc{} || end != text.data() + text.size() || value == 0 || value > 65535)
+    if (error != std::errc {} || end != text.data() + text.size() || value == 0 || value > 65535)
         return std::nullopt;
     return static_cast<std::uint16_t>(value);
 }
@@ -66,11 +67,11 @@ std::optional<std::chrono::milliseconds> parseTimeout(std::string_view text)
 {
     double seconds = 0.0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), seconds);
-    if (error != std::errc{} || end != text.data() + text.size() || !std::isfinite(seconds) || seconds <= 0.0
+    if (error != std::errc {} || end != text.data() + text.size() || !std::isfinite(seconds) || seconds <= 0.0
         || seconds > longestTimeoutSeconds)
         return std::nullopt;
     const auto millis = static_cast<long long>(std::llround(seconds * 1000.0));
-    return std::chrono::milliseconds{millis < 1 ? 1 : millis};
+    return std::chrono::milliseconds {millis < 1 ? 1 : millis};
 }
 
 CommandLine usageError(std::string error)
@@ -141,16 +142,19 @@ std::string usageLine()
 
 std::string helpText(std::string_view defaultServer)
 {
-    return usageLine() + "\n"
-           "Asks an SNTP server for the time and prints this machine's clock offset.\n"
-           "  /P, -p, --set        also step the system clock by the offset (needs CAP_SYS_TIME);\n"
-           "                       a step over 1000 s is made only when a second query agrees\n"
-           "  --server HOST[:PORT] server to ask (default " + std::string(defaultServer) + ", port 123);\n"
-           "                       refused with /P when installed setuid or with file capabilities\n"
-           "  --timeout SECONDS    give up after this long, name lookup included (default 5)\n"
-           "  --help               show this text\n"
-           "Exit status: 0 valid reply (and clock set with /P), 1 no or invalid reply,\n"
-           "2 bad arguments, 3 clock not set.\n";
+    return usageLine()
+        + "\n"
+          "Asks an SNTP server for the time and prints this machine's clock offset.\n"
+          "  /P, -p, --set        also step the system clock by the offset (needs CAP_SYS_TIME);\n"
+          "                       a step over 1000 s is made only when a second query agrees\n"
+          "  --server HOST[:PORT] server to ask (default "
+        + std::string(defaultServer)
+        + ", port 123);\n"
+          "                       refused with /P when installed setuid or with file capabilities\n"
+          "  --timeout SECONDS    give up after this long, name lookup included (default 5)\n"
+          "  --help               show this text\n"
+          "Exit status: 0 valid reply (and clock set with /P), 1 no or invalid reply,\n"
+          "2 bad arguments, 3 clock not set.\n";
 }
 
 } // namespace cmdtime

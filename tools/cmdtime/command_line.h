@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <chrono>
@@ -13,7 +14,7 @@ inline constexpr std::uint16_t ntpPort = 123;
 struct CmdtimeOptions {
     std::string host;
     std::uint16_t port = ntpPort;
-    std::chrono::milliseconds timeout{5000};
+    std::chrono::milliseconds timeout {5000};
     bool setClock = false;
     bool serverChosen = false; // --server given, not the built-in server
 };

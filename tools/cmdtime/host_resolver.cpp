@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "host_resolver.h"
 
 #include <condition_variable>
@@ -15,7 +16,7 @@ namespace {
 
 Resolution lookUp(const std::string& host, std::uint16_t port, int extraFlags)
 {
-    addrinfo hints{};
+    addrinfo hints {};
     hints.ai_family = AF_UNSPEC;
     hints.ai_socktype = SOCK_DGRAM;
     hints.ai_protocol = IPPROTO_UDP;
@@ -68,8 +69,7 @@ bool sameEndpoint(const SocketAddress& a, const SocketAddress& b)
     if (a.family() == AF_INET6) {
         const auto& x = reinterpret_cast<const sockaddr_in6&>(a.storage);
         const auto& y = reinterpret_cast<const sockaddr_in6&>(b.storage);
-        return x.sin6_port == y.sin6_port
-               && std::memcmp(&x.sin6_addr, &y.sin6_addr, sizeof x.sin6_addr) == 0;
+        return x.sin6_port == y.sin6_port && std::memcmp(&x.sin6_addr, &y.sin6_addr, sizeof x.sin6_addr) == 0;
     }
     return false;
 }
@@ -79,11 +79,10 @@ Resolution resolveWithSystem(const std::string& host, std::uint16_t port)
     return lookUp(host, port, AI_ADDRCONFIG);
 }
 
-Resolution resolveBefore(const std::string& host, std::uint16_t port,
-                         std::chrono::steady_clock::time_point deadline, const BlockingResolver& resolver)
+Resolution resolveBefore(const std::string& host, std::uint16_t port, std::chrono::steady_clock::time_point deadline,
+                         const BlockingResolver& resolver)
 {
-    if (Resolution numeric = lookUp(host, port, AI_NUMERICHOST);
-        numeric.status == Resolution::Status::Resolved)
+    if (Resolution numeric = lookUp(host, port, AI_NUMERICHOST); numeric.status == Resolution::Status::Resolved)
         return numeric;
 
     auto pending = std::make_shared<PendingLookup>();

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <chrono>
@@ -10,7 +11,7 @@
 namespace cmdtime {
 
 struct SocketAddress {
-    sockaddr_storage storage{};
+    sockaddr_storage storage {};
     socklen_t length = 0;
 
     const sockaddr* get() const { return reinterpret_cast<const sockaddr*>(&storage); }
@@ -35,8 +36,7 @@ Resolution resolveWithSystem(const std::string& host, std::uint16_t port);
 
 // Numeric addresses resolve at once; names go to the resolver on a thread of
 // their own, abandoned (not cancelled: getaddrinfo cannot be) at the deadline.
-Resolution resolveBefore(const std::string& host, std::uint16_t port,
-                         std::chrono::steady_clock::time_point deadline,
+Resolution resolveBefore(const std::string& host, std::uint16_t port, std::chrono::steady_clock::time_point deadline,
                          const BlockingResolver& resolver);
 
 } // namespace cmdtime

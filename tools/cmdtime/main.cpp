@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "caller_rights.h"
 #include "cmdtime_run.h"
 #include "command_line.h"
@@ -22,8 +23,7 @@ int main(int argc, char** argv)
     case cmdtime::CommandLine::Action::UsageError:
         std::cerr << "cmdtime: " << commandLine.error << "; " << cmdtime::usageLine() << '\n';
         return cmdtime::exitUsage;
-    case cmdtime::CommandLine::Action::Run:
-        break;
+    case cmdtime::CommandLine::Action::Run: break;
     }
 
     cmdtime::RunDependencies dependencies;

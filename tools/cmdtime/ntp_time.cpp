@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ntp_time.h"
 
 namespace cmdtime {
@@ -13,7 +14,7 @@ std::chrono::nanoseconds fixedPointToNanoseconds(std::int64_t fixedPoint)
     const std::int64_t wholeSeconds = fixedPoint >> 32; // floor, also for negative spans
     const auto fraction = static_cast<std::uint64_t>(fixedPoint) & 0xFFFF'FFFFu;
     const auto fractionNanos = static_cast<std::int64_t>((fraction * nanosPerSecond) >> 32);
-    return std::chrono::nanoseconds{wholeSeconds * nanosPerSecond + fractionNanos};
+    return std::chrono::nanoseconds {wholeSeconds * nanosPerSecond + fractionNanos};
 }
 
 } // namespace
@@ -21,10 +22,10 @@ std::chrono::nanoseconds fixedPointToNanoseconds(std::int64_t fixedPoint)
 NtpTimestamp toNtpTimestamp(const std::timespec& unixTime)
 {
     // The seconds wrap on purpose: after 2036 NTP counts on in the next era.
-    const auto seconds = static_cast<std::uint32_t>(
-        static_cast<std::uint64_t>(unixTime.tv_sec + ntpToUnixEpochSeconds));
-    const auto fraction = static_cast<std::uint32_t>(
-        (static_cast<std::uint64_t>(unixTime.tv_nsec) << 32) / nanosPerSecond);
+    const auto seconds =
+        static_cast<std::uint32_t>(static_cast<std::uint64_t>(unixTime.tv_sec + ntpToUnixEpochSeconds));
+    const auto fraction =
+        static_cast<std::uint32_t>((static_cast<std::uint64_t>(unixTime.tv_nsec) << 32) / nanosPerSecond);
     return {seconds, fraction};
 }
 
@@ -34,8 +35,8 @@ std::chrono::nanoseconds ntpDifference(NtpTimestamp a, NtpTimestamp b)
     return fixedPointToNanoseconds(static_cast<std::int64_t>(b.raw() - a.raw()));
 }
 
-std::chrono::nanoseconds clockOffset(NtpTimestamp requestSent, NtpTimestamp requestReceived,
-                                     NtpTimestamp replySent, NtpTimestamp replyReceived)
+std::chrono::nanoseconds clockOffset(NtpTimestamp requestSent, NtpTimestamp requestReceived, NtpTimestamp replySent,
+                                     NtpTimestamp replyReceived)
 {
     // Each span is below 2^31 s, so their sum still fits in 64-bit nanoseconds.
     return (ntpDifference(requestSent, requestReceived) + ntpDifference(replyReceived, replySent)) / 2;

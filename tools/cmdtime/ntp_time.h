@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <chrono>
@@ -12,7 +13,7 @@ struct NtpTimestamp {
     std::uint32_t seconds = 0;
     std::uint32_t fraction = 0;
 
-    std::uint64_t raw() const { return (std::uint64_t{seconds} << 32) | fraction; }
+    std::uint64_t raw() const { return (std::uint64_t {seconds} << 32) | fraction; }
     static NtpTimestamp fromRaw(std::uint64_t raw)
     {
         return {static_cast<std::uint32_t>(raw >> 32), static_cast<std::uint32_t>(raw)};
@@ -31,7 +32,7 @@ std::chrono::nanoseconds ntpDifference(NtpTimestamp a, NtpTimestamp b);
 
 // The clock offset of RFC 4330: ((T2 - T1) + (T3 - T4)) / 2, positive when the
 // server is ahead of us.
-std::chrono::nanoseconds clockOffset(NtpTimestamp requestSent, NtpTimestamp requestReceived,
-                                     NtpTimestamp replySent, NtpTimestamp replyReceived);
+std::chrono::nanoseconds clockOffset(NtpTimestamp requestSent, NtpTimestamp requestReceived, NtpTimestamp replySent,
+                                     NtpTimestamp replyReceived);
 
 } // namespace cmdtime

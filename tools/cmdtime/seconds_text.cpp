@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "seconds_text.h"
 
 #include <cstdio>
@@ -8,8 +9,8 @@ std::string formatOffset(std::chrono::nanoseconds offset)
 {
     // Integer rounding: a double would misround halves such as 2.0005 s.
     const long long nanos = offset.count();
-    const unsigned long long magnitude = nanos < 0 ? 0ULL - static_cast<unsigned long long>(nanos)
-                                                   : static_cast<unsigned long long>(nanos);
+    const unsigned long long magnitude =
+        nanos < 0 ? 0ULL - static_cast<unsigned long long>(nanos) : static_cast<unsigned long long>(nanos);
     const unsigned long long millis = (magnitude + 500'000) / 1'000'000;
     const char sign = (nanos < 0 && millis != 0) ? '-' : '+';
     char text[48];

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "sntp_client.h"
 
 #include "seconds_text.h"
@@ -52,13 +53,16 @@ SntpResult failed(std::string reason)
     return result;
 }
 
-std::string systemError(const std::string& what) { return what + ": " + std::strerror(errno); }
+std::string systemError(const std::string& what)
+{
+    return what + ": " + std::strerror(errno);
+}
 
 } // namespace
 
 NtpTimestamp systemWallClock()
 {
-    std::timespec now{};
+    std::timespec now {};
     ::clock_gettime(CLOCK_REALTIME, &now);
     return toNtpTimestamp(now);
 }
@@ -86,7 +90,7 @@ SntpResult querySntp(const SntpQuery& query)
         return failed(systemError("cannot send to " + query.host));
 
     // Room for extension fields and a MAC, which we do not read.
-    std::array<std::uint8_t, 1024> buffer{};
+    std::array<std::uint8_t, 1024> buffer {};
     // A datagram that fails the checks may be a forgery racing the real answer,
     // so it is only remembered, to say why nothing was taken by the deadline.
     std::string lastRejection;
@@ -99,7 +103,7 @@ SntpResult querySntp(const SntpQuery& query)
         const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - SteadyClock::now());
         if (left.count() <= 0)
             return nothingTaken();
-        pollfd waitFor{socket.fd(), POLLIN, 0};
+        pollfd waitFor {socket.fd(), POLLIN, 0};
         const int ready = ::poll(&waitFor, 1, static_cast<int>(left.count()));
         if (ready < 0 && errno == EINTR)
             continue;
@@ -122,8 +126,7 @@ SntpResult querySntp(const SntpQuery& query)
         if (!sameEndpoint(sender, server.address))
             continue;
 
-        const ReplyVerdict verdict =
-            checkReply(std::span(buffer.data(), static_cast<std::size_t>(received)), nonce);
+        const ReplyVerdict verdict = checkReply(std::span(buffer.data(), static_cast<std::size_t>(received)), nonce);
         if (!verdict.accepted()) {
             const std::string rejection = "reply from " + query.host + " rejected: " + describeProblem(verdict);
             // A kiss code is checked only after our nonce matched: the server

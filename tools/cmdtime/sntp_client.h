@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "host_resolver.h"
@@ -18,15 +19,15 @@ struct SntpQuery {
     std::string host;
     std::uint16_t port = 123;
     // Bounds the whole exchange, name lookup included.
-    std::chrono::milliseconds timeout{5000};
+    std::chrono::milliseconds timeout {5000};
     WallClock wallClock = systemWallClock;
     BlockingResolver resolver = resolveWithSystem;
 };
 
 struct SntpResult {
     bool ok = false;
-    std::chrono::nanoseconds offset{0}; // server minus local clock
-    std::string failure;                // without ok: one line, no program name
+    std::chrono::nanoseconds offset {0}; // server minus local clock
+    std::string failure;                 // without ok: one line, no program name
 };
 
 // One request, one answer: datagrams from any other address or port, and

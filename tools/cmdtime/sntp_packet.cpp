@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "sntp_packet.h"
 
 #include <algorithm>
@@ -16,8 +17,8 @@ void putUint32(std::uint8_t* out, std::uint32_t value)
 
 std::uint32_t getUint32(const std::uint8_t* in)
 {
-    return (std::uint32_t{in[0]} << 24) | (std::uint32_t{in[1]} << 16) | (std::uint32_t{in[2]} << 8)
-           | std::uint32_t{in[3]};
+    return (std::uint32_t {in[0]} << 24) | (std::uint32_t {in[1]} << 16) | (std::uint32_t {in[2]} << 8)
+        | std::uint32_t {in[3]};
 }
 
 void putTimestamp(std::uint8_t* out, NtpTimestamp timestamp)
@@ -26,7 +27,10 @@ void putTimestamp(std::uint8_t* out, NtpTimestamp timestamp)
     putUint32(out + 4, timestamp.fraction);
 }
 
-NtpTimestamp getTimestamp(const std::uint8_t* in) { return {getUint32(in), getUint32(in + 4)}; }
+NtpTimestamp getTimestamp(const std::uint8_t* in)
+{
+    return {getUint32(in), getUint32(in + 4)};
+}
 
 // A Kiss-o'-Death code is four printable ASCII characters, possibly padded with
 // NULs; anything else at stratum 0 is just an unsynchronised server.
@@ -53,7 +57,7 @@ std::string kissMeaning(const std::string& code)
 
 std::array<std::uint8_t, sntpPacketSize> encodePacket(const SntpPacket& packet)
 {
-    std::array<std::uint8_t, sntpPacketSize> bytes{};
+    std::array<std::uint8_t, sntpPacketSize> bytes {};
     bytes[0] = static_cast<std::uint8_t>(((packet.leapIndicator & 0x3) << 6) | ((packet.version & 0x7) << 3)
                                          | (packet.mode & 0x7));
     bytes[1] = packet.stratum;
@@ -135,24 +139,15 @@ ReplyVerdict checkReply(std::span<const std::uint8_t> datagram, NtpTimestamp sen
 std::string describeProblem(const ReplyVerdict& verdict)
 {
     switch (verdict.problem) {
-    case ReplyProblem::None:
-        return "none";
-    case ReplyProblem::TooShort:
-        return "shorter than 48 bytes";
-    case ReplyProblem::NotFromServer:
-        return "not in server mode (mode " + std::to_string(verdict.packet->mode) + ")";
-    case ReplyProblem::OriginateMismatch:
-        return "originate timestamp does not match our request (spoofed or stale)";
-    case ReplyProblem::KissOfDeath:
-        return "Kiss-o'-Death " + verdict.kissCode + kissMeaning(verdict.kissCode);
-    case ReplyProblem::StratumZero:
-        return "server unsynchronised (stratum 0)";
-    case ReplyProblem::StratumTooHigh:
-        return "invalid stratum " + std::to_string(verdict.packet->stratum);
-    case ReplyProblem::Unsynchronised:
-        return "server unsynchronised (leap indicator 3)";
-    case ReplyProblem::ZeroTransmit:
-        return "transmit timestamp is zero";
+    case ReplyProblem::None: return "none";
+    case ReplyProblem::TooShort: return "shorter than 48 bytes";
+    case ReplyProblem::NotFromServer: return "not in server mode (mode " + std::to_string(verdict.packet->mode) + ")";
+    case ReplyProblem::OriginateMismatch: return "originate timestamp does not match our request (spoofed or stale)";
+    case ReplyProblem::KissOfDeath: return "Kiss-o'-Death " + verdict.kissCode + kissMeaning(verdict.kissCode);
+    case ReplyProblem::StratumZero: return "server unsynchronised (stratum 0)";
+    case ReplyProblem::StratumTooHigh: return "invalid stratum " + std::to_string(verdict.packet->stratum);
+    case ReplyProblem::Unsynchronised: return "server unsynchronised (leap indicator 3)";
+    case ReplyProblem::ZeroTransmit: return "transmit timestamp is zero";
     }
     return "unknown problem";
 }

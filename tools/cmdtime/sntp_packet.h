@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "ntp_time.h"
@@ -24,7 +25,7 @@ struct SntpPacket {
     std::int8_t precision = 0;
     std::uint32_t rootDelay = 0;
     std::uint32_t rootDispersion = 0;
-    std::array<char, 4> referenceId{}; // carries the Kiss-o'-Death code at stratum 0
+    std::array<char, 4> referenceId {}; // carries the Kiss-o'-Death code at stratum 0
     NtpTimestamp reference;
     NtpTimestamp originate;
     NtpTimestamp receive;
