@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Watches one program whose clock runs fast (libfaketime) and says what grew.
 
-  day_watch.py --pid PID --log FILE --start "YYYY-MM-DD HH:MM:SS" --zone ZONE
+  day_watch.py --pid PID --window ID --log FILE --start "YYYY-MM-DD HH:MM:SS" --zone ZONE
                --rate R --hours H [--every MIN] [--settle MIN] [--samples FILE]
 
 The program's fake clock starts at --start (local time in --zone) when the
@@ -157,10 +157,38 @@ def watch(args):
             with open(args.samples, "a") as out:
                 out.write(json.dumps(sample) + "\n")
         print("day_in_a_minute: %s  RSS %.1f MB, %d fds, CPU %.1f s, %d log lines"
-              % (args.clock_text(sample["simulated_s"]), sample["rss_kb"] / 1024.0, sample["fds"],
+              % (args.clock.text(sample["simulated_s"]), sample["rss_kb"] / 1024.0, sample["fds"],
                  sample["cpu_s"], sample["log_lines"]), file=sys.stderr, flush=True)
         step += 1
     return samples, False
+
+
+class SimulatedClock:
+    """The fake clock's local time, from the simulated seconds since its start."""
+
+    def __init__(self, start_text, zone_name):
+        self.zone = zoneinfo.ZoneInfo(zone_name)
+        # Arithmetic in UTC: an aware time in a zone adds wall-clock hours across a clock change.
+        local = datetime.datetime.fromisoformat(start_text).replace(tzinfo=self.zone)
+        self.start = local.astimezone(datetime.timezone.utc)
+
+    def local(self, simulated_s):
+        return (self.start + datetime.timedelta(seconds=simulated_s)).astimezone(self.zone)
+
+    def text(self, simulated_s):
+        return self.local(simulated_s).strftime("%a %H:%M %Z")
+
+    def landmarks(self, hours, step_min=15):
+        """Midnights and clock changes within `hours`, as (text, simulated seconds), to `step_min`."""
+        found, previous = [], self.local(0)
+        for minute in range(step_min, int(hours * 60) + step_min, step_min):
+            now = self.local(minute * 60.0)
+            if now.date() != previous.date():
+                found.append(("midnight", minute * 60.0))
+            if now.utcoffset() != previous.utcoffset():
+                found.append(("%s to %s" % (previous.strftime("%Z"), now.strftime("%Z")), minute * 60.0))
+            previous = now
+        return found
 
 
 # --- the report ---------------------------------------------------------------
@@ -198,9 +226,9 @@ def report(args, samples, ended):
     last = samples[-1]
     span_h = last["simulated_s"] / 3600.0
     print("  simulated %s to %s (%.1f h, %.0f s real); baseline at %s"
-          % (args.clock_text(0), args.clock_text(last["simulated_s"]), span_h,
-             last["simulated_s"] / args.rate, args.clock_text(base["simulated_s"])))
-    crossed = [text for text, when in args.landmarks() if base["simulated_s"] < when <= last["simulated_s"]]
+          % (args.clock.text(0), args.clock.text(last["simulated_s"]), span_h,
+             last["simulated_s"] / args.rate, args.clock.text(base["simulated_s"])))
+    crossed = [text for text, when in args.clock.landmarks(args.hours) if base["simulated_s"] < when <= last["simulated_s"]]
     print("  crossed after the baseline: %s" % (", ".join(crossed) if crossed else "neither midnight nor a clock change"))
     if ended:
         print("  WARNING: the clock ended after %.1f simulated hours (see its log below)" % span_h)
@@ -211,7 +239,9 @@ def report(args, samples, ended):
                        "%.2f" % (last["rss_kb"] / 1024.0), change_text(base["rss_kb"], last["rss_kb"], True),
                        rss_change > RSS_TOLERANCE, " MB"))
     peak = max(s["rss_kb"] for s in samples if s["simulated_s"] >= base["simulated_s"])
-    print("  %-26s %14s" % ("  (largest after baseline)", "%.2f MB" % (peak / 1024.0)))
+    print("  %-26s %14s   (first sample, %s: %.2f MB)" % ("  (largest after baseline)", "%.2f MB" % (peak / 1024.0),
+                                                         args.clock.text(samples[0]["simulated_s"]),
+                                                         samples[0]["rss_kb"] / 1024.0))
     print(verdict_line("open file descriptors", base["fds"], last["fds"], change_text(base["fds"], last["fds"]),
                        last["fds"] > base["fds"]))
     print(verdict_line("threads", base["threads"], last["threads"], change_text(base["threads"], last["threads"]),
@@ -242,7 +272,7 @@ def report(args, samples, ended):
     print("  CPU per simulated hour (local time in %s at the hour's start; * before the baseline):" % args.zone)
     for hour in sorted(hours):
         mark = " " if hour in measured else "*"
-        print("    %s%s  %7.0f ms" % (mark, args.clock_text(hour * 3600.0), hours[hour] * 1000.0))
+        print("    %s%s  %7.0f ms" % (mark, args.clock.text(hour * 3600.0), hours[hour] * 1000.0))
     if hours:
         real_s = (max(hours) - min(hours) + 1) * 3600.0 / args.rate
         print("  (%.0f ms of CPU a real second at %gx)" % (sum(hours.values()) * 1000.0 / real_s, args.rate))
@@ -281,27 +311,7 @@ def main():
     if 60.0 % args.every:
         parser.error("--every must divide an hour")
 
-    zone = zoneinfo.ZoneInfo(args.zone)
-    # Arithmetic in UTC: an aware time in a zone adds wall-clock hours across a clock change.
-    args.start_time = datetime.datetime.fromisoformat(args.start).replace(tzinfo=zone).astimezone(datetime.timezone.utc)
-
-    def clock_text(simulated_s):
-        local = (args.start_time + datetime.timedelta(seconds=simulated_s)).astimezone(zone)
-        return local.strftime("%a %H:%M %Z")
-    args.clock_text = clock_text
-
-    def landmarks():
-        """Midnights and clock changes in the span, as (text, simulated seconds)."""
-        found, previous = [], args.start_time.astimezone(zone)
-        for minute in range(15, int(args.hours * 60) + 15, 15):
-            now = (args.start_time + datetime.timedelta(minutes=minute)).astimezone(zone)
-            if now.date() != previous.date():
-                found.append(("midnight", minute * 60.0))
-            if now.utcoffset() != previous.utcoffset():
-                found.append(("%s to %s" % (previous.strftime("%Z"), now.strftime("%Z")), minute * 60.0))
-            previous = now
-        return found
-    args.landmarks = landmarks
+    args.clock = SimulatedClock(args.start, args.zone)
 
     samples, ended = watch(args)
     return report(args, samples, ended) or (1 if ended else 0)
