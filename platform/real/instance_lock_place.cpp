@@ -11,7 +11,7 @@ namespace {
 
 const QString lockFileName = QStringLiteral("horalux.lock");
 
-// The base directory spec ignores relative paths in these variables.
+// XDG base directories ignore relative paths in these variables.
 QString absoluteOrEmpty(const QString &path)
 {
     return QDir::isAbsolutePath(path) ? path : QString();
