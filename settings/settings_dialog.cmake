@@ -15,7 +15,6 @@ add_library(horalux_settings_ui STATIC
     ${CMAKE_CURRENT_LIST_DIR}/settings_dialog_link_label.cpp
     ${CMAKE_CURRENT_LIST_DIR}/settings_dialog_opener.h
     ${CMAKE_CURRENT_LIST_DIR}/settings_dialog_opener.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/settings_dialog_store.h
     ${CMAKE_CURRENT_LIST_DIR}/settings_tab.h
     ${CMAKE_CURRENT_LIST_DIR}/settings_tab.cpp
     ${CMAKE_CURRENT_LIST_DIR}/settings_dialog_tab_control.h

@@ -22,8 +22,8 @@ frm_settings::frm_settings(const platform::Services &services, platform::Message
     : QDialog(parent),
       m_messages(messages),
       m_controls(buildSettingsDialog(this)),
-      m_timeZones(m_controls, DialogStore(services.settings), mainWindow),
-      m_settingsTab(m_controls, DialogStore(services.settings), services.registry, services.desktop, messages,
+      m_timeZones(m_controls, TypedSettings(services.settings), mainWindow),
+      m_settingsTab(m_controls, TypedSettings(services.settings), services.registry, services.desktop, messages,
                     mainWindow, this),
       m_about(m_controls)
 {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/settings_tab.h"
 
+#include "engine/settings_schema.h"
 #include "settings/autostart_registry.h"
 #include "settings/main_window_link.h"
 #include "settings/settings_dialog_delay.h"
@@ -11,6 +12,7 @@
 #include "platform/message_box.h"
 #include "platform/registry.h"
 
+#include <QCheckBox>
 #include <QLocale>
 
 using namespace Qt::StringLiterals;
@@ -19,17 +21,30 @@ namespace {
 
 const QString kRunPath = uR"(Software\Microsoft\Windows\CurrentVersion\Run)"_s;
 const QString kRunValue = u"Horalux"_s;
-const QString kDefaultDelay = u"20"_s;
 
 struct Switch {
     QCheckBox *SettingsDialogControls::*box;
-    const char *key;
-    bool onByDefault;
+    const settings_schema::Setting &setting;
 };
+
+// The switches with a box of their own on this tab.
+const Switch kSwitches[] = {
+    {&SettingsDialogControls::chk_ontop, setting::OnTop},
+    {&SettingsDialogControls::chk_24hr, setting::TwentyFourHour},
+    {&SettingsDialogControls::chk_sync, setting::Sync},
+    {&SettingsDialogControls::chk_dst, setting::DaylightSaving},
+    {&SettingsDialogControls::chk_effects, setting::Graphic},
+    {&SettingsDialogControls::chk_exact, setting::Exact},
+};
+
+bool onByDefault(const settings_schema::Setting &setting)
+{
+    return settings_schema::switchState(setting.defaultText) == settings_schema::SwitchState::True;
+}
 
 } // namespace
 
-SettingsTab::SettingsTab(const SettingsDialogControls &controls, DialogStore store, platform::Registry &registry,
+SettingsTab::SettingsTab(const SettingsDialogControls &controls, TypedSettings store, platform::Registry &registry,
                          platform::Desktop &desktop, platform::MessageBoxes &messages, MainWindowLink &mainWindow,
                          QWidget *dialog)
     : m_controls(controls),
@@ -51,14 +66,9 @@ bool SettingsTab::startsWithDesktop() const
 void SettingsTab::load()
 {
     const SettingsDialogControls &c = m_controls;
-    c.txt_scan->setText(m_store.get(u"scan"_s, kDefaultDelay));
-    const Switch switches[] = {
-        {&SettingsDialogControls::chk_ontop, "ontop", false},    {&SettingsDialogControls::chk_24hr, "24hr", false},
-        {&SettingsDialogControls::chk_sync, "sync", true},       {&SettingsDialogControls::chk_dst, "dst", true},
-        {&SettingsDialogControls::chk_effects, "graphic", true}, {&SettingsDialogControls::chk_exact, "exact", false},
-    };
-    for (const Switch &option : switches) {
-        if (m_store.isOn(QLatin1String(option.key), option.onByDefault))
+    c.txt_scan->setText(m_store.text(setting::Scan));
+    for (const Switch &option : kSwitches) {
+        if (m_store.isTrue(option.setting))
             (c.*option.box)->setChecked(true);
     }
     if (startsWithDesktop())
@@ -70,7 +80,7 @@ bool SettingsTab::applyDelay()
     LimitedTextBox *box = m_controls.txt_scan;
     // The user's own locale decides the decimal separator.
     if (settings::delayAccepted(box->text(), QLocale())) {
-        m_store.save(u"scan"_s, box->text());
+        m_store.save(setting::Scan, box->text());
         return true;
     }
     // A message box runs events, and an update started meanwhile closes (and
@@ -81,14 +91,14 @@ bool SettingsTab::applyDelay()
                     u"Error"_s, platform::MessageBoxes::Icon::Information);
     if (!alive)
         return false;
-    m_store.save(u"scan"_s, kDefaultDelay);
-    box->setText(kDefaultDelay);
+    m_store.save(setting::Scan, setting::Scan.defaultText);
+    box->setText(setting::Scan.defaultText);
     return true;
 }
 
 void SettingsTab::apply24Hour()
 {
-    m_store.saveSwitch(u"24hr"_s, m_controls.chk_24hr);
+    m_store.saveSwitch(setting::TwentyFourHour, m_controls.chk_24hr->isChecked());
 }
 
 void SettingsTab::applySwitches()
@@ -98,29 +108,28 @@ void SettingsTab::applySwitches()
                             c.chk_lww->isChecked() ? settings::expectedAutostartData(m_desktop.startCommand())
                                                    : QString(u""_s));
 
-    m_store.saveSwitch(u"ontop"_s, c.chk_ontop);
+    m_store.saveSwitch(setting::OnTop, c.chk_ontop->isChecked());
     m_mainWindow.ontop();
 
-    m_store.saveSwitch(u"sync"_s, c.chk_sync);
+    m_store.saveSwitch(setting::Sync, c.chk_sync->isChecked());
 
     const QString dayPicture = m_desktop.programFolder() + u"/day.bmp"_s;
-    m_store.saveSwitch(u"graphic"_s, c.chk_effects);
+    m_store.saveSwitch(setting::Graphic, c.chk_effects->isChecked());
     if (!c.chk_effects->isChecked())
         m_mainWindow.loadBackgroundPicture(dayPicture);
-    m_store.saveSwitch(u"dst"_s, c.chk_dst);
+    m_store.saveSwitch(setting::DaylightSaving, c.chk_dst->isChecked());
     if (!c.chk_dst->isChecked())
         m_mainWindow.loadBackgroundPicture(dayPicture);
-    m_store.saveSwitch(u"exact"_s, c.chk_exact);
+    m_store.saveSwitch(setting::Exact, c.chk_exact->isChecked());
 }
 
 void SettingsTab::reset()
 {
     const SettingsDialogControls &c = m_controls;
-    c.txt_scan->setText(kDefaultDelay);
-    for (QCheckBox *off : {c.chk_lww, c.chk_ontop, c.chk_24hr, c.chk_exact})
-        off->setChecked(false);
-    for (QCheckBox *on : {c.chk_sync, c.chk_effects, c.chk_dst})
-        on->setChecked(true);
+    c.txt_scan->setText(setting::Scan.defaultText);
+    c.chk_lww->setChecked(false);
+    for (const Switch &option : kSwitches)
+        (c.*option.box)->setChecked(onByDefault(option.setting));
 }
 
 void SettingsTab::UpDown1_UpClick()

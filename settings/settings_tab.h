@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "settings/settings_dialog_store.h"
+#include "engine/typed_settings.h"
 
 #include <QPointer>
 
@@ -18,7 +18,7 @@ struct SettingsDialogControls;
 // by Apply only; the start-with-desktop entry lives in the registry.
 class SettingsTab {
 public:
-    SettingsTab(const SettingsDialogControls &controls, DialogStore store, platform::Registry &registry,
+    SettingsTab(const SettingsDialogControls &controls, TypedSettings store, platform::Registry &registry,
                 platform::Desktop &desktop, platform::MessageBoxes &messages, MainWindowLink &mainWindow,
                 QWidget *dialog);
 
@@ -41,7 +41,7 @@ private:
     bool startsWithDesktop() const;
 
     const SettingsDialogControls &m_controls;
-    DialogStore m_store;
+    TypedSettings m_store;
     platform::Registry &m_registry;
     platform::Desktop &m_desktop;
     platform::MessageBoxes &m_messages;

@@ -7,42 +7,44 @@
 #include "settings/settings_dialog_layout.h"
 #include "settings/settings_dialog_text_box.h"
 
-#include <algorithm>
+#include <QCheckBox>
 
-using namespace Qt::StringLiterals;
+#include <algorithm>
 
 namespace {
 
 // Apply writes the 12/24-hour switch among the zone boxes, after the zone
 // with this place in the apply order.
 constexpr int kMidwayAfterApplyOrder = 1;
+// The zone Apply turns on when the user left every box empty.
+constexpr int kUnitedKingdomPosition = 1;
 
 } // namespace
 
-TimeZonesTab::TimeZonesTab(const SettingsDialogControls &controls, DialogStore store, MainWindowLink &mainWindow)
+TimeZonesTab::TimeZonesTab(const SettingsDialogControls &controls, TypedSettings store, MainWindowLink &mainWindow)
     : m_controls(controls),
       m_store(store),
       m_mainWindow(mainWindow),
-      m_custom1 {controls.txt_tz1, controls.txt_diff1, setting::customName(1).key, setting::customOffset(1).key},
-      m_custom2 {controls.txt_tz2, controls.txt_diff2, setting::customName(2).key, setting::customOffset(2).key}
+      m_custom1 {controls.txt_tz1, controls.txt_diff1, setting::customName(1), setting::customOffset(1)},
+      m_custom2 {controls.txt_tz2, controls.txt_diff2, setting::customName(2), setting::customOffset(2)}
 {
 }
 
 void TimeZonesTab::load()
 {
     for (const CustomZone *zone : {&m_custom1, &m_custom2}) {
-        const QString offset = m_store.get(zone->offsetKey, QString());
+        const QString offset = m_store.storedText(zone->offsetSetting);
         if (!offset.isEmpty())
             zone->offset->setText(offset);
     }
     for (const CustomZone *zone : {&m_custom1, &m_custom2}) {
-        const QString name = m_store.get(zone->nameKey, QString());
+        const QString name = m_store.storedText(zone->nameSetting);
         if (!name.isEmpty())
             zone->name->setText(name);
     }
     for (const PresetZone *zone : zone_catalogue::presetsBy(&PresetZone::boxLoadOrder)) {
         const QString key = QLatin1String(zone->key);
-        if (m_store.get(key, u"1"_s) == u"1")
+        if (m_store.isSet(setting::zoneEnabled(key)))
             m_controls.zoneBoxes.value(key)->setChecked(true);
     }
 }
@@ -51,7 +53,7 @@ void TimeZonesTab::applyZones(const std::function<void()> &midway)
 {
     for (const PresetZone *zone : zone_catalogue::presetsBy(&PresetZone::boxApplyOrder)) {
         const QString key = QLatin1String(zone->key);
-        m_store.save(key, m_controls.zoneBoxes.value(key)->isChecked() ? u"1"_s : u"0"_s);
+        m_store.saveFlag(setting::zoneEnabled(key), m_controls.zoneBoxes.value(key)->isChecked());
         if (zone->boxApplyOrder == kMidwayAfterApplyOrder)
             midway();
     }
@@ -65,8 +67,9 @@ bool TimeZonesTab::anyZoneChecked() const
 
 void TimeZonesTab::turnOnUnitedKingdom()
 {
-    m_controls.zoneBoxes.value(u"uk"_s)->setChecked(true);
-    m_store.save(u"uk"_s, u"1"_s);
+    const QString key = QLatin1String(zone_catalogue::presetAt(kUnitedKingdomPosition)->key);
+    m_controls.zoneBoxes.value(key)->setChecked(true);
+    m_store.saveFlag(setting::zoneEnabled(key), true);
 }
 
 void TimeZonesTab::reset()
@@ -79,8 +82,8 @@ void TimeZonesTab::customNameChanged(int number)
 {
     const CustomZone &zone = custom(number);
     const QString name = zone.name->text();
-    m_store.save(zone.nameKey, name);
-    m_store.save(zone.offsetKey, zone.offset->text());
+    m_store.save(zone.nameSetting, name);
+    m_store.save(zone.offsetSetting, zone.offset->text());
     // An emptied name leaves the rotation, so its menu entry goes as well.
     m_mainWindow.setCustomMenuEntryVisible(number, !name.isEmpty());
     m_mainWindow.setCustomMenuEntryCaption(number, name);
@@ -89,15 +92,15 @@ void TimeZonesTab::customNameChanged(int number)
 void TimeZonesTab::customOffsetChanged(int number)
 {
     const CustomZone &zone = custom(number);
-    m_store.save(zone.offsetKey, zone.offset->text());
+    m_store.save(zone.offsetSetting, zone.offset->text());
 }
 
 void TimeZonesTab::resetCustomZone(int number)
 {
     const CustomZone &zone = custom(number);
     zone.name->setText(customZonePlaceholder());
-    zone.offset->setText(u"0"_s);
-    m_store.remove(zone.nameKey);
-    m_store.remove(zone.offsetKey);
+    zone.offset->setText(zone.offsetSetting.defaultText);
+    m_store.remove(zone.nameSetting);
+    m_store.remove(zone.offsetSetting);
     m_mainWindow.setCustomMenuEntryVisible(number, false);
 }

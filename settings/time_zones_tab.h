@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "settings/settings_dialog_store.h"
+#include "engine/typed_settings.h"
 
 #include <functional>
 
@@ -13,7 +13,7 @@ struct SettingsDialogControls;
 // custom zones, written on every change and kept whatever closes the dialog.
 class TimeZonesTab {
 public:
-    TimeZonesTab(const SettingsDialogControls &controls, DialogStore store, MainWindowLink &mainWindow);
+    TimeZonesTab(const SettingsDialogControls &controls, TypedSettings store, MainWindowLink &mainWindow);
 
     // Custom offsets before names, so a name written back carries the stored
     // offset; then the zone boxes. Loading only ever checks a box.
@@ -35,13 +35,13 @@ private:
     struct CustomZone {
         LimitedTextBox *name;
         LimitedTextBox *offset;
-        QString nameKey;
-        QString offsetKey;
+        settings_schema::Setting nameSetting;
+        settings_schema::Setting offsetSetting;
     };
     const CustomZone &custom(int number) const { return number == 1 ? m_custom1 : m_custom2; }
 
     const SettingsDialogControls &m_controls;
-    DialogStore m_store;
+    TypedSettings m_store;
     MainWindowLink &m_mainWindow;
     CustomZone m_custom1;
     CustomZone m_custom2;

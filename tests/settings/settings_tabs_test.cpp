@@ -31,9 +31,9 @@ TEST_F(SettingsTabs, ResetGivesTheDefaultsOfAnEmptyStoreAndWritesNothing)
     for (const auto &[key, value] : stored)
         platform.settings.set(key, value);
 
-    SettingsTab settingsTab(controls, DialogStore(platform.settings), platform.registry, platform.desktop, messages,
+    SettingsTab settingsTab(controls, TypedSettings(platform.settings), platform.registry, platform.desktop, messages,
                             mainWindow, &window);
-    TimeZonesTab timeZonesTab(controls, DialogStore(platform.settings), mainWindow);
+    TimeZonesTab timeZonesTab(controls, TypedSettings(platform.settings), mainWindow);
     settingsTab.load();
     timeZonesTab.load();
     ASSERT_TRUE(controls.chk_ontop->isChecked());
@@ -46,9 +46,9 @@ TEST_F(SettingsTabs, ResetGivesTheDefaultsOfAnEmptyStoreAndWritesNothing)
     FakePlatform empty;
     QWidget freshWindow;
     SettingsDialogControls fresh = buildSettingsDialog(&freshWindow);
-    SettingsTab(fresh, DialogStore(empty.settings), empty.registry, empty.desktop, messages, mainWindow, &freshWindow)
+    SettingsTab(fresh, TypedSettings(empty.settings), empty.registry, empty.desktop, messages, mainWindow, &freshWindow)
         .load();
-    TimeZonesTab(fresh, DialogStore(empty.settings), mainWindow).load();
+    TimeZonesTab(fresh, TypedSettings(empty.settings), mainWindow).load();
 
     EXPECT_EQ(controls.txt_scan->text(), fresh.txt_scan->text());
     const std::pair<QCheckBox *, QCheckBox *> switches[] = {
