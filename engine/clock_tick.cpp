@@ -4,6 +4,7 @@
 #include "engine/clock_format.h"
 #include "engine/daylight_saving.h"
 #include "engine/exact_zone_time.h"
+#include "engine/local_zone.h"
 #include "engine/pause.h"
 #include "engine/scenery.h"
 #include "engine/zone_time.h"
@@ -66,6 +67,7 @@ void ClockTick::Timer1_Timer()
 
 QDateTime ClockTick::zoneTimeNow()
 {
+    followLocalOffset(m_state, m_services.timeZone);
     const QDateTime localNow = m_services.clock.localWallTime();
     if (!daylight_saving::inForce(localNow.date()))
         m_state.zonedst = false;

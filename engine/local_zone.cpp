@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/local_zone.h"
 
+#include "engine/clock_state.h"
 #include "platform/time_zone_info.h"
 
 #include <cmath>
@@ -22,4 +23,17 @@ double localCorrection(qint32 localOffsetSeconds)
     const double hours = localOffsetSeconds / 60.0 / 60.0;
     const double correction = -std::floor(hours);
     return correction == 0 ? 0.0 : correction; // never a negative zero
+}
+
+void setLocalOffset(ClockState &state, qint32 localOffsetSeconds)
+{
+    state.localOffsetSeconds = localOffsetSeconds;
+    state.localdiff = localCorrection(localOffsetSeconds);
+}
+
+void followLocalOffset(ClockState &state, const platform::TimeZoneInfo &timeZone)
+{
+    const qint32 offset = GetLocalTZ(timeZone);
+    if (offset != state.localOffsetSeconds)
+        setLocalOffset(state, offset);
 }

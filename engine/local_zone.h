@@ -3,6 +3,8 @@
 
 #include <QtGlobal>
 
+struct ClockState;
+
 namespace platform {
 class TimeZoneInfo;
 }
@@ -14,3 +16,11 @@ qint32 GetLocalTZ(const platform::TimeZoneInfo &timeZone);
 // Whole hours to add to local time to reach GMT: minus the floor of the local
 // offset, so +5:30 gives -5 and -3:30 gives +4.
 double localCorrection(qint32 localOffsetSeconds);
+
+// Sets localdiff from the machine's offset from GMT in seconds.
+void setLocalOffset(ClockState &state, qint32 localOffsetSeconds);
+
+// Works localdiff out again when the machine's offset is no longer the one it
+// came from: after the machine's own daylight-saving change or a move to
+// another time zone, every zone still shows its right time without a restart.
+void followLocalOffset(ClockState &state, const platform::TimeZoneInfo &timeZone);

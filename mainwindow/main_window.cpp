@@ -145,7 +145,7 @@ void frm_main::Form_Load()
             setCustomMenuEntryCaption(number, name);
     }
 
-    m_state.localdiff = localCorrection(GetLocalTZ(m_services.timeZone));
+    setLocalOffset(m_state, GetLocalTZ(m_services.timeZone));
     m_loading = true;
     ontop();
     // The first name is typed unseen: the clock appears once it is ready.
