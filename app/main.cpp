@@ -5,6 +5,7 @@
 #include "platform/real/canberra_sound.h"
 #include "platform/real/lazy_http.h"
 #include "platform/real/lazy_signature_check.h"
+#include "platform/real/machine_zone.h"
 #include "platform/real/network_status.h"
 #include "platform/real/qt_event_pump.h"
 #include "platform/real/qt_message_boxes.h"
@@ -37,10 +38,11 @@ int main(int argc, char **argv)
     QApplication::setQuitOnLastWindowClosed(false);
 
     const QString configRoot = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-    platform::SystemClock clock;
+    platform::MachineZone machineZone;
+    platform::SystemClock clock(machineZone);
     platform::MonotonicTickCounter ticks;
     platform::QtEventPump events;
-    platform::SystemTimeZoneInfo timeZone;
+    platform::SystemTimeZoneInfo timeZone(machineZone);
     settings::IniSettingsStore settings(configRoot);
     settings::AutostartRegistry registry(configRoot);
     platform::ApplicationDesktop desktop;

@@ -3,7 +3,9 @@
 // arithmetic and formatting, with the real wall clock and settings store.
 #include "engine/clock_tick.h"
 #include "engine/typed_settings.h"
+#include "platform/real/machine_zone.h"
 #include "platform/real/system_clock.h"
+#include "platform/real/system_time_zone_info.h"
 #include "settings/settings_store.h"
 
 #include "fake_platform.h"
@@ -18,12 +20,14 @@
 static void BM_DisplayTickWithoutFreshZone(benchmark::State &state)
 {
     FakePlatform fake;
-    platform::SystemClock wallClock;
+    platform::MachineZone machine;
+    platform::SystemClock wallClock(machine);
+    platform::SystemTimeZoneInfo machineZone(machine);
     QTemporaryDir configRoot;
     settings::IniSettingsStore store(configRoot.path());
     TypedSettings(store).saveSwitch(setting::TwentyFourHour, false);
     TypedSettings(store).saveSwitch(setting::Exact, state.range(0) != 0);
-    const platform::Services services {wallClock,     fake.ticks,   fake.loop,    fake.timeZone,  store,
+    const platform::Services services {wallClock,     fake.ticks,   fake.loop,    machineZone,    store,
                                        fake.registry, fake.desktop, fake.network, fake.processes, fake.sound};
     ChangeLog log {fake.loop};
     FakeLabel zone {QStringLiteral("lab_zone"), log};
@@ -40,6 +44,20 @@ static void BM_DisplayTickWithoutFreshZone(benchmark::State &state)
     }
 }
 BENCHMARK(BM_DisplayTickWithoutFreshZone)->Arg(0)->Arg(1)->MeasureProcessCPUTime();
+
+// What the tick asks of the machine each second: the local wall time and the
+// machine's offset from GMT.
+static void BM_MachineTimeReads(benchmark::State &state)
+{
+    platform::MachineZone zone;
+    platform::SystemClock wallClock(zone);
+    platform::SystemTimeZoneInfo machineZone(zone);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(wallClock.localWallTime());
+        benchmark::DoNotOptimize(machineZone.timeZoneInformation());
+    }
+}
+BENCHMARK(BM_MachineTimeReads)->MeasureProcessCPUTime();
 
 int main(int argc, char **argv)
 {

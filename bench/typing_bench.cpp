@@ -8,6 +8,7 @@
 #include "mainwindow/rolling_label.h"
 #include "mainwindow/widget_pieces.h"
 #include "platform/real/qt_event_pump.h"
+#include "platform/real/machine_zone.h"
 #include "platform/real/system_clock.h"
 
 #include "fake_platform.h"
@@ -36,7 +37,8 @@ double processCpuSeconds()
 
 struct RealWorld {
     FakePlatform fake; // only for the store and the services the waits do not use
-    platform::SystemClock clock;
+    platform::MachineZone machineZone;
+    platform::SystemClock clock {machineZone};
     platform::MonotonicTickCounter ticks;
     platform::QtEventPump events;
     platform::Services services {clock,         ticks,        events,       fake.timeZone,  fake.settings,

@@ -1,26 +1,44 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/real/system_clock.h"
 
+#include "platform/real/machine_zone.h"
+
 #include <QElapsedTimer>
 
 namespace platform {
 
+namespace {
+
+constexpr qint64 DayMs = 24 * 3600 * 1000;
+
+qint64 floorTo(qint64 value, qint64 unit)
+{
+    const qint64 rest = value % unit;
+    return value - (rest < 0 ? rest + unit : rest);
+}
+
+} // namespace
+
+qint64 SystemClock::localMsecs() const
+{
+    const qint64 utc = QDateTime::currentMSecsSinceEpoch();
+    return utc + qint64(m_zone.at(utc).offsetSeconds) * 1000;
+}
+
 QDateTime SystemClock::localWallTime() const
 {
-    const QDateTime now = QDateTime::currentDateTime();
-    const QTime t = now.time();
-    return QDateTime(now.date(), QTime(t.hour(), t.minute(), t.second()), Qt::UTC);
+    return QDateTime::fromMSecsSinceEpoch(floorTo(localMsecs(), 1000), Qt::UTC);
 }
 
 QDateTime SystemClock::utcNow() const
 {
-    const QDateTime now = QDateTime::currentDateTimeUtc();
-    return now.addMSecs(-now.time().msec());
+    return QDateTime::fromMSecsSinceEpoch(floorTo(QDateTime::currentMSecsSinceEpoch(), 1000), Qt::UTC);
 }
 
 double SystemClock::secondsSinceMidnight() const
 {
-    return QTime::currentTime().msecsSinceStartOfDay() / 1000.0;
+    const qint64 local = localMsecs();
+    return double(local - floorTo(local, DayMs)) / 1000.0;
 }
 
 quint32 MonotonicTickCounter::tickCount() const

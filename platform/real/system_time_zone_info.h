@@ -5,9 +5,15 @@
 
 namespace platform {
 
+class MachineZone;
+
 class SystemTimeZoneInfo final : public TimeZoneInfo {
 public:
+    explicit SystemTimeZoneInfo(MachineZone &zone) : m_zone(zone) {}
     TimeZoneInformation timeZoneInformation() const override;
+
+private:
+    MachineZone &m_zone;
 };
 
 } // namespace platform

@@ -2,6 +2,7 @@
 #include "mainwindow/rolling_label.h"
 #include "mainwindow/widget_pieces.h"
 #include "platform/real/qt_processes.h"
+#include "platform/real/machine_zone.h"
 #include "platform/real/system_time_zone_info.h"
 
 #include "qt_printers.h"
@@ -231,7 +232,8 @@ TEST(TimerPiece, AlignedTimerFindsTheSecondAgainAfterTheClockSteps)
 
 TEST(SystemTimeZone, GivesAConsistentOffset)
 {
-    const platform::TimeZoneInformation info = platform::SystemTimeZoneInfo().timeZoneInformation();
+    platform::MachineZone zone;
+    const platform::TimeZoneInformation info = platform::SystemTimeZoneInfo(zone).timeZoneInformation();
     ASSERT_NE(info.returnCode, platform::TimeZoneInformation::Invalid);
     const qint32 minutesEast = info.returnCode == platform::TimeZoneInformation::Daylight
         ? -(info.bias + info.daylightBias)
