@@ -3,3 +3,8 @@
 add_executable(bare_qt_window ${CMAKE_CURRENT_LIST_DIR}/bare_qt_window.cpp)
 target_link_libraries(bare_qt_window PRIVATE Qt6::Widgets)
 set_target_properties(bare_qt_window PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bench)
+
+# The floor: a QRasterWindow painting one rectangle a second.
+add_executable(bare_raster_window ${CMAKE_CURRENT_LIST_DIR}/bare_raster_window.cpp)
+target_link_libraries(bare_raster_window PRIVATE Qt6::Gui)
+set_target_properties(bare_raster_window PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bench)

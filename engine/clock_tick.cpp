@@ -53,7 +53,7 @@ void ClockTick::Timer1_Timer()
 
     const bool twelveHour = settings().isFalse(setting::TwentyFourHour);
     m_labels.time.setText(clock_format::zoneTime(zoneNow.time(), !twelveHour));
-    m_labels.local.setText(clock_format::zoneDate(zoneNow.date(), m_locale));
+    m_labels.local.setText(dateText(zoneNow.date()));
 
     if (!rolls)
         return;
@@ -63,6 +63,15 @@ void ClockTick::Timer1_Timer()
     }
     rollDown(fullHeight);
     m_rolling = false;
+}
+
+const QString &ClockTick::dateText(const QDate &zoneDate)
+{
+    if (zoneDate != m_dateShown) {
+        m_dateText = clock_format::zoneDate(zoneDate, m_locale);
+        m_dateShown = zoneDate;
+    }
+    return m_dateText;
 }
 
 QDateTime ClockTick::zoneTimeNow()

@@ -44,6 +44,7 @@ private:
     void applyScenery(const QTime &zoneTimeOfDay);
     // The zone on show's wall time now; clears zonedst outside the period.
     QDateTime zoneTimeNow();
+    const QString &dateText(const QDate &zoneDate);
     // The zone's time by its own rules, when the exact clock is switched on.
     std::optional<QDateTime> exactZoneTime(bool daylightSavingOn) const;
 
@@ -53,4 +54,7 @@ private:
     platform::Picture &m_background;
     QLocale m_locale;
     bool m_rolling = false;
+    // The date label's text changes once a day: worked out only then.
+    QDate m_dateShown;
+    QString m_dateText;
 };
