@@ -2,8 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Whole-program figures of the clock beside reference programs, measured in
 # one run on a virtual display: memory (PSS), CPU, wake-ups and start-up time
-# of the clock frozen and rotating, a bare Qt Widgets window, xclock and
-# gworldclock, and the pacing of the rotating clock's roll as the X server sees
+# of the clock frozen and rotating, a bare Qt Widgets window, the floor (a
+# bare QRasterWindow painting one rectangle a second), xclock and gworldclock, and the pacing of the rotating clock's roll as the X server sees
 # it. It prints figures; it is not a test and passes or fails nothing.
 #
 #   bench/process_figures.sh [--seconds N] [--settle N] [--quick] [--startup-runs N]
@@ -16,9 +16,10 @@
 #                     the network-status plugins once)
 #   --quick           a 15 s window after 5 s, one launch each: for trying it out
 #   --startup-runs N  launches per program; start-up is their median (default 3)
-#   --build DIR       build folder holding horalux and bench/bare_qt_window
-#                     (default: build/ of this checkout); missing targets are built
-#   --horalux PATH, --bare PATH   the two Qt programs, if elsewhere
+#   --build DIR       build folder holding horalux, bench/bare_qt_window and
+#                     bench/bare_raster_window (default: build/ of this
+#                     checkout); missing targets are built
+#   --horalux PATH, --bare PATH, --raster PATH   the Qt programs, if elsewhere
 #   --strace N        afterwards, `strace -c -f` each clock for N s: what wakes it
 #   --no-install      do not install missing Debian packages
 #
@@ -39,6 +40,7 @@ install=1
 build_dir="$ROOT/build"
 horalux=""
 bare=""
+raster=""
 
 usage() { sed -n '2,/^set -u/p' "$0" | sed -e '/^set -u/d' -e 's/^# \{0,1\}//'; }
 while [ $# -gt 0 ]; do
@@ -50,6 +52,7 @@ while [ $# -gt 0 ]; do
         --build) build_dir=${2:?}; shift ;;
         --horalux) horalux=${2:?}; shift ;;
         --bare) bare=${2:?}; shift ;;
+        --raster) raster=${2:?}; shift ;;
         --strace) strace_seconds=${2:?}; shift ;;
         --no-install) install=0 ;;
         -h | --help) usage; exit 0 ;;
@@ -187,6 +190,8 @@ horalux=$(find_or_build horalux "${horalux:-$build_dir/horalux}")
 bare=$(find_or_build bare_qt_window "${bare:-$build_dir/bench/bare_qt_window}")
 [ -n "$horalux" ] || { say "no horalux in $build_dir (build it, or pass --horalux): nothing measured"; exit 1; }
 [ -n "$bare" ] || say "no bare_qt_window in $build_dir/bench (is bench/process_figures.cmake included?): skipped"
+raster=$(find_or_build bare_raster_window "${raster:-$build_dir/bench/bare_raster_window}")
+[ -n "$raster" ] || say "no bare_raster_window in $build_dir/bench: the floor is skipped"
 
 # --- the display --------------------------------------------------------------
 
@@ -222,7 +227,7 @@ ZONE_LABEL_RECT=34,8,140,17
 TIME_LABEL_RECT=7,24,166,35
 
 table_position() {
-    case "$1" in frozen) echo 1 ;; rotating) echo 2 ;; bare) echo 3 ;; xclock) echo 4 ;; *) echo 5 ;; esac
+    case "$1" in frozen) echo 1 ;; rotating) echo 2 ;; bare) echo 3 ;; raster) echo 4 ;; xclock) echo 5 ;; *) echo 6 ;; esac
 }
 
 launched_pid=""
@@ -313,6 +318,9 @@ say "display $DISPLAY; launching each program $startup_runs time(s)"
 # Laid out apart, so no program's repaint exposes another's window.
 if [ -n "$bare" ] && launch bare "bare Qt window" 250,13 - -- "$bare"; then
     measured+=("bare=$launched_pid"); watched+=("bare=$launched_window")
+fi
+if [ -n "$raster" ] && launch raster "bare Qt raster window (floor)" 250,300 - -- "$raster"; then
+    measured+=("raster=$launched_pid"); watched+=("raster=$launched_window")
 fi
 if command -v xclock >/dev/null && launch xclock "xclock -digital" 250,150 - -- xclock -digital -update 1; then
     measured+=("xclock=$launched_pid"); watched+=("xclock=$launched_window")

@@ -33,7 +33,7 @@ void ClockFace::paintEvent(QPaintEvent *event)
             continue;
         const QPoint origin = label->originOn(*this);
         if (QRect(origin, QSize(label->width(), label->visibleHeight())).intersects(area))
-            label->paintText(painter, origin);
+            label->paintText(painter, origin, area);
     }
 }
 

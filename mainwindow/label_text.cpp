@@ -3,10 +3,12 @@
 
 #include <QGlyphRun>
 #include <QPainter>
+#include <QTextLayout>
 #include <QTextOption>
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 
 namespace {
 
@@ -23,14 +25,71 @@ bool isPlainLine(const QString &text)
     });
 }
 
+// One line as long as the text, never wrapped, as a label lays out plain text.
+std::unique_ptr<QTextLayout> lineLayout(const QString &text, const QFont &font)
+{
+    auto layout = std::make_unique<QTextLayout>(text, font);
+    QTextOption option(Qt::AlignLeft | Qt::AlignTop);
+    option.setWrapMode(QTextOption::ManualWrap);
+    option.setFlags(QTextOption::IncludeTrailingSpaces);
+    layout->setTextOption(option);
+    layout->setCacheEnabled(true);
+    layout->beginLayout();
+    QTextLine line = layout->createLine();
+    if (line.isValid()) {
+        line.setLineWidth(kUnboundedWidth);
+        line.setPosition(QPointF(0, 0));
+    }
+    layout->endLayout();
+    return layout;
+}
+
+qreal lineAdvance(const QTextLayout &layout)
+{
+    return layout.lineCount() > 0 ? layout.lineAt(0).horizontalAdvance() : 0;
+}
+
+struct Shaped {
+    QRawFont font;
+    quint32 index;
+    QPointF position;
+};
+
+std::vector<Shaped> shapedGlyphs(const QTextLayout &layout)
+{
+    std::vector<Shaped> glyphs;
+    for (const QGlyphRun &run : layout.glyphRuns()) {
+        const QList<quint32> indexes = run.glyphIndexes();
+        const QList<QPointF> positions = run.positions();
+        const QRawFont font = run.rawFont();
+        for (qsizetype i = 0; i < indexes.size() && i < positions.size(); ++i)
+            glyphs.push_back({font, indexes[i], positions[i]});
+    }
+    return glyphs;
+}
+
+// Characters whose shape depends on no neighbour beyond what the pair test
+// sees (kerning, two-letter ligatures): Latin and the common punctuation.
+bool isSimpleCharacter(QChar c)
+{
+    if (c.isSurrogate() || c.isMark() || c.category() == QChar::Other_Control || c.category() == QChar::Other_Format)
+        return false;
+    const QChar::Script script = c.script();
+    return script == QChar::Script_Latin || script == QChar::Script_Common;
+}
+
 } // namespace
 
 QRect LabelText::change(const QString &text, const QFont &font, const QSize &box)
 {
     const QRect wholeBox(QPoint(0, 0), box);
-    const bool sameLook = m_layout && font == m_font && box == m_box;
+    const bool sameLook = m_laidOut && font == m_font && box == m_box;
     if (sameLook && text == m_text)
         return {};
+    if (!(font == m_font)) {
+        m_pieces.clear();
+        m_pairsAsParts.clear();
+    }
     const std::vector<PlacedGlyph> before = std::move(m_glyphs);
     const bool wasPlainLine = m_plainLine;
     m_text = text;
@@ -45,38 +104,88 @@ QRect LabelText::change(const QString &text, const QFont &font, const QSize &box
 
 void LabelText::layOut()
 {
-    // One line as long as the text, centred by hand in the box as
-    // QPainter::drawText centres it, to the pixel.
-    m_layout = std::make_unique<QTextLayout>(m_text, m_font);
-    QTextOption option(Qt::AlignLeft | Qt::AlignTop);
-    option.setWrapMode(QTextOption::ManualWrap);
-    option.setFlags(QTextOption::IncludeTrailingSpaces);
-    m_layout->setTextOption(option);
-    m_layout->setCacheEnabled(true);
-    m_layout->beginLayout();
-    QTextLine line = m_layout->createLine();
-    qreal advance = 0;
-    if (line.isValid()) {
-        line.setLineWidth(kUnboundedWidth);
-        line.setPosition(QPointF(0, 0));
-        advance = line.horizontalAdvance();
-    }
-    m_layout->endLayout();
-    m_left = (m_box.width() - advance) / 2;
-    m_glyphs = m_plainLine ? placedGlyphs() : std::vector<PlacedGlyph>();
+    m_laidOut = true;
+    m_glyphs.clear();
+    if (!m_plainLine)
+        return; // QPainter lays it out as it draws it
+    if (composeFromPieces())
+        return;
+    // Centred by hand in the box as QPainter::drawText centres it, to the pixel.
+    const std::unique_ptr<QTextLayout> layout = lineLayout(m_text, m_font);
+    m_left = (m_box.width() - lineAdvance(*layout)) / 2;
+    for (const Shaped &glyph : shapedGlyphs(*layout))
+        place(glyph.font, glyph.index, glyph.position + QPointF(m_left, 0));
 }
 
-std::vector<LabelText::PlacedGlyph> LabelText::placedGlyphs() const
+bool LabelText::composeFromPieces()
 {
-    std::vector<PlacedGlyph> glyphs;
-    for (const QGlyphRun &run : m_layout->glyphRuns()) {
-        const QList<quint32> indexes = run.glyphIndexes();
-        const QList<QPointF> positions = run.positions();
-        const QRawFont font = run.rawFont();
-        for (qsizetype i = 0; i < indexes.size() && i < positions.size(); ++i)
-            glyphs.push_back({font, indexes[i], positions[i] + QPointF(m_left, 0)});
+    std::vector<const Piece *> pieces;
+    pieces.reserve(std::size_t(m_text.size()));
+    for (qsizetype i = 0; i < m_text.size(); ++i) {
+        const Piece *piece = pieceFor(m_text.at(i));
+        if (!piece || (i > 0 && !pairShapesAsItsParts(m_text.at(i - 1), m_text.at(i))))
+            return false;
+        pieces.push_back(piece);
     }
-    return glyphs;
+    qreal advance = 0;
+    for (const Piece *piece : pieces)
+        advance += piece->advance;
+    m_left = (m_box.width() - advance) / 2;
+    qreal pen = m_left;
+    for (const Piece *piece : pieces) {
+        place(piece->font, piece->index, piece->offset + QPointF(pen, 0));
+        pen += piece->advance;
+    }
+    return true;
+}
+
+void LabelText::place(const QRawFont &font, quint32 index, const QPointF &position)
+{
+    QRect ink;
+    const QRectF outline = font.boundingRect(index).translated(position);
+    if (!outline.isEmpty()) {
+        ink = QRect(QPoint(int(std::floor(outline.left())), int(std::floor(outline.top()))),
+                    QPoint(int(std::ceil(outline.right())), int(std::ceil(outline.bottom()))))
+                  .adjusted(-kInkMargin, -kInkMargin, kInkMargin, kInkMargin);
+    }
+    m_glyphs.push_back({font, index, position, ink});
+}
+
+const LabelText::Piece *LabelText::pieceFor(QChar c)
+{
+    auto known = m_pieces.constFind(c.unicode());
+    if (known == m_pieces.cend()) {
+        std::optional<Piece> piece;
+        if (isSimpleCharacter(c)) {
+            const std::unique_ptr<QTextLayout> layout = lineLayout(QString(c), m_font);
+            const std::vector<Shaped> glyphs = shapedGlyphs(*layout);
+            if (glyphs.size() == 1)
+                piece = Piece {glyphs[0].font, glyphs[0].index, glyphs[0].position, lineAdvance(*layout)};
+        }
+        known = m_pieces.insert(c.unicode(), piece);
+    }
+    return known->has_value() ? &**known : nullptr;
+}
+
+bool LabelText::pairShapesAsItsParts(QChar first, QChar second)
+{
+    const quint32 key = quint32(first.unicode()) << 16 | second.unicode();
+    auto known = m_pairsAsParts.constFind(key);
+    if (known == m_pairsAsParts.cend()) {
+        const Piece *a = pieceFor(first);
+        const Piece *b = pieceFor(second);
+        bool same = false;
+        if (a && b) {
+            const std::unique_ptr<QTextLayout> layout = lineLayout(QString(first) + second, m_font);
+            const std::vector<Shaped> glyphs = shapedGlyphs(*layout);
+            same = glyphs.size() == 2 && glyphs[0].index == a->index && glyphs[0].font == a->font
+                && glyphs[0].position == a->offset && glyphs[1].index == b->index && glyphs[1].font == b->font
+                && glyphs[1].position == b->offset + QPointF(a->advance, 0)
+                && lineAdvance(*layout) == a->advance + b->advance;
+        }
+        known = m_pairsAsParts.insert(key, same);
+    }
+    return *known;
 }
 
 QRect LabelText::columnsOf(const std::vector<PlacedGlyph> &glyphs, const std::vector<PlacedGlyph> &others) const
@@ -85,23 +194,45 @@ QRect LabelText::columnsOf(const std::vector<PlacedGlyph> &glyphs, const std::ve
     for (const PlacedGlyph &glyph : glyphs) {
         if (std::find(others.cbegin(), others.cend(), glyph) != others.cend())
             continue;
-        const QRectF ink = glyph.font.boundingRect(glyph.index).translated(glyph.position);
-        if (ink.isEmpty())
+        if (glyph.ink.isEmpty())
             continue; // a blank
-        const int left = int(std::floor(ink.left())) - kInkMargin;
-        const int right = int(std::ceil(ink.right())) + kInkMargin;
-        columns |= QRect(left, 0, right - left, m_box.height());
+        columns |= QRect(glyph.ink.left(), 0, glyph.ink.width(), m_box.height());
     }
     return columns;
 }
 
-void LabelText::draw(QPainter &painter, const QPoint &boxOrigin) const
+void LabelText::draw(QPainter &painter, const QPoint &boxOrigin, const QRect &area) const
 {
     if (!m_plainLine) {
         painter.setFont(m_font);
         painter.drawText(QRect(boxOrigin, m_box), int(kAlignment), m_text);
         return;
     }
-    if (m_layout)
-        m_layout->draw(&painter, QPointF(boxOrigin) + QPointF(m_left, 0));
+    const auto shows = [&area](const PlacedGlyph &glyph) {
+        return !glyph.ink.isEmpty() && (area.isNull() || glyph.ink.intersects(area));
+    };
+    // Glyphs of one font in a row go out as one run.
+    for (std::size_t first = 0; first < m_glyphs.size();) {
+        std::size_t end = first + 1;
+        while (end < m_glyphs.size() && m_glyphs[end].font == m_glyphs[first].font)
+            ++end;
+        QList<quint32> indexes;
+        QList<QPointF> positions;
+        for (std::size_t i = first; i < end; ++i) {
+            if (!shows(m_glyphs[i]))
+                continue;
+            indexes.push_back(m_glyphs[i].index);
+            positions.push_back(m_glyphs[i].position);
+        }
+        if (indexes.isEmpty()) {
+            first = end;
+            continue;
+        }
+        QGlyphRun run;
+        run.setRawFont(m_glyphs[first].font);
+        run.setGlyphIndexes(indexes);
+        run.setPositions(positions);
+        painter.drawGlyphRun(QPointF(boxOrigin), run);
+        first = end;
+    }
 }

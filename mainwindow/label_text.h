@@ -2,13 +2,13 @@
 #pragma once
 
 #include <QFont>
+#include <QHash>
 #include <QPointF>
 #include <QRawFont>
 #include <QRect>
 #include <QString>
-#include <QTextLayout>
 
-#include <memory>
+#include <optional>
 #include <vector>
 
 class QPainter;
@@ -25,8 +25,10 @@ public:
     QRect change(const QString &text, const QFont &font, const QSize &box);
 
     // Draws the text with its box's top left at `boxOrigin`, in the painter's
-    // pen; the caller clips (a label never paints outside its box).
-    void draw(QPainter &painter, const QPoint &boxOrigin) const;
+    // pen; the caller clips (a label never paints outside its box). Only the
+    // glyphs whose ink reaches `area` (box coordinates) are drawn: a repaint
+    // of one digit or of one row of a roll draws what it shows.
+    void draw(QPainter &painter, const QPoint &boxOrigin, const QRect &area = QRect()) const;
 
     const QString &text() const { return m_text; }
 
@@ -35,14 +37,30 @@ private:
         QRawFont font;
         quint32 index = 0;
         QPointF position;
+        QRect ink; // the pixels it may shade; empty for a blank
         bool operator==(const PlacedGlyph &other) const
         {
             return index == other.index && position == other.position && font == other.font;
         }
     };
 
+    // One character as the font shapes it on its own.
+    struct Piece {
+        QRawFont font;
+        quint32 index = 0;
+        QPointF offset; // from the pen position
+        qreal advance = 0;
+    };
+
     void layOut();
-    std::vector<PlacedGlyph> placedGlyphs() const;
+    // The text's glyphs put together from its characters, when shaping the
+    // text whole would give the same: every character is one glyph of a
+    // simple script and every neighbouring pair shapes as its two parts
+    // (no kerning, no ligature). A new second costs lookups, not shaping.
+    bool composeFromPieces();
+    const Piece *pieceFor(QChar c);
+    bool pairShapesAsItsParts(QChar first, QChar second);
+    void place(const QRawFont &font, quint32 index, const QPointF &position);
     QRect columnsOf(const std::vector<PlacedGlyph> &glyphs, const std::vector<PlacedGlyph> &others) const;
 
     QString m_text;
@@ -51,7 +69,10 @@ private:
     // Tabs and line breaks take QPainter's own text layout; they are drawn
     // as it draws them, every time.
     bool m_plainLine = true;
-    std::unique_ptr<QTextLayout> m_layout;
+    bool m_laidOut = false;
     qreal m_left = 0; // where the line starts in the box
     std::vector<PlacedGlyph> m_glyphs;
+    // For m_font, learnt as texts come: per character, and per pair.
+    QHash<char16_t, std::optional<Piece>> m_pieces;
+    QHash<quint32, bool> m_pairsAsParts;
 };

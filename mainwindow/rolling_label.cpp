@@ -62,7 +62,7 @@ QPoint RollingLabel::originOn(const QWidget &canvas) const
     return canvas.mapFrom(window(), mapTo(window(), QPoint(0, 0)));
 }
 
-void RollingLabel::paintText(QPainter &painter, const QPoint &origin)
+void RollingLabel::paintText(QPainter &painter, const QPoint &origin, const QRect &area)
 {
     const int shown = visibleHeight();
     if (shown <= 0)
@@ -71,7 +71,8 @@ void RollingLabel::paintText(QPainter &painter, const QPoint &origin)
         refreshText(); // set past setText, through QLabel
     painter.setClipRect(QRect(origin, QSize(width(), shown)));
     painter.setPen(palette().color(foregroundRole()));
-    m_text.draw(painter, origin + contentsRect().topLeft());
+    const QPoint box = origin + contentsRect().topLeft();
+    m_text.draw(painter, box, area.isNull() ? QRect() : area.translated(-box));
 }
 
 void RollingLabel::paintEvent(QPaintEvent *)

@@ -29,8 +29,9 @@ public:
     // From now on `canvas` paints this label through paintText.
     void paintOnto(QWidget *canvas);
     // Draws the visible part of the text with the label's top left at
-    // `origin`. Replaces the painter's clip and pen.
-    void paintText(QPainter &painter, const QPoint &origin);
+    // `origin`, as much of it as reaches `area` (the painter's coordinates;
+    // all of it when null). Replaces the painter's clip and pen.
+    void paintText(QPainter &painter, const QPoint &origin, const QRect &area = QRect());
     // The label's top left in `canvas`'s coordinates.
     QPoint originOn(const QWidget &canvas) const;
 

@@ -119,7 +119,7 @@ def measure(args):
 # --- the report ---------------------------------------------------------------
 
 CLOCK_KEYS = ("frozen", "rotating")
-REFERENCE_KEYS = ("bare", "xclock", "gworldclock")
+REFERENCE_KEYS = ("bare", "raster", "xclock", "gworldclock")
 
 
 def load_launches(folder):
