@@ -123,10 +123,38 @@ def check_drag(x, window, stored, session, checks):
     return moved
 
 
+def open_settings(x, clock, at):
+    """The settings dialog through the clock's menu, as a user opens it."""
+    x.click(at[0] + 90, at[1] + 40, button=3)
+    time.sleep(0.5)
+    x.key("s")
+    pid = clock.process.pid
+    dialog = xs.wait_for("the settings dialog", lambda: (x.windows_of(pid, "Settings") or [None])[0])
+    time.sleep(0.8)
+    return dialog
+
+
+def check_beside(x, dialog, window, checks, when):
+    clock = x.geometry(window)
+    frame = x.frame_geometry(dialog)
+    screen = (0, 0) + x.screen_size()
+    checks.expect(not overlap(frame, clock), "%s the dialog opens beside the clock (%s, clock %s)"
+                  % (when, frame, clock))
+    checks.expect(inside(frame, screen), "%s the dialog is wholly on the screen (%s)" % (when, frame))
+
+
+def check_clicked_clock_stays_below(x, window, dialog, checks, when):
+    """A click on the clock raises it; its dialog must stay above it."""
+    clock = x.geometry(window)
+    x.click(clock[0] + 90, clock[1] + 70)
+    time.sleep(0.6)
+    checks.expect(above(x, dialog, window), "%s, after a click on the clock its dialog is still above it" % when)
+
+
 def check_window_manager(session, program, checks):
     """Every check of the clock under a window manager that keeps
     _NET_CLIENT_LIST_STACKING."""
-    stored = (300, 200)
+    stored = (100, 200)
     write_settings(session, dict(BASE_SETTINGS, ontop="True", FormX=stored[0] * TWIPS, FormY=stored[1] * TWIPS))
     clock = Clock(session, program)
     x = clock.x
@@ -143,14 +171,10 @@ def check_window_manager(session, program, checks):
                   "not in the taskbar or pager (%s)" % sorted(state))
     checks.expect("_NET_WM_STATE_ABOVE" in state, "on top as stored")
 
-    # Openbox: a drag at once after the start (Qt's idea of the clock's place
-    # may still be the frame's corner then). Xfwm4 keeps a clicked clock
-    # above its own dialog once on-top is turned off, whatever the dialog
-    # asks; there the drag comes after the dialog's checks.
-    drag_first = checks.name == "openbox"
-    if drag_first:
-        moved = check_drag(x, window, stored, session, checks)
-        stored = moved[:2]
+    # A drag at once after the start, when Qt's idea of the clock's place may
+    # still be the frame's corner (Openbox).
+    moved = check_drag(x, window, stored, session, checks)
+    stored = moved[:2]
 
     # A normal window raised over the clock stays under it.
     other = session.start(["xmessage", "-geometry", "300x150+%d+%d" % (stored[0] + 60, stored[1] + 20),
@@ -168,32 +192,22 @@ def check_window_manager(session, program, checks):
     # The settings dialog, through the menu as a user opens it.
     watcher = session.start(["xev", "-id", str(window), "-event", "structure"], "xev-clock.log")
     time.sleep(0.3)
-    x.click(stored[0] + 90, stored[1] + 40, button=3)
-    time.sleep(0.5)
-    x.key("s")
     pid = clock.process.pid
-    dialog = xs.wait_for("the settings dialog", lambda: (x.windows_of(pid, "Settings") or [None])[0])
-    time.sleep(0.8)
+    dialog = open_settings(x, clock, stored)
     checks.shot(x, "dialog")
     checks.expect(x.transient_for(dialog) == window, "the dialog is transient for the clock")
     checks.expect(above(x, dialog, window), "the dialog stands above the on-top clock")
-    dialog_frame = x.frame_geometry(dialog)
-    screen = (0, 0) + x.screen_size()
-    checks.expect(not overlap(dialog_frame, geometry), "the dialog opens beside the clock (%s, clock %s)"
-                  % (dialog_frame, geometry))
-    checks.expect(inside(dialog_frame, screen), "the dialog is wholly on the screen (%s)" % (dialog_frame,))
+    check_beside(x, dialog, window, checks, "after a drag")
+    check_clicked_clock_stays_below(x, window, dialog, checks, "on top")
     hints = x.size_hints(dialog)
     checks.expect(hints.get("minimum size") and hints.get("minimum size") == hints.get("maximum size"),
                   "the dialog is fixed-size to the window manager (%s)" % hints)
     actions = x.atoms(dialog, "_NET_WM_ALLOWED_ACTIONS")
-    if actions:
-        checks.expect("_NET_WM_ACTION_CLOSE" in actions, "the dialog can be closed")
-        unwanted = {"_NET_WM_ACTION_MAXIMIZE_HORZ", "_NET_WM_ACTION_MAXIMIZE_VERT", "_NET_WM_ACTION_RESIZE"}
-        # Openbox lets no Motif hint take away the minimise button (its own
-        # rule, for every dialog); elsewhere the dialog's hints remove it.
-        if checks.name != "openbox":
-            unwanted.add("_NET_WM_ACTION_MINIMIZE")
-        checks.expect(not unwanted & actions, "no %s (%s)" % (", ".join(sorted(unwanted)), sorted(unwanted & actions)))
+    checks.expect("_NET_WM_ACTION_CLOSE" in actions, "the dialog can be closed (%s)" % sorted(actions))
+    unwanted = {"_NET_WM_ACTION_MINIMIZE", "_NET_WM_ACTION_MAXIMIZE_HORZ", "_NET_WM_ACTION_MAXIMIZE_VERT",
+                "_NET_WM_ACTION_RESIZE"}
+    checks.expect(not unwanted & actions, "the window manager offers no minimise, maximise or resize (%s)"
+                  % sorted(unwanted & actions))
     motif = [int(part, 0) for part in x.prop(dialog, "_MOTIF_WM_HINTS").replace(" ", "").split(",") if part]
     checks.expect(len(motif) >= 2 and motif[0] & 1 and motif[1] & 0x20 and not motif[1] & 0x18,
                   "the dialog asks for a close button and no minimise or maximise (%s)" % motif)
@@ -215,6 +229,7 @@ def check_window_manager(session, program, checks):
     checks.expect(x.windows_of(pid, "Horalux") == [window], "the clock kept its window id")
     checks.expect(x.map_state(window) == "IsViewable", "the clock is still shown")
     checks.expect(above(x, dialog, window), "the dialog still stands above the clock")
+    check_clicked_clock_stays_below(x, window, dialog, checks, "on top off")
     x.activate(other_window)
     time.sleep(0.5)
     checks.expect(above(x, other_window, window), "off, a raised normal window covers the clock")
@@ -228,10 +243,20 @@ def check_window_manager(session, program, checks):
     checks.expect("_NET_WM_STATE_ABOVE" in x.atoms(window, "_NET_WM_STATE"), "Apply turned on-top on again")
     checks.expect(above(x, window, other_window), "on again, the clock is above the normal window")
     checks.expect(above(x, dialog, window), "and the dialog above the clock")
+    check_clicked_clock_stays_below(x, window, dialog, checks, "on top again")
     session.stop(watcher)
     events = open(os.path.join(session.workdir, "xev-clock.log"), errors="replace").read()
     checks.expect("UnmapNotify" not in events and "DestroyNotify" not in events,
                   "the clock was never unmapped or re-created")
+
+    # Minimising a transient can take its whole family down (Openbox): the
+    # clock, out of the taskbar, would have no way back.
+    x.run("xdotool", "windowminimize", str(dialog), check=False)
+    time.sleep(0.8)
+    checks.expect(x.map_state(window) == "IsViewable", "a request to minimise the dialog leaves the clock shown")
+    if x.map_state(dialog) != "IsViewable":
+        open_settings(x, clock, stored)
+        checks.expect(x.map_state(dialog) == "IsViewable", "the Settings command brings a minimised dialog back")
 
     # Esc is Cancel.
     x.activate(dialog)
@@ -239,9 +264,6 @@ def check_window_manager(session, program, checks):
     xs.wait_for("the dialog to close", lambda: not x.windows_of(pid, "Settings"), timeout=10)
     checks.expect(True, "Esc closed the dialog")
     session.stop(other)
-
-    if not drag_first:
-        moved = check_drag(x, window, stored, session, checks)
 
     # A second start is refused while the clock runs.
     second = session.start([program], "horalux-second.log")
@@ -258,6 +280,9 @@ def check_window_manager(session, program, checks):
     again = x.geometry(window)
     checks.expect(again[:2] == moved[:2], "after a restart the clock is where the drag left it (%s)" % (again[:2],))
     checks.shot(x, "restarted")
+    # Nothing has moved the clock since it was framed this time.
+    dialog = open_settings(x, clock, again)
+    check_beside(x, dialog, window, checks, "at once after a start")
     clock.stop()
 
 
