@@ -403,6 +403,15 @@ def check_scaled(session, program, checks, data_folder):
             shown = clock.x.pixels(corner)
             twin = device_pixels(os.path.join(data_folder, "background@2x.bmp"), (0, 0, 60, 40))
             checks.expect(shown == twin, "at scale 2 the background is the 2x picture, pixel for pixel")
+        if factor == "2":
+            # The drag starts from where the X server says the clock is, in
+            # device pixels: it must not jump by the scale.
+            grab = (geometry[0] + 100, geometry[1] + 60)
+            clock.x.drag(grab, (grab[0] + 120, grab[1] + 90))
+            time.sleep(0.5)
+            moved = clock.x.geometry(window)
+            checks.expect(moved[:2] == (geometry[0] + 120, geometry[1] + 90),
+                          "at scale 2 a drag moves the clock with the pointer (%s from %s)" % (moved[:2], geometry[:2]))
         clock.stop()
 
 
