@@ -8,7 +8,7 @@
 
 #include "fuzz_check.h"
 #include "platform/real/qt_event_pump.h"
-#include "platform/real/qt_http.h"
+#include "platform/real/socket_http.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -71,13 +71,13 @@ QByteArray withLocalRedirects(const QByteArray &reply)
 }
 
 // HORALUX_FUZZ_SHOW=1 prints what an input gave, line ends made visible.
-void show(const platform::QtHttp &http, QString block)
+void show(const platform::SocketHttp &http, QString block)
 {
     block.replace(QLatin1Char('\r'), QLatin1String("\\r")).replace(QLatin1Char('\n'), QLatin1String("\\n"));
     std::fprintf(stderr, "error %d, header block: %s\n", http.responseCode(), qPrintable(block));
 }
 
-void checkHeaderBlock(const platform::QtHttp &http)
+void checkHeaderBlock(const platform::SocketHttp &http)
 {
     const QString block = http.headerBlock();
     if (qEnvironmentVariableIsSet("HORALUX_FUZZ_SHOW"))
@@ -109,7 +109,7 @@ struct World {
     platform::QtEventPump events;
     // Some broken answers (a bad chunk size, then the connection closed) end
     // only by the time-out: keep it short.
-    platform::QtHttp http {events, 250};
+    platform::SocketHttp http {events, 250};
     Responder responder;
 };
 World *world = nullptr;
@@ -127,7 +127,7 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QByteArray reply = withLocalRedirects(QByteArray(reinterpret_cast<const char *>(data), qsizetype(size)));
-    platform::QtHttp &http = world->http;
+    platform::SocketHttp &http = world->http;
 
     world->responder.stage(reply);
     http.execute(world->responder.url(), QString(), QString());

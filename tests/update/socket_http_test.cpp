@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/real/qt_event_pump.h"
-#include "platform/real/qt_http.h"
+#include "platform/real/socket_http.h"
 #include "raw_http_server.h"
 #include "update_test_support.h"
 
@@ -12,7 +12,7 @@
 
 namespace {
 
-class QtHttpTest : public ::testing::Test {
+class SocketHttpTest : public ::testing::Test {
 protected:
     // Every piece the body came in must be at most the size asked for.
     QByteArray readBody(qint64 pieceSize = 1024)
@@ -32,10 +32,10 @@ protected:
 
     RawHttpServer server;
     platform::QtEventPump events;
-    platform::QtHttp http {events};
+    platform::SocketHttp http {events};
 };
 
-TEST_F(QtHttpTest, HeaderBlockHoldsTheStatusAtCharactersTenToTwelve)
+TEST_F(SocketHttpTest, HeaderBlockHoldsTheStatusAtCharactersTenToTwelve)
 {
     for (int code : {200, 401, 404, 500}) {
         const QByteArray body = patternBytes(code);
@@ -52,7 +52,7 @@ TEST_F(QtHttpTest, HeaderBlockHoldsTheStatusAtCharactersTenToTwelve)
     }
 }
 
-TEST_F(QtHttpTest, EveryHeaderLineEndsInCrLfAndTheStatusIsThreeDigits)
+TEST_F(SocketHttpTest, EveryHeaderLineEndsInCrLfAndTheStatusIsThreeDigits)
 {
     StagedReply odd;
     odd.head = "HTTP/1.1 200 OK\r\nX-Note: a\rb\r\nSet-Cookie: a=1\r\nSet-Cookie: b=2\r\nConnection: close\r\n"
@@ -78,7 +78,7 @@ TEST_F(QtHttpTest, EveryHeaderLineEndsInCrLfAndTheStatusIsThreeDigits)
     }
 }
 
-TEST_F(QtHttpTest, WholeBodiesArriveInPiecesOfTheAskedSize)
+TEST_F(SocketHttpTest, WholeBodiesArriveInPiecesOfTheAskedSize)
 {
     const QByteArray body = patternBytes(5000);
     StagedReply dripped = okReply(body);
@@ -101,7 +101,7 @@ TEST_F(QtHttpTest, WholeBodiesArriveInPiecesOfTheAskedSize)
     }
 }
 
-TEST_F(QtHttpTest, AnAnswerWhoseEndCannotBeToldIsABrokenTransfer)
+TEST_F(SocketHttpTest, AnAnswerWhoseEndCannotBeToldIsABrokenTransfer)
 {
     const QByteArray body = patternBytes(5000);
     const QByteArray head = "HTTP/1.1 200 OK\r\nConnection: close\r\n";
@@ -126,7 +126,7 @@ TEST_F(QtHttpTest, AnAnswerWhoseEndCannotBeToldIsABrokenTransfer)
     }
 }
 
-TEST_F(QtHttpTest, RedirectsStayOnTheServerAsked)
+TEST_F(SocketHttpTest, RedirectsStayOnTheServerAsked)
 {
     RawHttpServer other;
     other.stage(QStringLiteral("/file"), okReply("elsewhere"));
@@ -155,9 +155,9 @@ TEST_F(QtHttpTest, RedirectsStayOnTheServerAsked)
     EXPECT_TRUE(other.requestedPaths.isEmpty());
 }
 
-TEST_F(QtHttpTest, OpenUrlEndsWithinItsTimeOutHoweverTheServerTrickles)
+TEST_F(SocketHttpTest, OpenUrlEndsWithinItsTimeOutHoweverTheServerTrickles)
 {
-    platform::QtHttp impatient(events, 1500);
+    platform::SocketHttp impatient(events, 1500);
     StagedReply trickle = okReply(QByteArray(600, 'h'));
     trickle.dripBytes = 1;
     trickle.dripEveryMs = 100; // a byte well within every idle time-out, a minute in all
@@ -169,7 +169,7 @@ TEST_F(QtHttpTest, OpenUrlEndsWithinItsTimeOutHoweverTheServerTrickles)
     EXPECT_FALSE(impatient.stillExecuting());
 }
 
-TEST_F(QtHttpTest, ABodyCutShortEndsTheReading)
+TEST_F(SocketHttpTest, ABodyCutShortEndsTheReading)
 {
     // Whether such a body also ends with an error is up to QtNetwork, which
     // cannot always tell; the download judges by the announced length.
@@ -189,7 +189,7 @@ TEST_F(QtHttpTest, ABodyCutShortEndsTheReading)
     }
 }
 
-TEST_F(QtHttpTest, NoAnswerShowsInTheHeaderBlock)
+TEST_F(SocketHttpTest, NoAnswerShowsInTheHeaderBlock)
 {
     http.execute(QStringLiteral("http://127.0.0.1:%1/x").arg(closedPort()), QString(), QString());
     ASSERT_TRUE(waitUntil([this] { return !http.stillExecuting(); }));
@@ -203,7 +203,7 @@ TEST_F(QtHttpTest, NoAnswerShowsInTheHeaderBlock)
     EXPECT_NE(http.responseCode(), 0);
 }
 
-TEST_F(QtHttpTest, CredentialsAnswerTheServersChallenge)
+TEST_F(SocketHttpTest, CredentialsAnswerTheServersChallenge)
 {
     server.handle(QStringLiteral("/private"), [](const QByteArray &request) {
         if (request.contains("Authorization: Basic " + QByteArray("ann:secret").toBase64()))
@@ -219,7 +219,7 @@ TEST_F(QtHttpTest, CredentialsAnswerTheServersChallenge)
     EXPECT_EQ(http.headerBlock().mid(9, 3), QStringLiteral("401"));
 }
 
-TEST_F(QtHttpTest, CancelEndsAWaitForTheBody)
+TEST_F(SocketHttpTest, CancelEndsAWaitForTheBody)
 {
     StagedReply stalling = okReply(patternBytes(5000));
     stalling.stallAfter = 1000;
@@ -231,10 +231,10 @@ TEST_F(QtHttpTest, CancelEndsAWaitForTheBody)
     EXPECT_FALSE(http.stillExecuting());
 }
 
-TEST_F(QtHttpTest, ARequestWithoutProgressTimesOut)
+TEST_F(SocketHttpTest, ARequestWithoutProgressTimesOut)
 {
     // Long enough that a loaded machine still delivers the first 1000 bytes in time.
-    platform::QtHttp impatient(events, 1500);
+    platform::SocketHttp impatient(events, 1500);
     StagedReply silent;
     silent.silent = true;
     server.stage(QStringLiteral("/silent"), silent);
@@ -254,7 +254,7 @@ TEST_F(QtHttpTest, ARequestWithoutProgressTimesOut)
     EXPECT_NE(impatient.responseCode(), 0);
 }
 
-TEST_F(QtHttpTest, OpenUrlFetchesWhateverTheServerAnswers)
+TEST_F(SocketHttpTest, OpenUrlFetchesWhateverTheServerAnswers)
 {
     server.stage(QStringLiteral("/list"), okReply("horalux:1.2.3:"));
     server.stage(QStringLiteral("/missing"), statusReply(404, "Not Found", "<p>gone</p>"));
