@@ -76,6 +76,19 @@ QByteArray HttpResponseReader::header(QByteArrayView name) const
     return QByteArray();
 }
 
+QString HttpResponseReader::headerBlock() const
+{
+    if (!m_headComplete)
+        return QString();
+    // No line holds a CR or LF: a stray CR was read as a blank, LF ends a line.
+    QString block = QStringLiteral("HTTP/1.1 ") + QString::number(m_status) + QLatin1Char(' ')
+        + QString::fromLatin1(m_reason) + QStringLiteral("\r\n");
+    for (const HttpHeaderLine &line : m_headers)
+        block += QString::fromLatin1(line.name) + QStringLiteral(": ") + QString::fromLatin1(line.value)
+            + QStringLiteral("\r\n");
+    return block + QStringLiteral("\r\n");
+}
+
 QByteArray HttpResponseReader::takeBody(qint64 maxBytes)
 {
     const qint64 size = std::clamp<qint64>(maxBytes, 0, bodyBytesReady());

@@ -48,6 +48,11 @@ public:
     const QList<HttpHeaderLine> &headers() const { return m_headers; }
     // The first value of a header (any letter case); empty when absent.
     QByteArray header(QByteArrayView name) const;
+    // The final answer's status line and header lines as the transfer
+    // control shows them: "HTTP/1.1 ", the three digits, a blank, the
+    // reason, then one "Name: value" a line, each ended by CR LF, and an
+    // empty line. Empty until headComplete().
+    QString headerBlock() const;
     // Interim answers passed over before the final one.
     int interimAnswers() const { return m_interim; }
     QString failure() const { return m_failure; }

@@ -205,13 +205,7 @@ void SocketHttp::takeHead()
         return;
     }
 
-    // The status line and header lines, each on one line ended by CR LF.
-    QString block = QStringLiteral("HTTP/1.1 ") + QString::number(status) + QLatin1Char(' ')
-        + QString::fromLatin1(reader.reason()) + QStringLiteral("\r\n");
-    for (const HttpHeaderLine &line : reader.headers())
-        block += QString::fromLatin1(line.name) + QStringLiteral(": ") + QString::fromLatin1(line.value)
-            + QStringLiteral("\r\n");
-    m_headerBlock = block + QStringLiteral("\r\n");
+    m_headerBlock = reader.headerBlock();
     m_headers = reader.headers();
     m_headersIn = true;
     if (m_error == RedirectRefused) {

@@ -14,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QTemporaryDir>
 
 namespace {
@@ -280,6 +281,23 @@ TEST_F(UpdateCheckTest, AFailedFetchEndsTheCheckSilently)
     world.check.securitycheck();
     EXPECT_EQ(world.messages.shown.size(), 1u) << "the notice only";
     EXPECT_TRUE(world.check.txt_codes().isEmpty());
+}
+
+TEST_F(UpdateCheckTest, TheDailyCheckRemovesAnOldUpdateProgramFromTheProgramFolder)
+{
+    server.stage(QStringLiteral("/versions.txt"), okReply("horalux:1.0.9:"));
+    QTemporaryDir program;
+    QFile legacy(QDir(program.path()).filePath(QStringLiteral("hupdate")));
+    ASSERT_TRUE(legacy.open(QIODevice::WriteOnly));
+    legacy.close();
+    CheckWorld world(server.base());
+    world.fake.desktop.folder = program.path();
+    world.check.securitycheck();
+    EXPECT_TRUE(legacy.exists()) << "a day without a check touches nothing";
+    world.nextDay();
+    world.messages.answers = {Answer::Ok};
+    world.check.securitycheck();
+    EXPECT_FALSE(legacy.exists());
 }
 
 TEST_F(UpdateCheckTest, AnyVersionTextIsStoredSafely)
