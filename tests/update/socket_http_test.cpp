@@ -219,6 +219,53 @@ TEST_F(SocketHttpTest, CredentialsAnswerTheServersChallenge)
     EXPECT_EQ(http.headerBlock().mid(9, 3), QStringLiteral("401"));
 }
 
+TEST_F(SocketHttpTest, RequestsAskForOnePlainAnswerAndGiveCredentialsOnlyWhenAskedForBasic)
+{
+    const QByteArray granted = "Authorization: Basic " + QByteArray("ann:secret").toBase64() + "\r\n";
+    const auto guarded = [granted](const QByteArray &scheme) {
+        return [granted, scheme](const QByteArray &request) {
+            if (request.contains(granted))
+                return okReply("welcome");
+            StagedReply challenge = statusReply(401, "Unauthorized");
+            challenge.head.replace("Content-Length", "WWW-Authenticate: " + scheme + "\r\nContent-Length");
+            return challenge;
+        };
+    };
+    server.handle(QStringLiteral("/basic"), guarded("Basic realm=\"test\""));
+    server.handle(QStringLiteral("/bearer"), guarded("Bearer realm=\"test\""));
+    server.stage(QStringLiteral("/open"), okReply("open"));
+
+    get(QStringLiteral("/open"), QStringLiteral("ann"), QStringLiteral("secret"));
+    ASSERT_EQ(server.requestHeads.size(), 1);
+    const QByteArray head = server.requestHeads.value(0);
+    for (const QByteArray &line :
+         {QByteArray("GET /open HTTP/1.1\r\n"), "\r\nHost: 127.0.0.1:" + QByteArray::number(server.port()) + "\r\n",
+          QByteArray("\r\nConnection: close\r\n"), QByteArray("\r\nAccept-Encoding: identity\r\n"),
+          QByteArray("\r\nUser-Agent: Mozilla/5.0\r\n")})
+        EXPECT_TRUE(head.contains(line)) << line.constData() << " in " << head.constData();
+    EXPECT_FALSE(head.contains("Authorization")) << "not asked for, not sent";
+
+    server.requestHeads.clear();
+    get(QStringLiteral("/basic"), QStringLiteral("ann"), QStringLiteral("secret"));
+    EXPECT_EQ(readBody(), QByteArray("welcome"));
+    ASSERT_EQ(server.requestHeads.size(), 2);
+    EXPECT_FALSE(server.requestHeads[0].contains("Authorization"));
+    EXPECT_TRUE(server.requestHeads[1].contains(granted));
+
+    server.requestHeads.clear();
+    get(QStringLiteral("/bearer"), QStringLiteral("ann"), QStringLiteral("secret"));
+    EXPECT_EQ(http.headerBlock().mid(9, 3), QStringLiteral("401")) << "a scheme we do not speak is the answer";
+    EXPECT_EQ(server.requestHeads.size(), 1);
+
+    StagedReply wrong = statusReply(401, "Unauthorized");
+    wrong.head.replace("Content-Length", "WWW-Authenticate: Basic realm=\"x\"\r\nContent-Length");
+    server.stage(QStringLiteral("/never"), wrong);
+    server.requestHeads.clear();
+    get(QStringLiteral("/never"), QStringLiteral("ann"), QStringLiteral("wrong"));
+    EXPECT_EQ(http.headerBlock().mid(9, 3), QStringLiteral("401"));
+    EXPECT_EQ(server.requestHeads.size(), 2) << "credentials are tried once";
+}
+
 TEST_F(SocketHttpTest, CancelEndsAWaitForTheBody)
 {
     StagedReply stalling = okReply(patternBytes(5000));
