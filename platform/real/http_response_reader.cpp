@@ -45,11 +45,21 @@ QString shown(const QByteArray &text)
 
 } // namespace
 
-void HttpResponseReader::feed(QByteArrayView bytes)
+void HttpResponseReader::feed(const QByteArray &bytes)
 {
-    if (m_stage == Stage::Done || m_stage == Stage::Failed)
+    if (m_stage == Stage::Done || m_stage == Stage::Failed || bytes.isEmpty())
         return;
-    m_input.append(bytes.data(), bytes.size());
+    if (m_part == Part::LengthBody && m_input.isEmpty()) {
+        // The common case of a download: the piece goes to the body as it is.
+        const qint64 size = std::min<qint64>(m_remaining, bytes.size());
+        m_body.push_back(size == bytes.size() ? bytes : bytes.left(size));
+        m_bodyReady += size;
+        m_remaining -= size;
+        if (m_remaining == 0)
+            m_stage = Stage::Done;
+        return;
+    }
+    m_input.append(bytes);
     while (m_stage != Stage::Done && m_stage != Stage::Failed && step()) {}
     if (m_inputRead == m_input.size())
         m_input.clear();
@@ -91,15 +101,15 @@ QString HttpResponseReader::headerBlock() const
 
 QByteArray HttpResponseReader::takeBody(qint64 maxBytes)
 {
-    const qint64 size = std::clamp<qint64>(maxBytes, 0, bodyBytesReady());
-    QByteArray piece = m_body.mid(m_bodyTaken, size);
+    if (m_body.empty() || maxBytes <= 0)
+        return QByteArray();
+    const QByteArray &first = m_body.front();
+    const qint64 size = std::min<qint64>(maxBytes, first.size() - m_bodyTaken);
+    QByteArray piece = m_bodyTaken == 0 && size == first.size() ? first : first.mid(m_bodyTaken, size);
     m_bodyTaken += size;
-    if (m_bodyTaken == m_body.size()) {
-        m_body.clear();
-        m_bodyTaken = 0;
-    } else if (m_bodyTaken >= 64 * 1024 && m_bodyTaken * 2 >= m_body.size()) {
-        // Taken in small pieces while more is fed: what was taken goes, now and then.
-        m_body.remove(0, m_bodyTaken);
+    m_bodyReady -= size;
+    if (m_bodyTaken == first.size()) {
+        m_body.pop_front();
         m_bodyTaken = 0;
     }
     return piece;
@@ -315,7 +325,8 @@ void HttpResponseReader::readTrailer(const QByteArray &line)
 void HttpResponseReader::takeBodyBytes()
 {
     const qint64 size = std::min<qint64>(m_remaining, m_input.size() - m_inputRead);
-    m_body.append(m_input.constData() + m_inputRead, size);
+    m_body.push_back(m_input.mid(m_inputRead, size));
+    m_bodyReady += size;
     m_inputRead += size;
     m_remaining -= size;
     if (m_remaining > 0)

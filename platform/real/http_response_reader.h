@@ -6,6 +6,8 @@
 #include <QList>
 #include <QString>
 
+#include <deque>
+
 namespace platform {
 
 // One header line of an answer: the name as sent, the value without its
@@ -35,7 +37,8 @@ public:
         Failed, // see failure(); body bytes decoded before it can still be taken
     };
 
-    void feed(QByteArrayView bytes);
+    // A QByteArray of body bytes is kept as it is, not copied.
+    void feed(const QByteArray &bytes);
     // The connection ended: an answer not yet whole is cut short.
     void endOfInput();
 
@@ -57,7 +60,9 @@ public:
     int interimAnswers() const { return m_interim; }
     QString failure() const { return m_failure; }
 
-    qint64 bodyBytesReady() const { return m_body.size() - m_bodyTaken; }
+    qint64 bodyBytesReady() const { return m_bodyReady; }
+    // At most maxBytes of the body, from one of the pieces it came in (so
+    // perhaps fewer); empty only when none is ready.
     QByteArray takeBody(qint64 maxBytes);
 
 private:
@@ -86,8 +91,9 @@ private:
     QList<HttpHeaderLine> m_headers;
     qint64 m_remaining = 0; // of the body, or of the current chunk
     bool m_chunked = false;
-    QByteArray m_body;
-    qsizetype m_bodyTaken = 0;
+    std::deque<QByteArray> m_body; // decoded, in the pieces it came in
+    qsizetype m_bodyTaken = 0;     // of the first piece
+    qint64 m_bodyReady = 0;
     QString m_failure;
 };
 

@@ -74,7 +74,6 @@ bool isRedirect(int status)
 SocketHttp::SocketHttp(EventPump &events, int timeoutMs) : m_events(events), m_timeoutMs(timeoutMs)
 {
     m_idle.setSingleShot(true);
-    m_idle.setInterval(timeoutMs);
     QObject::connect(&m_idle, &QTimer::timeout, &m_idle, [this] { takeTimeOut(); });
 }
 
@@ -130,13 +129,14 @@ void SocketHttp::connectTo(const QUrl &target)
     socket->setProxy(proxyFor(target));
     socket->setReadBufferSize(kSocketBufferBytes);
     QObject::connect(socket, &QIODevice::readyRead, socket, [this] {
-        m_idle.start();
+        m_moved.start();
         pull();
     });
-    QObject::connect(socket, &QIODevice::bytesWritten, socket, [this] { m_idle.start(); });
+    QObject::connect(socket, &QIODevice::bytesWritten, socket, [this] { m_moved.start(); });
     QObject::connect(socket, &QAbstractSocket::disconnected, socket, [this] { takeEnd(); });
     QObject::connect(socket, &QAbstractSocket::errorOccurred, socket, [this] { takeSocketError(); });
-    m_idle.start();
+    m_moved.start();
+    m_idle.start(m_timeoutMs);
     const quint16 port = quint16(target.port(tls ? 443 : 80));
     if (tls)
         static_cast<QSslSocket *>(socket)->connectToHostEncrypted(target.host(), port);
@@ -246,6 +246,11 @@ void SocketHttp::takeSocketError()
 
 void SocketHttp::takeTimeOut()
 {
+    // Restarting the timer for every piece would cost more than the piece.
+    if (const qint64 still = m_moved.elapsed(); still < m_timeoutMs) {
+        m_idle.start(int(m_timeoutMs - still));
+        return;
+    }
     qCWarning(lcHttp) << "nothing moved for" << m_timeoutMs << "ms on" << withoutUserInfo(m_current);
     finish(TimedOut);
 }
@@ -299,7 +304,7 @@ QByteArray SocketHttp::getChunk(qint64 maxBytes)
         if (m_headersIn && m_reader && m_reader->bodyBytesReady() > 0) {
             const QByteArray piece = m_reader->takeBody(maxBytes);
             if (m_socket) {
-                m_idle.start(); // the caller reading is progress too
+                m_moved.start(); // the caller reading is progress too
                 pull();
             }
             return piece;

@@ -5,6 +5,7 @@
 #include "platform/real/http_response_reader.h"
 
 #include <QDeadlineTimer>
+#include <QElapsedTimer>
 #include <QTimer>
 #include <QUrl>
 
@@ -75,7 +76,8 @@ private:
     const int m_timeoutMs;
     std::unique_ptr<QTcpSocket> m_socket;
     std::optional<HttpResponseReader> m_reader;
-    QTimer m_idle;            // restarted whenever something moves
+    QTimer m_idle;            // ends a request on which nothing moved for the time-out
+    QElapsedTimer m_moved;    // since something last moved
     quint64 m_generation = 0; // which request the waits belong to
     quint64 m_hop = 0;        // which connection of the request (redirects, credentials)
     int m_openDepth = 0;
