@@ -9,6 +9,8 @@
 #include <gtest/gtest.h>
 
 #include <QElapsedTimer>
+#include <QNetworkProxy>
+#include <QScopeGuard>
 
 namespace {
 
@@ -264,6 +266,26 @@ TEST_F(SocketHttpTest, RequestsAskForOnePlainAnswerAndGiveCredentialsOnlyWhenAsk
     get(QStringLiteral("/never"), QStringLiteral("ann"), QStringLiteral("wrong"));
     EXPECT_EQ(http.headerBlock().mid(9, 3), QStringLiteral("401"));
     EXPECT_EQ(server.requestHeads.size(), 2) << "credentials are tried once";
+}
+
+TEST_F(SocketHttpTest, TheSystemsProxyIsATunnel)
+{
+    // A proxy that answers the tunnel's request with the origin's answer itself.
+    // (Qt never proxies a loopback address, so the origin is a name only the proxy sees.)
+    RawHttpServer proxy;
+    const QByteArray target = "download.horalux.invalid:8080";
+    proxy.stage(QString::fromLatin1(target),
+                StagedReply {"HTTP/1.1 200 Connection established\r\n\r\n",
+                             "HTTP/1.1 200 OK\r\nContent-Length: 7\r\nConnection: close\r\n\r\ntunnel!"});
+    QNetworkProxy::setApplicationProxy(
+        QNetworkProxy(QNetworkProxy::HttpProxy, QStringLiteral("127.0.0.1"), proxy.port()));
+    const auto direct = qScopeGuard([] { QNetworkProxy::setApplicationProxy(QNetworkProxy::DefaultProxy); });
+
+    EXPECT_EQ(http.openUrl(QStringLiteral("http://download.horalux.invalid:8080/versions.txt"), 1024),
+              QByteArray("tunnel!"));
+    ASSERT_EQ(proxy.requestHeads.size(), 1);
+    EXPECT_TRUE(proxy.requestHeads[0].startsWith("CONNECT " + target + " HTTP/1.1\r\n"))
+        << proxy.requestHeads[0].constData();
 }
 
 TEST_F(SocketHttpTest, CancelEndsAWaitForTheBody)
