@@ -93,7 +93,7 @@ void SocketHttp::execute(const QString &url, const QString &userName, const QStr
     m_ended = false;
     m_error = NoError;
     m_redirects = 0;
-    m_authorizationSent = false;
+    m_sendsCredentials = false;
     m_headerBlock.clear();
     m_headers.clear();
     m_userName = userName;
@@ -147,7 +147,7 @@ void SocketHttp::connectTo(const QUrl &target)
 void SocketHttp::sendRequest()
 {
     m_connected = true;
-    const QByteArray authorization = m_authorizationSent ? basicAuthorization(m_userName, m_password) : QByteArray();
+    const QByteArray authorization = m_sendsCredentials ? basicAuthorization(m_userName, m_password) : QByteArray();
     m_socket->write(httpGetRequest(m_current, authorization));
 }
 
@@ -197,10 +197,10 @@ void SocketHttp::takeHead()
         qCWarning(lcHttp) << "redirect refused from" << withoutUserInfo(m_origin) << "to" << withoutUserInfo(to)
                           << (m_redirects < kMaxRedirects ? "(another server)" : "(too many)");
         m_error = RedirectRefused;
-    } else if (status == 401 && !m_userName.isEmpty() && !m_authorizationSent
+    } else if (status == 401 && !m_userName.isEmpty() && !m_sendsCredentials
                && offersBasicAuthentication(reader.headers())) {
         // Credentials go out only when asked for, and once.
-        m_authorizationSent = true;
+        m_sendsCredentials = true;
         connectTo(m_current);
         return;
     }

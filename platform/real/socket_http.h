@@ -87,7 +87,7 @@ private:
     bool m_ended = false;
     int m_error = NoError;
     int m_redirects = 0;
-    bool m_authorizationSent = false;
+    bool m_sendsCredentials = false;                     // the server asked for them
     QDeadlineTimer m_deadline {QDeadlineTimer::Forever}; // of the whole fetch, in openUrl()
     QString m_url;
     QUrl m_origin;  // where redirects may lead
