@@ -7,7 +7,7 @@
 
 #include "platform/message_box.h"
 #include "platform/real/qt_event_pump.h"
-#include "platform/real/qt_http.h"
+#include "platform/real/socket_http.h"
 #include "platform/real/system_clock.h"
 #include "raw_http_server.h"
 #include "update/download_dialog.h"
@@ -101,7 +101,7 @@ void saveScreenshot(const QString &path)
 {
     QTemporaryDir folder;
     platform::QtEventPump events;
-    platform::QtHttp inet1(events);
+    platform::SocketHttp inet1(events);
     platform::MonotonicTickCounter ticks;
     CountingMessageBoxes messages;
     DownloadForm form(inet1, messages, ticks, events);
@@ -121,7 +121,7 @@ void BM_DownloadFileThroughTheDialog(benchmark::State &state)
     QTemporaryDir folder;
     const QString destination = folder.filePath(QStringLiteral("hupdate"));
     platform::QtEventPump events;
-    platform::QtHttp inet1(events);
+    platform::SocketHttp inet1(events);
     platform::MonotonicTickCounter ticks;
     CountingMessageBoxes messages;
     DownloadForm form(inet1, messages, ticks, events);
@@ -190,7 +190,7 @@ BENCHMARK(BM_DownloadWithCurl)->UseManualTime()->Iterations(5)->Unit(benchmark::
 void BM_DialogProgressUpdate(benchmark::State &state)
 {
     platform::QtEventPump events;
-    platform::QtHttp inet1(events);
+    platform::SocketHttp inet1(events);
     platform::MonotonicTickCounter ticks;
     CountingMessageBoxes messages;
     DownloadForm form(inet1, messages, ticks, events);

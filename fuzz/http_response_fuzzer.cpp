@@ -1,94 +1,72 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The transfer control's reading of a server's answer. The input is what a
-// server on 127.0.0.1 sends back; it is fetched twice, as the download
-// dialog does (execute, header block, header, body in pieces) and as the
-// update check does (openUrl). The header block must keep the shape callers
-// read it in: the status code at characters 10 to 12, each line ended by
-// CR LF, an empty line at the end; header() gives the block's values.
+// The transfer control's reading of a server's answer. The input's first
+// byte says where the rest is cut into pieces, as a connection might bring
+// them; the rest is what a server sent back. However it is cut, the answer
+// reads the same; the header block keeps the shape callers read it in (the
+// status code at characters 10 to 12, each line ended by CR LF, an empty
+// line at the end), header() gives the block's values; the body is never
+// longer than what came, nor the header lines longer than their bound.
 
 #include "fuzz_check.h"
-#include "platform/real/qt_event_pump.h"
-#include "platform/real/qt_http.h"
-
-#include <QCoreApplication>
-#include <QElapsedTimer>
-#include <QNetworkProxy>
-#include <QTcpServer>
-#include <QTcpSocket>
+#include "platform/real/http_response_reader.h"
 
 #include <cstdint>
-#include <memory>
+#include <cstdio>
 
 namespace {
 
-// Answers a request with the staged bytes and closes the connection; the
-// request a redirect leads to gets a plain answer.
-class Responder {
-public:
-    Responder()
-    {
-        FUZZ_CHECK(m_server.listen(QHostAddress::LocalHost, 0));
-        QObject::connect(&m_server, &QTcpServer::newConnection, [this] {
-            while (QTcpSocket *socket = m_server.nextPendingConnection())
-                serve(socket);
-        });
-    }
+using platform::HttpResponseReader;
 
-    QString url() const { return QStringLiteral("http://127.0.0.1:%1/versions.txt").arg(m_server.serverPort()); }
-
-    void stage(const QByteArray &reply) { m_reply = reply; }
-
-private:
-    void serve(QTcpSocket *socket)
-    {
-        auto request = std::make_shared<QByteArray>();
-        QObject::connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
-        QObject::connect(socket, &QTcpSocket::readyRead, socket, [this, socket, request] {
-            *request += socket->readAll();
-            if (!request->contains("\r\n\r\n"))
-                return;
-            const bool redirected = request->startsWith("GET /again ");
-            request->clear();
-            socket->write(redirected ? QByteArray("HTTP/1.1 200 OK\r\nContent-Length: 2\r\n\r\nok") : m_reply);
-            socket->disconnectFromHost();
-        });
-    }
-
-    QTcpServer m_server;
-    QByteArray m_reply;
+struct Outcome {
+    HttpResponseReader::Stage stage;
+    int status;
+    QString block;
+    QByteArray body;
 };
 
-// A redirect must come back here, not go out to some host.
-QByteArray withLocalRedirects(const QByteArray &reply)
+Outcome readInPieces(const QByteArray &answer, qsizetype pieceSize)
 {
-    QList<QByteArray> lines = reply.split('\n');
-    for (QByteArray &line : lines) {
-        const qsizetype colon = line.indexOf(':');
-        if (colon > 0 && line.left(colon).trimmed().toLower() == "location")
-            line = "Location: /again\r";
+    HttpResponseReader reader;
+    QByteArray body;
+    for (qsizetype at = 0; at < answer.size(); at += pieceSize) {
+        reader.feed(answer.mid(at, pieceSize));
+        // Taken in small pieces, as the download dialog takes them.
+        while (reader.bodyBytesReady() > 0) {
+            const QByteArray piece = reader.takeBody(1000);
+            FUZZ_CHECK(!piece.isEmpty() && piece.size() <= 1000);
+            body += piece;
+        }
     }
-    return lines.join('\n');
+    reader.endOfInput();
+    while (reader.bodyBytesReady() > 0)
+        body += reader.takeBody(answer.size() + 1);
+    FUZZ_CHECK(reader.bodyBytesReady() == 0);
+    FUZZ_CHECK(reader.stage() != HttpResponseReader::Stage::Head);
+    FUZZ_CHECK(reader.stage() != HttpResponseReader::Stage::Body);
+    FUZZ_CHECK((reader.stage() == HttpResponseReader::Stage::Failed) == !reader.failure().isEmpty());
+    return Outcome {reader.stage(), reader.status(), reader.headerBlock(), body};
 }
 
-// HORALUX_FUZZ_SHOW=1 prints what an input gave, line ends made visible.
-void show(const platform::QtHttp &http, QString block)
+void checkHeaderBlock(const QByteArray &answer, const QString &block)
 {
-    block.replace(QLatin1Char('\r'), QLatin1String("\\r")).replace(QLatin1Char('\n'), QLatin1String("\\n"));
-    std::fprintf(stderr, "error %d, header block: %s\n", http.responseCode(), qPrintable(block));
-}
-
-void checkHeaderBlock(const platform::QtHttp &http)
-{
-    const QString block = http.headerBlock();
-    if (qEnvironmentVariableIsSet("HORALUX_FUZZ_SHOW"))
-        show(http, block);
-    if (block.isEmpty() || block == QLatin1String("HTTP/1.1 \r\n"))
+    if (qEnvironmentVariableIsSet("HORALUX_FUZZ_SHOW")) {
+        QString shown = block;
+        shown.replace(QLatin1Char('\r'), QLatin1String("\\r")).replace(QLatin1Char('\n'), QLatin1String("\\n"));
+        std::fprintf(stderr, "header block: %s\n", qPrintable(shown));
+    }
+    if (block.isEmpty())
         return;
+    FUZZ_CHECK(block.size() <= HttpResponseReader::kMaxHeaderBytes + 64);
     FUZZ_CHECK(block.startsWith(QLatin1String("HTTP/1.1 ")));
     FUZZ_CHECK(block.endsWith(QLatin1String("\r\n\r\n")));
     for (int i = 9; i < 12; ++i)
         FUZZ_CHECK(block.size() > i && block.at(i).isDigit() && block.at(i).unicode() < 0x80);
     FUZZ_CHECK(block.size() > 12 && block.at(12) == QLatin1Char(' '));
+    const int status = block.mid(9, 3).toInt();
+    FUZZ_CHECK(status >= 100 && (status >= 200 || status == 101));
+
+    HttpResponseReader reader;
+    reader.feed(answer);
     const QStringList lines = block.chopped(4).split(QLatin1String("\r\n"));
     for (const QString &line : lines)
         FUZZ_CHECK(!line.contains(QLatin1Char('\r')) && !line.contains(QLatin1Char('\n')));
@@ -101,53 +79,26 @@ void checkHeaderBlock(const platform::QtHttp &http)
         for (qsizetype j = 1; j < i; ++j)
             first = first && !lines[j].startsWith(name + QLatin1String(": "), Qt::CaseInsensitive);
         if (first)
-            FUZZ_CHECK(http.header(name) == lines[i].mid(separator + 2));
+            FUZZ_CHECK(QString::fromLatin1(reader.header(name.toLatin1())) == lines[i].mid(separator + 2));
     }
 }
-
-struct World {
-    platform::QtEventPump events;
-    // Some broken answers (a bad chunk size, then the connection closed) end
-    // only by the time-out: keep it short.
-    platform::QtHttp http {events, 250};
-    Responder responder;
-};
-World *world = nullptr;
 
 } // namespace
 
-extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
-{
-    new QCoreApplication(*argc, *argv);
-    QNetworkProxy::setApplicationProxy(QNetworkProxy::NoProxy);
-    world = new World;
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    const QByteArray reply = withLocalRedirects(QByteArray(reinterpret_cast<const char *>(data), qsizetype(size)));
-    platform::QtHttp &http = world->http;
+    if (size == 0)
+        return 0;
+    const qsizetype pieceSize = data[0] % 16 + 1;
+    const QByteArray answer(reinterpret_cast<const char *>(data) + 1, qsizetype(size) - 1);
 
-    world->responder.stage(reply);
-    http.execute(world->responder.url(), QString(), QString());
-    QElapsedTimer waited;
-    waited.start();
-    while (http.stillExecuting()) {
-        FUZZ_CHECK(waited.elapsed() < 10'000);
-        world->events.waitForEvents(100);
-    }
-    checkHeaderBlock(http);
-    qint64 bodyBytes = 0;
-    for (QByteArray piece = http.getChunk(1000); !piece.isEmpty(); piece = http.getChunk(1000)) {
-        FUZZ_CHECK(piece.size() <= 1000);
-        bodyBytes += piece.size();
-        FUZZ_CHECK(bodyBytes <= qint64(size) + 2);
-    }
-
-    world->responder.stage(reply);
-    const std::optional<QByteArray> body = http.openUrl(world->responder.url(), 64 * 1024);
-    FUZZ_CHECK(!body || body->size() <= qint64(size) + 2);
-    FUZZ_CHECK(!http.stillExecuting());
+    const Outcome whole = readInPieces(answer, qMax<qsizetype>(answer.size(), 1));
+    const Outcome pieces = readInPieces(answer, pieceSize);
+    FUZZ_CHECK(pieces.stage == whole.stage);
+    FUZZ_CHECK(pieces.status == whole.status);
+    FUZZ_CHECK(pieces.block == whole.block);
+    FUZZ_CHECK(pieces.body == whole.body);
+    FUZZ_CHECK(whole.body.size() <= answer.size());
+    checkHeaderBlock(answer, whole.block);
     return 0;
 }

@@ -14,6 +14,7 @@
 #include "settings/first_start.h"
 
 #include <QAction>
+#include <QChildEvent>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QIcon>
@@ -216,17 +217,38 @@ void frm_main::ontop()
 
 void frm_main::applyTopmost(bool topmost)
 {
-    const Qt::WindowFlags flags = windowFlags().setFlag(Qt::WindowStaysOnTopHint, topmost);
-    if (flags != windowFlags()) {
-        // QWidget::setWindowFlags would destroy the native window and map a
-        // new one (a flicker, and a dialog left transient for a dead window);
-        // the QWindow asks the window manager for the state in place.
-        overrideWindowFlags(flags);
-        if (QWindow *native = windowHandle())
-            native->setFlags(flags);
-    }
+    setStaysOnTop(*this, topmost);
+    for (QWidget *dialog : ownDialogs())
+        setStaysOnTop(*dialog, topmost);
     if (!m_loading)
         show();
+}
+
+QList<QWidget *> frm_main::ownDialogs() const
+{
+    QList<QWidget *> dialogs;
+    for (QWidget *child : findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (child->windowType() == Qt::Dialog)
+            dialogs << child;
+    }
+    return dialogs;
+}
+
+void frm_main::childEvent(QChildEvent *event)
+{
+    // A dialog is told how to stand when it is shown, not when made: its
+    // own constructor still sets its flags after it is added here.
+    if (event->added() && event->child()->isWidgetType())
+        event->child()->installEventFilter(this);
+    QWidget::childEvent(event);
+}
+
+void frm_main::dialog_Show(QWidget &dialog)
+{
+    // Window managers keep a transient above its owner within one layer
+    // only: an on-top clock would otherwise cover its own dialog.
+    setStaysOnTop(dialog, windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    withoutMinimiseUnderOpenbox(dialog);
 }
 
 void frm_main::moveToStoredPlace()
@@ -238,6 +260,11 @@ void frm_main::moveToStoredPlace()
         screens << screen->geometry();
     const QScreen *primary = QGuiApplication::primaryScreen();
     move(window_placement::place(left, top, pos(), screens, primary ? primary->geometry() : QRect()));
+}
+
+QRect frm_main::placeOnScreen() const
+{
+    return QRect(topLeftOnScreen(*this), size());
 }
 
 void frm_main::setCustomMenuEntryVisible(int number, bool visible)
@@ -260,6 +287,14 @@ void frm_main::loadBackgroundPicture(const QString &path)
 bool frm_main::eventFilter(QObject *watched, QEvent *event)
 {
     const bool isImage2 = watched == &m_image2;
+    const bool isControl =
+        isImage2 || watched == &m_image1 || watched == &m_labZone || watched == &m_labTime || watched == &m_labLocal;
+    if (!isControl) {
+        auto *owned = static_cast<QWidget *>(watched);
+        if (event->type() == QEvent::Show && owned->windowType() == Qt::Dialog && owned->parentWidget() == this)
+            dialog_Show(*owned);
+        return QWidget::eventFilter(watched, event);
+    }
     switch (event->type()) {
     case QEvent::MouseButtonPress: {
         if (isImage2)
@@ -295,9 +330,9 @@ void frm_main::control_MouseDown(Qt::MouseButton button, QPointF positionTwips)
         return;
     m_grabx = qint32(std::lround(positionTwips.x()));
     m_graby = qint32(std::lround(positionTwips.y()));
-    // Asked of the window system: just after a window manager has framed the
-    // clock, pos() can still hold the frame's corner, and the drag would jump.
-    const QPoint edge = mapToGlobal(QPoint(0, 0));
+    // Asked of the window system, or the drag would jump from where Qt
+    // thinks a freshly framed clock stands.
+    const QPoint edge = topLeftOnScreen(*this);
     m_formleft = float(twips::fromPixels(edge.x()));
     m_formtop = float(twips::fromPixels(edge.y()));
     m_dragging = true;

@@ -49,6 +49,7 @@ public:
     void setCustomMenuEntryVisible(int number, bool visible) override;
     void setCustomMenuEntryCaption(int number, const QString &caption) override;
     void loadBackgroundPicture(const QString &path) override;
+    QRect placeOnScreen() const override;
 
     // Commands the later parts of the program plug in.
     std::function<void()> openSettings;
@@ -70,6 +71,7 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void childEvent(QChildEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
@@ -80,7 +82,10 @@ private:
     void control_MouseDown(Qt::MouseButton button, QPointF positionTwips);
     void control_MouseMove(QPointF positionTwips);
     void control_MouseUp(Qt::MouseButton button, QPoint globalPosition);
+    // The clock's on-top state holds for it and for the dialogs it owns.
     void applyTopmost(bool topmost);
+    QList<QWidget *> ownDialogs() const;
+    void dialog_Show(QWidget &dialog);
     void moveToStoredPlace();
     TypedSettings settings() const;
 

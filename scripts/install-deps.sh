@@ -45,6 +45,9 @@ xfconf
 dbus-daemon
 weston
 xwayland
+xserver-xorg-core
+xserver-xorg-video-dummy
+x11-xserver-utils
 "
 
 missing=""

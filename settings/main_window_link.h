@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QRect>
 #include <QString>
 
 // What the settings dialog changes at once in the clock's main window.
@@ -16,4 +17,6 @@ public:
     virtual void setCustomMenuEntryCaption(int number, const QString &caption) = 0;
     // Loads a picture file into the window's background at once.
     virtual void loadBackgroundPicture(const QString &path) = 0;
+    // Where the window stands on the screen, as the window system says.
+    virtual QRect placeOnScreen() const = 0;
 };

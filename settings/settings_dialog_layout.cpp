@@ -125,6 +125,9 @@ private:
 // control, the buttons and the window grow by it.
 constexpr int kExactRowTwips = 600;
 constexpr int kButtonTop = 5320 + kExactRowTwips;
+// Below the buttons, so their lower edge is not the window's (at scale 2 it
+// fell outside the window).
+constexpr int kBottomMarginTwips = 120;
 // The zone rows and the custom-zone frame spread over the height the exact
 // row added, so the first tab ends where the others do.
 constexpr int kZoneRowPitch = 270;
@@ -322,7 +325,7 @@ void setWindowIcon(QWidget *window)
 SettingsDialogControls buildSettingsDialog(QWidget *window)
 {
     window->setWindowTitle(u"Settings"_s);
-    window->setFixedSize(px(6390), px(5640 + kExactRowTwips));
+    window->setFixedSize(px(6390), px(5640 + kExactRowTwips + kBottomMarginTwips));
     window->setFont(designFont(u"Liberation Sans"_s));
     setWindowIcon(window);
 

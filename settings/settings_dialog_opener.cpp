@@ -2,6 +2,7 @@
 #include "settings/settings_dialog_opener.h"
 
 #include "settings/dialog_placement.h"
+#include "settings/main_window_link.h"
 #include "settings/settings_dialog.h"
 
 #include <QGuiApplication>
@@ -23,13 +24,11 @@ QSize outerSizeOf(const QWidget &dialog)
 }
 
 // The clock's own screen, so the dialog opens where the user is looking.
-void placeBeside(QWidget &dialog, const QWidget &window)
+void placeBeside(QWidget &dialog, const QWidget &window, const MainWindowLink &link)
 {
     if (!window.isVisible())
         return;
-    // Asked of the window system: right after a window manager has framed the
-    // clock, Qt's own idea of its place can still be the frame's corner.
-    const QRect clock(window.mapToGlobal(QPoint(0, 0)), window.frameGeometry().size());
+    const QRect clock = link.placeOnScreen();
     const QScreen *screen = QGuiApplication::screenAt(clock.center());
     if (!screen)
         screen = window.screen();
@@ -69,7 +68,7 @@ frm_settings *SettingsDialogOpener::show()
                 onHelpLinkClicked();
         };
         if (m_parent)
-            placeBeside(*m_dialog, *m_parent);
+            placeBeside(*m_dialog, *m_parent, m_mainWindow);
     }
     m_dialog->setWindowState(m_dialog->windowState() & ~Qt::WindowMinimized);
     m_dialog->show();

@@ -3,10 +3,12 @@
 
 #include "engine/typed_settings.h"
 #include "platform/clock.h"
+#include "platform/desktop.h"
 #include "platform/http.h"
 #include "platform/message_box.h"
 #include "platform/services.h"
 #include "update/build_urls.h"
+#include "update/legacy_update_program.h"
 #include "update/update_log.h"
 #include "update/version_list.h"
 
@@ -55,6 +57,8 @@ void UpdateChecker::securitycheck()
         return;
     if (!dueToday())
         return;
+    // Once a day, when the clock goes out to the network anyway.
+    removeLegacyUpdateProgram(m_services.desktop.programFolder());
     noticeBeforeFirstAccess();
 
     const QString listUrl = m_setup.downloadServer + QStringLiteral("/versions.txt");

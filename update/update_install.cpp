@@ -10,6 +10,7 @@
 #include "platform/settings_store.h"
 #include "update/build_urls.h"
 #include "update/download_dialog.h"
+#include "update/legacy_update_program.h"
 #include "update/private_folder.h"
 #include "update/update_log.h"
 #include "update/verified_program.h"
@@ -110,6 +111,7 @@ void UpdateInstall::downloadupdate()
     const QString local = localFile();
     if (!local.isEmpty() && QFile::exists(local) && !QFile::remove(local))
         qCWarning(lcUpdate) << "cannot remove the old update program" << local;
+    removeLegacyUpdateProgram(m_services.desktop.programFolder());
     if (m_inet.stillExecuting()) {
         m_messages.show(QStringLiteral("I Can`t download right now, please try again in a couple of minutes!"),
                         QStringLiteral("Sorry, I`m busy"), Icon::Information);

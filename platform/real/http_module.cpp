@@ -2,11 +2,11 @@
 #include "platform/real/http_module.h"
 
 #include "platform/real/ed25519_check.h"
-#include "platform/real/qt_http.h"
+#include "platform/real/socket_http.h"
 
 extern "C" Q_DECL_EXPORT platform::Http *horalux_create_http(platform::EventPump *events)
 {
-    return new platform::QtHttp(*events);
+    return new platform::SocketHttp(*events);
 }
 
 extern "C" Q_DECL_EXPORT platform::SignatureCheck *horalux_create_signature_check()

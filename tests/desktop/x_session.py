@@ -86,6 +86,57 @@ class Session:
                 number += chunk
         self.env["DISPLAY"] = ":" + number.decode().strip()
 
+    def xorg_two_monitors(self, width=800, height=600):
+        """An X server of one framebuffer shown as two RandR monitors side by
+        side, "left" and "right", each width x height, as a desktop with two
+        screens is. Xorg with its dummy video driver: Xvfb stacks Xinerama
+        heads over each other and keeps no RandR monitors."""
+        need("Xorg")
+        need("xrandr")
+        if not os.path.exists("/usr/lib/xorg/modules/drivers/dummy_drv.so"):
+            raise Skip("Xorg's dummy video driver is not installed (scripts/install-deps.sh installs it)")
+        config = os.path.join(self.workdir, "xorg.conf")
+        mode = "%dx%d" % (2 * width, height)
+        with open(config, "w") as out:
+            out.write(XORG_DUMMY_CONFIG % {"mode": mode, "width": 2 * width, "height": height,
+                                           "hsync": 2 * width + 40, "hsyncend": 2 * width + 168,
+                                           "htotal": 2 * width + 256, "vsync": height + 1, "vsyncend": height + 5,
+                                           "vtotal": height + 28})
+        read_fd, write_fd = os.pipe()
+        log = open(os.path.join(self.workdir, "xorg.out"), "ab")
+        process = subprocess.Popen(["Xorg", "-displayfd", str(write_fd), "-config", config, "-logfile",
+                                    os.path.join(self.workdir, "xorg.log"), "-noreset", "-nolisten", "tcp",
+                                    "-novtswitch", "-sharevts"],
+                                   stdout=log, stderr=subprocess.STDOUT, pass_fds=(write_fd,), start_new_session=True)
+        self.processes.append(process)
+        os.close(write_fd)
+        number = b""
+        with os.fdopen(read_fd, "rb") as pipe:
+            while not number.endswith(b"\n"):
+                chunk = pipe.read(1)
+                if not chunk:
+                    raise Skip("Xorg with the dummy driver did not start here (it may need root; see %s)"
+                               % os.path.join(self.workdir, "xorg.out"))
+                number += chunk
+        self.env["DISPLAY"] = ":" + number.decode().strip()
+        output = re.search(r"^(\S+) connected", self.xrandr(), re.M).group(1)
+        size = "%d/%dx%d/%d" % (width, width * 254 // 960, height, height * 254 // 960)
+        self.xrandr("--setmonitor", "left", "%s+0+0" % size, output)
+        self.xrandr("--setmonitor", "right", "%s+%d+0" % (size, width), "none")
+        self.single = (output, "%dx%d" % (width, height))
+
+    def xorg_drop_right_monitor(self):
+        """The right monitor unplugged: one monitor and a framebuffer its size."""
+        output, mode = self.single
+        self.xrandr("--delmonitor", "right")
+        self.xrandr("--output", output, "--mode", mode, "--fb", mode)
+
+    def xrandr(self, *arguments):
+        result = subprocess.run(["xrandr"] + list(arguments), env=self.env, capture_output=True, text=True)
+        if result.returncode != 0:
+            raise Skip("xrandr %s failed here: %s" % (" ".join(arguments), result.stderr.strip()))
+        return result.stdout
+
     def window_manager(self, name):
         if name == "openbox":
             need("openbox")
@@ -129,6 +180,37 @@ class Session:
             raise Skip("weston started no XWayland here (see " + log_path + ")")
         self.env["WAYLAND_DISPLAY"] = socket
         self.env["XDG_SESSION_TYPE"] = "wayland"
+
+
+XORG_DUMMY_CONFIG = """
+Section "ServerFlags"
+    Option "AutoAddDevices" "false"
+    Option "AutoAddGPU" "false"
+    Option "DontVTSwitch" "true"
+EndSection
+Section "Device"
+    Identifier "dummy"
+    Driver "dummy"
+    VideoRam 32768
+EndSection
+Section "Monitor"
+    Identifier "monitor"
+    HorizSync 5.0 - 1000.0
+    VertRefresh 5.0 - 200.0
+    Modeline "%(mode)s" 80.0 %(width)d %(hsync)d %(hsyncend)d %(htotal)d %(height)d %(vsync)d %(vsyncend)d %(vtotal)d
+EndSection
+Section "Screen"
+    Identifier "screen"
+    Device "dummy"
+    Monitor "monitor"
+    DefaultDepth 24
+    SubSection "Display"
+        Depth 24
+        Modes "%(mode)s"
+        Virtual %(width)d %(height)d
+    EndSubSection
+EndSection
+"""
 
 
 def need(program):

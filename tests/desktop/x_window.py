@@ -49,6 +49,26 @@ class X:
         """Client windows bottom to top, as the window manager says."""
         return [int(part, 16) for part in re.findall(r"0x[0-9a-f]+", self.root_prop("_NET_CLIENT_LIST_STACKING"))]
 
+    def frame_of(self, window):
+        """The window's topmost ancestor below the root: its frame, or itself."""
+        top = window
+        while True:
+            out = self.run("xwininfo", "-children", "-id", str(top))
+            root = int(re.search(r"Root window id: (0x[0-9a-f]+)", out).group(1), 16)
+            parent = int(re.search(r"Parent window id: (0x[0-9a-f]+)", out).group(1), 16)
+            if parent == root:
+                return top
+            top = parent
+
+    def drawn_above(self, upper, lower):
+        """Whether the X server stacks upper's frame over lower's, whatever the
+        window manager's list says."""
+        children = [int(part, 16) for part in
+                    re.findall(r"^\s+(0x[0-9a-f]+)", self.run("xwininfo", "-root", "-children"), re.M)]
+        # xwininfo names the root's children top first.
+        frames = self.frame_of(upper), self.frame_of(lower)
+        return all(frame in children for frame in frames) and children.index(frames[0]) < children.index(frames[1])
+
     def transient_for(self, window):
         found = re.search(r"0x[0-9a-f]+", self.prop(window, "WM_TRANSIENT_FOR"))
         return int(found.group(0), 16) if found else None
@@ -72,14 +92,7 @@ class X:
 
     def frame_geometry(self, window):
         """The window's outer rectangle: that of its topmost ancestor below the root."""
-        root = int(re.search(r"Root window id: (0x[0-9a-f]+)", self.run("xwininfo", "-children", "-id", str(window))).group(1), 16)
-        top = window
-        while True:
-            parent = int(re.search(r"Parent window id: (0x[0-9a-f]+)",
-                                   self.run("xwininfo", "-children", "-id", str(top))).group(1), 16)
-            if parent == root:
-                return self.geometry(top)
-            top = parent
+        return self.geometry(self.frame_of(window))
 
     def map_state(self, window):
         return re.search(r"Map State: (\w+)", self.run("xwininfo", "-id", str(window))).group(1)

@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDialog>
 #include <QDir>
 #include <QMenu>
 #include <QMouseEvent>
@@ -299,6 +300,32 @@ TEST(MainWindow, OnTopChangesInPlaceWithoutANewNativeWindow)
         EXPECT_TRUE(w.isVisible());
     }
     EXPECT_EQ(counter.hides, 0) << "never unmapped";
+}
+
+TEST(MainWindow, ItsDialogsKeepItsOnTopStateInPlaceAndItsMenuIsLeftAlone)
+{
+    MainWindowFixture f;
+    f.fake.settings.set(QStringLiteral("ontop"), QStringLiteral("True"));
+    frm_main &w = f.load();
+    QDialog dialog(&w);
+    dialog.show();
+    const WId id = dialog.winId();
+    EXPECT_TRUE(dialog.windowFlags().testFlag(Qt::WindowStaysOnTopHint)) << "shown beside an on-top clock";
+    for (const bool on : {false, true, false}) {
+        f.fake.settings.set(QStringLiteral("ontop"), on ? QStringLiteral("True") : QStringLiteral("False"));
+        w.ontop();
+        EXPECT_EQ(dialog.windowFlags().testFlag(Qt::WindowStaysOnTopHint), on);
+        EXPECT_EQ(dialog.windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint), on);
+        EXPECT_EQ(dialog.winId(), id) << "changed in place";
+        EXPECT_TRUE(dialog.isVisible());
+    }
+    QDialog later(&w);
+    later.show();
+    EXPECT_FALSE(later.windowFlags().testFlag(Qt::WindowStaysOnTopHint)) << "shown beside a normal clock";
+    f.fake.settings.set(QStringLiteral("ontop"), QStringLiteral("True"));
+    w.ontop();
+    EXPECT_TRUE(later.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_FALSE(w.menu().mnu_settings->windowFlags().testFlag(Qt::WindowStaysOnTopHint)) << "menus are popups";
 }
 
 TEST(MainWindow, TheWindowAppearsOnceStartUpIsDoneWhateverTheOnTopSwitch)

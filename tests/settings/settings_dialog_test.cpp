@@ -482,6 +482,8 @@ TEST_F(SettingsDialogOpening, ANewDialogOpensBesideTheClockOnItsScreen)
         QWidget clock(nullptr, Qt::FramelessWindowHint | Qt::Tool);
         clock.setGeometry(QRect(place, QSize(180, 80)));
         clock.show();
+        // Where the window system says the clock stands.
+        mainWindow.place = clock.geometry();
         SettingsDialogOpener beside {platform.services, messages, mainWindow, &clock};
         frm_settings *dialog = beside.show();
         const QRect frame = dialog->frameGeometry();

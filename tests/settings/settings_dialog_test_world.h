@@ -45,8 +45,10 @@ public:
         entryCaption[number] = caption;
     }
     void loadBackgroundPicture(const QString &path) override { calls << QStringLiteral("picture ") + path; }
+    QRect placeOnScreen() const override { return place; }
 
     QStringList calls;
+    QRect place {13, 13, 180, 80};
     std::function<void()> duringOntop;
     bool entryVisible[3] = {false, false, false};
     QString entryCaption[3];

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/real/ed25519_check.h"
+#include "update/legacy_update_program.h"
 #include "update/private_folder.h"
 #include "update/update_policy.h"
 #include "update/verified_program.h"
@@ -11,7 +12,10 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
+
+#include <functional>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -162,6 +166,51 @@ TEST(PrivateCacheFolder, MadePrivateOrRefused)
         made = privateCacheFolder(foreign.path());
         EXPECT_TRUE(made.path.isEmpty()) << "a folder of another user is not ours";
         EXPECT_TRUE(made.error.contains(QStringLiteral("65534"))) << qPrintable(made.error);
+    }
+}
+
+TEST(LegacyUpdateProgram, OnlyARegularFileOfOursIsRemovedAndNoLinkFollowed)
+{
+    QTemporaryDir elsewhere;
+    const QString target = elsewhere.filePath(QStringLiteral("precious"));
+    const auto write = [](const QString &path) {
+        QFile file(path);
+        return file.open(QIODevice::WriteOnly) && file.write("#!/bin/sh\n") > 0;
+    };
+    ASSERT_TRUE(write(target));
+    struct Case {
+        const char *what;
+        std::function<bool(const QString &)> make; // makes "hupdate" in the folder given
+        bool removed;
+    };
+    const Case cases[] = {
+        {"a file of ours", [&](const QString &path) { return write(path); }, true},
+        {"a link to a file of ours", [&](const QString &path) { return QFile::link(target, path); }, false},
+        {"a dangling link", [&](const QString &path) { return QFile::link(target + QStringLiteral(".gone"), path); },
+         false},
+        {"a folder", [](const QString &path) { return QDir().mkdir(path); }, false},
+        {"nothing", [](const QString &) { return true; }, false},
+    };
+    for (const Case &c : cases) {
+        QTemporaryDir program;
+        const QString legacy = program.filePath(QStringLiteral("hupdate"));
+        ASSERT_TRUE(c.make(legacy)) << c.what;
+        const bool existed = QFileInfo(legacy).exists() || QFileInfo(legacy).isSymLink();
+        EXPECT_EQ(removeLegacyUpdateProgram(program.path()), c.removed) << c.what;
+        const bool remains = QFileInfo(legacy).exists() || QFileInfo(legacy).isSymLink();
+        EXPECT_EQ(remains, existed && !c.removed) << c.what;
+        EXPECT_TRUE(QFile::exists(target)) << c.what << ": what a link points at is never touched";
+    }
+    EXPECT_FALSE(removeLegacyUpdateProgram(QString()));
+    EXPECT_FALSE(removeLegacyUpdateProgram(elsewhere.filePath(QStringLiteral("no-such-folder"))));
+
+    if (::geteuid() == 0) { // only root can give a file away
+        QTemporaryDir program;
+        const QString theirs = program.filePath(QStringLiteral("hupdate"));
+        ASSERT_TRUE(write(theirs));
+        ASSERT_EQ(::chown(QFile::encodeName(theirs).constData(), 65534, 65534), 0);
+        EXPECT_FALSE(removeLegacyUpdateProgram(program.path()));
+        EXPECT_TRUE(QFile::exists(theirs)) << "another user's file stays";
     }
 }
 

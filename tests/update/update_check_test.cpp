@@ -2,7 +2,7 @@
 #include "update/update_check.h"
 
 #include "platform/real/qt_event_pump.h"
-#include "platform/real/qt_http.h"
+#include "platform/real/socket_http.h"
 #include "raw_http_server.h"
 #include "settings/settings_store.h"
 #include "update/version_list.h"
@@ -14,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QTemporaryDir>
 
 namespace {
@@ -62,7 +63,7 @@ struct CheckWorld {
     platform::Services services;
     FakeMessageBoxes messages;
     platform::QtEventPump events;
-    platform::QtHttp inet {events};
+    platform::SocketHttp inet {events};
     UpdateChecker check;
     int downloads = 0;
     int homePages = 0;
@@ -199,6 +200,11 @@ TEST_F(UpdateCheckTest, OnlyANewerVersionIsOffered)
         const char *offered; // null: no offer
     };
     const QByteArray tooFar = QByteArray(70 * 1024, ' ') + "horalux:9.9.9:";
+    const auto after = [](const QByteArray &interim, StagedReply reply) {
+        reply.head.prepend(interim);
+        return reply;
+    };
+    const QByteArray earlyHints = "HTTP/1.1 103 Early Hints\r\nLink: </list.css>; rel=preload\r\n\r\n";
     const Case cases[] = {
         {{1, 0, 7}, okReply("horalux:1.0.7:"), nullptr},
         {{1, 0, 9}, okReply("horalux:1.0.10:"), "1.0.10"},
@@ -211,6 +217,10 @@ TEST_F(UpdateCheckTest, OnlyANewerVersionIsOffered)
         {{1, 0, 9}, okReply(tooFar), nullptr},
         {{1, 0, 9}, okReply("horalux:2.0:" + QByteArray(1 << 20, '.')), "2.0"},
         {{1, 0, 9}, statusReply(404, "Not Found", "<p>horalux:2.1:</p>"), "2.1"}, // read like any text
+        {{1, 0, 9}, after(earlyHints, okReply("horalux:2.2:")), "2.2"},
+        {{1, 0, 9},
+         after("HTTP/1.1 101 Switching Protocols\r\nUpgrade: h2c\r\n\r\n", okReply("horalux:2.3:")),
+         nullptr},
     };
     for (const Case &c : cases) {
         server.stage(QStringLiteral("/versions.txt"), c.list);
@@ -271,6 +281,23 @@ TEST_F(UpdateCheckTest, AFailedFetchEndsTheCheckSilently)
     world.check.securitycheck();
     EXPECT_EQ(world.messages.shown.size(), 1u) << "the notice only";
     EXPECT_TRUE(world.check.txt_codes().isEmpty());
+}
+
+TEST_F(UpdateCheckTest, TheDailyCheckRemovesAnOldUpdateProgramFromTheProgramFolder)
+{
+    server.stage(QStringLiteral("/versions.txt"), okReply("horalux:1.0.9:"));
+    QTemporaryDir program;
+    QFile legacy(QDir(program.path()).filePath(QStringLiteral("hupdate")));
+    ASSERT_TRUE(legacy.open(QIODevice::WriteOnly));
+    legacy.close();
+    CheckWorld world(server.base());
+    world.fake.desktop.folder = program.path();
+    world.check.securitycheck();
+    EXPECT_TRUE(legacy.exists()) << "a day without a check touches nothing";
+    world.nextDay();
+    world.messages.answers = {Answer::Ok};
+    world.check.securitycheck();
+    EXPECT_FALSE(legacy.exists());
 }
 
 TEST_F(UpdateCheckTest, AnyVersionTextIsStoredSafely)

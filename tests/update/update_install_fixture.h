@@ -4,7 +4,7 @@
 #include "engine/clock_state.h"
 #include "platform/real/ed25519_check.h"
 #include "platform/real/qt_event_pump.h"
-#include "platform/real/qt_http.h"
+#include "platform/real/socket_http.h"
 #include "raw_http_server.h"
 #include "update/download_dialog.h"
 #include "update/update_install.h"
@@ -109,8 +109,8 @@ protected:
                                  fake.registry, fake.desktop, fake.network, processes,     fake.sound};
     FakeMessageBoxes messages;
     ClockState state;
-    platform::QtHttp inet {events, kTimeoutMs};
-    platform::QtHttp dialogInet {events, kTimeoutMs};
+    platform::SocketHttp inet {events, kTimeoutMs};
+    platform::SocketHttp dialogInet {events, kTimeoutMs};
     platform::Ed25519Check signatures;
     UpdateInstall install {services, messages, state, inet, dialogInet, signatures, setupFor(server.base())};
     int settingsClosed = 0;

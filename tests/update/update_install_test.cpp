@@ -97,8 +97,13 @@ TEST_F(DownloadUpdateTest, ABusyTransferControlRefusesAfterTheOldFileIsGone)
     QFile old(install.localFile());
     ASSERT_TRUE(old.open(QIODevice::WriteOnly));
     old.close();
+    // Where versions before the private folder left theirs.
+    QFile legacy(QDir(programFolder.path()).filePath(QStringLiteral("hupdate")));
+    ASSERT_TRUE(legacy.open(QIODevice::WriteOnly));
+    legacy.close();
 
     EXPECT_FALSE(runDownloadUpdate());
+    EXPECT_FALSE(legacy.exists());
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].text,
               QStringLiteral("I Can`t download right now, please try again in a couple of minutes!"));

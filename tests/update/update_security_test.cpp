@@ -6,8 +6,6 @@
 #include <QDir>
 #include <QRandomGenerator>
 #include <QScopeGuard>
-#include <QSslCertificate>
-#include <QSslConfiguration>
 
 #include <functional>
 
@@ -125,11 +123,18 @@ TEST_F(HostileServerTest, EveryHostileAnswerEndsWithoutRunningAnything)
          Outcome::DownloadFailed},
         {"1 MB of header lines", withHead(okHead + length + manyLines + "\r\n", script), signer.sign(script),
          Outcome::DownloadFailed},
-        // QtNetwork 6.4 takes an interim answer for the final one and drops
-        // what follows: the transfer fails cleanly rather than passing it over.
         {"103 before 200",
          withHead("HTTP/1.1 103 Early Hints\r\nLink: </style.css>; rel=preload\r\n\r\n" + okHead + length + "\r\n",
                   script),
+         signer.sign(script), Outcome::Runs},
+        {"100 and two 103s before 200",
+         withHead("HTTP/1.1 100 Continue\r\n\r\nHTTP/1.1 103 Early Hints\r\nLink: </a.css>\r\n\r\n"
+                  "HTTP/1.1 103 Early Hints\r\nLink: </b.css>\r\n\r\n"
+                      + okHead + length + "\r\n",
+                  script),
+         signer.sign(script), Outcome::Runs},
+        {"101 before 200",
+         withHead("HTTP/1.1 101 Switching Protocols\r\nUpgrade: h2c\r\n\r\n" + okHead + length + "\r\n", script),
          signer.sign(script), Outcome::DownloadFailed},
         {"status text holding HTML",
          statusReply(500, "<a href=\"https://evil.invalid/\">Click here to repair</a>", "<p>x</p>"), std::nullopt,
@@ -254,12 +259,16 @@ TEST_F(HostileServerTest, HttpsVerifiesTheServerAndIsNeverDowngraded)
     TlsServer tls(docroot.path(), server.base());
     ASSERT_TRUE(tls.running());
 
-    const QSslConfiguration machine = QSslConfiguration::defaultConfiguration();
-    QSslConfiguration withTestCa = machine;
-    withTestCa.addCaCertificates(QSslCertificate::fromPath(tls.caFile()));
-    ASSERT_FALSE(withTestCa.caCertificates().isEmpty());
-    QSslConfiguration::setDefaultConfiguration(withTestCa);
-    const auto restore = qScopeGuard([&] { QSslConfiguration::setDefaultConfiguration(machine); });
+    // The test CA is trusted the way OpenSSL's programs take one: through SSL_CERT_FILE.
+    const QByteArray machine = qgetenv("SSL_CERT_FILE");
+    const bool hadOne = qEnvironmentVariableIsSet("SSL_CERT_FILE");
+    qputenv("SSL_CERT_FILE", QFile::encodeName(tls.caFile()));
+    const auto restore = qScopeGuard([&] {
+        if (hadOne)
+            qputenv("SSL_CERT_FILE", machine);
+        else
+            qunsetenv("SSL_CERT_FILE");
+    });
 
     reset();
     UpdateInstall overHttps {services, messages, state, inet, dialogInet, signatures, setupFor(tls.base())};
@@ -272,11 +281,10 @@ TEST_F(HostileServerTest, HttpsVerifiesTheServerAndIsNeverDowngraded)
     expectOutcome("redirect from https to http", Outcome::DownloadFailed, false);
     EXPECT_TRUE(server.requestedPaths.isEmpty()) << "the plain http server was never asked";
 
-    // Without the test CA nothing is fetched from a server that cannot be verified. Fresh
-    // controls: QtNetwork keeps its connections with the TLS settings they were made with.
-    QSslConfiguration::setDefaultConfiguration(machine);
-    platform::QtHttp inet2 {events, kTimeoutMs};
-    platform::QtHttp dialogInet2 {events, kTimeoutMs};
+    // Without the test CA nothing is fetched from a server that cannot be verified.
+    qunsetenv("SSL_CERT_FILE");
+    platform::SocketHttp inet2 {events, kTimeoutMs};
+    platform::SocketHttp dialogInet2 {events, kTimeoutMs};
     reset();
     UpdateInstall untrusted {services, messages, state, inet2, dialogInet2, signatures, setupFor(tls.base())};
     EXPECT_FALSE(runDownloadUpdate(untrusted));
