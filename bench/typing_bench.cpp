@@ -7,8 +7,8 @@
 #include "engine/rotation.h"
 #include "mainwindow/rolling_label.h"
 #include "mainwindow/widget_pieces.h"
-#include "platform/real/qt_event_pump.h"
 #include "platform/real/machine_zone.h"
+#include "platform/real/qt_event_pump.h"
 #include "platform/real/system_clock.h"
 
 #include "fake_platform.h"

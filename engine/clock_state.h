@@ -24,9 +24,9 @@ struct ZoneOffset {
 // The state the main window's handlers share. Handlers pump events while they
 // wait, so each one reads these afresh at every step where it uses them.
 struct ClockState {
-    double localdiff = 0; // hours added to local time to reach GMT
+    double localdiff = 0;          // hours added to local time to reach GMT
     qint32 localOffsetSeconds = 0; // the machine's offset from GMT that localdiff was worked out from
-    qint16 zoneindex = 0; // the catalogue position the rotation tries next
+    qint16 zoneindex = 0;          // the catalogue position the rotation tries next
     ZoneOffset zonediff;
     bool zonedst = false;
     bool zonefresh = false;

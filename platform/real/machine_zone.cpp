@@ -56,8 +56,8 @@ void MachineZone::watch()
             return; // no event loop to hear from inotify: read every time
         m_inotify = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
         if (m_inotify < 0) {
-            qCWarning(lcDesktop()).noquote() << "cannot watch the machine's time zone, reading it every second:"
-                                             << std::strerror(errno);
+            qCWarning(lcDesktop()).noquote()
+                << "cannot watch the machine's time zone, reading it every second:" << std::strerror(errno);
             return;
         }
         m_notifier = std::make_unique<QSocketNotifier>(m_inotify, QSocketNotifier::Read);

@@ -66,19 +66,19 @@ TEST(MachineZone, KeepsOneReadingUntilTheZonesNextTransition)
         int offset;
         bool daylight;
     } readings[] = {
-        {utcMs(2026, 3, 28, 12, 0), 0, false},
-        {utcMs(2026, 3, 29, 0, 59, 59, 999), 0, false},
+        {utcMs(2026, 3, 28, 12, 0), 0, false},  {utcMs(2026, 3, 29, 0, 59, 59, 999), 0, false},
         {utcMs(2026, 3, 29, 1, 0), 3600, true}, // spring: the transition itself
-        {utcMs(2026, 7, 1, 12, 0), 3600, true},
-        {utcMs(2026, 10, 25, 0, 59, 59), 3600, true},
+        {utcMs(2026, 7, 1, 12, 0), 3600, true}, {utcMs(2026, 10, 25, 0, 59, 59), 3600, true},
         {utcMs(2026, 10, 25, 1, 0), 0, false}, // autumn
         {utcMs(2026, 3, 29, 0, 30), 0, false}, // the clock stepped back past both
     };
     for (const auto &r : readings) {
         const platform::ZoneReading reading = folder.zone.at(r.at);
         EXPECT_TRUE(reading.valid);
-        EXPECT_EQ(reading.offsetSeconds, r.offset) << QDateTime::fromMSecsSinceEpoch(r.at, Qt::UTC).toString().toStdString();
-        EXPECT_EQ(reading.daylightTime, r.daylight) << QDateTime::fromMSecsSinceEpoch(r.at, Qt::UTC).toString().toStdString();
+        EXPECT_EQ(reading.offsetSeconds, r.offset)
+            << QDateTime::fromMSecsSinceEpoch(r.at, Qt::UTC).toString().toStdString();
+        EXPECT_EQ(reading.daylightTime, r.daylight)
+            << QDateTime::fromMSecsSinceEpoch(r.at, Qt::UTC).toString().toStdString();
         EXPECT_EQ(reading.standardOffsetSeconds, 0);
         EXPECT_TRUE(reading.hasDaylightTime);
     }

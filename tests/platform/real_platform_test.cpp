@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "mainwindow/rolling_label.h"
 #include "mainwindow/widget_pieces.h"
-#include "platform/real/qt_processes.h"
 #include "platform/real/machine_zone.h"
+#include "platform/real/qt_processes.h"
 #include "platform/real/system_time_zone_info.h"
 
 #include "qt_printers.h"
