@@ -68,14 +68,14 @@ void Rotation::startTimeSync()
         qCWarning(lcTimeSync).noquote() << "cannot start" << tool + u':' << m_services.processes.startError();
 }
 
-void Rotation::loadzone()
+void Rotation::loadzone(Typing typing)
 {
     if (m_state.zoneindex == 0)
         m_state.zoneindex = 1;
     while (m_state.zoneindex >= 1 && m_state.zoneindex <= zone_catalogue::LastPosition) {
         if (zone_catalogue::isEnabled(m_state.zoneindex, m_services.settings)) {
             if (const auto entry = zone_catalogue::entryAt(m_state.zoneindex, m_services.settings))
-                putOnShow(*entry);
+                putOnShow(*entry, typing);
             break;
         }
         ++m_state.zoneindex;
@@ -85,11 +85,11 @@ void Rotation::loadzone()
         m_state.zoneindex = 1;
 }
 
-void Rotation::putOnShow(const CatalogueEntry &entry)
+void Rotation::putOnShow(const CatalogueEntry &entry, Typing typing)
 {
     // Name first, then offset and flags, zonefresh last: ticks that run during
     // the typing keep showing the previous zone whole.
-    displayzone(entry.name);
+    displayzone(entry.name, typing);
     // A custom offset is read after the typing: one saved meanwhile is the one shown.
     m_state.zonediff = entry.isCustom
         ? ZoneOffset::fromText(TypedSettings(m_services.settings)
@@ -99,8 +99,13 @@ void Rotation::putOnShow(const CatalogueEntry &entry)
     m_state.zonefresh = true;
 }
 
-void Rotation::displayzone(const QString &newname)
+void Rotation::displayzone(const QString &newname, Typing typing)
 {
+    if (typing == Typing::Unseen) {
+        m_zoneLabel.setText(newname);
+        m_services.events.pumpEvents();
+        return;
+    }
     m_zoneLabel.setText(QString());
     for (qsizetype i = 0; i <= newname.size(); ++i) {
         m_zoneLabel.setText(newname.left(i));

@@ -19,6 +19,8 @@ struct Services;
 class Rotation {
 public:
     static constexpr int TypingStepMs = 30;
+    // Typing nobody can see (the window not yet shown) need not wait between letters.
+    enum class Typing { Seen, Unseen };
 
     Rotation(ClockState &state, const platform::Services &services, platform::Label &zoneLabel,
              platform::Timer &zonetimer, UpdateCheck &updateCheck);
@@ -26,11 +28,11 @@ public:
     void zonetimer_Timer();
     // Puts the next enabled zone from `zoneindex` on show. Deliberately does not
     // wrap within one call: the last enabled zone of a cycle stays two periods.
-    void loadzone();
+    void loadzone(Typing typing = Typing::Seen);
     // Puts an entry on show, whether the rotation or a zone command chose it.
-    void putOnShow(const CatalogueEntry &entry);
+    void putOnShow(const CatalogueEntry &entry, Typing typing = Typing::Seen);
     // Types a name into the zone label, one more character every 30 ms.
-    void displayzone(const QString &newname);
+    void displayzone(const QString &newname, Typing typing = Typing::Seen);
     bool InternetConnected();
 
     // The interval `scan` asks for now.

@@ -149,8 +149,9 @@ void frm_main::Form_Load()
     setLocalOffset(m_state, GetLocalTZ(m_services.timeZone));
     m_loading = true;
     ontop();
-    // The first name is typed unseen: the clock appears once it is ready.
-    m_rotation.loadzone();
+    // The first name is typed unseen: the clock appears once it is ready,
+    // without keeping the user waiting for letters nobody saw.
+    m_rotation.loadzone(Rotation::Typing::Unseen);
     m_timer1.setInterval(1000);
     m_zonetimer.setInterval(m_rotation.scanIntervalMs());
     m_loading = false;

@@ -338,11 +338,13 @@ TEST(MainWindow, TheWindowAppearsOnceStartUpIsDoneWhateverTheOnTopSwitch)
         std::vector<bool> visibleWhileTyping;
         for (int at = 0; at < 400; at += 30)
             f.fake.loop.postAt(at, [&] { visibleWhileTyping.push_back(w.isVisible()); });
+        const qint64 before = f.fake.loop.now();
         w.Form_Load();
         ASSERT_FALSE(visibleWhileTyping.empty());
         EXPECT_EQ(std::count(visibleWhileTyping.begin(), visibleWhileTyping.end(), true), 0);
         EXPECT_TRUE(w.isVisible());
         EXPECT_EQ(w.lab_zone().text(), QStringLiteral("United Kingdom")) << "typed before it appears";
+        EXPECT_LT(f.fake.loop.now() - before, Rotation::TypingStepMs) << "unseen letters keep nobody waiting";
         EXPECT_EQ(w.windowFlags().testFlag(Qt::WindowStaysOnTopHint), QLatin1String(ontop) == QLatin1String("True"));
     }
 }
