@@ -26,7 +26,9 @@ void RollingLabel::setVisibleHeight(int pixels)
     if (after == before)
         return;
     m_visibleHeight = after == height() ? -1 : after;
-    repaintPart(QRect(0, std::min(before, after), width(), std::abs(after - before)));
+    // Each step of a roll is a frame of its own: painted now, so that a late
+    // wake-up cannot fold two steps into one paint and lose a row.
+    repaintPart(QRect(0, std::min(before, after), width(), std::abs(after - before)), Paint::Now);
 }
 
 void RollingLabel::paintOnto(QWidget *canvas)
@@ -46,14 +48,16 @@ QRect RollingLabel::refreshText()
         .translated(contentsRect().topLeft());
 }
 
-void RollingLabel::repaintPart(const QRect &part)
+void RollingLabel::repaintPart(const QRect &part, Paint when)
 {
     if (part.isEmpty())
         return;
-    if (m_canvas)
-        m_canvas->update(part.translated(originOn(*m_canvas)));
+    QWidget &painter = m_canvas ? *m_canvas : *this;
+    const QRect area = m_canvas ? part.translated(originOn(*m_canvas)) : part;
+    if (when == Paint::Now)
+        painter.repaint(area);
     else
-        update(part);
+        painter.update(area);
 }
 
 QPoint RollingLabel::originOn(const QWidget &canvas) const

@@ -45,7 +45,8 @@ private:
     // Lays the text out anew if anything it depends on changed; returns the
     // label-local part that now looks different.
     QRect refreshText();
-    void repaintPart(const QRect &part);
+    enum class Paint { Soon, Now };
+    void repaintPart(const QRect &part, Paint when = Paint::Soon);
 
     LabelText m_text;
     QWidget *m_canvas = nullptr;
