@@ -63,6 +63,8 @@ if [ "$hours" -lt 1 ] || [ "$rate" -lt 1 ] || [ "$every" -lt 1 ] || [ $((60 % ev
 fi
 
 say() { echo "day_in_a_minute: $*" >&2; }
+# shellcheck source=bench/lib/processes.sh
+. "$ROOT/bench/lib/processes.sh"
 
 # --- what it needs from Debian (bench-only: not in scripts/install-deps.sh) ----
 
@@ -106,24 +108,6 @@ xvfb_pid=""
 launcher_pid=""
 watcher_pid=""
 
-is_alive() { # a zombie counts as ended
-    local state
-    state=$(sed -e 's/.*) //' "/proc/$1/stat" 2>/dev/null | cut -d' ' -f1) || return 1
-    [ -n "$state" ] && [ "$state" != Z ] && [ "$state" != X ]
-}
-
-# shellcheck disable=SC2317 # reached through the traps
-stop_pid() {
-    local pid=$1
-    is_alive "$pid" || return 0
-    kill -TERM "$pid" 2>/dev/null
-    for _ in $(seq 40); do
-        is_alive "$pid" || return 0
-        sleep 0.05
-    done
-    kill -KILL "$pid" 2>/dev/null
-}
-
 cleaned=0
 # shellcheck disable=SC2317 # reached through the traps
 cleanup() {
@@ -136,33 +120,11 @@ cleanup() {
     [ -n "$xvfb_pid" ] && stop_pid "$xvfb_pid"
     if [ "$keep" -eq 1 ]; then say "kept $scratch"; else rm -rf "$scratch"; fi
 }
-trap cleanup EXIT
-# shellcheck disable=SC2317 # reached through the traps
-on_signal() {
-    say "interrupted"
-    cleanup
-    exit "$1"
-}
-trap 'on_signal 130' INT
-trap 'on_signal 143' TERM
-trap 'on_signal 129' HUP
+trap_cleanup
 
 # --- the display --------------------------------------------------------------
 
-# A session of its own, so Ctrl-C at the terminal does not take the display
-# away before the clock on it is ended; the cleanup ends it last.
-setsid Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$scratch/display" >"$scratch/xvfb.log" 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do
-    [ -s "$scratch/display" ] && break
-    is_alive "$xvfb_pid" || break
-    sleep 0.1
-done
-[ -s "$scratch/display" ] || { say "Xvfb did not start: $(tail -n 3 "$scratch/xvfb.log")"; exit 1; }
-DISPLAY=":$(head -n 1 "$scratch/display")"
-export DISPLAY
-unset WAYLAND_DISPLAY
-export QT_QPA_PLATFORM=xcb
+start_xvfb "$scratch" "$scratch/xvfb.log"
 
 # --- the clock ----------------------------------------------------------------
 

@@ -71,6 +71,8 @@ if [ "$seconds" -lt 1 ] || [ "$startup_runs" -lt 1 ]; then
 fi
 
 say() { echo "process_figures: $*" >&2; }
+# shellcheck source=bench/lib/processes.sh
+. "$ROOT/bench/lib/processes.sh"
 
 # --- what it needs from Debian ------------------------------------------------
 
@@ -110,23 +112,6 @@ scratch=$(mktemp -d "${TMPDIR:-/tmp}/horalux-figures.XXXXXX") || { say "no scrat
 declare -A helpers=() # pids of our own background commands still running
 xvfb_pid=""
 
-is_alive() { # a zombie counts as ended
-    local state
-    state=$(sed -e 's/.*) //' "/proc/$1/stat" 2>/dev/null | cut -d' ' -f1) || return 1
-    [ -n "$state" ] && [ "$state" != Z ] && [ "$state" != X ]
-}
-
-stop_pid() {
-    local pid=$1 i
-    is_alive "$pid" || return 0
-    kill -TERM "$pid" 2>/dev/null
-    for i in $(seq 40); do
-        is_alive "$pid" || return 0
-        sleep 0.05
-    done
-    kill -KILL "$pid" 2>/dev/null
-}
-
 cleaned=0
 # shellcheck disable=SC2317 # reached through the traps
 cleanup() {
@@ -143,16 +128,7 @@ cleanup() {
     [ -n "$xvfb_pid" ] && stop_pid "$xvfb_pid"
     rm -rf "$scratch"
 }
-trap cleanup EXIT
-# shellcheck disable=SC2317 # reached through the traps
-on_signal() {
-    say "interrupted"
-    cleanup
-    exit "$1"
-}
-trap 'on_signal 130' INT
-trap 'on_signal 143' TERM
-trap 'on_signal 129' HUP
+trap_cleanup
 
 start_helper() { # command...: in the background; its pid in helper_pid
     "$@" &
@@ -195,20 +171,7 @@ raster=$(find_or_build bare_raster_window "${raster:-$build_dir/bench/bare_raste
 
 # --- the display --------------------------------------------------------------
 
-# A session of its own, so Ctrl-C at the terminal does not take the display
-# away before the programs on it are ended; the cleanup ends it last.
-setsid Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$scratch/display" >"$scratch/logs/xvfb" 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do
-    [ -s "$scratch/display" ] && break
-    is_alive "$xvfb_pid" || break
-    sleep 0.1
-done
-[ -s "$scratch/display" ] || { say "Xvfb did not start: $(tail -n 3 "$scratch/logs/xvfb")"; exit 1; }
-DISPLAY=":$(head -n 1 "$scratch/display")"
-export DISPLAY
-unset WAYLAND_DISPLAY
-export QT_QPA_PLATFORM=xcb
+start_xvfb "$scratch" "$scratch/logs/xvfb"
 
 # --- the programs ---------------------------------------------------------------
 
