@@ -26,9 +26,7 @@ void RollingLabel::setVisibleHeight(int pixels)
     if (after == before)
         return;
     m_visibleHeight = after == height() ? -1 : after;
-    // Each step of a roll is a frame of its own: painted now, so that a late
-    // wake-up cannot fold two steps into one paint and lose a row.
-    repaintPart(QRect(0, std::min(before, after), width(), std::abs(after - before)), Paint::Now);
+    repaintPart(QRect(0, std::min(before, after), width(), std::abs(after - before)));
 }
 
 void RollingLabel::paintOnto(QWidget *canvas)
@@ -48,16 +46,14 @@ QRect RollingLabel::refreshText()
         .translated(contentsRect().topLeft());
 }
 
-void RollingLabel::repaintPart(const QRect &part, Paint when)
+void RollingLabel::repaintPart(const QRect &part)
 {
     if (part.isEmpty())
         return;
-    QWidget &painter = m_canvas ? *m_canvas : *this;
-    const QRect area = m_canvas ? part.translated(originOn(*m_canvas)) : part;
-    if (when == Paint::Now)
-        painter.repaint(area);
+    if (m_canvas)
+        m_canvas->update(part.translated(originOn(*m_canvas)));
     else
-        painter.update(area);
+        update(part);
 }
 
 QPoint RollingLabel::originOn(const QWidget &canvas) const

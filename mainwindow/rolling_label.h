@@ -45,8 +45,7 @@ private:
     // Lays the text out anew if anything it depends on changed; returns the
     // label-local part that now looks different.
     QRect refreshText();
-    enum class Paint { Soon, Now };
-    void repaintPart(const QRect &part, Paint when = Paint::Soon);
+    void repaintPart(const QRect &part);
 
     LabelText m_text;
     QWidget *m_canvas = nullptr;
