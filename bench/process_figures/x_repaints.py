@@ -11,7 +11,10 @@ With --roll KEY=X,Y,W,H (the clock's time label) it also times the roll as
 the X server sees it: every repaint of one row of that rectangle is a frame,
 stamped with the server's own time. A roll runs up, row by row from the
 bottom, then down again; the report gives the intervals between frames
-(median, 95th percentile, largest) and the rows that no frame showed.
+(median, 95th percentile, largest) and the rows that no frame showed. A tick
+that changes the label's text during a roll may repaint its visible part in
+the same paint as a step: such a repaint of many rows shows the step's row
+too, and counts as that row's frame.
 """
 
 import argparse
@@ -38,24 +41,43 @@ def percentile(values, fraction):
     return ordered[min(len(ordered) - 1, int(round(fraction * (len(ordered) - 1))))]
 
 
-def split_passes(rows):
-    """Splits one roll's rows into runs that go one way: up (falling rows), then down."""
+def split_passes(frames):
+    """Splits one roll's (ms, row) frames into runs that go one way: up (falling rows), then down."""
     passes, current, direction = [], [], 0
-    for row in rows:
+    for frame in frames:
         if current:
-            way = -1 if row < current[-1] else 1
+            way = -1 if frame[1] < current[-1][1] else 1
             if direction and way != direction:
                 passes.append(current)
                 current, way = [], 0
             direction = way
-        current.append(row)
+        current.append(frame)
     if current:
         passes.append(current)
     return passes
 
 
-def roll_pacing(frames, height):
-    """frames: (server ms, row) of one window, in arrival order."""
+def after(a, b):
+    """Whether server time b is not before a (the server's clock wraps at 2**32 ms)."""
+    return (b - a) % 2**32 < 2**31
+
+
+def fill_from_wide(one_way, wide):
+    """A pass's frames plus the wide repaints inside it that showed a row no one-row frame did."""
+    shown = {row for _, row in one_way}
+    first, last = one_way[0][0], one_way[-1][0]
+    filled = list(one_way)
+    for when, top, bottom in wide:
+        if after(first, when) and after(when, last) and bottom not in shown and top <= bottom:
+            shown.add(bottom)
+            filled.append((when, bottom))
+    filled.sort(key=lambda frame: (frame[0] - first) % 2**32)
+    return filled
+
+
+def roll_pacing(frames, height, wide=()):
+    """frames: (server ms, row) of one window, in arrival order; wide: (server ms,
+    top row, bottom row) of its repaints of more than one row of the label."""
     if not frames:
         return {"frames": 0}
     rolls, current = [], [frames[0]]
@@ -65,19 +87,24 @@ def roll_pacing(frames, height):
             current = []
         current.append(frame)
     rolls.append(current)
-    intervals, passes, lost, cut = [], 0, 0, 0
+    intervals, passes, lost, cut, counted = [], 0, 0, 0, 0
     for roll in rolls:
-        intervals += [(b[0] - a[0]) % 2**32 for a, b in zip(roll, roll[1:])]
-        rows = [row for _, row in roll]
         # A roll starts and ends on the bottom row; one that does not was cut
         # by the ends of the measuring window, and its missing rows are not lost.
-        if rows[0] != height - 1 or rows[-1] != height - 1:
+        if roll[0][1] != height - 1 or roll[-1][1] != height - 1:
             cut += 1
+            intervals += [(b[0] - a[0]) % 2**32 for a, b in zip(roll, roll[1:])]
+            counted += len(roll)
             continue
-        for one_way in split_passes(rows):
+        shown = []
+        for one_way in split_passes(roll):
             passes += 1
-            lost += height - len(set(one_way))
-    result = {"frames": len(frames), "rolls": len(rolls), "rolls_cut": cut, "passes": passes, "rows_lost": lost}
+            filled = fill_from_wide(one_way, wide)
+            lost += height - len({row for _, row in filled})
+            shown += filled
+        intervals += [(b[0] - a[0]) % 2**32 for a, b in zip(shown, shown[1:])]
+        counted += len(shown)
+    result = {"frames": counted, "rolls": len(rolls), "rolls_cut": cut, "passes": passes, "rows_lost": lost}
     if intervals:
         result.update({"median_ms": statistics.median(intervals), "p95_ms": percentile(intervals, 0.95),
                        "max_ms": max(intervals)})
@@ -106,7 +133,7 @@ def main():
     for key, window, rect in targets:
         damage_event = xl.watch_damage(display, window)
         by_window[window] = {"key": key, "rect": rect, "repaints": 0, "rects": 0, "in_rect": 0,
-                             "roll": rolls.get(key), "frames": []}
+                             "roll": rolls.get(key), "frames": [], "wide": []}
     if damage_event is None:
         print("x_repaints: no DAMAGE extension", file=sys.stderr)
         return 1
@@ -137,8 +164,11 @@ def main():
         if roll:
             x, y, w, h = roll
             a = damage.area
-            if a.height == 1 and a.x >= x and a.x + a.width <= x + w and y <= a.y < y + h:
-                counts["frames"].append((damage.timestamp, a.y - y))
+            if a.x >= x and a.x + a.width <= x + w and y <= a.y and a.y + a.height <= y + h:
+                if a.height == 1:
+                    counts["frames"].append((damage.timestamp, a.y - y))
+                elif a.height > 1:
+                    counts["wide"].append((damage.timestamp, a.y - y, a.y + a.height - 1 - y))
     seconds = time.monotonic() - started
     x11.XCloseDisplay(display)
 
@@ -150,7 +180,7 @@ def main():
             "in_rect": counts["in_rect"] if counts["rect"] else None,
         }
         if counts["roll"]:
-            result[counts["key"]]["pacing"] = roll_pacing(counts["frames"], counts["roll"][3])
+            result[counts["key"]]["pacing"] = roll_pacing(counts["frames"], counts["roll"][3], counts["wide"])
     with open(args.out, "w") as out:
         json.dump(result, out)
     return 0
