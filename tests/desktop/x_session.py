@@ -66,15 +66,20 @@ class Session:
 
     def xvfb(self, screens=("1024x768x24",), xinerama=False):
         need("Xvfb")
-        read_fd, write_fd = os.pipe()
-        command = ["Xvfb", "-displayfd", str(write_fd), "-nolisten", "tcp", "-noreset"]
+        command = ["Xvfb", "-nolisten", "tcp", "-noreset"]
         if xinerama:
             command.append("+xinerama")
         for number, screen in enumerate(screens):
             command += ["-screen", str(number), screen]
-        log = open(os.path.join(self.workdir, "xvfb.log"), "ab")
-        process = subprocess.Popen(command, stdout=log, stderr=subprocess.STDOUT, pass_fds=(write_fd,),
-                                   start_new_session=True)
+        self.start_display_server(command, "xvfb.log", "Xvfb did not start")
+
+    def start_display_server(self, command, log_name, failure):
+        """Starts an X server that writes its display number to -displayfd, and
+        points DISPLAY at it; Skip(failure) when it ends before saying one."""
+        read_fd, write_fd = os.pipe()
+        log = open(os.path.join(self.workdir, log_name), "ab")
+        process = subprocess.Popen(command[:1] + ["-displayfd", str(write_fd)] + command[1:], stdout=log,
+                                   stderr=subprocess.STDOUT, pass_fds=(write_fd,), start_new_session=True)
         self.processes.append(process)
         os.close(write_fd)
         number = b""
@@ -82,7 +87,7 @@ class Session:
             while not number.endswith(b"\n"):
                 chunk = pipe.read(1)
                 if not chunk:
-                    raise Skip("Xvfb did not start")
+                    raise Skip(failure)
                 number += chunk
         self.env["DISPLAY"] = ":" + number.decode().strip()
 
@@ -102,23 +107,10 @@ class Session:
                                            "hsync": 2 * width + 40, "hsyncend": 2 * width + 168,
                                            "htotal": 2 * width + 256, "vsync": height + 1, "vsyncend": height + 5,
                                            "vtotal": height + 28})
-        read_fd, write_fd = os.pipe()
-        log = open(os.path.join(self.workdir, "xorg.out"), "ab")
-        process = subprocess.Popen(["Xorg", "-displayfd", str(write_fd), "-config", config, "-logfile",
-                                    os.path.join(self.workdir, "xorg.log"), "-noreset", "-nolisten", "tcp",
-                                    "-novtswitch", "-sharevts"],
-                                   stdout=log, stderr=subprocess.STDOUT, pass_fds=(write_fd,), start_new_session=True)
-        self.processes.append(process)
-        os.close(write_fd)
-        number = b""
-        with os.fdopen(read_fd, "rb") as pipe:
-            while not number.endswith(b"\n"):
-                chunk = pipe.read(1)
-                if not chunk:
-                    raise Skip("Xorg with the dummy driver did not start here (it may need root; see %s)"
-                               % os.path.join(self.workdir, "xorg.out"))
-                number += chunk
-        self.env["DISPLAY"] = ":" + number.decode().strip()
+        self.start_display_server(["Xorg", "-config", config, "-logfile", os.path.join(self.workdir, "xorg.log"),
+                                   "-noreset", "-nolisten", "tcp", "-novtswitch", "-sharevts"], "xorg.out",
+                                  "Xorg with the dummy driver did not start here (it may need root; see %s)"
+                                  % os.path.join(self.workdir, "xorg.out"))
         output = re.search(r"^(\S+) connected", self.xrandr(), re.M).group(1)
         size = "%d/%dx%d/%d" % (width, width * 254 // 960, height, height * 254 // 960)
         self.xrandr("--setmonitor", "left", "%s+0+0" % size, output)
