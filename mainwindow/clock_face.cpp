@@ -3,9 +3,15 @@
 
 #include "mainwindow/rolling_label.h"
 
+#include <QBackingStore>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QStyle>
+#include <QWindow>
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
 
 ClockFace::ClockFace(QWidget *parent) : QLabel(parent)
 {
@@ -25,15 +31,20 @@ void ClockFace::carry(std::initializer_list<RollingLabel *> labels)
 
 void ClockFace::paintEvent(QPaintEvent *event)
 {
-    const QRect area = event->rect();
     QPainter painter(this);
+    paintArea(painter, event->rect());
+}
+
+void ClockFace::paintArea(QPainter &painter, const QRect &area, const RollingLabel *rolled, int rolledRows)
+{
     paintPicture(painter, area);
     for (RollingLabel *label : m_labels) {
         if (label->isHidden())
             continue;
+        const int rows = label == rolled ? rolledRows : label->visibleHeight();
         const QPoint origin = label->originOn(*this);
-        if (QRect(origin, QSize(label->width(), label->visibleHeight())).intersects(area))
-            label->paintText(painter, origin, area);
+        if (QRect(origin, QSize(label->width(), rows)).intersects(area))
+            label->paintText(painter, origin, area, rows);
     }
 }
 
@@ -52,4 +63,95 @@ void ClockFace::paintPicture(QPainter &painter, const QRect &area)
         const QRectF source(QPointF(part.topLeft() - place.topLeft()) * ratio, QSizeF(part.size()) * ratio);
         painter.drawPixmap(QRectF(part), shown, source);
     }
+}
+
+// A roll shows some seventy steps a zone, each a row or two of one label.
+// Through a repaint each step would set up a painter, draw the picture and
+// the glyphs and walk the window's widgets; here it is a copy of rows
+// painted once per look, straight into the window's backing store.
+bool ClockFace::showRolledRows(const RollingLabel &label, const QRect &band)
+{
+    QWidget *top = window();
+    QWindow *handle = top->windowHandle();
+    QBackingStore *store = top->backingStore();
+    if (!isVisible() || !handle || !handle->isExposed() || !store)
+        return false;
+    const QPoint labelOnFace = label.originOn(*this);
+    const QRect rows = band.translated(labelOnFace) & QRect(labelOnFace, label.size()) & rect();
+    if (rows.isEmpty())
+        return true;
+    const QRect rowsInWindow = rows.translated(mapTo(top, QPoint(0, 0)));
+    if (isCoveredBySibling(rowsInWindow))
+        return false;
+
+    store->beginPaint(QRegion(rowsInWindow));
+    QPaintDevice *device = store->paintDevice();
+    QImage *image = device && device->devType() == QInternal::Image ? static_cast<QImage *>(device) : nullptr;
+    // Rows are copied whole device pixels at a time: a fractional scale
+    // spreads a row of the label over pixels it shares with its neighbours.
+    const qreal ratio = image ? image->devicePixelRatio() : 0;
+    const int scale = int(std::lround(ratio));
+    const QRect target(rowsInWindow.topLeft() * scale, rowsInWindow.size() * scale);
+    if (!image || scale < 1 || ratio != scale || !image->rect().contains(target)) {
+        store->endPaint();
+        return false;
+    }
+    const RollLook look = rollLook(label, ratio, image->format());
+    if (!(look == m_rollLook)) {
+        m_rollWhole = paintedLabelArea(label, label.height(), ratio, image->format());
+        m_rollBare = paintedLabelArea(label, 0, ratio, image->format());
+        m_rollLook = look;
+    }
+    const int pixelBytes = image->depth() / 8;
+    const QPoint inLabel = rows.topLeft() - labelOnFace;
+    for (int y = 0; y < target.height(); ++y) {
+        const int labelRow = inLabel.y() + y / scale;
+        const QImage &source = labelRow < label.visibleHeight() ? m_rollWhole : m_rollBare;
+        std::memcpy(image->scanLine(target.top() + y) + std::ptrdiff_t(target.left()) * pixelBytes,
+                    source.constScanLine(inLabel.y() * scale + y) + std::ptrdiff_t(inLabel.x()) * scale * pixelBytes,
+                    std::size_t(target.width()) * std::size_t(pixelBytes));
+    }
+    store->endPaint();
+    store->flush(QRegion(rowsInWindow), handle);
+    return true;
+}
+
+ClockFace::RollLook ClockFace::rollLook(const RollingLabel &label, qreal ratio, QImage::Format format) const
+{
+    RollLook look {&label, pixmap().cacheKey(), size(), palette().color(QPalette::Window), ratio, format, {}};
+    look.labels.reserve(m_labels.size());
+    for (const RollingLabel *each : m_labels) {
+        look.labels.push_back({each->text(), each->font(), each->palette().color(each->foregroundRole()),
+                               QRect(each->originOn(*this), each->size()), each == &label ? -1 : each->visibleHeight(),
+                               each->isHidden()});
+    }
+    return look;
+}
+
+QImage ClockFace::paintedLabelArea(const RollingLabel &label, int rows, qreal ratio, QImage::Format format)
+{
+    const QRect area(label.originOn(*this), label.size());
+    QImage image(area.size() * ratio, format);
+    image.setDevicePixelRatio(ratio);
+    image.fill(palette().color(QPalette::Window));
+    QPainter painter(&image);
+    painter.translate(-area.topLeft());
+    paintArea(painter, area, &label, rows);
+    return image;
+}
+
+bool ClockFace::isCoveredBySibling(const QRect &areaInWindow) const
+{
+    if (parentWidget() != window())
+        return true; // the clock's face lies on its window; anything else is not looked into
+    for (const QObject *child : window()->children()) {
+        const auto *widget = qobject_cast<const QWidget *>(child);
+        if (!widget || widget == this || widget->isWindow() || widget->isHidden())
+            continue;
+        if (std::find(m_labels.cbegin(), m_labels.cend(), widget) != m_labels.cend())
+            continue; // painted here
+        if (QRect(widget->mapTo(window(), QPoint(0, 0)), widget->size()).intersects(areaInWindow))
+            return true;
+    }
+    return false;
 }

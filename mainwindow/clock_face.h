@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QImage>
 #include <QLabel>
 
 #include <vector>
@@ -19,11 +20,48 @@ public:
     // keep their places and sizes for good.
     void carry(std::initializer_list<RollingLabel *> labels);
 
+    // Puts the rows `band` (label coordinates) of a carried label that is
+    // being rolled on screen now, as a repaint would show them at its
+    // present visible height. False when they cannot be shown this way (the
+    // window is not on screen, something else covers them); the caller then
+    // asks for a repaint.
+    bool showRolledRows(const RollingLabel &label, const QRect &band);
+
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    // Everything that decides how the face looks under a rolling label.
+    struct LabelLook {
+        QString text;
+        QFont font;
+        QColor colour;
+        QRect geometry;
+        int visibleHeight = 0; // -1 for the rolling label: both of its states are kept
+        bool hidden = false;
+        bool operator==(const LabelLook &) const = default;
+    };
+    struct RollLook {
+        const RollingLabel *label = nullptr;
+        qint64 picture = 0;
+        QSize size;
+        QColor window;
+        qreal ratio = 0;
+        QImage::Format format = QImage::Format_Invalid;
+        std::vector<LabelLook> labels;
+        bool operator==(const RollLook &) const = default;
+    };
+
+    void paintArea(QPainter &painter, const QRect &area, const RollingLabel *rolled = nullptr, int rolledRows = 0);
     void paintPicture(QPainter &painter, const QRect &area);
+    RollLook rollLook(const RollingLabel &label, qreal ratio, QImage::Format format) const;
+    QImage paintedLabelArea(const RollingLabel &label, int rows, qreal ratio, QImage::Format format);
+    bool isCoveredBySibling(const QRect &areaInWindow) const;
 
     std::vector<RollingLabel *> m_labels;
+    // The face over a rolling label's box with the label whole and with it
+    // rolled away, in the window's pixels: a roll step copies rows of them.
+    RollLook m_rollLook;
+    QImage m_rollWhole;
+    QImage m_rollBare;
 };

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "mainwindow/rolling_label.h"
 
+#include "mainwindow/clock_face.h"
+
 #include <QEvent>
 #include <QPainter>
 
@@ -26,10 +28,13 @@ void RollingLabel::setVisibleHeight(int pixels)
     if (after == before)
         return;
     m_visibleHeight = after == height() ? -1 : after;
-    repaintPart(QRect(0, std::min(before, after), width(), std::abs(after - before)));
+    const QRect band(0, std::min(before, after), width(), std::abs(after - before));
+    if (m_canvas && m_canvas->showRolledRows(*this, band))
+        return;
+    repaintPart(band);
 }
 
-void RollingLabel::paintOnto(QWidget *canvas)
+void RollingLabel::paintOnto(ClockFace *canvas)
 {
     m_canvas = canvas;
     // Updates off: the widget is skipped when its window repaints, so the
@@ -62,9 +67,9 @@ QPoint RollingLabel::originOn(const QWidget &canvas) const
     return canvas.mapFrom(window(), mapTo(window(), QPoint(0, 0)));
 }
 
-void RollingLabel::paintText(QPainter &painter, const QPoint &origin, const QRect &area)
+void RollingLabel::paintText(QPainter &painter, const QPoint &origin, const QRect &area, int rows)
 {
-    const int shown = visibleHeight();
+    const int shown = rows < 0 ? visibleHeight() : std::min(rows, height());
     if (shown <= 0)
         return;
     if (m_text.text() != QLabel::text())

@@ -5,6 +5,8 @@
 
 #include <QLabel>
 
+class ClockFace;
+
 // A label that can be rolled up and down: only its top part, of the visible
 // height, is shown, and a change of that height repaints just the band that
 // changed. The widget's own geometry never moves, so a roll costs no layout
@@ -26,12 +28,14 @@ public:
     int visibleHeight() const { return m_visibleHeight < 0 ? height() : m_visibleHeight; }
     void setVisibleHeight(int pixels);
 
-    // From now on `canvas` paints this label through paintText.
-    void paintOnto(QWidget *canvas);
-    // Draws the visible part of the text with the label's top left at
-    // `origin`, as much of it as reaches `area` (the painter's coordinates;
-    // all of it when null). Replaces the painter's clip and pen.
-    void paintText(QPainter &painter, const QPoint &origin, const QRect &area = QRect());
+    // From now on `canvas` paints this label through paintText, and shows
+    // the steps of its roll itself.
+    void paintOnto(ClockFace *canvas);
+    // Draws the top `rows` of the text (its visible height when negative)
+    // with the label's top left at `origin`, as much of it as reaches `area`
+    // (the painter's coordinates; all of it when null). Replaces the
+    // painter's clip and pen.
+    void paintText(QPainter &painter, const QPoint &origin, const QRect &area = QRect(), int rows = -1);
     // The label's top left in `canvas`'s coordinates.
     QPoint originOn(const QWidget &canvas) const;
 
@@ -48,6 +52,6 @@ private:
     void repaintPart(const QRect &part);
 
     LabelText m_text;
-    QWidget *m_canvas = nullptr;
+    ClockFace *m_canvas = nullptr;
     int m_visibleHeight = -1; // the whole label
 };
