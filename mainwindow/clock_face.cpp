@@ -96,11 +96,9 @@ bool ClockFace::showRolledRows(const RollingLabel &label, const QRect &band)
         store->endPaint();
         return false;
     }
-    const RollLook look = rollLook(label, ratio, image->format());
-    if (!(look == m_rollLook)) {
+    if (takeRollLook(label, ratio, image->format())) {
         m_rollWhole = paintedLabelArea(label, label.height(), ratio, image->format());
         m_rollBare = paintedLabelArea(label, 0, ratio, image->format());
-        m_rollLook = look;
     }
     const int pixelBytes = image->depth() / 8;
     const QPoint inLabel = rows.topLeft() - labelOnFace;
@@ -116,16 +114,25 @@ bool ClockFace::showRolledRows(const RollingLabel &label, const QRect &band)
     return true;
 }
 
-ClockFace::RollLook ClockFace::rollLook(const RollingLabel &label, qreal ratio, QImage::Format format) const
+bool ClockFace::takeRollLook(const RollingLabel &label, qreal ratio, QImage::Format format)
 {
-    RollLook look {&label, pixmap().cacheKey(), size(), palette().color(QPalette::Window), ratio, format, {}};
-    look.labels.reserve(m_labels.size());
-    for (const RollingLabel *each : m_labels) {
-        look.labels.push_back({each->text(), each->font(), each->palette().color(each->foregroundRole()),
-                               QRect(each->originOn(*this), each->size()), each == &label ? -1 : each->visibleHeight(),
-                               each->isHidden()});
-    }
-    return look;
+    // Compared in place, as a step runs seventy times a zone: nothing is
+    // allocated unless the look did change.
+    const auto lookOf = [&label](const RollingLabel &each) {
+        return LabelLook {each.text(),     each.font(),     each.palette().color(each.foregroundRole()),
+                          each.geometry(), each.isHidden(), &each == &label ? -1 : each.visibleHeight()};
+    };
+    bool same = m_rollLook.label == &label && m_rollLook.picture == pixmap().cacheKey() && m_rollLook.size == size()
+        && m_rollLook.window == palette().color(QPalette::Window) && m_rollLook.ratio == ratio
+        && m_rollLook.format == format && m_rollLook.labels.size() == m_labels.size();
+    for (std::size_t i = 0; same && i < m_labels.size(); ++i)
+        same = m_rollLook.labels[i] == lookOf(*m_labels[i]);
+    if (same)
+        return false;
+    m_rollLook = {&label, pixmap().cacheKey(), size(), palette().color(QPalette::Window), ratio, format, {}};
+    for (const RollingLabel *each : m_labels)
+        m_rollLook.labels.push_back(lookOf(*each));
+    return true;
 }
 
 QImage ClockFace::paintedLabelArea(const RollingLabel &label, int rows, qreal ratio, QImage::Format format)

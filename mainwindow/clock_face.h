@@ -36,9 +36,9 @@ private:
         QString text;
         QFont font;
         QColor colour;
-        QRect geometry;
-        int visibleHeight = 0; // -1 for the rolling label: both of its states are kept
+        QRect geometry; // in the window the face lies on
         bool hidden = false;
+        int visibleHeight = 0; // -1 for the rolling label: both of its states are kept
         bool operator==(const LabelLook &) const = default;
     };
     struct RollLook {
@@ -54,7 +54,8 @@ private:
 
     void paintArea(QPainter &painter, const QRect &area, const RollingLabel *rolled = nullptr, int rolledRows = 0);
     void paintPicture(QPainter &painter, const QRect &area);
-    RollLook rollLook(const RollingLabel &label, qreal ratio, QImage::Format format) const;
+    // Keeps the look under `label` now; true when it differs from the one kept.
+    bool takeRollLook(const RollingLabel &label, qreal ratio, QImage::Format format);
     QImage paintedLabelArea(const RollingLabel &label, int rows, qreal ratio, QImage::Format format);
     bool isCoveredBySibling(const QRect &areaInWindow) const;
 
