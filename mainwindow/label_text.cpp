@@ -88,7 +88,7 @@ QRect LabelText::change(const QString &text, const QFont &font, const QSize &box
         return {};
     if (!(font == m_font)) {
         m_pieces.clear();
-        m_pairsAsParts.clear();
+        m_pairKerning.clear();
     }
     const std::vector<PlacedGlyph> before = std::move(m_glyphs);
     const bool wasPlainLine = m_plainLine;
@@ -120,21 +120,30 @@ void LabelText::layOut()
 bool LabelText::composeFromPieces()
 {
     std::vector<const Piece *> pieces;
+    std::vector<qreal> kerning; // after each piece, before the next
     pieces.reserve(std::size_t(m_text.size()));
+    kerning.reserve(std::size_t(m_text.size()));
     for (qsizetype i = 0; i < m_text.size(); ++i) {
         const Piece *piece = pieceFor(m_text.at(i));
-        if (!piece || (i > 0 && !pairShapesAsItsParts(m_text.at(i - 1), m_text.at(i))))
+        if (!piece)
             return false;
+        if (i > 0) {
+            const std::optional<qreal> pair = pairKerning(m_text.at(i - 1), m_text.at(i));
+            if (!pair)
+                return false;
+            kerning.push_back(*pair);
+        }
         pieces.push_back(piece);
     }
+    kerning.push_back(0);
     qreal advance = 0;
-    for (const Piece *piece : pieces)
-        advance += piece->advance;
+    for (std::size_t i = 0; i < pieces.size(); ++i)
+        advance += pieces[i]->advance + kerning[i];
     m_left = (m_box.width() - advance) / 2;
     qreal pen = m_left;
-    for (const Piece *piece : pieces) {
-        place(piece->font, piece->index, piece->offset + QPointF(pen, 0));
-        pen += piece->advance;
+    for (std::size_t i = 0; i < pieces.size(); ++i) {
+        place(pieces[i]->font, pieces[i]->index, pieces[i]->offset + QPointF(pen, 0));
+        pen += pieces[i]->advance + kerning[i];
     }
     return true;
 }
@@ -167,23 +176,27 @@ const LabelText::Piece *LabelText::pieceFor(QChar c)
     return known->has_value() ? &**known : nullptr;
 }
 
-bool LabelText::pairShapesAsItsParts(QChar first, QChar second)
+std::optional<qreal> LabelText::pairKerning(QChar first, QChar second)
 {
     const quint32 key = quint32(first.unicode()) << 16 | second.unicode();
-    auto known = m_pairsAsParts.constFind(key);
-    if (known == m_pairsAsParts.cend()) {
+    auto known = m_pairKerning.constFind(key);
+    if (known == m_pairKerning.cend()) {
         const Piece *a = pieceFor(first);
         const Piece *b = pieceFor(second);
-        bool same = false;
+        std::optional<qreal> kerning;
         if (a && b) {
             const std::unique_ptr<QTextLayout> layout = lineLayout(QString(first) + second, m_font);
             const std::vector<Shaped> glyphs = shapedGlyphs(*layout);
-            same = glyphs.size() == 2 && glyphs[0].index == a->index && glyphs[0].font == a->font
+            // The same two glyphs, the second only moved along the line.
+            if (glyphs.size() == 2 && glyphs[0].index == a->index && glyphs[0].font == a->font
                 && glyphs[0].position == a->offset && glyphs[1].index == b->index && glyphs[1].font == b->font
-                && glyphs[1].position == b->offset + QPointF(a->advance, 0)
-                && lineAdvance(*layout) == a->advance + b->advance;
+                && glyphs[1].position.y() == b->offset.y()) {
+                const qreal shift = glyphs[1].position.x() - (b->offset.x() + a->advance);
+                if (lineAdvance(*layout) == a->advance + shift + b->advance)
+                    kerning = shift;
+            }
         }
-        known = m_pairsAsParts.insert(key, same);
+        known = m_pairKerning.insert(key, kerning);
     }
     return *known;
 }

@@ -55,11 +55,14 @@ private:
     void layOut();
     // The text's glyphs put together from its characters, when shaping the
     // text whole would give the same: every character is one glyph of a
-    // simple script and every neighbouring pair shapes as its two parts
-    // (no kerning, no ligature). A new second costs lookups, not shaping.
+    // simple script and every neighbouring pair shapes as its two parts,
+    // at most moved closer or apart (kerning; no ligature). A new second
+    // costs lookups, not shaping.
     bool composeFromPieces();
     const Piece *pieceFor(QChar c);
-    bool pairShapesAsItsParts(QChar first, QChar second);
+    // How far the font moves the second character of the pair along the
+    // line; none when the pair does not shape as its two parts.
+    std::optional<qreal> pairKerning(QChar first, QChar second);
     void place(const QRawFont &font, quint32 index, const QPointF &position);
     QRect columnsOf(const std::vector<PlacedGlyph> &glyphs, const std::vector<PlacedGlyph> &others) const;
 
@@ -74,5 +77,5 @@ private:
     std::vector<PlacedGlyph> m_glyphs;
     // For m_font, learnt as texts come: per character, and per pair.
     QHash<char16_t, std::optional<Piece>> m_pieces;
-    QHash<quint32, bool> m_pairsAsParts;
+    QHash<quint32, std::optional<qreal>> m_pairKerning;
 };

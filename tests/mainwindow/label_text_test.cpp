@@ -68,7 +68,8 @@ TEST(LabelText, DrawsEachTextAsQPainterShapesItWhole)
         QStringList texts;
     } cases[] = {
         {20.25, {166, 35}, everyPairOfTheTimeLabel()},
-        // Kerned pairs (AV, Wa, To, Yo) and ligatures (fi, fl) must not be put together.
+        // Kerned pairs (AV, Wa, To, Yo) keep their kerning when put together;
+        // ligatures (fi, fl) must not be put together.
         {8.25,
          {140, 17},
          {QStringLiteral("Wellington, New Zealand"), QStringLiteral("AVAST Tower, Yokohama"),
