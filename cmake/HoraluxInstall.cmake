@@ -119,7 +119,9 @@ set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # The libraries come from dpkg-shlibdeps; Liberation Sans stands in for Arial.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation")
+# libcanberra0 is loaded when the clock first plays a sound, so the
+# library scan does not see it.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, libcanberra0")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # The package manager owns the files of the .deb: HORALUX_SELF_UPDATE is off
 # in it whatever the build says (UpdatePolicy reads the mark).

@@ -125,8 +125,9 @@ expect_program_starts() {
     grep -q "$picture" "$trace" ||
         fail "no time-of-day picture read from $program_dir; it read: $(grep '\.bmp' "$trace")"
     # The idle clock carries neither QtNetwork nor libcrypto: both come with the
-    # HTTP module, loaded for the day's update check only.
-    heavy=$(grep -E '(libcrypto|libssl|libQt6Network)\.so[^"]*", .* = [0-9]+$' "$trace")
+    # HTTP module, loaded for the day's update check only; nor libcanberra,
+    # loaded at the first sound.
+    heavy=$(grep -E '(libcrypto|libssl|libQt6Network|libcanberra)\.so[^"]*", .* = [0-9]+$' "$trace")
     [ -z "$heavy" ] || fail "the idle clock loaded: $heavy"
     echo "started from $launcher; read $(grep -o "$program_dir/[a-z@2]*\\.bmp" "$trace" | sort -u | tr '\n' ' ')"
 }

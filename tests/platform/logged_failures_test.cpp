@@ -34,6 +34,7 @@ TEST(LoggedFailures, EachIsLoggedOnceInItsArea)
     QLabel label;
     PicturePiece picture(label);
     platform::CanberraSound sound;
+    platform::CanberraSound noLibrary(dir.filePath(QStringLiteral("libcanberra-gone.so.0")));
     platform::QtProcesses processes(dir.filePath(QStringLiteral("no-folder/horalux.lock")));
     const QList<Case> cases = {
         {"a scenery picture that is missing",
@@ -51,6 +52,14 @@ TEST(LoggedFailures, EachIsLoggedOnceInItsArea)
                  sound.playfile(missing + QStringLiteral(".wav"));
          },
          {}},
+        // Loaded at the first sound: a library gone since is silence, said once.
+        {"a sound library that cannot be loaded",
+         QStringLiteral("horalux.desktop"),
+         [&] {
+             for (int click = 0; click < 3; ++click)
+                 noLibrary.playfile(missing + QStringLiteral(".wav"));
+         },
+         {QStringLiteral("no sound"), QStringLiteral("libcanberra-gone.so.0")}},
         {"a lock folder that cannot be used",
          QStringLiteral("horalux.desktop"),
          [&] { EXPECT_FALSE(processes.previousInstanceRunning()); },
@@ -66,6 +75,17 @@ TEST(LoggedFailures, EachIsLoggedOnceInItsArea)
         for (const QString &mention : c.mentions)
             EXPECT_TRUE(logged.front().contains(mention)) << logged.front().toStdString();
     }
+}
+
+TEST(LoggedFailures, TheSoundLibraryIsFoundWhenItIsFirstNeeded)
+{
+    QTemporaryDir dir;
+    platform::CanberraSound sound;
+    LogCapture log;
+    sound.playfile(dir.filePath(QStringLiteral("missing.wav")));
+    const QStringList logged = log.texts(QStringLiteral("horalux.desktop"));
+    ASSERT_EQ(logged.size(), 1);
+    EXPECT_FALSE(logged.front().contains(QStringLiteral("libcanberra"))) << logged.front().toStdString();
 }
 
 TEST(LoggedFailures, AProgramThatCannotStartSaysWhy)
