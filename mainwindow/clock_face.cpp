@@ -111,6 +111,12 @@ bool ClockFace::showRolledRows(const RollingLabel &label, const QRect &band)
     }
     store->endPaint();
     store->flush(QRegion(rowsInWindow), handle);
+    if (label.visibleHeight() == label.height()) {
+        // The roll is over: the next one, a zone later, paints them afresh anyway.
+        m_rollLook = {};
+        m_rollWhole = QImage();
+        m_rollBare = QImage();
+    }
     return true;
 }
 
