@@ -7,6 +7,7 @@
 #include "mainwindow/desktop_accessory.h"
 #include "mainwindow/twips.h"
 #include "mainwindow/window_placement.h"
+#include "platform/image_file.h"
 #include "platform/message_box.h"
 #include "platform/processes.h"
 #include "platform/services.h"
@@ -81,11 +82,9 @@ void frm_main::buildControls()
 {
     setFont(arial(8.25));
     setFixedSize(window_placement::WindowSize);
-    // Pixmaps of a named format: QIcon::addFile would sniff the files and load
-    // every image plugin for the rest of the run.
     QIcon icon;
     for (int size : {16, 32, 48, 64})
-        icon.addPixmap(QPixmap(QStringLiteral(":/horalux/icon-%1.png").arg(size), "PNG"));
+        icon.addPixmap(platform::readPixmap(QStringLiteral(":/horalux/icon-%1.png").arg(size), "png"));
     setWindowIcon(icon);
 
     m_image1.setObjectName(QStringLiteral("Image1"));

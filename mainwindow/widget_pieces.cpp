@@ -4,6 +4,7 @@
 #include "mainwindow/rolling_label.h"
 #include "mainwindow/twips.h"
 #include "mainwindow/window_log.h"
+#include "platform/image_file.h"
 
 #include <QDateTime>
 #include <QFileInfo>
@@ -46,17 +47,13 @@ QPixmap loadPixmapForScreen(const QString &path, qreal devicePixelRatio)
         const QFileInfo info(path);
         const QString doubled =
             info.path() + QLatin1Char('/') + info.completeBaseName() + QStringLiteral("@2x.") + info.suffix();
-        QPixmap pixmap;
-        if (pixmap.load(doubled, info.suffix().toLatin1().toUpper().constData())) {
+        QPixmap pixmap = platform::readPixmap(doubled, info.suffix().toLatin1());
+        if (!pixmap.isNull()) {
             pixmap.setDevicePixelRatio(2.0);
             return pixmap;
         }
     }
-    // A named format keeps the image plugins unloaded: the clock's pictures are
-    // all formats Qt reads itself.
-    QPixmap pixmap;
-    pixmap.load(path, QFileInfo(path).suffix().toLatin1().toUpper().constData());
-    return pixmap;
+    return platform::readPixmap(path, QFileInfo(path).suffix().toLatin1());
 }
 
 void PicturePiece::loadPicture(const QString &path)

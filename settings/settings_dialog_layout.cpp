@@ -2,6 +2,7 @@
 #include "settings/settings_dialog_layout.h"
 
 #include "engine/zone_catalogue.h"
+#include "platform/image_file.h"
 #include "settings/settings_dialog_link_label.h"
 #include "settings/settings_dialog_tab_control.h"
 #include "settings/settings_dialog_text_box.h"
@@ -314,7 +315,7 @@ void setWindowIcon(QWidget *window)
     QIcon icon;
     for (const QString &file : {u":/horalux/icon-16.png"_s, u":/horalux/icon-32.png"_s}) {
         if (QFile::exists(file))
-            icon.addPixmap(QPixmap(file, "PNG")); // named format: no sniffing through image plugins
+            icon.addPixmap(platform::readPixmap(file, "png"));
     }
     if (!icon.isNull())
         window->setWindowIcon(icon);
