@@ -80,7 +80,7 @@ bool isSimpleCharacter(QChar c)
 
 } // namespace
 
-QRect LabelText::change(const QString &text, const QFont &font, const QSize &box)
+QRect LabelText::change(const QString &text, const QFont &font, const QSize &box, Learning learning)
 {
     const QRect wholeBox(QPoint(0, 0), box);
     const bool sameLook = m_laidOut && font == m_font && box == m_box;
@@ -96,6 +96,7 @@ QRect LabelText::change(const QString &text, const QFont &font, const QSize &box
     m_font = font;
     m_box = box;
     m_plainLine = isPlainLine(text);
+    m_learning = learning;
     layOut();
     if (!sameLook || !wasPlainLine || !m_plainLine)
         return wholeBox;
@@ -108,7 +109,7 @@ void LabelText::layOut()
     m_glyphs.clear();
     if (!m_plainLine)
         return; // QPainter lays it out as it draws it
-    if (composeFromPieces())
+    if ((m_learning == Learning::Yes || knowsEveryPieceOf(m_text)) && composeFromPieces())
         return;
     // Centred by hand in the box as QPainter::drawText centres it, to the pixel.
     const std::unique_ptr<QTextLayout> layout = lineLayout(m_text, m_font);
@@ -158,6 +159,17 @@ void LabelText::place(const QRawFont &font, quint32 index, const QPointF &positi
                   .adjusted(-kInkMargin, -kInkMargin, kInkMargin, kInkMargin);
     }
     m_glyphs.push_back({font, index, position, ink});
+}
+
+bool LabelText::knowsEveryPieceOf(const QString &text) const
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (!m_pieces.contains(text.at(i).unicode()))
+            return false;
+        if (i > 0 && !m_pairKerning.contains(quint32(text.at(i - 1).unicode()) << 16 | text.at(i).unicode()))
+            return false;
+    }
+    return true;
 }
 
 const LabelText::Piece *LabelText::pieceFor(QChar c)

@@ -19,10 +19,16 @@ class QPainter;
 // from the top of its box.
 class LabelText {
 public:
+    // Whether a new text may teach the label the characters and pairs it
+    // has not met: two small layouts each, which pay for themselves only
+    // in a label whose text keeps changing on screen. Without, a text of
+    // characters not all met before is shaped whole.
+    enum class Learning { Yes, No };
+
     // Lays out `text` for a box of `box` size and returns the part of the box
     // whose pixels may differ from the previous text's: the columns of the
     // glyphs that came, went or moved. Nothing when nothing changed.
-    QRect change(const QString &text, const QFont &font, const QSize &box);
+    QRect change(const QString &text, const QFont &font, const QSize &box, Learning learning = Learning::Yes);
 
     // Draws the text with its box's top left at `boxOrigin`, in the painter's
     // pen; the caller clips (a label never paints outside its box). Only the
@@ -59,6 +65,7 @@ private:
     // at most moved closer or apart (kerning; no ligature). A new second
     // costs lookups, not shaping.
     bool composeFromPieces();
+    bool knowsEveryPieceOf(const QString &text) const;
     const Piece *pieceFor(QChar c);
     // How far the font moves the second character of the pair along the
     // line; none when the pair does not shape as its two parts.
@@ -73,6 +80,7 @@ private:
     // as it draws them, every time.
     bool m_plainLine = true;
     bool m_laidOut = false;
+    Learning m_learning = Learning::Yes;
     qreal m_left = 0; // where the line starts in the box
     std::vector<PlacedGlyph> m_glyphs;
     // For m_font, learnt as texts come: per character, and per pair.

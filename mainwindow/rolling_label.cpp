@@ -47,7 +47,11 @@ void RollingLabel::paintOnto(ClockFace *canvas)
 QRect RollingLabel::refreshText()
 {
     // The font as this widget's screen resolves it, as QLabel would draw it.
-    return m_text.change(QLabel::text(), QFont(font(), this), contentsRect().size())
+    // Until the window is on screen texts are shaped whole: start-up sets a
+    // few texts once and is waited for.
+    return m_text
+        .change(QLabel::text(), QFont(font(), this), contentsRect().size(),
+                isVisible() ? LabelText::Learning::Yes : LabelText::Learning::No)
         .translated(contentsRect().topLeft());
 }
 
