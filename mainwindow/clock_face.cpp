@@ -32,7 +32,7 @@ void ClockFace::carry(std::initializer_list<RollingLabel *> labels)
 void ClockFace::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
-    paintArea(painter, event->rect());
+    paintArea(painter, event->rect(), m_paintRolled.label, m_paintRolled.rows);
 }
 
 void ClockFace::paintArea(QPainter &painter, const QRect &area, const RollingLabel *rolled, int rolledRows)
@@ -81,18 +81,23 @@ bool ClockFace::showRolledRows(const RollingLabel &label, const QRect &band)
     if (rows.isEmpty())
         return true;
     const QRect rowsInWindow = rows.translated(mapTo(top, QPoint(0, 0)));
-    if (isCoveredBySibling(rowsInWindow))
+    // Rows are copied whole device pixels at a time: a fractional scale
+    // spreads a row of the label over pixels it shares with its neighbours.
+    const qreal windowRatio = top->devicePixelRatioF();
+    if (windowRatio != std::round(windowRatio) || isCoveredBySibling(rowsInWindow))
         return false;
 
     store->beginPaint(QRegion(rowsInWindow));
     QPaintDevice *device = store->paintDevice();
     QImage *image = device && device->devType() == QInternal::Image ? static_cast<QImage *>(device) : nullptr;
-    // Rows are copied whole device pixels at a time: a fractional scale
-    // spreads a row of the label over pixels it shares with its neighbours.
     const qreal ratio = image ? image->devicePixelRatio() : 0;
     const int scale = int(std::lround(ratio));
     const QRect target(rowsInWindow.topLeft() * scale, rowsInWindow.size() * scale);
-    if (!image || scale < 1 || ratio != scale || !image->rect().contains(target)) {
+    // Whole bytes per pixel, each pixel its own colour: no bit-packed or indexed store.
+    const bool copiable = image && image->depth() >= 8 && image->depth() % 8 == 0
+        && image->format() != QImage::Format_Indexed8 && image->format() != QImage::Format_Alpha8
+        && image->format() != QImage::Format_Grayscale8;
+    if (!copiable || scale < 1 || ratio != scale || !image->rect().contains(target)) {
         store->endPaint();
         return false;
     }
@@ -147,9 +152,12 @@ QImage ClockFace::paintedLabelArea(const RollingLabel &label, int rows, qreal ra
     QImage image(area.size() * ratio, format);
     image.setDevicePixelRatio(ratio);
     image.fill(palette().color(QPalette::Window));
-    QPainter painter(&image);
-    painter.translate(-area.topLeft());
-    paintArea(painter, area, &label, rows);
+    // Through the widget, not a painter on the image: glyphs are then drawn
+    // as on screen (subpixel smoothing included), which a QImage's painter
+    // would draw in grey.
+    m_paintRolled = {&label, rows};
+    render(&image, QPoint(), QRegion(area), {});
+    m_paintRolled = {};
     return image;
 }
 

@@ -60,6 +60,11 @@ private:
     bool isCoveredBySibling(const QRect &areaInWindow) const;
 
     std::vector<RollingLabel *> m_labels;
+    // While a picture of a rolling label's box is rendered: that label, at this many rows.
+    struct PaintRolled {
+        const RollingLabel *label = nullptr;
+        int rows = 0;
+    } m_paintRolled;
     // The face over a rolling label's box with the label whole and with it
     // rolled away, in the window's pixels: a roll step copies rows of them.
     RollLook m_rollLook;
