@@ -49,7 +49,6 @@ private:
         qreal ratio = 0;
         QImage::Format format = QImage::Format_Invalid;
         std::vector<LabelLook> labels;
-        bool operator==(const RollLook &) const = default;
     };
 
     void paintArea(QPainter &painter, const QRect &area, const RollingLabel *rolled = nullptr, int rolledRows = 0);

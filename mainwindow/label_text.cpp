@@ -78,6 +78,11 @@ bool isSimpleCharacter(QChar c)
     return script == QChar::Script_Latin || script == QChar::Script_Common;
 }
 
+quint32 pairKey(QChar first, QChar second)
+{
+    return quint32(first.unicode()) << 16 | second.unicode();
+}
+
 } // namespace
 
 QRect LabelText::change(const QString &text, const QFont &font, const QSize &box, Learning learning)
@@ -96,20 +101,19 @@ QRect LabelText::change(const QString &text, const QFont &font, const QSize &box
     m_font = font;
     m_box = box;
     m_plainLine = isPlainLine(text);
-    m_learning = learning;
-    layOut();
+    layOut(learning);
     if (!sameLook || !wasPlainLine || !m_plainLine)
         return wholeBox;
     return (columnsOf(before, m_glyphs) | columnsOf(m_glyphs, before)) & wholeBox;
 }
 
-void LabelText::layOut()
+void LabelText::layOut(Learning learning)
 {
     m_laidOut = true;
     m_glyphs.clear();
     if (!m_plainLine)
         return; // QPainter lays it out as it draws it
-    if ((m_learning == Learning::Yes || knowsEveryPieceOf(m_text)) && composeFromPieces())
+    if ((learning == Learning::Yes || knowsEveryPieceOf(m_text)) && composeFromPieces())
         return;
     // Centred by hand in the box as QPainter::drawText centres it, to the pixel.
     const std::unique_ptr<QTextLayout> layout = lineLayout(m_text, m_font);
@@ -166,7 +170,7 @@ bool LabelText::knowsEveryPieceOf(const QString &text) const
     for (qsizetype i = 0; i < text.size(); ++i) {
         if (!m_pieces.contains(text.at(i).unicode()))
             return false;
-        if (i > 0 && !m_pairKerning.contains(quint32(text.at(i - 1).unicode()) << 16 | text.at(i).unicode()))
+        if (i > 0 && !m_pairKerning.contains(pairKey(text.at(i - 1), text.at(i))))
             return false;
     }
     return true;
@@ -190,7 +194,7 @@ const LabelText::Piece *LabelText::pieceFor(QChar c)
 
 std::optional<qreal> LabelText::pairKerning(QChar first, QChar second)
 {
-    const quint32 key = quint32(first.unicode()) << 16 | second.unicode();
+    const quint32 key = pairKey(first, second);
     auto known = m_pairKerning.constFind(key);
     if (known == m_pairKerning.cend()) {
         const Piece *a = pieceFor(first);

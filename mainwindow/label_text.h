@@ -58,7 +58,7 @@ private:
         qreal advance = 0;
     };
 
-    void layOut();
+    void layOut(Learning learning);
     // The text's glyphs put together from its characters, when shaping the
     // text whole would give the same: every character is one glyph of a
     // simple script and every neighbouring pair shapes as its two parts,
@@ -80,7 +80,6 @@ private:
     // as it draws them, every time.
     bool m_plainLine = true;
     bool m_laidOut = false;
-    Learning m_learning = Learning::Yes;
     qreal m_left = 0; // where the line starts in the box
     std::vector<PlacedGlyph> m_glyphs;
     // For m_font, learnt as texts come: per character, and per pair.
