@@ -11,8 +11,9 @@ namespace platform {
 
 // An Internet transfer control: one HTTP request at a time, driven step by
 // step by its caller. Every wait inside it handles window events, so other
-// handlers may run (and may call cancel()) while it waits. A request that
-// makes no progress for a minute fails.
+// handlers may run (and may call cancel()) while it waits. A request whose
+// answer's header lines are not in within a minute of its start fails, and
+// so does a body that comes slower than 1 KiB/s over a minute.
 class Http {
 public:
     virtual ~Http() = default;

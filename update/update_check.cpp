@@ -64,11 +64,13 @@ void UpdateChecker::securitycheck()
     const QString listUrl = m_setup.downloadServer + QStringLiteral("/versions.txt");
     bool listed = false;
     if (const std::optional<QByteArray> list = m_inet.openUrl(listUrl, kVersionListMaxBytes)) {
-        m_codes = QString::fromUtf8(*list);
-        if (const QString status = m_inet.headerBlock().mid(9, 3); status != QLatin1String("200"))
+        // Only a 200 is a list: an error page or a redirect's own page offers nothing.
+        if (const QString status = m_inet.headerBlock().mid(9, 3); status != QLatin1String("200")) {
             qCWarning(lcUpdate) << "update check: the server answered" << listUrl << "with status" << status;
-        else
+        } else {
+            m_codes = QString::fromUtf8(*list);
             listed = true;
+        }
     } else {
         qCWarning(lcUpdate) << "update check failed: no whole answer from" << listUrl << "(error"
                             << m_inet.responseCode() << ")";

@@ -29,6 +29,9 @@ constexpr qint64 kSocketBufferBytes = 256 * 1024;
 constexpr qint64 kBodyBufferBytes = 256 * 1024;
 constexpr qint64 kReadPieceBytes = 64 * 1024;
 constexpr int kMaxRedirects = 5;
+// Below this rate, averaged over each time-out, a transfer is given up: a
+// server dripping a byte a second would otherwise hold the dialog for days.
+constexpr qint64 kMinBytesPerSecond = 1024;
 // What a request shows when no server answered at all.
 const QString kNoServerBlock = QStringLiteral("HTTP/1.1 \r\n");
 
@@ -73,8 +76,8 @@ bool isRedirect(int status)
 
 SocketHttp::SocketHttp(EventPump &events, int timeoutMs) : m_events(events), m_timeoutMs(timeoutMs)
 {
-    m_idle.setSingleShot(true);
-    QObject::connect(&m_idle, &QTimer::timeout, &m_idle, [this] { takeTimeOut(); });
+    m_watch.setSingleShot(true);
+    QObject::connect(&m_watch, &QTimer::timeout, &m_watch, [this] { takeTimeOut(); });
 }
 
 SocketHttp::~SocketHttp()
@@ -99,6 +102,9 @@ void SocketHttp::execute(const QString &url, const QString &userName, const QStr
     m_userName = userName;
     m_password = password;
     m_origin = QUrl(url);
+    // The header lines of the last hop must be in within one time-out of the
+    // start, however the servers on the way drip them.
+    m_headDeadline = QDeadlineTimer(m_timeoutMs);
     connectTo(m_origin);
 }
 
@@ -128,15 +134,10 @@ void SocketHttp::connectTo(const QUrl &target)
     m_socket.reset(socket);
     socket->setProxy(proxyFor(target));
     socket->setReadBufferSize(kSocketBufferBytes);
-    QObject::connect(socket, &QIODevice::readyRead, socket, [this] {
-        m_moved.start();
-        pull();
-    });
-    QObject::connect(socket, &QIODevice::bytesWritten, socket, [this] { m_moved.start(); });
+    QObject::connect(socket, &QIODevice::readyRead, socket, [this] { pull(); });
     QObject::connect(socket, &QAbstractSocket::disconnected, socket, [this] { takeEnd(); });
     QObject::connect(socket, &QAbstractSocket::errorOccurred, socket, [this] { takeSocketError(); });
-    m_moved.start();
-    m_idle.start(m_timeoutMs);
+    m_watch.start(int(std::max<qint64>(1, m_headDeadline.remainingTime())));
     const quint16 port = quint16(target.port(tls ? 443 : 80));
     if (tls)
         static_cast<QSslSocket *>(socket)->connectToHostEncrypted(target.host(), port);
@@ -163,7 +164,9 @@ bool SocketHttp::pull(bool all)
             break;
         if (!all && m_headersIn && m_reader->bodyBytesReady() >= kBodyBufferBytes)
             break;
-        m_reader->feed(m_socket->read(kReadPieceBytes));
+        const QByteArray piece = m_socket->read(kReadPieceBytes);
+        m_windowBytes += piece.size();
+        m_reader->feed(piece);
         moved = true;
         if (!m_headersIn && m_reader->headComplete()) {
             takeHead();
@@ -208,6 +211,8 @@ void SocketHttp::takeHead()
     m_headerBlock = reader.headerBlock();
     m_headers = reader.headers();
     m_headersIn = true;
+    m_windowBytes = 0;
+    m_watch.start(m_timeoutMs);
     if (m_error == RedirectRefused) {
         m_ended = true;
         dropConnection();
@@ -246,13 +251,20 @@ void SocketHttp::takeSocketError()
 
 void SocketHttp::takeTimeOut()
 {
-    // Restarting the timer for every piece would cost more than the piece.
-    if (const qint64 still = m_moved.elapsed(); still < m_timeoutMs) {
-        m_idle.start(int(m_timeoutMs - still));
+    if (!m_headersIn) {
+        qCWarning(lcHttp) << "no whole header lines within" << m_timeoutMs << "ms from" << withoutUserInfo(m_current);
+        finish(TimedOut);
         return;
     }
-    qCWarning(lcHttp) << "nothing moved for" << m_timeoutMs << "ms on" << withoutUserInfo(m_current);
-    finish(TimedOut);
+    const qint64 least = kMinBytesPerSecond * m_timeoutMs / 1000;
+    if (m_windowBytes < least) {
+        qCWarning(lcHttp) << "fewer than" << least << "bytes in" << m_timeoutMs << "ms from"
+                          << withoutUserInfo(m_current);
+        finish(TimedOut);
+        return;
+    }
+    m_windowBytes = 0;
+    m_watch.start(m_timeoutMs);
 }
 
 void SocketHttp::finish(Error error)
@@ -266,7 +278,7 @@ void SocketHttp::finish(Error error)
 
 void SocketHttp::dropConnection()
 {
-    m_idle.stop();
+    m_watch.stop();
     if (QTcpSocket *socket = m_socket.release()) {
         // Perhaps from inside one of its own signals: it goes once that is done.
         QObject::disconnect(socket, nullptr, nullptr, nullptr);
@@ -303,10 +315,8 @@ QByteArray SocketHttp::getChunk(qint64 maxBytes)
     while (m_active && generation == m_generation && maxBytes > 0) {
         if (m_headersIn && m_reader && m_reader->bodyBytesReady() > 0) {
             const QByteArray piece = m_reader->takeBody(maxBytes);
-            if (m_socket) {
-                m_moved.start(); // the caller reading is progress too
+            if (m_socket)
                 pull();
-            }
             return piece;
         }
         if (m_ended)

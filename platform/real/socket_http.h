@@ -5,7 +5,6 @@
 #include "platform/real/http_response_reader.h"
 
 #include <QDeadlineTimer>
-#include <QElapsedTimer>
 #include <QTimer>
 #include <QUrl>
 
@@ -35,15 +34,16 @@ public:
     enum Error {
         NoError = 0,
         NoServer, // no connection, or no verified TLS session
-        TimedOut, // nothing moved for the time-out, or openUrl() ran out of time
+        TimedOut, // see the constructor, or openUrl() ran out of time
         Cancelled,
         BrokenAnswer,    // not HTTP, framing not to be trusted, closed early, body cut short
         RedirectRefused, // off the server first asked, or too many
         ErrorStatus,     // 4xx or 5xx; the body is the server's error page
     };
 
-    // timeoutMs: how long a request may go without anything moving, and how
-    // long openUrl() may take in all.
+    // timeoutMs: how long a request may take until its answer's header lines
+    // are in, how long openUrl() may take in all, and the window over which a
+    // body must come at 1 KiB/s at least.
     explicit SocketHttp(EventPump &events, int timeoutMs = kDefaultTimeoutMs);
     ~SocketHttp() override;
     SocketHttp(const SocketHttp &) = delete;
@@ -76,8 +76,9 @@ private:
     const int m_timeoutMs;
     std::unique_ptr<QTcpSocket> m_socket;
     std::optional<HttpResponseReader> m_reader;
-    QTimer m_idle;            // ends a request on which nothing moved for the time-out
-    QElapsedTimer m_moved;    // since something last moved
+    QTimer m_watch; // at the header deadline, then at the end of each rate window
+    QDeadlineTimer m_headDeadline;
+    qint64 m_windowBytes = 0; // read from the server in this rate window
     quint64 m_generation = 0; // which request the waits belong to
     quint64 m_hop = 0;        // which connection of the request (redirects, credentials)
     int m_openDepth = 0;

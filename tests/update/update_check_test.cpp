@@ -216,7 +216,8 @@ TEST_F(UpdateCheckTest, OnlyANewerVersionIsOffered)
         {{1, 0, 9}, okReply("horalux:"), nullptr},
         {{1, 0, 9}, okReply(tooFar), nullptr},
         {{1, 0, 9}, okReply("horalux:2.0:" + QByteArray(1 << 20, '.')), "2.0"},
-        {{1, 0, 9}, statusReply(404, "Not Found", "<p>horalux:2.1:</p>"), "2.1"}, // read like any text
+        {{1, 0, 9}, statusReply(404, "Not Found", "<p>horalux:2.1:</p>"), nullptr}, // only a 200 is a list
+        {{1, 0, 9}, statusReply(302, "Found", "<p>horalux:2.1:</p>"), nullptr},     // and no Location to follow
         {{1, 0, 9}, after(earlyHints, okReply("horalux:2.2:")), "2.2"},
         {{1, 0, 9},
          after("HTTP/1.1 101 Switching Protocols\r\nUpgrade: h2c\r\n\r\n", okReply("horalux:2.3:")),

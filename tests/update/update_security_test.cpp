@@ -84,6 +84,23 @@ TEST_F(HostileServerTest, EveryHostileAnswerEndsWithoutRunningAnything)
     };
     const QByteArray okHead = "HTTP/1.1 200 OK\r\nConnection: close\r\n";
     const QByteArray length = "Content-Length: " + QByteArray::number(script.size()) + "\r\n";
+    // A header block of `size` bytes, its empty line and every line end counted, over many lines.
+    const auto headOfSize = [&](qsizetype size) {
+        QByteArray head = okHead + length;
+        for (int i = 0; size - 2 - head.size() > 1100; ++i)
+            head += "X-Padding-" + QByteArray::number(i) + ": " + QByteArray(1000, 'b') + "\r\n";
+        head += "X-Last: " + QByteArray(size - 2 - head.size() - 10, 'c') + "\r\n\r\n";
+        EXPECT_EQ(head.size(), size);
+        return head;
+    };
+    const auto dripped = [](StagedReply reply, bool headToo) {
+        if (headToo)
+            reply = StagedReply {QByteArray(), reply.head + reply.body};
+        reply.dripBytes = 1;
+        reply.dripEveryMs = 100; // every byte well within the time-out
+        return reply;
+    };
+    const QByteArray oneChunk = QByteArray::number(script.size(), 16) + "\r\n" + script + "\r\n";
 
     struct Row {
         const char *what;
@@ -122,6 +139,16 @@ TEST_F(HostileServerTest, EveryHostileAnswerEndsWithoutRunningAnything)
         {"1 MB header on one line", withHead(okHead + length + bigLine + "\r\n", script), signer.sign(script),
          Outcome::DownloadFailed},
         {"1 MB of header lines", withHead(okHead + length + manyLines + "\r\n", script), signer.sign(script),
+         Outcome::DownloadFailed},
+        {"header block of exactly 64 KiB", withHead(headOfSize(64 * 1024), script), signer.sign(script), Outcome::Runs},
+        {"header block of 64 KiB and a byte", withHead(headOfSize(64 * 1024 + 1), script), signer.sign(script),
+         Outcome::DownloadFailed},
+        {"an empty chunk-size line",
+         withHead(okHead + "Transfer-Encoding: chunked\r\n\r\n", oneChunk + "\r\n\r\n" + oneChunk + "0\r\n\r\n"),
+         signer.sign(script), Outcome::DownloadFailed},
+        {"body at a byte a tenth of a second", dripped(okReply(script), false), signer.sign(script),
+         Outcome::DownloadFailed},
+        {"header lines at a byte a tenth of a second", dripped(okReply(script), true), signer.sign(script),
          Outcome::DownloadFailed},
         {"103 before 200",
          withHead("HTTP/1.1 103 Early Hints\r\nLink: </style.css>; rel=preload\r\n\r\n" + okHead + length + "\r\n",
