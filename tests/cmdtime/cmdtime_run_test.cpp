@@ -5,7 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <sstream>
+#include <string>
 #include <vector>
 
 using namespace std::chrono_literals;
@@ -39,9 +41,14 @@ class CmdtimeRunTest : public ::testing::Test {
 protected:
     RunOutput run(const FakeSntpServer& server, bool setClock, std::chrono::milliseconds timeout = 2s)
     {
+        return runAsking("127.0.0.1", server.port(), setClock, timeout);
+    }
+
+    RunOutput runAsking(const std::string& host, std::uint16_t port, bool setClock, std::chrono::milliseconds timeout)
+    {
         CmdtimeOptions options;
-        options.host = "127.0.0.1";
-        options.port = server.port();
+        options.host = host;
+        options.port = port;
         options.timeout = timeout;
         options.setClock = setClock;
         options.serverChosen = serverChosen;
@@ -49,6 +56,7 @@ protected:
         dependencies.setClock = clock.setter();
         dependencies.wallClock = wallClock;
         dependencies.moreRightsThanCaller = moreRightsThanCaller;
+        dependencies.resolver = resolver;
         std::ostringstream out, err;
         const int exitCode = runCmdtime(options, dependencies, out, err);
         return {exitCode, out.str(), err.str()};
@@ -56,6 +64,7 @@ protected:
 
     RecordingClockSetter clock;
     WallClock wallClock = scriptedWallClock();
+    BlockingResolver resolver = resolveWithSystem;
     bool serverChosen = true;
     bool moreRightsThanCaller = false;
 };
@@ -114,16 +123,19 @@ TEST_F(CmdtimeRunTest, RejectedReplyNeverTouchesTheClock)
     EXPECT_TRUE(clock.steps.empty());
 }
 
-// The local clock reads T1 at each query's send and T4 at each receipt, so
-// every exchange in one run measures the same offset.
-WallClock wallClockPerQuery()
+// T1 and T4 both read halfway between the scripted ones: every exchange of a
+// run measures the scripted offset, however many went unanswered before it.
+WallClock steadyWallClock()
 {
-    auto readings = std::make_shared<int>(0);
-    return [readings] { return (*readings)++ % 2 == 0 ? requestSentT1 : replyReceivedT4; };
+    return [] { return NtpTimestamp {requestSentT1.seconds, replyReceivedT4.fraction / 2}; };
 }
 
 constexpr std::uint32_t fortyYears = 1'262'304'000; // 40 Julian years in seconds
+constexpr std::uint32_t fortyYearsBack = 0u - fortyYears;
 constexpr std::chrono::nanoseconds fortyYearsAhead = std::chrono::seconds {fortyYears} + scriptedOffset;
+constexpr std::chrono::nanoseconds fortyYearsBehind = scriptedOffset - std::chrono::seconds {fortyYears};
+constexpr const char* aheadLine = "offset +1262304003.500 s\n";
+constexpr const char* behindLine = "offset -1262303996.500 s\n";
 
 // Answers each query with the server's clock `extra[n]` seconds further on
 // than the scripted exchange; a query past the list goes unanswered.
@@ -134,86 +146,170 @@ FakeSntpServer::Handler answerAhead(std::vector<std::uint32_t> extra)
         if (*answered >= extra.size())
             return;
         const std::uint32_t ahead = extra[(*answered)++];
-        // Unsigned wrap: forty years on crosses the NTP era of 2036.
+        // Unsigned wrap: forty years on crosses the NTP era of 2036, and
+        // fortyYearsBack wraps round to forty years before.
         const NtpTimestamp received {requestReceivedT2.seconds + ahead, requestReceivedT2.fraction};
         const NtpTimestamp sent {replySentT3.seconds + ahead, replySentT3.fraction};
         server.reply(request, encodePacket(answerTo(request, received, sent)));
     };
 }
 
-TEST_F(CmdtimeRunTest, FortyYearStepConfirmedBySecondQueryIsMade)
+std::string refusedAhead(const std::string& why)
 {
-    wallClock = wallClockPerQuery();
-    FakeSntpServer server(answerAhead({fortyYears, fortyYears}));
-    const RunOutput output = run(server, true);
-    EXPECT_EQ(output.exitCode, exitSuccess) << output.err;
-    EXPECT_EQ(output.out,
-              "offset +1262304003.500 s\n"
-              "confirmed by a second query: offset +1262304003.500 s\n"
-              "clock stepped by +1262304003.500 s\n");
-    EXPECT_EQ(clock.steps, std::vector<std::chrono::nanoseconds> {fortyYearsAhead});
-    EXPECT_EQ(server.requestsSeen(), 2);
+    return "cmdtime: a step of +1262304003.500 s is more than 1000 s and " + why + "; clock unchanged\n";
 }
 
-struct UnconfirmedCase {
+// The clock is set from "pool.test", whose addresses the resolver lists.
+struct StepCase {
     const char* name;
-    std::vector<std::uint32_t> answers;
-    const char* err;
+    std::vector<std::vector<std::uint32_t>> servers; // server n on 127.0.0.(n+1): what it answers
+    std::vector<std::size_t> listed;                 // the pool's addresses, as servers' indexes
+    int exitCode;
+    std::string out;
+    std::string err;
+    std::vector<std::chrono::nanoseconds> steps;
+    std::vector<int> requests; // seen by each server
 };
 
-void PrintTo(const UnconfirmedCase& c, std::ostream* os)
+void PrintTo(const StepCase& c, std::ostream* os)
 {
     *os << c.name;
 }
 
-class UnconfirmedStepTest : public CmdtimeRunTest, public ::testing::WithParamInterface<UnconfirmedCase> {};
+class StepConfirmationTest : public CmdtimeRunTest, public ::testing::WithParamInterface<StepCase> {};
 
-TEST_P(UnconfirmedStepTest, LeavesTheClockAndSaysWhy)
+TEST_P(StepConfirmationTest, LargeStepNeedsASecondAddress)
 {
-    const UnconfirmedCase& c = GetParam();
-    wallClock = wallClockPerQuery();
-    FakeSntpServer server(answerAhead(c.answers));
-    const RunOutput output = run(server, true, 300ms);
-    EXPECT_EQ(output.exitCode, exitClockNotSet);
-    EXPECT_EQ(output.out, "offset +1262304003.500 s\n");
+    const StepCase& c = GetParam();
+    std::vector<std::unique_ptr<FakeSntpServer>> servers;
+    for (std::size_t n = 0; n < c.servers.size(); ++n)
+        servers.push_back(
+            std::make_unique<FakeSntpServer>(answerAhead(c.servers[n]), "127.0.0." + std::to_string(n + 1)));
+    Resolution pool;
+    pool.status = Resolution::Status::Resolved;
+    for (const std::size_t n : c.listed)
+        pool.addresses.push_back(servers[n]->socketAddress());
+    resolver = [pool](const std::string&, std::uint16_t) { return pool; };
+    wallClock = steadyWallClock();
+
+    const RunOutput output = runAsking("pool.test", ntpPort, true, 300ms);
+    EXPECT_EQ(output.exitCode, c.exitCode) << output.err;
+    EXPECT_EQ(output.out, c.out);
     EXPECT_EQ(output.err, c.err);
-    EXPECT_TRUE(clock.steps.empty());
+    EXPECT_EQ(clock.steps, c.steps);
+    std::vector<int> requests;
+    for (const auto& server : servers)
+        requests.push_back(server->requestsSeen());
+    EXPECT_EQ(requests, c.requests);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Cases, UnconfirmedStepTest,
+    Cases, StepConfirmationTest,
     ::testing::Values(
-        UnconfirmedCase {"SecondQueryUnanswered",
-                         {fortyYears},
-                         "cmdtime: a step of +1262304003.500 s is more than 1000 s and the second query to confirm "
-                         "it failed (no reply from 127.0.0.1 within 0.3 s); clock unchanged\n"},
-        UnconfirmedCase {"SecondQueryTwoSecondsApart",
-                         {fortyYears, fortyYears + 2},
-                         "cmdtime: a step of +1262304003.500 s is more than 1000 s and a second query gave "
-                         "+1262304005.500 s; clock unchanged\n"},
-        UnconfirmedCase {"SecondQueryInStep",
-                         {fortyYears, 0},
-                         "cmdtime: a step of +1262304003.500 s is more than 1000 s and a second query gave "
-                         "+3.500 s; clock unchanged\n"}),
+        // However consistent, one address never confirms itself.
+        StepCase {"OneAddressAskedOnce",
+                  {{fortyYears, fortyYears}},
+                  {0},
+                  exitClockNotSet,
+                  aheadLine,
+                  refusedAhead("needs a second server address to agree, but pool.test has only one"),
+                  {},
+                  {1}},
+        StepCase {"BackwardStepFromOneAddress",
+                  {{fortyYearsBack, fortyYearsBack}},
+                  {0},
+                  exitClockNotSet,
+                  behindLine,
+                  "cmdtime: a step of -1262303996.500 s is more than 1000 s and needs a second server address to "
+                  "agree, but pool.test has only one; clock unchanged\n",
+                  {},
+                  {1}},
+        StepCase {"OneAddressListedTwice",
+                  {{fortyYears, fortyYears}},
+                  {0, 0},
+                  exitClockNotSet,
+                  aheadLine,
+                  refusedAhead("needs a second server address to agree, but pool.test has only one"),
+                  {},
+                  {1}},
+        StepCase {"SecondAddressAgrees",
+                  {{fortyYears}, {fortyYears}},
+                  {0, 1},
+                  exitSuccess,
+                  std::string(aheadLine)
+                      + "confirmed by 127.0.0.2: offset +1262304003.500 s\nclock stepped by +1262304003.500 s\n",
+                  "",
+                  {fortyYearsAhead},
+                  {1, 1}},
+        StepCase {"BackwardStepConfirmed",
+                  {{fortyYearsBack}, {fortyYearsBack}},
+                  {0, 1},
+                  exitSuccess,
+                  std::string(behindLine)
+                      + "confirmed by 127.0.0.2: offset -1262303996.500 s\nclock stepped by -1262303996.500 s\n",
+                  "",
+                  {fortyYearsBehind},
+                  {1, 1}},
+        StepCase {"SilentAddressPassedOver",
+                  {{fortyYears}, {}, {fortyYears}},
+                  {0, 1, 2},
+                  exitSuccess,
+                  std::string(aheadLine)
+                      + "confirmed by 127.0.0.3: offset +1262304003.500 s\nclock stepped by +1262304003.500 s\n",
+                  "",
+                  {fortyYearsAhead},
+                  {1, 1, 1}},
+        StepCase {"SecondAddressTwoSecondsApart",
+                  {{fortyYears}, {fortyYears + 2}},
+                  {0, 1},
+                  exitClockNotSet,
+                  aheadLine,
+                  refusedAhead("127.0.0.2 gave +1262304005.500 s"),
+                  {},
+                  {1, 1}},
+        // The first answer from another address decides: a third that
+        // sides with the first does not outvote it.
+        StepCase {"SecondAddressInStep",
+                  {{fortyYears}, {0}, {fortyYears}},
+                  {0, 1, 2},
+                  exitClockNotSet,
+                  aheadLine,
+                  refusedAhead("127.0.0.2 gave +3.500 s"),
+                  {},
+                  {1, 1, 0}},
+        StepCase {"AtMostThreeOthersAsked",
+                  {{fortyYears}, {}, {}, {}, {fortyYears}},
+                  {0, 1, 2, 3, 4},
+                  exitClockNotSet,
+                  aheadLine,
+                  refusedAhead("no second address confirmed it (no reply from 127.0.0.2 within 0.3 s; no reply from "
+                               "127.0.0.3 within 0.3 s; no reply from 127.0.0.4 within 0.3 s)"),
+                  {},
+                  {1, 1, 1, 1, 0}},
+        StepCase {"StepsUpToTheLimitNeedNoSecondAddress",
+                  {{996}},
+                  {0},
+                  exitSuccess,
+                  "offset +999.500 s\nclock stepped by +999.500 s\n",
+                  "",
+                  {std::chrono::milliseconds {999'500}},
+                  {1}},
+        StepCase {"BackwardStepsUpToTheLimitToo",
+                  {{0u - 1003u}},
+                  {0},
+                  exitSuccess,
+                  "offset -999.500 s\nclock stepped by -999.500 s\n",
+                  "",
+                  {std::chrono::milliseconds {-999'500}},
+                  {1}}),
     [](const auto& info) { return std::string(info.param.name); });
-
-TEST_F(CmdtimeRunTest, StepsUpToTheLimitNeedNoSecondQuery)
-{
-    wallClock = wallClockPerQuery();
-    FakeSntpServer server(answerAhead({996})); // +999.5 s in all
-    const RunOutput output = run(server, true, 300ms);
-    EXPECT_EQ(output.exitCode, exitSuccess) << output.err;
-    EXPECT_EQ(clock.steps, std::vector<std::chrono::nanoseconds> {std::chrono::milliseconds {999'500}});
-    EXPECT_EQ(server.requestsSeen(), 1);
-}
 
 TEST_F(CmdtimeRunTest, LargeOffsetWithoutSetIsOnlyPrinted)
 {
-    wallClock = wallClockPerQuery();
     FakeSntpServer server(answerAhead({fortyYears}));
     const RunOutput output = run(server, false);
     EXPECT_EQ(output.exitCode, exitSuccess);
-    EXPECT_EQ(output.out, "offset +1262304003.500 s\n");
+    EXPECT_EQ(output.out, aheadLine);
     EXPECT_EQ(server.requestsSeen(), 1);
 }
 

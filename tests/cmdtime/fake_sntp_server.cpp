@@ -13,16 +13,16 @@ namespace cmdtime::testing {
 
 namespace {
 
-int boundLoopbackSocket(std::uint16_t* port)
+int boundLoopbackSocket(const std::string& host, std::uint16_t* port)
 {
     const int fd = ::socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
     sockaddr_in address {};
     address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
     socklen_t length = sizeof address;
-    if (fd < 0 || ::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0
+    if (fd < 0 || ::inet_pton(AF_INET, host.c_str(), &address.sin_addr) != 1
+        || ::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0
         || ::getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length) != 0)
-        throw std::runtime_error("cannot bind a UDP socket on 127.0.0.1");
+        throw std::runtime_error("cannot bind a UDP socket on " + host);
     if (port)
         *port = ntohs(address.sin_port);
     return fd;
@@ -41,9 +41,10 @@ NtpTimestamp ClientRequest::transmit() const
     return packet ? packet->transmit : NtpTimestamp {};
 }
 
-FakeSntpServer::FakeSntpServer(Handler handler)
-    : socket_(boundLoopbackSocket(&port_)),
-      otherSocket_(boundLoopbackSocket(nullptr)),
+FakeSntpServer::FakeSntpServer(Handler handler, std::string address)
+    : address_(std::move(address)),
+      socket_(boundLoopbackSocket(address_, &port_)),
+      otherSocket_(boundLoopbackSocket(address_, nullptr)),
       handler_(std::move(handler)),
       thread_([this] { serve(); })
 {
@@ -59,7 +60,18 @@ FakeSntpServer::~FakeSntpServer()
 
 std::string FakeSntpServer::endpoint() const
 {
-    return "127.0.0.1:" + std::to_string(port_);
+    return address_ + ":" + std::to_string(port_);
+}
+
+SocketAddress FakeSntpServer::socketAddress() const
+{
+    SocketAddress result;
+    auto& address = reinterpret_cast<sockaddr_in&>(result.storage);
+    address.sin_family = AF_INET;
+    address.sin_port = htons(port_);
+    ::inet_pton(AF_INET, address_.c_str(), &address.sin_addr);
+    result.length = sizeof address;
+    return result;
 }
 
 void FakeSntpServer::reply(const ClientRequest& request, std::span<const std::uint8_t> bytes)

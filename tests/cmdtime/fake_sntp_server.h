@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "host_resolver.h"
 #include "ntp_time.h"
 #include "sntp_packet.h"
 
@@ -23,19 +24,21 @@ struct ClientRequest {
     NtpTimestamp transmit() const;
 };
 
-// An SNTP server on 127.0.0.1 and a free UDP port, run on its own thread. Each
-// request goes to the handler, which decides what (if anything) to send back.
+// An SNTP server on a loopback address (127.0.0.1 unless told; all of 127/8
+// is this machine's) and a free UDP port, run on its own thread. Each request
+// goes to the handler, which decides what (if anything) to send back.
 class FakeSntpServer {
 public:
     using Handler = std::function<void(FakeSntpServer& server, const ClientRequest& request)>;
 
-    explicit FakeSntpServer(Handler handler);
+    explicit FakeSntpServer(Handler handler, std::string address = "127.0.0.1");
     ~FakeSntpServer();
     FakeSntpServer(const FakeSntpServer&) = delete;
     FakeSntpServer& operator=(const FakeSntpServer&) = delete;
 
     std::uint16_t port() const { return port_; }
     std::string endpoint() const; // "127.0.0.1:PORT"
+    SocketAddress socketAddress() const;
     int requestsSeen() const { return requestsSeen_; }
 
     void reply(const ClientRequest& request, std::span<const std::uint8_t> bytes);
@@ -45,7 +48,8 @@ public:
 private:
     void serve();
 
-    std::uint16_t port_ = 0; // first: the socket initialisers below fill it in
+    std::string address_; // first two: the socket initialisers below use them
+    std::uint16_t port_ = 0;
     int socket_ = -1;
     int otherSocket_ = -1;
     Handler handler_;

@@ -229,11 +229,13 @@ Resolution resolvedTo(std::uint16_t port)
 {
     Resolution resolution;
     resolution.status = Resolution::Status::Resolved;
-    auto& address = reinterpret_cast<sockaddr_in&>(resolution.address.storage);
+    SocketAddress loopback;
+    auto& address = reinterpret_cast<sockaddr_in&>(loopback.storage);
     address.sin_family = AF_INET;
     address.sin_port = htons(port);
     address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    resolution.address.length = sizeof address;
+    loopback.length = sizeof address;
+    resolution.addresses = {loopback};
     return resolution;
 }
 
@@ -282,6 +284,25 @@ TEST(SntpNameLookupTest, SlowLookupIsBoundedByTheDeadline)
     release->set_value();
     EXPECT_FALSE(result.ok);
     EXPECT_EQ(result.failure, "cannot resolve slow.test within 0.1 s");
+}
+
+SocketAddress numeric(const std::string& host, std::uint16_t port = 123)
+{
+    const Resolution found = resolveBefore(host, port, std::chrono::steady_clock::now() + 1s, unexpectedLookup);
+    EXPECT_EQ(found.addresses.size(), 1u) << host;
+    return found.addresses.empty() ? SocketAddress {} : found.addresses.front();
+}
+
+// The test that keeps one server from confirming its own answer.
+TEST(SntpNameLookupTest, SameHostWhateverThePortOrSpelling)
+{
+    EXPECT_TRUE(sameHost(numeric("127.0.0.1", 123), numeric("127.0.0.1", 124)));
+    EXPECT_TRUE(sameHost(numeric("127.0.0.1"), numeric("::ffff:127.0.0.1")));
+    EXPECT_TRUE(sameHost(numeric("::ffff:127.0.0.1"), numeric("127.0.0.1")));
+    EXPECT_FALSE(sameHost(numeric("127.0.0.1"), numeric("127.0.0.2")));
+    EXPECT_FALSE(sameHost(numeric("127.0.0.1"), numeric("::1")));
+    EXPECT_FALSE(sameHost(numeric("fe80::1%1"), numeric("fe80::1%2")));
+    EXPECT_EQ(addressText(numeric("::ffff:127.0.0.1")), "::ffff:127.0.0.1");
 }
 
 } // namespace

@@ -5,15 +5,6 @@
 
 namespace cmdtime {
 
-namespace {
-
-std::chrono::nanoseconds magnitude(std::chrono::nanoseconds offset)
-{
-    return offset < offset.zero() ? -offset : offset;
-}
-
-} // namespace
-
 int runCmdtime(const CmdtimeOptions& options, const RunDependencies& dependencies, std::ostream& out, std::ostream& err)
 {
     if (options.setClock && options.serverChosen && dependencies.moreRightsThanCaller) {
@@ -29,7 +20,13 @@ int runCmdtime(const CmdtimeOptions& options, const RunDependencies& dependencie
     query.wallClock = dependencies.wallClock;
     query.resolver = dependencies.resolver;
 
-    const SntpResult result = querySntp(query);
+    const auto deadline = std::chrono::steady_clock::now() + query.timeout;
+    const ServerAddresses server = findServer(query, deadline);
+    if (!server.ok) {
+        err << "cmdtime: " << server.failure << '\n';
+        return exitNoValidReply;
+    }
+    const SntpResult result = askServer(query, server.addresses.front(), query.host, deadline);
     if (!result.ok) {
         err << "cmdtime: " << result.failure << '\n';
         return exitNoValidReply;
@@ -45,23 +42,15 @@ int runCmdtime(const CmdtimeOptions& options, const RunDependencies& dependencie
     }
 
     std::chrono::nanoseconds step = result.offset;
-    if (magnitude(step) > largestUnconfirmedStep) {
-        // One answer that far off may be a forgery or a server gone wrong; an
-        // independent second exchange (fresh nonce) must tell the same story.
-        const std::string why =
-            "a step of " + formatOffset(step) + " is more than " + formatDuration(largestUnconfirmedStep) + " and ";
-        const SntpResult second = querySntp(query);
-        if (!second.ok) {
-            err << "cmdtime: " << why << "the second query to confirm it failed (" << second.failure
-                << "); clock unchanged\n";
+    if (std::chrono::abs(step) > largestUnconfirmedStep) {
+        const StepConfirmation confirmation = confirmStep(query, server.addresses, step);
+        if (!confirmation.confirmed) {
+            err << "cmdtime: a step of " << formatOffset(step) << " is more than "
+                << formatDuration(largestUnconfirmedStep) << " and " << confirmation.refusal << "; clock unchanged\n";
             return exitClockNotSet;
         }
-        if (magnitude(second.offset - step) > confirmationTolerance) {
-            err << "cmdtime: " << why << "a second query gave " << formatOffset(second.offset) << "; clock unchanged\n";
-            return exitClockNotSet;
-        }
-        out << "confirmed by a second query: offset " << formatOffset(second.offset) << '\n';
-        step = second.offset;
+        out << "confirmed by " << confirmation.confirmedBy << ": offset " << formatOffset(confirmation.offset) << '\n';
+        step = confirmation.offset;
     }
 
     const ClockStep done = dependencies.setClock(step);

@@ -4,6 +4,7 @@
 #include "clock_setter.h"
 #include "command_line.h"
 #include "sntp_client.h"
+#include "step_confirmation.h"
 
 #include <chrono>
 #include <ostream>
@@ -17,10 +18,6 @@ enum ExitCode : int {
     exitClockNotSet = 3,
 };
 
-// A step larger than this is made only when a second query confirms it.
-inline constexpr std::chrono::seconds largestUnconfirmedStep {1000};
-inline constexpr std::chrono::seconds confirmationTolerance {1};
-
 struct RunDependencies {
     ClockSetter setClock;
     // With more rights than the caller, the caller must not pick the server
@@ -30,9 +27,8 @@ struct RunDependencies {
     BlockingResolver resolver = resolveWithSystem;
 };
 
-// Queries the server, prints the offset and, when asked, steps the clock; a
-// step beyond largestUnconfirmedStep needs a second answer within
-// confirmationTolerance of the first.
+// Queries the server's first address, prints the offset and, when asked,
+// steps the clock; a step beyond largestUnconfirmedStep needs confirmStep.
 // Failures end in one line "cmdtime: <reason>" on err.
 int runCmdtime(const CmdtimeOptions& options, const RunDependencies& dependencies, std::ostream& out,
                std::ostream& err);

@@ -146,12 +146,14 @@ std::string helpText(std::string_view defaultServer)
         + "\n"
           "Asks an SNTP server for the time and prints this machine's clock offset.\n"
           "  /P, -p, --set        also step the system clock by the offset (needs CAP_SYS_TIME);\n"
-          "                       a step over 1000 s is made only when a second query agrees\n"
+          "                       a step over 1000 s is made only when a second address\n"
+          "                       of the server agrees within 1 s\n"
           "  --server HOST[:PORT] server to ask (default "
         + std::string(defaultServer)
         + ", port 123);\n"
           "                       refused with /P when installed setuid or with file capabilities\n"
-          "  --timeout SECONDS    give up after this long, name lookup included (default 5)\n"
+          "  --timeout SECONDS    wait this long for each answer, the first one's name\n"
+          "                       lookup included (default 5)\n"
           "  --help               show this text\n"
           "Exit status: 0 valid reply (and clock set with /P), 1 no or invalid reply,\n"
           "2 bad arguments, 3 clock not set.\n";

@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "host_resolver.h"
 
+#include <algorithm>
 #include <condition_variable>
 #include <cstring>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <thread>
 
+#include <arpa/inet.h>
 #include <netdb.h>
 #include <netinet/in.h>
 
@@ -29,22 +32,43 @@ Resolution lookUp(const std::string& host, std::uint16_t port, int extraFlags)
         result.failure = gai_strerror(status);
         return result;
     }
-    const addrinfo* chosen = found;
+    // IPv4 first: the first address is the one asked, and a machine may have
+    // an IPv6 address without an IPv6 route.
+    std::vector<SocketAddress> others;
     for (const addrinfo* entry = found; entry; entry = entry->ai_next) {
-        if (entry->ai_family == AF_INET) {
-            chosen = entry;
-            break;
-        }
+        if (entry->ai_addrlen > sizeof(sockaddr_storage))
+            continue;
+        SocketAddress address;
+        std::memcpy(&address.storage, entry->ai_addr, entry->ai_addrlen);
+        address.length = entry->ai_addrlen;
+        auto alike = [&](const SocketAddress& known) { return sameHost(known, address); };
+        if (std::ranges::any_of(result.addresses, alike) || std::ranges::any_of(others, alike))
+            continue;
+        (address.family() == AF_INET ? result.addresses : others).push_back(address);
     }
-    if (chosen && chosen->ai_addrlen <= sizeof result.address.storage) {
-        std::memcpy(&result.address.storage, chosen->ai_addr, chosen->ai_addrlen);
-        result.address.length = chosen->ai_addrlen;
-        result.status = Resolution::Status::Resolved;
-    } else {
+    result.addresses.insert(result.addresses.end(), others.begin(), others.end());
+    if (result.addresses.empty())
         result.failure = "no usable address";
-    }
+    else
+        result.status = Resolution::Status::Resolved;
     freeaddrinfo(found);
     return result;
+}
+
+// The IPv4 address of an AF_INET or IPv4-mapped AF_INET6 address.
+std::optional<in_addr_t> ipv4Of(const SocketAddress& address)
+{
+    if (address.family() == AF_INET)
+        return reinterpret_cast<const sockaddr_in&>(address.storage).sin_addr.s_addr;
+    if (address.family() == AF_INET6) {
+        const auto& v6 = reinterpret_cast<const sockaddr_in6&>(address.storage).sin6_addr;
+        if (IN6_IS_ADDR_V4MAPPED(&v6)) {
+            in_addr_t v4;
+            std::memcpy(&v4, v6.s6_addr + 12, sizeof v4);
+            return v4;
+        }
+    }
+    return std::nullopt;
 }
 
 // Shared by the waiting caller and the lookup thread, which may outlive the wait.
@@ -72,6 +96,33 @@ bool sameEndpoint(const SocketAddress& a, const SocketAddress& b)
         return x.sin6_port == y.sin6_port && std::memcmp(&x.sin6_addr, &y.sin6_addr, sizeof x.sin6_addr) == 0;
     }
     return false;
+}
+
+bool sameHost(const SocketAddress& a, const SocketAddress& b)
+{
+    const auto v4a = ipv4Of(a);
+    const auto v4b = ipv4Of(b);
+    if (v4a || v4b)
+        return v4a == v4b;
+    if (a.family() != AF_INET6 || b.family() != AF_INET6)
+        return false;
+    const auto& x = reinterpret_cast<const sockaddr_in6&>(a.storage);
+    const auto& y = reinterpret_cast<const sockaddr_in6&>(b.storage);
+    // fe80::1 on one link is not fe80::1 on another.
+    return x.sin6_scope_id == y.sin6_scope_id && std::memcmp(&x.sin6_addr, &y.sin6_addr, sizeof x.sin6_addr) == 0;
+}
+
+std::string addressText(const SocketAddress& address)
+{
+    char text[INET6_ADDRSTRLEN] = {};
+    const void* bytes = nullptr;
+    if (address.family() == AF_INET)
+        bytes = &reinterpret_cast<const sockaddr_in&>(address.storage).sin_addr;
+    else if (address.family() == AF_INET6)
+        bytes = &reinterpret_cast<const sockaddr_in6&>(address.storage).sin6_addr;
+    if (!bytes || !::inet_ntop(address.family(), bytes, text, sizeof text))
+        return "an address of family " + std::to_string(address.family());
+    return text;
 }
 
 Resolution resolveWithSystem(const std::string& host, std::uint16_t port)

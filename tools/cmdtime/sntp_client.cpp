@@ -67,27 +67,46 @@ NtpTimestamp systemWallClock()
     return toNtpTimestamp(now);
 }
 
+ServerAddresses findServer(const SntpQuery& query, SteadyClock::time_point deadline)
+{
+    Resolution server = resolveBefore(query.host, query.port, deadline, query.resolver);
+    const std::string unresolved = "cannot resolve " + query.host;
+    ServerAddresses found;
+    if (server.status == Resolution::Status::TimedOut)
+        found.failure = unresolved + " within " + formatDuration(query.timeout);
+    else if (server.status == Resolution::Status::Failed)
+        found.failure = unresolved + ": " + server.failure;
+    else if (server.addresses.empty())
+        found.failure = unresolved + ": no address";
+    found.ok = found.failure.empty();
+    found.addresses = std::move(server.addresses);
+    return found;
+}
+
 SntpResult querySntp(const SntpQuery& query)
 {
     const auto deadline = SteadyClock::now() + query.timeout;
-    const std::string noReply = "no reply from " + query.host + " within " + formatDuration(query.timeout);
+    const ServerAddresses server = findServer(query, deadline);
+    if (!server.ok)
+        return failed(server.failure);
+    return askServer(query, server.addresses.front(), query.host, deadline);
+}
 
-    const Resolution server = resolveBefore(query.host, query.port, deadline, query.resolver);
-    if (server.status == Resolution::Status::TimedOut)
-        return failed("cannot resolve " + query.host + " within " + formatDuration(query.timeout));
-    if (server.status == Resolution::Status::Failed)
-        return failed("cannot resolve " + query.host + ": " + server.failure);
+SntpResult askServer(const SntpQuery& query, const SocketAddress& address, const std::string& name,
+                     SteadyClock::time_point deadline)
+{
+    const std::string noReply = "no reply from " + name + " within " + formatDuration(query.timeout);
 
-    UdpSocket socket(server.address.family());
+    UdpSocket socket(address.family());
     if (!socket.valid())
         return failed(systemError("cannot open a UDP socket"));
 
     const NtpTimestamp nonce = randomNonce();
     const auto request = encodePacket(makeRequest(nonce));
     const NtpTimestamp requestSent = query.wallClock();
-    if (::sendto(socket.fd(), request.data(), request.size(), 0, server.address.get(), server.address.length)
+    if (::sendto(socket.fd(), request.data(), request.size(), 0, address.get(), address.length)
         != static_cast<ssize_t>(request.size()))
-        return failed(systemError("cannot send to " + query.host));
+        return failed(systemError("cannot send to " + name));
 
     // Room for extension fields and a MAC, which we do not read.
     std::array<std::uint8_t, 1024> buffer {};
@@ -121,14 +140,14 @@ SntpResult querySntp(const SntpQuery& query)
             // A stray ICMP error must not end the wait for the real answer.
             if (errno == EINTR || errno == EAGAIN || errno == ECONNREFUSED)
                 continue;
-            return failed(systemError("cannot receive from " + query.host));
+            return failed(systemError("cannot receive from " + name));
         }
-        if (!sameEndpoint(sender, server.address))
+        if (!sameEndpoint(sender, address))
             continue;
 
         const ReplyVerdict verdict = checkReply(std::span(buffer.data(), static_cast<std::size_t>(received)), nonce);
         if (!verdict.accepted()) {
-            const std::string rejection = "reply from " + query.host + " rejected: " + describeProblem(verdict);
+            const std::string rejection = "reply from " + name + " rejected: " + describeProblem(verdict);
             // A kiss code is checked only after our nonce matched: the server
             // itself asks us to stop, as RFC 4330 bids us obey at once.
             if (verdict.problem == ReplyProblem::KissOfDeath)

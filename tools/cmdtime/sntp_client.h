@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace cmdtime {
 
@@ -30,9 +31,23 @@ struct SntpResult {
     std::string failure;                 // without ok: one line, no program name
 };
 
-// One request, one answer: datagrams from any other address or port, and
-// those from the server that fail the checks, are passed over until the
-// deadline; only a Kiss-o'-Death carrying our nonce ends the wait early.
+struct ServerAddresses {
+    bool ok = false;
+    std::vector<SocketAddress> addresses; // with ok: at least one, the first to ask first
+    std::string failure;                  // without ok: one line, no program name
+};
+
+// Looks query.host up before the deadline; a numeric address is its own answer.
+ServerAddresses findServer(const SntpQuery& query, std::chrono::steady_clock::time_point deadline);
+
+// One request to one address, one answer: datagrams from any other address or
+// port, and those from the server that fail the checks, are passed over until
+// the deadline; only a Kiss-o'-Death carrying our nonce ends the wait early.
+// Failures call the server by `name`.
+SntpResult askServer(const SntpQuery& query, const SocketAddress& address, const std::string& name,
+                     std::chrono::steady_clock::time_point deadline);
+
+// findServer, then askServer of its first address, within query.timeout.
 SntpResult querySntp(const SntpQuery& query);
 
 } // namespace cmdtime
