@@ -4,8 +4,6 @@
 #include "engine/clock_state.h"
 #include "platform/time_zone_info.h"
 
-#include <cmath>
-
 qint32 GetLocalTZ(const platform::TimeZoneInfo &timeZone)
 {
     using platform::TimeZoneInformation;
@@ -20,9 +18,7 @@ qint32 GetLocalTZ(const platform::TimeZoneInfo &timeZone)
 
 double localCorrection(qint32 localOffsetSeconds)
 {
-    const double hours = localOffsetSeconds / 60.0 / 60.0;
-    const double correction = -std::floor(hours);
-    return correction == 0 ? 0.0 : correction; // never a negative zero
+    return localOffsetSeconds == 0 ? 0.0 : -localOffsetSeconds / 3600.0; // never a negative zero
 }
 
 void setLocalOffset(ClockState &state, qint32 localOffsetSeconds)

@@ -13,8 +13,9 @@ class TimeZoneInfo;
 // time-zone information cannot be read.
 qint32 GetLocalTZ(const platform::TimeZoneInfo &timeZone);
 
-// Whole hours to add to local time to reach GMT: minus the floor of the local
-// offset, so +5:30 gives -5 and -3:30 gives +4.
+// Hours to add to local time to reach GMT, to the second: +5:30 gives -5.5 and
+// -3:30 gives +3.5. (Taken in whole hours, every zone was 30 or 45 minutes off
+// on a half-hour machine.)
 double localCorrection(qint32 localOffsetSeconds);
 
 // Sets localdiff from the machine's offset from GMT in seconds.

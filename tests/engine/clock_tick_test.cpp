@@ -243,19 +243,23 @@ TEST_F(ClockTickTest, YearEndAtPlusTwelve)
     EXPECT_EQ(time.text(), QStringLiteral("00:00:00"));
 }
 
-TEST_F(ClockTickTest, LocalOffsetIsTakenToGmtByItsFloor)
+TEST_F(ClockTickTest, LocalOffsetIsTakenToGmtToTheSecond)
 {
     fake.settings.set(QStringLiteral("24hr"), QStringLiteral("True"));
     show(0, false);
+    const struct {
+        qint32 machineOffset;
+        const char *gmt;
+    } machines[] = {{19800, "06:30:00"}, {20700, "06:15:00"}, {-12600, "15:30:00"}, {34200, "02:30:00"}};
+    for (const auto &machine : machines) {
+        at(QDate(2026, 12, 7), QTime(12, 0, 0));
+        fake.timeZone.info = {-machine.machineOffset / 60, 0, 0, platform::TimeZoneInformation::Unknown};
+        tick.Timer1_Timer();
+        EXPECT_EQ(time.text(), QLatin1String(machine.gmt)) << machine.machineOffset;
+    }
     at(QDate(2026, 12, 7), QTime(12, 0, 0));
-    state.localdiff = -5; // a machine at +5:30
-    tick.Timer1_Timer();
-    EXPECT_EQ(time.text(), QStringLiteral("07:00:00"));
-    state.localdiff = 4; // a machine at -3:30
-    at(QDate(2026, 12, 7), QTime(12, 0, 0));
-    tick.Timer1_Timer();
-    EXPECT_EQ(time.text(), QStringLiteral("16:00:00"));
-    state.localdiff = 13; // local 12:00 at -13 is 01:00 GMT the next day
+    fake.timeZone.info = {13 * 60, 0, 0, platform::TimeZoneInformation::Unknown};
+    // local 12:00 at -13 is 01:00 GMT the next day
     at(QDate(2026, 12, 7), QTime(12, 0, 0));
     tick.Timer1_Timer();
     EXPECT_EQ(time.text(), QStringLiteral("01:00:00"));

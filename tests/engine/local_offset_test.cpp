@@ -20,6 +20,8 @@ constexpr MachineZone LondonSummer {3600, {0, 0, -60, TimeZoneInformation::Dayli
 constexpr MachineZone BerlinWinter {3600, {-60, 0, -60, TimeZoneInformation::Standard}};
 constexpr MachineZone NewYorkWinter {-5 * 3600, {300, 0, -60, TimeZoneInformation::Standard}};
 constexpr MachineZone Kolkata {19800, {-330, 0, 0, TimeZoneInformation::Unknown}};
+constexpr MachineZone Kathmandu {20700, {-345, 0, 0, TimeZoneInformation::Unknown}};
+constexpr MachineZone NewfoundlandSummer {-9000, {210, 0, -60, TimeZoneInformation::Daylight}};
 
 struct MachineClock {
     ClockWorld &world;
@@ -49,6 +51,10 @@ TEST(LocalOffset, AZoneKeepsItsTimeAcrossTheMachinesOwnChanges)
          BerlinWinter, NewYorkWinter},
         {"back from New York to London across the local midnight",
          QDateTime(QDate(2026, 12, 8), QTime(5, 0, 10), Qt::UTC), NewYorkWinter, LondonWinter},
+        {"half and three-quarter hours: Kolkata to Kathmandu", QDateTime(QDate(2026, 12, 7), QTime(6, 0), Qt::UTC),
+         Kolkata, Kathmandu},
+        {"Newfoundland's summer time to London", QDateTime(QDate(2026, 7, 7), QTime(6, 0), Qt::UTC), NewfoundlandSummer,
+         LondonSummer},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.what);
@@ -93,7 +99,7 @@ TEST(LocalOffset, LocaldiffIsWorkedOutOnlyWhenTheOffsetChanged)
     const struct {
         MachineZone zone;
         double localdiff;
-    } steps[] = {{NewYorkWinter, 5}, {Kolkata, -5}, {LondonSummer, -1}, {LondonWinter, 0}};
+    } steps[] = {{NewYorkWinter, 5}, {Kolkata, -5.5}, {LondonSummer, -1}, {LondonWinter, 0}};
     for (const auto &step : steps) {
         machine.info = step.zone.info;
         followLocalOffset(state, machine);

@@ -122,13 +122,14 @@ TEST(ZoneOffset, CustomTextBecomesWholeHours)
     EXPECT_EQ(ZoneOffset::fromHours(-8).wholeHours(), -8);
 }
 
-TEST(LocalZone, CorrectionIsMinusTheFloorOfTheLocalOffset)
+TEST(LocalZone, CorrectionIsTheLocalOffsetToTheSecond)
 {
     const struct {
         qint32 seconds;
         double correction;
     } cases[] = {
-        {3600, -1}, {-5 * 3600, 5}, {19800, -5}, {-12600, 4}, {0, 0}, {20700, -5}, {-1800, 1}, {13 * 3600, -13},
+        {3600, -1},     {-5 * 3600, 5}, {19800, -5.5},    {-12600, 3.5},   {0, 0},
+        {20700, -5.75}, {-1800, 0.5},   {13 * 3600, -13}, {45900, -12.75},
     };
     for (const auto &c : cases) {
         const double correction = localCorrection(c.seconds);
@@ -163,9 +164,9 @@ TEST(ZoneTime, ShiftsAcrossDayAndYearBoundaries)
     // Zone at +13 (+12 with daylight saving): 23:00 GMT on 31 Dec is 12:00 on 1 Jan.
     EXPECT_EQ(zoneWallTime(QDateTime(QDate(2026, 12, 31), QTime(23, 0), Qt::UTC), 0, 13),
               QDateTime(QDate(2027, 1, 1), QTime(12, 0), Qt::UTC));
-    // Just past local midnight at +5:30 (localdiff -5), Pacific -8: back into the previous day.
-    EXPECT_EQ(zoneWallTime(QDateTime(QDate(2027, 1, 1), QTime(0, 10), Qt::UTC), -5, -8),
-              QDateTime(QDate(2026, 12, 31), QTime(11, 10), Qt::UTC));
+    // Just past local midnight at +5:30 (localdiff -5.5), Pacific -8: back into the previous day.
+    EXPECT_EQ(zoneWallTime(QDateTime(QDate(2027, 1, 1), QTime(0, 10), Qt::UTC), -5.5, -8),
+              QDateTime(QDate(2026, 12, 31), QTime(10, 40), Qt::UTC));
 }
 
 TEST(Scenery, WindowsIncludeTheirStartAndExcludeTheirEnd)
