@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Downloads a 30 MB file from a loopback server through the download dialog
 // and with curl from the same server, and prints both throughputs, their
-// ratio and the CPU the transfer and the dialog's updates cost per megabyte.
+// ratio and the CPU the transfer and the dialog's updates cost per megabyte;
+// then what loading the HTTP module costs the daily check, in fresh processes.
 //
 //   download_bench [--screenshot=PATH] [benchmark flags]
 
 #include "platform/message_box.h"
+#include "platform/real/lazy_http.h"
 #include "platform/real/qt_event_pump.h"
 #include "platform/real/socket_http.h"
 #include "platform/real/system_clock.h"
@@ -16,6 +18,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
@@ -24,6 +27,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <vector>
 
 #include <sys/resource.h>
 
@@ -213,10 +217,80 @@ void BM_DialogProgressUpdate(benchmark::State &state)
 }
 BENCHMARK(BM_DialogProgressUpdate)->MeasureProcessCPUTime()->Unit(benchmark::kMicrosecond);
 
+// kB of resident memory, from /proc/self/status.
+long residentKb()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLong();
+    }
+    return -1;
+}
+
+// In a process of its own, as at the daily check: the first fetch of the
+// version list through the lazily loaded module, then a second one. Prints
+// both in microseconds and the resident growth of the first, in kB.
+int timeModuleLoad()
+{
+    RawHttpServer server;
+    server.stage(QStringLiteral("/versions.txt"), okReply("horalux:1.2.4:"));
+    platform::QtEventPump events;
+    platform::LazyHttp http(events, QStringLiteral(HORALUX_HTTP_MODULE));
+    const QString url = server.base() + QStringLiteral("/versions.txt");
+    const long before = residentKb();
+    QElapsedTimer timer;
+    timer.start();
+    const bool first = http.openUrl(url, 65536).has_value();
+    const qint64 firstUs = timer.nsecsElapsed() / 1000;
+    const long after = residentKb();
+    timer.restart();
+    const bool second = http.openUrl(url, 65536).has_value();
+    const qint64 secondUs = timer.nsecsElapsed() / 1000;
+    if (!first || !second)
+        return 1;
+    std::printf("%lld %lld %ld\n", firstUs, secondUs, after - before);
+    return 0;
+}
+
+void printModuleLoadFigures(const QString &self)
+{
+    std::vector<double> firsts;
+    std::vector<double> seconds;
+    std::vector<double> growths;
+    for (int run = 0; run < 11; ++run) {
+        QProcess child;
+        child.start(self, {QStringLiteral("--time-module-load")});
+        child.waitForFinished(-1);
+        const QList<QByteArray> words = child.readAllStandardOutput().trimmed().split(' ');
+        if (child.exitCode() != 0 || words.size() != 3) {
+            std::printf("\nHTTP module load: FAILED\n");
+            return;
+        }
+        firsts.push_back(words[0].toDouble() / 1000);
+        seconds.push_back(words[1].toDouble() / 1000);
+        growths.push_back(words[2].toDouble() / 1024);
+    }
+    const auto median = [](std::vector<double> values) {
+        std::sort(values.begin(), values.end());
+        return values[values.size() / 2];
+    };
+    std::printf("\nThe daily check's first fetch in a fresh process, which loads %s (median of 11):\n"
+                "  first fetch %.1f ms, a second fetch %.1f ms: loading costs %.1f ms and %.1f MB resident\n",
+                qPrintable(QFileInfo(QStringLiteral(HORALUX_HTTP_MODULE)).fileName()), median(firsts), median(seconds),
+                median(firsts) - median(seconds), median(growths));
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
+    if (argc == 2 && QByteArray(argv[1]) == "--time-module-load") {
+        QCoreApplication app(argc, argv);
+        return timeModuleLoad();
+    }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     std::vector<char *> args;
@@ -263,5 +337,6 @@ int main(int argc, char **argv)
                     "  transfer, so %.2f ms per MB at 1 MB/s (%.2f updates per MB in the runs above)\n",
                     f.updateCpuUs, f.updateCpuUs * 10 / 1000, f.updateCpuUs * 10 / 1000, f.updatesPerMB);
     }
+    printModuleLoadFigures(QCoreApplication::applicationFilePath());
     return 0;
 }
