@@ -120,8 +120,10 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # The libraries come from dpkg-shlibdeps; Liberation Sans stands in for Arial.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # libcanberra0 is loaded when the clock first plays a sound, so the
-# library scan does not see it.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, libcanberra0")
+# library scan does not see it. Qt chooses its platform plugin at start-up from
+# those installed, and libqt6gui6 only recommends qt6-qpa-plugins, which an
+# install without recommends leaves out.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, libcanberra0, qt6-qpa-plugins")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # The package manager owns the files of the .deb: HORALUX_SELF_UPDATE is off
 # in it whatever the build says (UpdatePolicy reads the mark).

@@ -10,6 +10,7 @@ cmake
 ninja-build
 pkg-config
 qt6-base-dev
+qt6-qpa-plugins
 libgl-dev
 libgtest-dev
 libgmock-dev

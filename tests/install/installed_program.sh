@@ -81,14 +81,15 @@ xml_text() {
     sed -n "s:.*<$2[^>]*>\\([^<]*\\)</$2>.*:\\1:p" "$1" | head -n 1
 }
 
-# expect_program_starts LAUNCHER PROGRAM_DIR SCRATCH: started through its
-# launcher on a screen of its own (offscreen), with a settings folder of its
-# own, the clock is still running after two seconds, has written its settings
-# and has read a time-of-day picture from PROGRAM_DIR. The picture is watched
-# with strace: it is the one file the clock reads at start-up from its folder.
+# expect_program_starts LAUNCHER PROGRAM_DIR SCRATCH [PLATFORM]: started
+# through its launcher on a screen of its own (offscreen, or PLATFORM such as
+# xcb on $DISPLAY), with a settings folder of its own, the clock is still
+# running after two seconds, has written its settings and has read a
+# time-of-day picture from PROGRAM_DIR. The picture is watched with strace: it
+# is the one file the clock reads at start-up from its folder.
 expect_program_starts() {
     need_tool strace strace
-    launcher=$1 scratch=$3
+    launcher=$1 scratch=$3 platform=${4:-offscreen}
     program_dir=$(cd "$2" && pwd -P)
     mkdir -p "$scratch/home" "$scratch/config/Horalux" "$scratch/runtime" || fail "cannot make $scratch"
     chmod 700 "$scratch/runtime"
@@ -98,7 +99,7 @@ expect_program_starts() {
     trace=$scratch/openat.log
 
     HOME=$scratch/home XDG_CONFIG_HOME=$scratch/config XDG_RUNTIME_DIR=$scratch/runtime \
-        QT_QPA_PLATFORM=offscreen \
+        QT_QPA_PLATFORM=$platform \
         timeout 20 strace -f -qq -e trace=openat -o "$trace" "$launcher" \
         >"$scratch/output.log" 2>&1 &
     pid=$!
@@ -129,5 +130,23 @@ expect_program_starts() {
     # loaded at the first sound.
     heavy=$(grep -E '(libcrypto|libssl|libQt6Network|libcanberra)\.so[^"]*", .* = [0-9]+$' "$trace")
     [ -z "$heavy" ] || fail "the idle clock loaded: $heavy"
-    echo "started from $launcher; read $(grep -o "$program_dir/[a-z@2]*\\.bmp" "$trace" | sort -u | tr '\n' ' ')"
+    echo "started from $launcher on $platform; read $(grep -o "$program_dir/[a-z@2]*\\.bmp" "$trace" | sort -u | tr '\n' ' ')"
+}
+
+# start_x_server SCRATCH: an Xvfb on a free display, exported as DISPLAY; its
+# pid in x_server_pid for the caller to end.
+start_x_server() {
+    need_tool Xvfb xvfb
+    Xvfb -displayfd 3 -nolisten tcp -screen 0 1024x768x24 3>"$1/display" >"$1/xvfb.log" 2>&1 &
+    x_server_pid=$!
+    tenths=0
+    # The display number is written once the server takes connections.
+    while [ ! -s "$1/display" ] && [ $tenths -lt 100 ]; do
+        kill -0 "$x_server_pid" 2>/dev/null || break
+        sleep 0.1
+        tenths=$((tenths + 1))
+    done
+    [ -s "$1/display" ] || fail "Xvfb did not start: $(cat "$1/xvfb.log")"
+    DISPLAY=:$(cat "$1/display")
+    export DISPLAY
 }
