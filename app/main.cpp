@@ -79,7 +79,7 @@ int main(int argc, char **argv)
     HelpKey helpKey(browser, desktop);
     app.installEventFilter(&helpKey);
     updateCheck.isUpdating = [&window] { return window.state().updating; };
-    updateCheck.downloadupdate = [&install] { install.downloadupdate(); };
+    updateCheck.downloadupdate = [&install](const QString &offeredVersion) { install.downloadupdate(offeredVersion); };
     install.closeSettingsDialog = [&settingsDialog] {
         if (frm_settings *dialog = settingsDialog.dialog())
             dialog->close();

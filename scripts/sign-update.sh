@@ -2,11 +2,17 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Signs update programs for Horalux with Ed25519, using the openssl command line only.
 #
-#   scripts/sign-update.sh keygen KEY.pem     new private key (mode 0600); prints the public key
-#   scripts/sign-update.sh pubkey KEY.pem     prints the public key of KEY.pem again
-#   scripts/sign-update.sh sign KEY.pem FILE  writes FILE.sig: the base64 signature of FILE, one line
+#   scripts/sign-update.sh keygen KEY.pem                new private key (mode 0600); prints the public key
+#   scripts/sign-update.sh pubkey KEY.pem                prints the public key of KEY.pem again
+#   scripts/sign-update.sh sign KEY.pem FILE VERSION     writes FILE.sig (mode 0644): FILE's signed statement
 #
 # The public key is printed as the build takes it: -DHORALUX_UPDATE_PUBLIC_KEYS=<key>[,<key>...]
+# FILE.sig holds three lines that say what FILE is, and their signature:
+#   horalux-update-v1
+#   version VERSION
+#   sha256 <SHA-256 of FILE, lower-case hex>
+#   signature <base64 of the Ed25519 signature of the three lines above, line feeds included>
+# VERSION is the one the version list offers: one to four numbers of one to nine digits, joined by dots.
 set -eu
 
 usage() {
@@ -40,14 +46,22 @@ pubkey)
     public_key "$2"
     ;;
 sign)
-    [ $# -eq 3 ] || usage
-    [ -f "$3" ] || fail "no file $3"
-    tmp=$(mktemp "$3.sig.XXXXXX")
+    [ $# -eq 4 ] || usage
+    key=$2 file=$3 version=$4
+    [ -f "$file" ] || fail "no file $file"
+    printf '%s' "$version" | grep -Eqx '[0-9]{1,9}(\.[0-9]{1,9}){0,3}' ||
+        fail "\"$version\" is no version the clock takes: one to four numbers of one to nine digits, joined by dots"
+    hash=$(openssl dgst -sha256 -r "$file" | cut -c1-64) || fail "cannot read $file"
+    printf '%s' "$hash" | grep -Eqx '[0-9a-f]{64}' || fail "openssl gave no SHA-256 of $file"
+    tmp=$(mktemp "$file.sig.XXXXXX")
     trap 'rm -f "$tmp"' EXIT
-    { openssl pkeyutl -sign -inkey "$2" -rawin -in "$3" | base64 -w0 && echo; } >"$tmp" ||
-        fail "cannot sign $3 with $2"
-    [ "$(head -c 88 "$tmp" | base64 -d 2>/dev/null | wc -c)" -eq 64 ] || fail "openssl gave no Ed25519 signature"
-    mv "$tmp" "$3.sig"
+    printf 'horalux-update-v1\nversion %s\nsha256 %s\n' "$version" "$hash" >"$tmp"
+    signature=$(openssl pkeyutl -sign -inkey "$key" -rawin -in "$tmp" | base64 -w0) || fail "cannot sign with $key"
+    [ "$(printf '%s' "$signature" | base64 -d 2>/dev/null | wc -c)" -eq 64 ] || fail "openssl gave no Ed25519 signature"
+    printf 'signature %s\n' "$signature" >>"$tmp"
+    # The statement is public: a web server running as another user must be able to serve it.
+    chmod 0644 "$tmp"
+    mv "$tmp" "$file.sig"
     trap - EXIT
     ;;
 *)

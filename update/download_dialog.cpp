@@ -6,6 +6,7 @@
 #include "platform/message_box.h"
 #include "platform/tick_counter.h"
 #include "update/download_format.h"
+#include "update/server_text.h"
 #include "update/update_log.h"
 
 #include <QCloseEvent>
@@ -158,7 +159,7 @@ bool DownloadForm::DownloadFile(const QString &strURL, const QString &strDestina
     if (complete) {
         setStatus(QStringLiteral("Download completed!"));
     } else {
-        if (QFile::exists(strDestination))
+        if (!m_into && QFile::exists(strDestination))
             QFile::remove(strDestination);
         if (!m_cancelRequested) {
             setStatus(QStringLiteral("Download failed!"));
@@ -172,6 +173,15 @@ bool DownloadForm::DownloadFile(const QString &strURL, const QString &strDestina
     close();
     m_events.pumpEvents();
     return complete;
+}
+
+bool DownloadForm::DownloadFile(const QString &strURL, QFileDevice &destination, const QString &shownPath)
+{
+    if (m_transferring)
+        return false;
+    m_into = &destination;
+    const auto done = qScopeGuard([this] { m_into = nullptr; });
+    return DownloadFile(strURL, shownPath, QString(), QString());
 }
 
 bool DownloadForm::waitForHeader()
@@ -196,7 +206,8 @@ bool DownloadForm::statusIsOk()
     if (status == QLatin1String("401")) {
         m_messages.show(QStringLiteral("Authorization failed!"), QStringLiteral("Unauthorized"), Icon::Critical);
     } else if (status == QLatin1String("404")) {
-        m_messages.show(QStringLiteral("The file, ") + m_inet.url() + QStringLiteral(" was not found!"),
+        m_messages.show(QStringLiteral("The file, ") + shownServerText(m_inet.url())
+                            + QStringLiteral(" was not found!"),
                         QStringLiteral("File Not Found"), Icon::Critical);
     } else if (status == QLatin1String("\r\n")) {
         m_messages.show(QStringLiteral("Cannot establish connection.\r\rCheck your Internet connection and try again."),
@@ -204,7 +215,7 @@ bool DownloadForm::statusIsOk()
     } else {
         const qsizetype cr = block.indexOf(QLatin1Char('\r'));
         m_messages.show(QStringLiteral("The server returned the following response:\r\r")
-                            + (cr < 0 ? QString() : block.left(cr + 1)),
+                            + (cr < 0 ? QString() : shownServerText(block.left(cr)) + QLatin1Char('\r')),
                         QStringLiteral("Download Error"), Icon::Critical);
     }
     return false;
@@ -233,6 +244,15 @@ bool DownloadForm::receive(const QString &destination, const QString &fileName, 
 
     if (m_inet.responseCode() != 0)
         return false;
+    if (m_into) { // a file the caller made, and removes when this fails
+        if (!writeChunks(*m_into, length, fileName, startTick))
+            return false;
+        if (!m_into->flush()) {
+            reportWriteFailure();
+            return false;
+        }
+        return true;
+    }
     // The file appears under its name only once it is whole.
     QSaveFile file(destination);
     if (!file.open(QIODevice::WriteOnly)) {
@@ -248,7 +268,7 @@ bool DownloadForm::receive(const QString &destination, const QString &fileName, 
     return true;
 }
 
-bool DownloadForm::writeChunks(QSaveFile &file, qint64 length, const QString &fileName, quint32 startTick)
+bool DownloadForm::writeChunks(QFileDevice &file, qint64 length, const QString &fileName, quint32 startTick)
 {
     qint64 received = 0;
     quint32 lastShown = startTick;

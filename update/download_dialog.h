@@ -14,7 +14,7 @@ class Http;
 class MessageBoxes;
 class TickCounter;
 } // namespace platform
-class QSaveFile;
+class QFileDevice;
 
 // "Download File": fetches one file over HTTP into a local file while it
 // shows what it saves, a progress bar, the rate and the time left. One
@@ -36,6 +36,9 @@ public:
     // transfer runs changes nothing and returns false.
     bool DownloadFile(const QString &strURL, const QString &strDestination, const QString &UserName,
                       const QString &Password);
+    // The same into a file the caller opened, and removes when this fails;
+    // nothing is done by name (shownPath only names it in the dialog).
+    bool DownloadFile(const QString &strURL, QFileDevice &destination, const QString &shownPath);
     // The largest file saved: a longer announced length or body fails the transfer.
     void setMaxBytes(qint64 maxBytes) { m_maxBytes = maxBytes; }
     // The outcome of the last transfer.
@@ -64,7 +67,7 @@ private:
     bool waitForHeader();
     bool statusIsOk();
     bool receive(const QString &destination, const QString &fileName, quint32 startTick);
-    bool writeChunks(QSaveFile &file, qint64 length, const QString &fileName, quint32 startTick);
+    bool writeChunks(QFileDevice &file, qint64 length, const QString &fileName, quint32 startTick);
     qint64 contentLength() const;
     void showProgress(qint64 received, qint64 length, qint64 elapsedMs, const QString &fileName);
     void reportWriteFailure();
@@ -85,5 +88,6 @@ private:
     QString m_status2;
     bool m_cancelRequested = false;
     bool m_transferring = false;
+    QFileDevice *m_into = nullptr; // set while DownloadFile writes into a caller's file
     qint64 m_maxBytes = std::numeric_limits<qint64>::max();
 };

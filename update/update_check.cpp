@@ -9,8 +9,14 @@
 #include "platform/services.h"
 #include "update/build_urls.h"
 #include "update/legacy_update_program.h"
+#include "update/server_text.h"
 #include "update/update_log.h"
 #include "update/version_list.h"
+
+namespace {
+// Enough of a refused version for the log to show what came.
+constexpr qsizetype kShownVersionChars = 40;
+} // namespace
 
 UpdateCheckSetup UpdateCheckSetup::fromBuild()
 {
@@ -81,15 +87,21 @@ void UpdateChecker::securitycheck()
     const QString version = versionFromList(m_codes);
     if (listed && version.isEmpty())
         qCWarning(lcUpdate) << "update check: the version list has no entry for this program";
+    if (!version.isEmpty() && versionNumber(version).isNull()) {
+        qCWarning(lcUpdate) << "update check: the listed version is not digits and dots:"
+                            << shownServerText(version.left(kShownVersionChars));
+        return;
+    }
     if (!isNewerVersion(version, m_setup.version))
         return;
     TypedSettings settings(m_services.settings);
     if (settings.isSet(setting::versionOffered(version)))
         return;
 
+    const QString shown = shownServerText(version);
     const QString offer = m_setup.offersDownload
-        ? updateOfferText(m_setup.version, version, build_urls::hostOf(m_setup.webSite))
-        : homePageOfferText(m_setup.version, version);
+        ? updateOfferText(m_setup.version, shown, build_urls::hostOf(m_setup.webSite))
+        : homePageOfferText(m_setup.version, shown);
     const auto answer = m_messages.show(offer, QStringLiteral("NewVersion"), platform::MessageBoxes::Icon::None,
                                         platform::MessageBoxes::Buttons::YesNo);
     // Offered once, whatever the answer.
@@ -97,7 +109,7 @@ void UpdateChecker::securitycheck()
     if (answer != platform::MessageBoxes::Answer::Yes)
         return;
     if (m_setup.offersDownload && downloadupdate)
-        downloadupdate();
+        downloadupdate(version);
     else if (!m_setup.offersDownload && openHomePage)
         openHomePage();
 }

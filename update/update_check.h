@@ -40,8 +40,8 @@ public:
 
     // The main window's `updating`: no check while an update downloads.
     std::function<bool()> isUpdating;
-    // Called when the user takes up the offer.
-    std::function<void()> downloadupdate;
+    // Called when the user takes up the offer, with the version offered.
+    std::function<void(const QString &offeredVersion)> downloadupdate;
     // Called instead when the offer is of the home page.
     std::function<void()> openHomePage;
 

@@ -10,8 +10,8 @@
 #include "platform/settings_store.h"
 #include "update/build_urls.h"
 #include "update/download_dialog.h"
+#include "update/downloaded_program_file.h"
 #include "update/legacy_update_program.h"
-#include "update/private_folder.h"
 #include "update/update_log.h"
 #include "update/verified_program.h"
 
@@ -22,7 +22,7 @@
 namespace {
 
 const QString kRemotePath = QStringLiteral("/updates/horaluxupdate.exe");
-// A signature is one line of 88 characters; anything much longer is not one.
+// A signed statement is four short lines; anything much longer is not one.
 constexpr qint64 kSignatureMaxBytes = 1024;
 
 } // namespace
@@ -31,7 +31,7 @@ UpdateInstallSetup UpdateInstallSetup::fromBuild(const QString &programFolder)
 {
     return UpdateInstallSetup {build_urls::downloadServer(),
                                QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation),
-                               UpdatePolicy::fromBuild(programFolder)};
+                               UpdatePolicy::fromBuild(programFolder), ProgramVersion::current()};
 }
 
 UpdateInstall::UpdateInstall(const platform::Services &services, platform::MessageBoxes &messages, ClockState &state,
@@ -64,12 +64,10 @@ QString UpdateInstall::packageManagedText()
 
 QString UpdateInstall::localFile() const
 {
-    const PrivateFolder folder = privateCacheFolder(m_setup.cacheRoot);
-    if (folder.path.isEmpty()) {
-        qCWarning(lcUpdate) << "no private folder for the update program:" << folder.error;
-        return QString();
-    }
-    return QDir(folder.path).filePath(QStringLiteral("hupdate"));
+    const DownloadedProgramFile file(m_setup.cacheRoot);
+    if (!file.hasFolder())
+        qCWarning(lcUpdate) << "no private folder for the update program:" << file.problem();
+    return file.path();
 }
 
 DownloadForm &UpdateInstall::form()
@@ -90,7 +88,7 @@ void UpdateInstall::offerHomePage()
         openHomePage();
 }
 
-void UpdateInstall::downloadupdate()
+void UpdateInstall::downloadupdate(const QString &offeredVersion)
 {
     using Icon = platform::MessageBoxes::Icon;
     // One download at a time: a second request only brings the running one forward.
@@ -108,9 +106,10 @@ void UpdateInstall::downloadupdate()
     }
 
     m_state.updating = true;
-    const QString local = localFile();
-    if (!local.isEmpty() && QFile::exists(local) && !QFile::remove(local))
-        qCWarning(lcUpdate) << "cannot remove the old update program" << local;
+    DownloadedProgramFile file(m_setup.cacheRoot);
+    if (!file.hasFolder())
+        qCWarning(lcUpdate) << "no private folder for the update program:" << file.problem();
+    file.removeOld();
     removeLegacyUpdateProgram(m_services.desktop.programFolder());
     if (m_inet.stillExecuting()) {
         m_messages.show(QStringLiteral("I Can`t download right now, please try again in a couple of minutes!"),
@@ -124,39 +123,50 @@ void UpdateInstall::downloadupdate()
     // The result of this transfer, not an earlier one: a partial or unwritten
     // file is never started.
     const QString remote = m_setup.downloadServer + kRemotePath;
-    if (local.isEmpty() || !form().DownloadFile(remote, local, QString(), QString())) {
+    if (!download(remote, file)) {
         m_messages.show(QStringLiteral("Download failed."), QStringLiteral("Download Failed"), Icon::Information);
         m_state.updating = false;
         return;
     }
-    const std::unique_ptr<VerifiedProgram> program = verified(local, remote);
-    if (!program) {
-        QFile::remove(local);
-        m_messages.show(untrustedText(), QStringLiteral("Update Not Trusted"), Icon::Critical);
+    const VerifiedProgram::Outcome checked = verified(file.descriptor(), remote, offeredVersion);
+    file.remove(); // the sealed copy holds the bytes from here
+    if (!checked.program) {
+        qCWarning(lcUpdate) << "update program refused:" << checked.why;
+        if (checked.untrusted)
+            m_messages.show(untrustedText(), QStringLiteral("Update Not Trusted"), Icon::Critical);
+        else
+            m_messages.show(QStringLiteral("Download failed."), QStringLiteral("Download Failed"), Icon::Information);
         m_state.updating = false;
         return;
     }
     m_messages.show(QStringLiteral("Download successful! I will now run the update file."),
                     QStringLiteral("Download Successful!"), Icon::Information);
     QString why;
-    if (!program->prepareToStart(&why))
+    if (!checked.program->prepareToStart(&why))
         qCWarning(lcUpdate) << "update program not started:" << why;
-    else if (!m_services.processes.start(program->launchPath(), {}, platform::Processes::Show::NormalWithFocus))
-        qCWarning(lcUpdate) << "update program could not be started:" << local;
+    else if (!m_services.processes.start(checked.program->launchPath(), {}, platform::Processes::Show::NormalWithFocus))
+        qCWarning(lcUpdate) << "update program could not be started:" << checked.program->launchPath();
     m_services.settings.flush();
     m_services.processes.endNow(0);
 }
 
-std::unique_ptr<VerifiedProgram> UpdateInstall::verified(const QString &local, const QString &remote)
+bool UpdateInstall::download(const QString &remote, DownloadedProgramFile &file)
+{
+    QString why;
+    QFile out;
+    if (!file.create(&why) || !out.open(file.descriptor(), QIODevice::WriteOnly, QFileDevice::DontCloseHandle)) {
+        qCWarning(lcUpdate) << "no file for the update program:" << (why.isEmpty() ? out.errorString() : why);
+        return false;
+    }
+    return form().DownloadFile(remote, out, file.path());
+}
+
+VerifiedProgram::Outcome UpdateInstall::verified(int fd, const QString &remote, const QString &offeredVersion)
 {
     const QString signatureUrl = remote + QStringLiteral(".sig");
     const std::optional<QByteArray> answer = m_inet.openUrl(signatureUrl, kSignatureMaxBytes);
-    QString why = QStringLiteral("no signature at ") + signatureUrl;
-    std::unique_ptr<VerifiedProgram> program;
-    if (answer && m_inet.headerBlock().mid(9, 3) == QLatin1String("200"))
-        program = VerifiedProgram::open(local, VerifiedProgram::signatureFromText(*answer), m_setup.policy.publicKeys,
-                                        m_signatures, m_setup.policy.maxBytes, &why);
-    if (!program)
-        qCWarning(lcUpdate) << "update program refused:" << why;
-    return program;
+    if (!answer || m_inet.headerBlock().mid(9, 3) != QLatin1String("200"))
+        return {nullptr, QStringLiteral("no signature at ") + signatureUrl, true};
+    const UpdateRules rules {m_setup.policy.publicKeys, m_setup.policy.maxBytes, m_setup.version, offeredVersion};
+    return VerifiedProgram::check(fd, *answer, rules, m_signatures);
 }

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "update/program_version.h"
 #include "update/update_policy.h"
+#include "update/verified_program.h"
 
 #include <QString>
 
@@ -10,7 +12,7 @@
 
 struct ClockState;
 class DownloadForm;
-class VerifiedProgram;
+class DownloadedProgramFile;
 namespace platform {
 class Http;
 class MessageBoxes;
@@ -23,12 +25,13 @@ struct UpdateInstallSetup {
     QString downloadServer; // scheme, host and optional port
     QString cacheRoot;      // $XDG_CACHE_HOME; the program is saved in its Horalux folder
     UpdatePolicy policy;
+    ProgramVersion version = ProgramVersion::current(); // a program must be signed as newer
 
     static UpdateInstallSetup fromBuild(const QString &programFolder);
 };
 
-// Fetches the update program, checks its signature, starts it and ends the
-// clock so that it can be replaced. The download dialog is made on first use
+// Fetches the update program and its signed statement, checks a sealed copy
+// of it, starts that copy and ends the clock so that it can be replaced. The download dialog is made on first use
 // and kept. Where the build does not update itself, it offers the home page.
 class UpdateInstall {
 public:
@@ -41,8 +44,11 @@ public:
     UpdateInstall(const UpdateInstall &) = delete;
     UpdateInstall &operator=(const UpdateInstall &) = delete;
 
-    // Does not return when the update program was fetched and verified: the process ends.
-    void downloadupdate();
+    // Does not return when the update program was fetched and verified: the
+    // process ends. offeredVersion: the version the check offered, which the
+    // program must be signed as; empty from the settings' link, where any
+    // signed version newer than this one is taken.
+    void downloadupdate(const QString &offeredVersion = QString());
     // The settings dialog's update link.
     void Label8_Click() { downloadupdate(); }
 
@@ -51,8 +57,8 @@ public:
     // Opens the product's home page; nothing while unset.
     std::function<void()> openHomePage;
 
-    // Where the update program is saved: "hupdate" in the private cache
-    // folder. Empty when that folder cannot be made private.
+    // Where the update program is saved while it downloads: "hupdate" in the
+    // private cache folder. Empty when that folder cannot be had.
     QString localFile() const;
     // Null until the first download.
     DownloadForm *downloadForm() const { return m_form.get(); }
@@ -63,8 +69,10 @@ public:
 private:
     DownloadForm &form();
     void offerHomePage();
-    // The saved program, held open, when its signature verifies.
-    std::unique_ptr<VerifiedProgram> verified(const QString &local, const QString &remote);
+    // Downloads remote into a file made new; false when it is not whole.
+    bool download(const QString &remote, DownloadedProgramFile &file);
+    // The saved program's sealed copy, when it meets its signed statement.
+    VerifiedProgram::Outcome verified(int fd, const QString &remote, const QString &offeredVersion);
 
     const platform::Services &m_services;
     platform::MessageBoxes &m_messages;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "update/program_version.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -11,32 +13,49 @@ namespace platform {
 class SignatureCheck;
 }
 
-// A downloaded program whose signature verified, held open: it is checked
-// and started through the same descriptor, so nobody can put another file
-// under its name in between.
+// What a downloaded program must meet before it is started.
+struct UpdateRules {
+    QList<QByteArray> keys; // raw 32-byte Ed25519 keys that may sign
+    qint64 maxBytes = 0;    // the largest program taken
+    ProgramVersion running; // the signed version must be newer than this
+    QString offeredVersion; // and, when a version was offered, this one; empty: none offered
+};
+
+// A downloaded program that passed its checks, as a sealed copy in memory:
+// the bytes checked are the bytes started, and nobody, not even this user,
+// can change them in between.
 class VerifiedProgram {
 public:
-    // Decodes a signature file: standard base64 of 64 bytes on one line (a
-    // final line break allowed). Empty when it is anything else.
-    static QByteArray signatureFromText(const QByteArray &text);
+    struct Outcome {
+        std::unique_ptr<VerifiedProgram> program; // null when refused
+        QString why;                              // the cause, for the log
+        bool untrusted = false;                   // refused for what the server sent; otherwise this machine failed
+    };
 
-    // Opens path (not through a symbolic link; a regular file of this user
-    // with one name, at most maxBytes) and verifies signature over its exact
-    // bytes against each key. Null, with the cause in *why, when it does not verify.
-    static std::unique_ptr<VerifiedProgram> open(const QString &path, const QByteArray &signature,
-                                                 const QList<QByteArray> &keys, const platform::SignatureCheck &check,
-                                                 qint64 maxBytes, QString *why);
+    // Copies the program that fd holds (a regular file of this user's with
+    // one name, at most rules.maxBytes) into a memory file sealed against
+    // writing, growing and shrinking, and checks that copy against the
+    // statement of signatureFile (see UpdateStatement): signed by one of
+    // rules.keys, the copy's SHA-256, and a version newer than the running
+    // one and equal to the offered one. The copy is not executable until
+    // prepareToStart.
+    static Outcome check(int fd, const QByteArray &signatureFile, const UpdateRules &rules,
+                         const platform::SignatureCheck &signatures);
     ~VerifiedProgram();
     VerifiedProgram(const VerifiedProgram &) = delete;
     VerifiedProgram &operator=(const VerifiedProgram &) = delete;
 
-    // Makes the file executable for this user only and lets the descriptor
-    // pass to a started program; false (cause in *why) when it cannot.
+    // Makes the copy executable and lets its descriptor pass to a started
+    // program (a script's interpreter opens it again through
+    // /proc/self/fd); false, with the cause in *why, when it cannot.
     bool prepareToStart(QString *why);
-    // What to start: the verified file through its descriptor.
+    // What to start: the sealed copy through its descriptor.
     QString launchPath() const;
+    // The version its statement names.
+    const QString &version() const { return m_version; }
 
 private:
-    explicit VerifiedProgram(int fd);
+    VerifiedProgram(int fd, QString version);
     int m_fd;
+    QString m_version;
 };

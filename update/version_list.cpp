@@ -19,13 +19,40 @@ QString versionFromList(const QString &listText)
     return listText.mid(colon + 1, end - colon - 1).trimmed();
 }
 
+QVersionNumber versionNumber(const QString &text)
+{
+    constexpr qsizetype kMaxParts = 4;
+    constexpr qsizetype kMaxDigits = 9; // so that every part fits an int
+    const QStringList parts = text.split(QLatin1Char('.'));
+    if (parts.size() > kMaxParts)
+        return {};
+    QList<int> numbers;
+    for (const QString &part : parts) {
+        if (part.isEmpty() || part.size() > kMaxDigits)
+            return {};
+        for (const QChar c : part) {
+            if (c < QLatin1Char('0') || c > QLatin1Char('9')) // only ASCII digits, no other script's
+                return {};
+        }
+        numbers << part.toInt();
+    }
+    return QVersionNumber(std::move(numbers));
+}
+
 bool isNewerVersion(const QString &listed, const ProgramVersion &running)
 {
-    const QVersionNumber version = QVersionNumber::fromString(listed);
+    const QVersionNumber version = versionNumber(listed);
     if (version.isNull())
         return false;
     const QVersionNumber ours(running.major, running.minor, running.revision);
     return QVersionNumber::compare(version.normalized(), ours.normalized()) > 0;
+}
+
+bool isSameVersion(const QString &one, const QString &other)
+{
+    const QVersionNumber a = versionNumber(one);
+    const QVersionNumber b = versionNumber(other);
+    return !a.isNull() && !b.isNull() && a.normalized() == b.normalized();
 }
 
 namespace {

@@ -6,6 +6,7 @@
 #include <QDate>
 #include <QLocale>
 #include <QString>
+#include <QVersionNumber>
 
 // The version list is read up to this size; an entry further on is not seen.
 constexpr qint64 kVersionListMaxBytes = 64 * 1024;
@@ -16,11 +17,18 @@ constexpr qint64 kVersionListMaxBytes = 64 * 1024;
 // spaces. Empty when there is no such entry.
 QString versionFromList(const QString &listText);
 
+// A version as a server may give one: one to four numbers of one to nine
+// ASCII digits, joined by dots ("1.2.4"). Null for any other text ("2.0 beta",
+// "1..2", a sign, a space, digits of another script, a fifth number).
+QVersionNumber versionNumber(const QString &text);
+
 // Whether a listed version is newer than the running one, number by number
 // (1.0.10 is newer than 1.0.9, 1.3 than 1.2.3; 1.2 and 1.2.0 are the same).
-// Only the leading dotted numbers count ("2.0 beta" is 2.0); a text that
-// does not start with a number is never newer.
+// A text that is no version is never newer.
 bool isNewerVersion(const QString &listed, const ProgramVersion &running);
+
+// Whether two texts are versions with the same numbers (1.2 and 1.2.0 are).
+bool isSameVersion(const QString &one, const QString &other);
 
 // The date of the last check as stored: the locale's short date when that
 // shows the year whole and reads back to the same day, else yyyy-MM-dd.

@@ -41,12 +41,8 @@ QString instanceLockPath(const QProcessEnvironment &environment, QString *proble
         return {};
     }
     const QString folder = QDir(cache).filePath(QStringLiteral("Horalux"));
-    QString why;
-    if (!makePrivateFolder(folder, &why)) {
-        if (problem)
-            *problem = folder + QStringLiteral(": ") + why;
+    if (!makePrivateFolder(folder, problem))
         return {};
-    }
     return QDir(folder).filePath(lockFileName);
 }
 

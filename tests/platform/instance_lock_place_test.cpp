@@ -53,8 +53,9 @@ struct LockPlaceCase {
     bool needsRoot; // makes folders of another user
     // Prepares the scene under root and fills in the environment.
     std::function<bool(const QString &root, QProcessEnvironment &environment)> scene;
-    const char *expected;  // lock path below root; empty: no safe place
-    const char *untouched; // a folder below root whose owner and mode must stay
+    const char *expected;    // lock path below root; empty: no safe place
+    const char *untouched;   // a folder below root whose owner and mode must stay
+    bool movedAside = false; // and which is found moved aside, beside its old name
 };
 
 void PrintTo(const LockPlaceCase &c, std::ostream *os)
@@ -90,7 +91,15 @@ TEST_P(InstanceLockPlaceTest, OnlyAFolderOfTheUsersOwn)
         EXPECT_FALSE(problem.isEmpty());
     }
     if (before) {
-        const std::optional<Owner> after = ownerOf(watched);
+        QString now = watched;
+        if (c.movedAside) {
+            const QFileInfo info(watched);
+            const QStringList aside =
+                info.dir().entryList({info.fileName() + QStringLiteral(".untrusted-*")}, QDir::Dirs | QDir::Hidden);
+            ASSERT_EQ(aside.size(), 1);
+            now = info.dir().filePath(aside[0]);
+        }
+        const std::optional<Owner> after = ownerOf(now);
         ASSERT_TRUE(after.has_value());
         EXPECT_EQ(after->uid, before->uid);
         EXPECT_EQ(after->mode, before->mode);
@@ -147,12 +156,24 @@ INSTANTIATE_TEST_SUITE_P(
                                      [](const QString &root, QProcessEnvironment &) {
                                          return makeForeignFolder(under(root, "cache/Horalux"), 0700);
                                      },
-                                     "", "cache/Horalux"},
+                                     "cache/Horalux/horalux.lock", "cache/Horalux", true},
                       LockPlaceCase {"CacheFolderOthersCouldWriteInto", false,
                                      [](const QString &root, QProcessEnvironment &) {
                                          return makeOwnFolder(under(root, "cache/Horalux"), 0777);
                                      },
-                                     "", "cache/Horalux"},
+                                     "cache/Horalux/horalux.lock", "cache/Horalux", true},
+                      LockPlaceCase {"CacheFolderTheGroupCouldWriteInto", false,
+                                     [](const QString &root, QProcessEnvironment &) {
+                                         return makeOwnFolder(under(root, "cache/Horalux"), 0770);
+                                     },
+                                     "cache/Horalux/horalux.lock", "cache/Horalux", true},
+                      LockPlaceCase {"CacheFolderIsALink", false,
+                                     [](const QString &root, QProcessEnvironment &) {
+                                         return makeOwnFolder(under(root, "elsewhere"), 0700)
+                                             && QDir().mkpath(under(root, "cache"))
+                                             && QFile::link(under(root, "elsewhere"), under(root, "cache/Horalux"));
+                                     },
+                                     "", "elsewhere"},
                       LockPlaceCase {"CacheFolderOthersCouldRead", false,
                                      [](const QString &root, QProcessEnvironment &) {
                                          return makeOwnFolder(under(root, "cache/Horalux"), 0755);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "update/build_urls.h"
 #include "update/download_format.h"
+#include "update/server_text.h"
 #include "update/web_launch.h"
 
 #include "qt_printers.h"
@@ -151,6 +152,23 @@ TEST(HomePage, AddressEndsInTheVersionDigits)
               QStringLiteral("http://web.test/horalux/index.html?DirectConnection_via_Horalux2311"));
     EXPECT_TRUE(homePageAddress(QStringLiteral("http://web.test"), ProgramVersion {1, 0, 7})
                     .endsWith(QLatin1String("DirectConnection_via_Horalux107")));
+}
+
+TEST(ShownServerText, NothingThatBreaksOrTurnsALine)
+{
+    const std::pair<QString, QString> cases[] = {
+        {QStringLiteral("1.2.4"), QStringLiteral("1.2.4")},
+        {QStringLiteral("a\u2028b\u2029c"), QStringLiteral("abc")},                     // Zl, Zp
+        {QStringLiteral("\u202e3.2.1\u202c\u200f\u2066"), QStringLiteral("3.2.1")},     // Cf: bidi
+        {QStringLiteral("a\u00adb\ufeffc\u200bd"), QStringLiteral("abcd")},             // Cf: soft hyphen, BOM, ZWSP
+        {QStringLiteral("a\r\nb\tc\x1b[2Jd\u0085e\u007f"), QStringLiteral("abc[2Jde")}, // Cc
+        {QStringLiteral("x") + QString::fromUcs4(U"\U000E0041\U0001F600"),
+         QStringLiteral("x") + QString::fromUcs4(U"\U0001F600")},
+        {QStringLiteral("Grüße, 東京 <b>"), QStringLiteral("Grüße, 東京 <b>")},
+        {QString(), QString()},
+    };
+    for (const auto &[text, shown] : cases)
+        EXPECT_EQ(shownServerText(text), shown) << text.toStdString();
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/real/lazy_http.h"
+#include "platform/real/lazy_signature_check.h"
 #include "platform/real/network_status.h"
 #include "platform/real/qt_event_pump.h"
 
@@ -40,6 +41,27 @@ TEST(LazyHttp, AMissingModuleFailsLikeAnUnreachableServer)
     EXPECT_TRUE(http.getChunk(1024).isEmpty());
     EXPECT_EQ(http.url(), QStringLiteral("http://127.0.0.1:9/updates/horaluxupdate.exe"));
     http.cancel();
+}
+
+TEST(LazySignatureCheck, AModuleThatCannotBeLoadedVerifiesNothing)
+{
+    // RFC 8032, section 7.1, test 1: a signature that verifies.
+    const QByteArray key = QByteArray::fromHex("d75a980182b10ab7d54bfed3c964073a0ee172f3daa62325af021a68f707511a");
+    const QByteArray signature = QByteArray::fromHex(
+        "e5564300c360ac729086e2cc806e828a84877f1eb8e5d974d873e065224901555fb8821590a33bacc61e39701cf9b46bd25bf5f0595bbe24"
+        "655141438e7a100b");
+    const std::pair<QString, bool> cases[] = {
+        {QStringLiteral(HORALUX_HTTP_MODULE), true},
+        {QStringLiteral("/nonexistent/libhoralux_http.so"), false},
+        {QStringLiteral("libc.so.6"), false}, // loads, but holds no check
+        {QString(), false},
+    };
+    for (const auto &[module, loads] : cases) {
+        const platform::LazySignatureCheck check(module);
+        EXPECT_EQ(check.verify(QByteArray(), signature, key), loads) << module.toStdString();
+        EXPECT_EQ(check.isLoaded(), loads) << module.toStdString();
+        EXPECT_FALSE(check.verify(QByteArray(1, '\0'), signature, key)) << module.toStdString();
+    }
 }
 
 TEST(NetworkStatus, DefaultRoutesFromTheKernelTable)

@@ -1,15 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/real/ed25519_check.h"
+#include "platform/real/private_folder.h"
 #include "update/legacy_update_program.h"
-#include "update/private_folder.h"
 #include "update/update_policy.h"
-#include "update/verified_program.h"
+#include "update/update_statement.h"
 #include "update_signing.h"
 
+#include "log_capture.h"
 #include "qt_printers.h"
 
 #include <gtest/gtest.h>
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -30,8 +32,11 @@ TEST(Ed25519Check, VerifiesOnlyTheExactBytesUnderTheRightKey)
         "e5564300c360ac729086e2cc806e828a84877f1eb8e5d974d873e065224901555fb8821590a33bacc61e39701cf9b46bd25bf5f0595bbe24"
         "655141438e7a100b");
     TestSigner signer;
-    const QByteArray message = "#!/bin/sh\necho update\n";
-    const QByteArray signature = VerifiedProgram::signatureFromText(signer.sign(message));
+    const std::optional<UpdateStatement> statement =
+        UpdateStatement::fromSignatureFile(signer.sign("#!/bin/sh\necho update\n"));
+    ASSERT_TRUE(statement.has_value());
+    const QByteArray message = statement->signedText;
+    const QByteArray signature = statement->signature;
     QByteArray flipped = signature;
     flipped[10] = char(flipped[10] ^ 0x01);
     QByteArray otherKey = signer.publicKey();
@@ -46,7 +51,7 @@ TEST(Ed25519Check, VerifiesOnlyTheExactBytesUnderTheRightKey)
         {"RFC 8032 test 1", QByteArray(), rfcSignature, rfcKey, true},
         {"RFC 8032 test 1, one byte more", QByteArray(1, '\0'), rfcSignature, rfcKey, false},
         {"signed with the script", message, signature, signer.publicKey(), true},
-        {"one byte of the message changed", QByteArray(message).replace("update", "Update"), signature,
+        {"one byte of the message changed", QByteArray(message).replace("1.2.4", "1.2.5"), signature,
          signer.publicKey(), false},
         {"message cut short", message.chopped(1), signature, signer.publicKey(), false},
         {"one bit of the signature changed", message, flipped, signer.publicKey(), false},
@@ -60,7 +65,7 @@ TEST(Ed25519Check, VerifiesOnlyTheExactBytesUnderTheRightKey)
         EXPECT_EQ(check.verify(c.message, c.signature, c.key), c.valid) << c.what;
 }
 
-TEST(SignUpdateScript, PrintsTheKeyAsTheBuildTakesItAndRefusesToOverwriteOne)
+TEST(SignUpdateScript, PrintsTheKeyAsTheBuildTakesItAndSignsAPublicStatement)
 {
     TestSigner signer;
     EXPECT_EQ(signer.publicKeyText().size(), 44);
@@ -75,29 +80,67 @@ TEST(SignUpdateScript, PrintsTheKeyAsTheBuildTakesItAndRefusesToOverwriteOne)
     QFile key(signer.keyFile());
     EXPECT_EQ(key.permissions() & (QFile::ReadGroup | QFile::ReadOther), QFile::Permissions {});
 
-    const QByteArray line = signer.sign("x");
-    EXPECT_EQ(line.size(), 89) << "88 base64 characters and a line feed";
-    EXPECT_TRUE(line.endsWith('\n'));
+    const QByteArray program = "#!/bin/sh\necho x\n";
+    const QByteArray file = signer.sign(program, QStringLiteral("10.0.123456789.0"));
+    EXPECT_EQ(file.left(file.indexOf("sha256")), "horalux-update-v1\nversion 10.0.123456789.0\n");
+    const std::optional<UpdateStatement> statement = UpdateStatement::fromSignatureFile(file);
+    ASSERT_TRUE(statement.has_value()) << file.constData();
+    EXPECT_EQ(statement->version, QStringLiteral("10.0.123456789.0"));
+    EXPECT_EQ(statement->sha256, QCryptographicHash::hash(program, QCryptographicHash::Sha256));
+    EXPECT_TRUE(platform::Ed25519Check().verify(statement->signedText, statement->signature, signer.publicKey()));
+    const QFile::Permissions everyoneReads = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther;
+    EXPECT_EQ(QFile(signer.lastSignatureFile()).permissions() & everyoneReads, everyoneReads)
+        << "a web server running as another user serves it";
+
+    for (const QString &version : {QStringLiteral("1.2.x"), QStringLiteral("1.2.3.4.5"), QStringLiteral("1234567890"),
+                                   QStringLiteral("1.2\u2028"), QString()}) {
+        TestSigner::run({QStringLiteral("sign"), signer.keyFile(), signer.keyFile(), version}, &exitCode);
+        EXPECT_NE(exitCode, 0) << "no statement of a version the clock would not take: " << version.toStdString();
+    }
+    TestSigner::run({QStringLiteral("sign"), signer.keyFile(), signer.keyFile()}, &exitCode);
+    EXPECT_NE(exitCode, 0) << "the version must be named";
 }
 
-TEST(SignatureText, OnlyOneLineOfStrictBase64Of64Bytes)
+TEST(UpdateStatement, OnlyTheExactFourLines)
 {
-    const QByteArray bytes(64, '\x5a');
-    const QByteArray text = bytes.toBase64();
+    const QByteArray hash(64, 'a');
+    const QByteArray signature = QByteArray(64, '\x5a').toBase64();
+    const QByteArray head = "horalux-update-v1\nversion 1.2.4\nsha256 " + hash + "\n";
+    const QByteArray whole = head + "signature " + signature + "\n";
     const std::pair<QByteArray, bool> cases[] = {
-        {text, true},
-        {text + "\n", true},
-        {text + "\r\n", true},
-        {text + "\n\n", false},
-        {" " + text, false},
-        {text.left(44) + "\n" + text.mid(44), false},
-        {QByteArray(63, '\x5a').toBase64(), false},
-        {QByteArray(65, '\x5a').toBase64(), false},
-        {QByteArray(text).replace('W', '*'), false},
+        {whole, true},
+        {whole.chopped(1), true},
+        {whole + "\n", false},
+        {QByteArray(whole).replace("\n", "\r\n"), false},
+        {QByteArray(whole).replace("horalux-update-v1", "horalux-update-v2"), false},
+        {QByteArray(whole).replace("horalux-update-v1", "otherclock-update-v1"), false},
+        {QByteArray(whole).replace("version 1.2.4", "version 1.2.4 beta"), false},
+        {QByteArray(whole).replace("version 1.2.4",
+                                   "version \xe2\x80\xae"
+                                   "1.2.4"),
+         false},
+        {QByteArray(whole).replace("version 1.2.4", "version  1.2.4"), false},
+        {QByteArray(whole).replace(hash, hash.left(62)), false},
+        {QByteArray(whole).replace(hash, QByteArray(64, 'A')), false},
+        {QByteArray(whole).replace(hash, QByteArray(64, 'g')), false},
+        {QByteArray(whole).replace(signature, signature.left(84)), false},
+        {QByteArray(whole).replace(signature, QByteArray(signature).replace('W', '*')), false},
+        {QByteArray(whole).replace("signature ", "signature:"), false},
+        {head, false},
+        {"version 1.2.4\n" + whole, false},
+        {signature + "\n", false},
         {QByteArray(), false},
     };
-    for (const auto &[input, valid] : cases)
-        EXPECT_EQ(VerifiedProgram::signatureFromText(input), valid ? bytes : QByteArray()) << input.constData();
+    for (const auto &[input, valid] : cases) {
+        const std::optional<UpdateStatement> statement = UpdateStatement::fromSignatureFile(input);
+        EXPECT_EQ(statement.has_value(), valid) << input.constData();
+        if (statement) {
+            EXPECT_EQ(statement->signedText, head);
+            EXPECT_EQ(statement->version, QStringLiteral("1.2.4"));
+            EXPECT_EQ(statement->sha256, QByteArray(32, '\xaa'));
+            EXPECT_EQ(statement->signature, QByteArray(64, '\x5a'));
+        }
+    }
 }
 
 TEST(PublicKeys, OnlyWhole32ByteKeysCount)
@@ -118,55 +161,134 @@ TEST(PublicKeys, OnlyWhole32ByteKeysCount)
         EXPECT_EQ(publicKeysFromText(text), keys) << qPrintable(text);
 }
 
-mode_t modeOf(const QString &path)
+struct FolderState {
+    bool exists = false;
+    bool isLink = false;
+    ino_t inode = 0;
+    uid_t owner = 0;
+    mode_t mode = 0;
+};
+
+FolderState stateOf(const QString &path)
 {
     struct stat info {};
-    return ::lstat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_mode : 0;
+    if (::lstat(QFile::encodeName(path).constData(), &info) != 0)
+        return {};
+    return {true, S_ISLNK(info.st_mode), info.st_ino, info.st_uid, info.st_mode & 07777};
 }
 
-TEST(PrivateCacheFolder, MadePrivateOrRefused)
+// The folders beside path that it was moved aside to.
+QStringList movedAside(const QString &path)
 {
-    QTemporaryDir root;
-    const QString folder = root.filePath(QStringLiteral("Horalux"));
+    const QFileInfo info(path);
+    return QDir(info.path())
+        .entryList({info.fileName() + QStringLiteral(".untrusted-*")}, QDir::AllEntries | QDir::Hidden | QDir::System);
+}
 
-    PrivateFolder made = privateCacheFolder(root.path());
-    EXPECT_EQ(made.path, folder) << qPrintable(made.error);
-    EXPECT_EQ(modeOf(folder) & 07777, 0700u) << "made missing, closed to others";
+TEST(PrivateFolder, OnlyAFolderNoOneElseCouldWriteIntoIsTaken)
+{
+    enum class Expect { Made, Kept, MovedAside, Refused }; // Kept: narrowed to 0700 where needed
+    struct Case {
+        const char *what;
+        std::function<bool(const QString &folder, const QString &elsewhere)> scene;
+        Expect expect;
+        bool needsRoot = false;
+        const char *below = "Horalux"; // where the folder is, below a new folder
+    };
+    const auto ownFolder = [](mode_t mode) {
+        return [mode](const QString &folder, const QString &) {
+            return QDir().mkpath(folder) && ::chmod(QFile::encodeName(folder).constData(), mode) == 0;
+        };
+    };
+    const auto withPlantedLink = [](mode_t mode) {
+        return [mode](const QString &folder, const QString &elsewhere) {
+            return QDir().mkpath(folder)
+                && QFile::link(elsewhere + QStringLiteral("/autostart.desktop"), folder + QStringLiteral("/hupdate"))
+                && ::chmod(QFile::encodeName(folder).constData(), mode) == 0;
+        };
+    };
+    const Case cases[] = {
+        {"missing", [](const QString &, const QString &) { return true; }, Expect::Made},
+        {"missing with its parents", [](const QString &, const QString &) { return true; }, Expect::Made, false,
+         "not/yet/there/Horalux"},
+        {"ours, 0700", ownFolder(0700), Expect::Kept},
+        {"ours, others may read", ownFolder(0755), Expect::Kept},
+        {"ours, set-group-id", ownFolder(02750), Expect::Kept},
+        {"ours, others may write", withPlantedLink(0777), Expect::MovedAside},
+        {"ours, group may write", ownFolder(0770), Expect::MovedAside},
+        {"ours, sticky and open to all", withPlantedLink(01777), Expect::MovedAside},
+        {"a link to a folder of ours",
+         [](const QString &folder, const QString &elsewhere) { return QFile::link(elsewhere, folder); },
+         Expect::Refused},
+        {"a dangling link",
+         [](const QString &folder, const QString &elsewhere) {
+             return QFile::link(elsewhere + QStringLiteral("/gone"), folder);
+         },
+         Expect::Refused},
+        {"a file",
+         [](const QString &folder, const QString &) {
+             QFile file(folder);
+             return file.open(QIODevice::WriteOnly);
+         },
+         Expect::Refused},
+        {"another user's, 0700",
+         [](const QString &folder, const QString &) {
+             return QDir().mkpath(folder) && ::chown(QFile::encodeName(folder).constData(), 65534, 65534) == 0;
+         },
+         Expect::MovedAside, true},
+    };
+    for (const Case &c : cases) {
+        if (c.needsRoot && ::geteuid() != 0)
+            continue; // only root can give a folder away
+        QTemporaryDir root;
+        QTemporaryDir elsewhere;
+        const QString folder = root.filePath(QString::fromLatin1(c.below));
+        ASSERT_TRUE(c.scene(folder, elsewhere.path())) << c.what;
+        const FolderState before = stateOf(folder);
+        LogCapture log;
 
-    ASSERT_TRUE(QFile::setPermissions(folder,
-                                      QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther
-                                          | QFile::ExeOther | QFile::WriteOther));
-    made = privateCacheFolder(root.path());
-    EXPECT_EQ(made.path, folder) << qPrintable(made.error);
-    EXPECT_EQ(modeOf(folder) & 07777, 0700u) << "an open folder of ours is closed";
+        QString problem;
+        const platform::PrivateFolder opened = platform::PrivateFolder::open(folder, &problem);
 
-    QTemporaryDir nested;
-    made = privateCacheFolder(nested.filePath(QStringLiteral("not/yet/there")));
-    EXPECT_EQ(made.path, nested.filePath(QStringLiteral("not/yet/there/Horalux"))) << "a missing root is made";
-
-    QTemporaryDir linked;
-    QTemporaryDir target;
-    ASSERT_TRUE(QFile::link(target.path(), linked.filePath(QStringLiteral("Horalux"))));
-    made = privateCacheFolder(linked.path());
-    EXPECT_TRUE(made.path.isEmpty()) << "a symbolic link is never followed";
-    EXPECT_FALSE(made.error.isEmpty());
-
-    QTemporaryDir withFile;
-    QFile file(withFile.filePath(QStringLiteral("Horalux")));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.close();
-    EXPECT_TRUE(privateCacheFolder(withFile.path()).path.isEmpty());
-    EXPECT_TRUE(privateCacheFolder(QString()).path.isEmpty());
-
-    if (::geteuid() == 0) { // only root can give a folder away
-        QTemporaryDir foreign;
-        const QString theirs = foreign.filePath(QStringLiteral("Horalux"));
-        ASSERT_TRUE(QDir().mkdir(theirs));
-        ASSERT_EQ(::chown(QFile::encodeName(theirs).constData(), 65534, 65534), 0);
-        made = privateCacheFolder(foreign.path());
-        EXPECT_TRUE(made.path.isEmpty()) << "a folder of another user is not ours";
-        EXPECT_TRUE(made.error.contains(QStringLiteral("65534"))) << qPrintable(made.error);
+        const FolderState after = stateOf(folder);
+        EXPECT_EQ(opened.isOpen(), c.expect != Expect::Refused) << c.what << ": " << problem.toStdString();
+        EXPECT_EQ(problem.isEmpty(), c.expect != Expect::Refused) << c.what;
+        if (opened.isOpen()) {
+            EXPECT_EQ(opened.path(), folder) << c.what;
+            EXPECT_TRUE(platform::isPrivateFolder(folder)) << c.what;
+            struct stat held {};
+            ASSERT_EQ(::fstat(opened.descriptor(), &held), 0);
+            EXPECT_EQ(held.st_ino, after.inode) << c.what << ": the descriptor is of the folder at the path";
+        }
+        if (c.expect == Expect::Kept) {
+            EXPECT_EQ(after.inode, before.inode) << c.what << ": the same folder, kept";
+        }
+        const QStringList aside = movedAside(folder);
+        if (c.expect == Expect::MovedAside) {
+            ASSERT_EQ(aside.size(), 1) << c.what;
+            const QString old = QFileInfo(folder).dir().filePath(aside[0]);
+            const FolderState moved = stateOf(old);
+            EXPECT_EQ(moved.inode, before.inode) << c.what << ": moved whole, never used";
+            EXPECT_EQ(moved.owner, before.owner) << c.what;
+            EXPECT_EQ(moved.mode, before.mode) << c.what << ": left as it was";
+            EXPECT_NE(after.inode, before.inode) << c.what << ": a fresh folder";
+            EXPECT_TRUE(QDir(folder).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System))
+                << c.what;
+            EXPECT_EQ(log.texts(QStringLiteral("horalux.desktop")).size(), 1) << c.what << ": and logged once";
+        } else {
+            EXPECT_TRUE(aside.isEmpty()) << c.what;
+            EXPECT_TRUE(log.texts(QStringLiteral("horalux.desktop")).isEmpty()) << c.what;
+        }
+        if (c.expect == Expect::Refused) {
+            EXPECT_EQ(after.inode, before.inode) << c.what << ": left alone";
+            EXPECT_EQ(after.mode, before.mode) << c.what;
+        }
+        EXPECT_TRUE(QDir(elsewhere.path()).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden))
+            << c.what << ": nothing made through a link";
     }
+    QString problem;
+    EXPECT_FALSE(platform::PrivateFolder::open(QString(), &problem).isOpen());
+    EXPECT_FALSE(problem.isEmpty());
 }
 
 TEST(LegacyUpdateProgram, OnlyARegularFileOfOursIsRemovedAndNoLinkFollowed)

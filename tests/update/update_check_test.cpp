@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QDirIterator>
 #include <QTemporaryDir>
 
 namespace {
@@ -36,7 +37,10 @@ struct CheckWorld {
           check {services, messages, inet,
                  UpdateCheckSetup {server, QStringLiteral("http://www.web.test"), running, kBritish, offersDownload}}
     {
-        check.downloadupdate = [this] { ++downloads; };
+        check.downloadupdate = [this](const QString &version) {
+            ++downloads;
+            downloadedVersion = version;
+        };
         check.openHomePage = [this] { ++homePages; };
     }
     QString setting(const QString &section, const QString &key) const
@@ -66,6 +70,7 @@ struct CheckWorld {
     platform::SocketHttp inet {events};
     UpdateChecker check;
     int downloads = 0;
+    QString downloadedVersion; // the version the last download was asked for
     int homePages = 0;
 };
 
@@ -255,6 +260,8 @@ TEST_F(UpdateCheckTest, AVersionIsOfferedOnceWhateverTheAnswer)
         world.check.securitycheck();
         EXPECT_EQ(world.offers().size(), 1u);
         EXPECT_EQ(world.downloads, answer == Answer::Yes ? 1 : 0);
+        EXPECT_EQ(world.downloadedVersion, answer == Answer::Yes ? QStringLiteral("1.2.4") : QString())
+            << "the download is of the version offered";
 
         world.nextDay();
         world.check.securitycheck();
@@ -301,28 +308,45 @@ TEST_F(UpdateCheckTest, TheDailyCheckRemovesAnOldUpdateProgramFromTheProgramFold
     EXPECT_FALSE(legacy.exists());
 }
 
-TEST_F(UpdateCheckTest, AnyVersionTextIsStoredSafely)
+TEST_F(UpdateCheckTest, AVersionThatIsNotDigitsAndDotsIsNeitherOfferedNorStored)
 {
-    const QByteArray nasty = "3.0 [data] ontop=True;#\\x\"y";
-    server.stage(QStringLiteral("/versions.txt"), okReply("horalux:" + nasty + ":"));
-    QTemporaryDir config;
-    {
+    const QByteArray versions[] = {
+        "3.0 [data] ontop=True;#\\x\"y",
+        "1.2.4\xe2\x80\xa8Horalux has verified this update. Press Yes to continue safely.", // U+2028
+        "\xe2\x80\xae"
+        "3.2.1",         // U+202E
+        "1.2\xc2\x85.4", // U+0085
+        "2.0 beta",
+        "1.2.3.4.5",
+        "1234567890.0",
+        "\xd9\xa2.\xd9\xa0", // digits of another script
+        "+2.0",
+        "2..0",
+        "2.0.",
+        QByteArray(3000, '9'),
+    };
+    for (const QByteArray &version : versions) {
+        server.stage(QStringLiteral("/versions.txt"), okReply("horalux:" + version + ":"));
+        QTemporaryDir config;
         settings::IniSettingsStore store(config.path());
         CheckWorld world(server.base(), {1, 0, 9}, &store);
         world.storeLastCheck(kToday.addDays(-1));
+        UpdateLogCapture log;
         world.check.securitycheck();
-        ASSERT_EQ(world.offers().size(), 1u);
+        const std::string what = version.left(40).toStdString();
+        EXPECT_TRUE(world.offers().empty()) << what;
+        ASSERT_EQ(log.lines().size(), 1) << what;
+        EXPECT_TRUE(log.lines()[0].contains(QStringLiteral("not digits and dots"))) << what;
+        EXPECT_LT(log.lines()[0].size(), 200) << what;
+        store.flush();
+        qint64 stored = 0;
+        for (QDirIterator file(config.path(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+             file.hasNext();)
+            stored += QFileInfo(file.next()).size();
+        EXPECT_GT(stored, 0) << what << ": the day of the check is stored";
+        EXPECT_LT(stored, 1024) << what << ": nothing of the version went into the settings";
+        EXPECT_EQ(world.setting(QStringLiteral("version"), QString::fromUtf8(version)), QStringLiteral("<none>"));
     }
-    settings::IniSettingsStore reread(config.path());
-    EXPECT_EQ(reread.GetSetting(QStringLiteral("Horalux"), QStringLiteral("version"), QString::fromLatin1(nasty)),
-              QStringLiteral("1"));
-    EXPECT_EQ(reread.GetSetting(QStringLiteral("Horalux"), QStringLiteral("data"), QStringLiteral("ontop"),
-                                QStringLiteral("<none>")),
-              QStringLiteral("<none>"));
-    CheckWorld nextDay(server.base(), {1, 0, 9}, &reread);
-    nextDay.nextDay();
-    nextDay.check.securitycheck();
-    EXPECT_TRUE(nextDay.offers().empty());
 }
 
 } // namespace

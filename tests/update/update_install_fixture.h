@@ -45,6 +45,7 @@ public:
 class UpdateInstallFixture : public ::testing::Test {
 protected:
     static constexpr int kTimeoutMs = 3000; // a stalled test server is given up soon
+    static constexpr ProgramVersion kRunning {1, 0, 9};
 
     UpdateInstallFixture()
     {
@@ -59,7 +60,7 @@ protected:
         UpdatePolicy policy;
         policy.selfUpdate = true;
         policy.publicKeys = {signer.publicKey()};
-        return UpdateInstallSetup {server, cache.path(), policy};
+        return UpdateInstallSetup {server, cache.path(), policy, kRunning};
     }
     QByteArray updateScript() const { return QStringLiteral("#!/bin/sh\necho ran >> '%1'\n").arg(marker).toUtf8(); }
     // The update program and its signature, as a publisher puts them up.
@@ -76,12 +77,12 @@ protected:
             all << box.text;
         return all;
     }
-    // Runs downloadupdate; true when the clock's process ended.
+    // Runs downloadupdate for the version offered; true when the clock's process ended.
     bool runDownloadUpdate() { return runDownloadUpdate(install); }
-    bool runDownloadUpdate(UpdateInstall &which)
+    bool runDownloadUpdate(UpdateInstall &which, const QString &offered = QString::fromLatin1(TestSigner::kVersion))
     {
         try {
-            which.downloadupdate();
+            which.downloadupdate(offered);
         } catch (const ProcessEnded &ended) {
             EXPECT_EQ(ended.exitCode, 0);
             return true;

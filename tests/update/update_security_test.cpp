@@ -1,13 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "update_install_fixture.h"
 
+#include "log_capture.h"
 #include "qt_printers.h"
+#include "update/server_text.h"
 
 #include <QDir>
 #include <QRandomGenerator>
 #include <QScopeGuard>
 
 #include <functional>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -55,6 +61,20 @@ protected:
         QFile::remove(marker);
     }
 };
+
+// The descriptors of this process that hold the update program: the saved
+// file or its copy.
+QStringList programDescriptors()
+{
+    QStringList found;
+    const QDir fds(QStringLiteral("/proc/self/fd"));
+    for (const QString &name : fds.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System)) {
+        const QString target = QFile::symLinkTarget(fds.filePath(name));
+        if (target.contains(QLatin1String("/hupdate")) || target.contains(QLatin1String("memfd:horalux-update")))
+            found << fds.filePath(name);
+    }
+    return found;
+}
 
 StagedReply withHead(QByteArray head, const QByteArray &body)
 {
@@ -108,7 +128,11 @@ TEST_F(HostileServerTest, EveryHostileAnswerEndsWithoutRunningAnything)
         std::optional<QByteArray> signature; // the .sig's body; nothing: 404
         Outcome outcome;
         qint64 maxBytes = 256 * 1024 * 1024;
+        const char *offered = TestSigner::kVersion; // empty: the settings' link, no offer
     };
+    const qint64 exactly = script.size();
+    const QByteArray signedAs126 = signer.sign(script, QStringLiteral("1.2.6"));
+    const QByteArray editedVersion = QByteArray(signer.sign(script)).replace("version 1.2.4", "version 1.2.6");
     const Row rows[] = {
         {"right signature", okReply(script), signer.sign(script), Outcome::Runs},
         {"right signature, chunked", chunkedReply(script), signer.sign(script), Outcome::Runs},
@@ -136,6 +160,20 @@ TEST_F(HostileServerTest, EveryHostileAnswerEndsWithoutRunningAnything)
         {"neither length nor chunked", okReply(script, false), signer.sign(script), Outcome::DownloadFailed},
         {"announced length past the cap", okReply(script), signer.sign(script), Outcome::DownloadFailed, 40},
         {"chunked body past the cap", chunkedReply(script), signer.sign(script), Outcome::DownloadFailed, 40},
+        {"exactly the cap", okReply(script), signer.sign(script), Outcome::Runs, exactly},
+        {"exactly the cap, chunked", chunkedReply(script), signer.sign(script), Outcome::Runs, exactly},
+        {"one byte past the cap", okReply(script), signer.sign(script), Outcome::DownloadFailed, exactly - 1},
+        {"an older signed program offered as newer", okReply(script), signer.sign(script, QStringLiteral("1.0.5")),
+         Outcome::Untrusted},
+        {"signed as another newer version", okReply(script), signedAs126, Outcome::Untrusted},
+        {"the offered version, written otherwise", okReply(script), signer.sign(script, QStringLiteral("1.2.4.0")),
+         Outcome::Runs},
+        {"the signed version edited", okReply(script), editedVersion, Outcome::Untrusted, exactly, "1.2.6"},
+        {"from the link, signed as newer", okReply(script), signedAs126, Outcome::Runs, exactly, ""},
+        {"from the link, signed as the running version", okReply(script), signer.sign(script, QStringLiteral("1.0.9")),
+         Outcome::Untrusted, exactly, ""},
+        {"from the link, signed as older", okReply(script), signer.sign(script, QStringLiteral("0.9.9")),
+         Outcome::Untrusted, exactly, ""},
         {"1 MB header on one line", withHead(okHead + length + bigLine + "\r\n", script), signer.sign(script),
          Outcome::DownloadFailed},
         {"1 MB of header lines", withHead(okHead + length + manyLines + "\r\n", script), signer.sign(script),
@@ -163,9 +201,10 @@ TEST_F(HostileServerTest, EveryHostileAnswerEndsWithoutRunningAnything)
         {"101 before 200",
          withHead("HTTP/1.1 101 Switching Protocols\r\nUpgrade: h2c\r\n\r\n" + okHead + length + "\r\n", script),
          signer.sign(script), Outcome::DownloadFailed},
-        {"status text holding HTML",
-         statusReply(500, "<a href=\"https://evil.invalid/\">Click here to repair</a>", "<p>x</p>"), std::nullopt,
-         Outcome::DownloadFailed},
+        {"status text holding HTML and a line separator",
+         statusReply(500, "<a href=\"https://evil.invalid/\">Click here to repair</a>\xe2\x80\xa8Press Yes",
+                     "<p>x</p>"),
+         std::nullopt, Outcome::DownloadFailed},
     };
 
     for (const Row &row : rows) {
@@ -178,12 +217,17 @@ TEST_F(HostileServerTest, EveryHostileAnswerEndsWithoutRunningAnything)
         UpdateInstallSetup setup = setupFor(server.base());
         setup.policy.maxBytes = row.maxBytes;
         UpdateInstall install {services, messages, state, inet, dialogInet, signatures, setup};
-        const bool ended = runDownloadUpdate(install);
+        const bool ended = runDownloadUpdate(install, QString::fromLatin1(row.offered));
         expectOutcome(row.what, row.outcome, ended);
     }
     EXPECT_TRUE(elsewhere.requestedPaths.isEmpty()) << "a redirect off the server is never followed";
-    // The HTML status text reaches the box as it came; the box shows it as plain text.
-    EXPECT_TRUE(texts().value(0).contains(QStringLiteral("<a href=\"https://evil.invalid/\">")));
+    // The HTML status text reaches the box as it came, for the box to show as plain text; only
+    // what could break or turn its lines is taken out.
+    const QString box = texts().value(0);
+    const QString served = box.section(QStringLiteral("\r\r"), 1).chopped(1);
+    EXPECT_TRUE(served.contains(QStringLiteral("<a href=\"https://evil.invalid/\">"))) << qPrintable(box);
+    EXPECT_TRUE(served.endsWith(QStringLiteral("Press Yes"))) << qPrintable(box);
+    EXPECT_EQ(shownServerText(served), served) << qPrintable(box);
 }
 
 TEST_F(HostileServerTest, ABuildThatDoesNotUpdateItselfOnlyOffersTheHomePage)
@@ -223,21 +267,127 @@ TEST_F(HostileServerTest, ABuildThatDoesNotUpdateItselfOnlyOffersTheHomePage)
 
 TEST_F(HostileServerTest, VerifiedBytesAreTheBytesStarted)
 {
-    // Whoever swaps the saved file once it is verified swaps a name, not the
-    // file that runs: the program starts through the verified descriptor.
+    // Whoever swaps the saved file once it is verified swaps a name, and
+    // whoever rewrites what the clock holds finds it sealed: the program
+    // starts from the very bytes that were checked.
     publish(updateScript());
-    messages.whileShown = [this] {
-        if (messages.shown.back().text.startsWith(QLatin1String("Download successful!"))) {
-            QFile::remove(savedFile());
-            QFile swapped(savedFile());
-            ASSERT_TRUE(swapped.open(QIODevice::WriteOnly));
-            swapped.write(QStringLiteral("#!/bin/sh\necho swapped >> '%1'\n").arg(marker).toUtf8());
-            swapped.close();
-            swapped.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const QByteArray swapped = QStringLiteral("#!/bin/sh\necho swapped >> '%1'\n").arg(marker).toUtf8();
+    int held = 0;
+    int rewritten = 0;
+    messages.whileShown = [&] {
+        if (!messages.shown.back().text.startsWith(QLatin1String("Download successful!")))
+            return;
+        QFile::remove(savedFile());
+        QFile replaced(savedFile());
+        ASSERT_TRUE(replaced.open(QIODevice::WriteOnly));
+        replaced.write(swapped);
+        replaced.close();
+        replaced.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        for (const QString &path : programDescriptors()) {
+            ++held;
+            const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CLOEXEC);
+            if (fd < 0)
+                continue;
+            if (::pwrite(fd, swapped.constData(), size_t(swapped.size()), 0) == swapped.size())
+                ++rewritten;
+            [[maybe_unused]] const int ignored = ::ftruncate(fd, swapped.size());
+            ::close(fd);
         }
     };
     EXPECT_TRUE(runDownloadUpdate());
+    EXPECT_GT(held, 0) << "the clock holds the program it is about to start";
+    EXPECT_EQ(rewritten, 0) << "and nobody can write into it";
     EXPECT_EQ(markerText(), QByteArray("ran\n"));
+}
+
+// The real check, looking at each call whether any copy of the update
+// program this process holds could already be executed.
+class ProbingCheck final : public platform::SignatureCheck {
+public:
+    bool verify(QByteArrayView message, QByteArrayView signature, QByteArrayView publicKey) const override
+    {
+        for (const QString &path : programDescriptors()) {
+            ++held;
+            struct stat info {};
+            if (::stat(QFile::encodeName(path).constData(), &info) == 0 && (info.st_mode & 0111) != 0)
+                ++executable;
+        }
+        return m_real.verify(message, signature, publicKey);
+    }
+    mutable int held = 0;
+    mutable int executable = 0;
+
+private:
+    platform::Ed25519Check m_real;
+};
+
+TEST_F(HostileServerTest, NothingIsExecutableBeforeItsSignatureIsChecked)
+{
+    publish(updateScript());
+    ProbingCheck probe;
+    UpdateInstall probed {services, messages, state, inet, dialogInet, probe, setupFor(server.base())};
+    EXPECT_TRUE(runDownloadUpdate(probed));
+    EXPECT_GT(probe.held, 0) << "the program is held while its signature is checked";
+    EXPECT_EQ(probe.executable, 0);
+    EXPECT_EQ(markerText(), QByteArray("ran\n"));
+}
+
+TEST_F(HostileServerTest, APlantedLinkIsNeverWrittenThrough)
+{
+    // Another user's file (an autostart entry, say) that a link planted in
+    // the cache folder points at.
+    QTemporaryDir theirs;
+    const QString target = theirs.filePath(QStringLiteral("autostart.desktop"));
+    const QByteArray entry = "[Desktop Entry]\nExec=true\n";
+    const QString folder = cache.filePath(QStringLiteral("Horalux"));
+    struct Row {
+        const char *what;
+        mode_t folderMode;
+        bool targetExists;
+        bool isSigned;
+    };
+    const Row rows[] = {
+        {"a dangling link in a folder others could write into", 0777, false, false},
+        {"a dangling link in a sticky folder open to all", 01777, false, false},
+        {"a link to a file, in a folder others could write into", 0777, true, false},
+        {"a dangling link in a folder others could write into, signed program", 0777, false, true},
+        {"a dangling link in a folder of ours", 0700, false, false},
+        {"a link to a file, in a folder of ours", 0700, true, true},
+    };
+    for (const Row &row : rows) {
+        reset();
+        ASSERT_TRUE(QDir(cache.path()).removeRecursively() && QDir().mkpath(folder));
+        QFile::remove(target);
+        if (row.targetExists) {
+            QFile file(target);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(entry) == entry.size());
+        }
+        ASSERT_TRUE(QFile::link(target, folder + QStringLiteral("/hupdate")));
+        ASSERT_EQ(::chmod(QFile::encodeName(folder).constData(), row.folderMode), 0);
+        publish(updateScript());
+        if (!row.isSigned)
+            server.stage(QStringLiteral("/updates/horaluxupdate.exe.sig"), statusReply(404, "Not Found"));
+        LogCapture log;
+
+        const bool ended = runDownloadUpdate();
+
+        expectOutcome(row.what, row.isSigned ? Outcome::Runs : Outcome::Untrusted, ended);
+        QFile file(target);
+        EXPECT_EQ(file.exists(), row.targetExists) << row.what << ": nothing written through the link";
+        if (row.targetExists) {
+            ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+            EXPECT_EQ(file.readAll(), entry) << row.what;
+        }
+        const QStringList aside = QDir(cache.path()).entryList({QStringLiteral("Horalux.untrusted-*")}, QDir::Dirs);
+        if ((row.folderMode & 022) != 0) {
+            ASSERT_EQ(aside.size(), 1) << row.what << ": the open folder was moved aside, not trusted";
+            EXPECT_TRUE(QFileInfo(cache.filePath(aside[0] + QStringLiteral("/hupdate"))).isSymLink()) << row.what;
+            EXPECT_EQ(log.texts(QStringLiteral("horalux.desktop")).size(), 1) << row.what;
+        } else {
+            EXPECT_TRUE(aside.isEmpty()) << row.what;
+            EXPECT_FALSE(QFileInfo(folder + QStringLiteral("/hupdate")).isSymLink()) << row.what << ": the link went";
+        }
+    }
 }
 
 // A TLS server of python3's, with a CA made for the test.

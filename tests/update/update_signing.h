@@ -17,22 +17,26 @@ public:
         m_publicKey = QByteArray::fromBase64(m_publicKeyText);
     }
 
-    // The content of FILE.sig for content.
-    QByteArray sign(const QByteArray &content)
+    // The content of FILE.sig for content published as version.
+    QByteArray sign(const QByteArray &content, const QString &version = QString::fromLatin1(kVersion))
     {
         const QString file = m_folder.filePath(QStringLiteral("signed-%1").arg(++m_count));
         QFile out(file);
         if (!out.open(QIODevice::WriteOnly) || out.write(content) != content.size())
             return QByteArray();
         out.close();
-        run({QStringLiteral("sign"), m_keyFile, file});
-        QFile signature(file + QStringLiteral(".sig"));
+        m_lastSignatureFile = file + QStringLiteral(".sig");
+        run({QStringLiteral("sign"), m_keyFile, file, version});
+        QFile signature(m_lastSignatureFile);
         return signature.open(QIODevice::ReadOnly) ? signature.readAll() : QByteArray();
     }
+    // The version signed when none is named: the one the tests offer.
+    static constexpr const char *kVersion = "1.2.4";
 
     QByteArray publicKey() const { return m_publicKey; }         // 32 raw bytes
     QByteArray publicKeyText() const { return m_publicKeyText; } // as the build takes it
     QString keyFile() const { return m_keyFile; }
+    QString lastSignatureFile() const { return m_lastSignatureFile; }
 
     // Runs the script; its standard output.
     static QByteArray run(const QStringList &arguments, int *exitCode = nullptr)
@@ -48,6 +52,7 @@ public:
 private:
     QTemporaryDir m_folder;
     QString m_keyFile;
+    QString m_lastSignatureFile;
     QByteArray m_publicKeyText;
     QByteArray m_publicKey;
     int m_count = 0;

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
 TEST(VersionFromList, ReadsThisProgramsEntry)
@@ -41,14 +43,28 @@ TEST(IsNewerVersion, ComparesNumberByNumber)
         bool newer;
     };
     const Case cases[] = {
-        {{1, 0, 7}, "1.0.7", false},   {{1, 0, 9}, "1.0.10", true},  {{1, 0, 10}, "1.0.9", false},
-        {{1, 2, 3}, "1.3", true},      {{1, 2, 3}, "1.2", false},    {{1, 2, 0}, "1.2", false},
-        {{1, 0, 0}, "1.0.0.0", false}, {{1, 2, 3}, "1.2.3.1", true}, {{1, 9, 9}, "10.0.0", true},
-        {{1, 0, 0}, "2.0 beta", true}, {{1, 0, 0}, "beta 2", false}, {{1, 0, 0}, "", false},
+        {{1, 0, 7}, "1.0.7", false},      {{1, 0, 9}, "1.0.10", true},     {{1, 0, 10}, "1.0.9", false},
+        {{1, 2, 3}, "1.3", true},         {{1, 2, 3}, "1.2", false},       {{1, 2, 0}, "1.2", false},
+        {{1, 0, 0}, "1.0.0.0", false},    {{1, 2, 3}, "1.2.3.1", true},    {{1, 9, 9}, "10.0.0", true},
+        {{1, 0, 0}, "2.0 beta", false},   {{1, 0, 0}, "beta 2", false},    {{1, 0, 0}, "", false},
+        {{1, 0, 0}, "2.0.0.0", true},     {{1, 0, 0}, "2.0.0.0.0", false}, {{1, 0, 0}, "999999999", true},
+        {{1, 0, 0}, "1000000000", false}, {{1, 0, 0}, "2..0", false},      {{1, 0, 0}, " 2.0", false},
+        {{1, 0, 0}, "+2", false},         {{1, 0, 0}, "2.", false},        {{1, 0, 0}, "\xd9\xa2", false},
     };
     for (const Case &c : cases)
-        EXPECT_EQ(isNewerVersion(QString::fromLatin1(c.listed), c.running), c.newer)
+        EXPECT_EQ(isNewerVersion(QString::fromUtf8(c.listed), c.running), c.newer)
             << c.running.dotted().toStdString() << " against " << c.listed;
+}
+
+TEST(IsSameVersion, SameNumbersOnly)
+{
+    const std::tuple<const char *, const char *, bool> cases[] = {
+        {"1.2.4", "1.2.4", true},  {"1.2.4", "1.2.4.0", true}, {"1.2", "1.2.0", true}, {"01.2.4", "1.2.4", true},
+        {"1.2.4", "1.2.5", false}, {"1.2.4", "1.2", false},    {"1.2.4", "", false},   {"", "", false},
+        {"x", "x", false},         {"1.2.4 ", "1.2.4", false},
+    };
+    for (const auto &[one, other, same] : cases)
+        EXPECT_EQ(isSameVersion(QString::fromLatin1(one), QString::fromLatin1(other)), same) << one << " / " << other;
 }
 
 TEST(LastCheckDate, RoundTripsInEveryLocale)
