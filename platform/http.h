@@ -26,8 +26,9 @@ public:
     virtual std::optional<QByteArray> openUrl(const QString &url, qint64 maxBytes) = 0;
 
     // Starts a GET of url, with credentials for the server when userName is
-    // not empty, and returns at once. Any earlier request is cancelled.
-    virtual void execute(const QString &url, const QString &userName, const QString &password) = 0;
+    // not empty, and returns at once. Any earlier request is cancelled. A body
+    // of more than maxBytes fails the request (responseCode()).
+    virtual void execute(const QString &url, const QString &userName, const QString &password, qint64 maxBytes) = 0;
     // True from execute() until the response header has arrived or the
     // request failed, and all through openUrl().
     virtual bool stillExecuting() const = 0;
@@ -44,8 +45,8 @@ public:
     // handling events. Empty when the body has ended, properly or not (see
     // responseCode()), or the request was cancelled.
     virtual QByteArray getChunk(qint64 maxBytes) = 0;
-    // The last request's error: 0 while it has none. An HTTP error status
-    // (404) counts as an error; a body cut short by the server does too.
+    // The last request's error: 0 while it has none. Any final status but
+    // 200 counts as an error; a body cut short by the server does too.
     virtual int responseCode() const = 0;
 
     // The address of the last request, as it was given.

@@ -145,7 +145,7 @@ bool DownloadForm::DownloadFile(const QString &strURL, const QString &strDestina
     setStatus2(QStringLiteral("Getting file information..."));
     m_events.pumpEvents();
 
-    m_inet.execute(strURL, UserName, Password);
+    m_inet.execute(strURL, UserName, Password, m_maxBytes);
     setStatus(QStringLiteral("Saving:\r\r") + fileName + QStringLiteral(" from ") + shownFolder(urlFolder));
     const quint32 startTick = m_ticks.tickCount();
 

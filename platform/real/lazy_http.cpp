@@ -43,10 +43,10 @@ std::optional<QByteArray> LazyHttp::openUrl(const QString &url, qint64 maxBytes)
     return std::nullopt;
 }
 
-void LazyHttp::execute(const QString &url, const QString &userName, const QString &password)
+void LazyHttp::execute(const QString &url, const QString &userName, const QString &password, qint64 maxBytes)
 {
     if (Http *http = load())
-        http->execute(url, userName, password);
+        http->execute(url, userName, password, maxBytes);
     else
         m_failedUrl = url;
 }

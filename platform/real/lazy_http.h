@@ -17,7 +17,7 @@ public:
     ~LazyHttp() override;
 
     std::optional<QByteArray> openUrl(const QString &url, qint64 maxBytes) override;
-    void execute(const QString &url, const QString &userName, const QString &password) override;
+    void execute(const QString &url, const QString &userName, const QString &password, qint64 maxBytes) override;
     bool stillExecuting() const override;
     QString headerBlock() const override;
     QString header(const QString &name) const override;

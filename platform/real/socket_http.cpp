@@ -86,7 +86,7 @@ SocketHttp::~SocketHttp()
         QObject::disconnect(m_socket.get(), nullptr, nullptr, nullptr);
 }
 
-void SocketHttp::execute(const QString &url, const QString &userName, const QString &password)
+void SocketHttp::execute(const QString &url, const QString &userName, const QString &password, qint64)
 {
     dropConnection();
     ++m_generation;
@@ -352,7 +352,7 @@ void SocketHttp::cancel()
 
 std::optional<QByteArray> SocketHttp::openUrl(const QString &url, qint64 maxBytes)
 {
-    execute(url, QString(), QString());
+    execute(url, QString(), QString(), maxBytes);
     // However the server trickles, the fetch ends within one time-out of its start.
     m_deadline = QDeadlineTimer(m_timeoutMs);
     const auto endless = qScopeGuard([this] { m_deadline = QDeadlineTimer(QDeadlineTimer::Forever); });

@@ -50,7 +50,8 @@ public:
     SocketHttp &operator=(const SocketHttp &) = delete;
 
     std::optional<QByteArray> openUrl(const QString &url, qint64 maxBytes) override;
-    void execute(const QString &url, const QString &userName, const QString &password) override;
+    // The size cap is left to the caller (the download dialog counts).
+    void execute(const QString &url, const QString &userName, const QString &password, qint64 maxBytes) override;
     bool stillExecuting() const override;
     QString headerBlock() const override;
     QString header(const QString &name) const override;

@@ -288,7 +288,7 @@ TEST_F(DownloadFileTest, ASecondCallWhileOneRunsChangesNothing)
 class ShortTransfer final : public platform::Http {
 public:
     std::optional<QByteArray> openUrl(const QString &, qint64) override { return std::nullopt; }
-    void execute(const QString &url, const QString &, const QString &) override
+    void execute(const QString &url, const QString &, const QString &, qint64) override
     {
         m_url = url;
         m_left = 3000;

@@ -34,7 +34,7 @@ TEST(LazyHttp, AMissingModuleFailsLikeAnUnreachableServer)
     EXPECT_FALSE(http.openUrl(QStringLiteral("http://127.0.0.1:9/versions.txt"), 1024).has_value());
     EXPECT_FALSE(http.isLoaded());
 
-    http.execute(QStringLiteral("http://127.0.0.1:9/updates/horaluxupdate.exe"), QString(), QString());
+    http.execute(QStringLiteral("http://127.0.0.1:9/updates/horaluxupdate.exe"), QString(), QString(), 1024);
     EXPECT_FALSE(http.stillExecuting());
     EXPECT_EQ(http.headerBlock(), QStringLiteral("HTTP/1.1 \r\n")) << "no status: no server reached";
     EXPECT_NE(http.responseCode(), 0);

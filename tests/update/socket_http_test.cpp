@@ -14,6 +14,8 @@
 
 namespace {
 
+constexpr qint64 kAnySize = 1 << 30;
+
 class SocketHttpTest : public ::testing::Test {
 protected:
     // Every piece the body came in must be at most the size asked for.
@@ -28,7 +30,7 @@ protected:
     }
     void get(const QString &path, const QString &user = QString(), const QString &password = QString())
     {
-        http.execute(server.base() + path, user, password);
+        http.execute(server.base() + path, user, password, kAnySize);
         ASSERT_TRUE(waitUntil([this] { return !http.stillExecuting(); }));
     }
 
@@ -196,7 +198,7 @@ TEST_F(SocketHttpTest, ABodyCutShortEndsTheReadingWithAnError)
 
 TEST_F(SocketHttpTest, NoAnswerShowsInTheHeaderBlock)
 {
-    http.execute(QStringLiteral("http://127.0.0.1:%1/x").arg(closedPort()), QString(), QString());
+    http.execute(QStringLiteral("http://127.0.0.1:%1/x").arg(closedPort()), QString(), QString(), kAnySize);
     ASSERT_TRUE(waitUntil([this] { return !http.stillExecuting(); }));
     EXPECT_EQ(http.headerBlock(), QStringLiteral("HTTP/1.1 \r\n")) << "no server: a status line without a status";
     EXPECT_NE(http.responseCode(), 0);
@@ -310,7 +312,7 @@ TEST_F(SocketHttpTest, ARequestWithoutProgressTimesOut)
     StagedReply silent;
     silent.silent = true;
     server.stage(QStringLiteral("/silent"), silent);
-    impatient.execute(server.base() + QStringLiteral("/silent"), QString(), QString());
+    impatient.execute(server.base() + QStringLiteral("/silent"), QString(), QString(), kAnySize);
     ASSERT_TRUE(waitUntil([&] { return !impatient.stillExecuting(); }));
     EXPECT_NE(impatient.responseCode(), 0);
     EXPECT_EQ(impatient.headerBlock(), QStringLiteral("HTTP/1.1 \r\n"));
@@ -318,7 +320,7 @@ TEST_F(SocketHttpTest, ARequestWithoutProgressTimesOut)
     StagedReply stalling = okReply(patternBytes(5000));
     stalling.stallAfter = 1000;
     server.stage(QStringLiteral("/stall"), stalling);
-    impatient.execute(server.base() + QStringLiteral("/stall"), QString(), QString());
+    impatient.execute(server.base() + QStringLiteral("/stall"), QString(), QString(), kAnySize);
     QByteArray body;
     for (QByteArray chunk = impatient.getChunk(1024); !chunk.isEmpty(); chunk = impatient.getChunk(1024))
         body += chunk;

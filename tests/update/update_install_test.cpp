@@ -93,7 +93,7 @@ TEST_F(DownloadUpdateTest, ABusyTransferControlRefusesAfterTheOldFileIsGone)
     StagedReply silent;
     silent.silent = true;
     server.stage(QStringLiteral("/versions.txt"), silent);
-    inet.execute(server.base() + QStringLiteral("/versions.txt"), {}, {});
+    inet.execute(server.base() + QStringLiteral("/versions.txt"), {}, {}, 1024);
     QFile old(install.localFile());
     ASSERT_TRUE(old.open(QIODevice::WriteOnly));
     old.close();
