@@ -35,6 +35,7 @@ libclang-rt-14-dev
 valgrind
 curl
 libssl-dev
+libcurl4-openssl-dev
 openssl
 python3
 libxcb1-dev
