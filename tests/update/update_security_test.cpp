@@ -3,7 +3,6 @@
 
 #include "log_capture.h"
 #include "qt_printers.h"
-#include "update/server_text.h"
 
 #include <QDir>
 #include <QRandomGenerator>
@@ -227,7 +226,12 @@ TEST_F(HostileServerTest, EveryHostileAnswerEndsWithoutRunningAnything)
     const QString served = box.section(QStringLiteral("\r\r"), 1).chopped(1);
     EXPECT_TRUE(served.contains(QStringLiteral("<a href=\"https://evil.invalid/\">"))) << qPrintable(box);
     EXPECT_TRUE(served.endsWith(QStringLiteral("Press Yes"))) << qPrintable(box);
-    EXPECT_EQ(shownServerText(served), served) << qPrintable(box);
+    for (const QChar c : served) {
+        const QChar::Category category = c.category();
+        EXPECT_TRUE(category != QChar::Other_Control && category != QChar::Other_Format
+                    && category != QChar::Separator_Line && category != QChar::Separator_Paragraph)
+            << "U+" << std::hex << int(c.unicode());
+    }
 }
 
 TEST_F(HostileServerTest, ABuildThatDoesNotUpdateItselfOnlyOffersTheHomePage)
@@ -271,7 +275,7 @@ TEST_F(HostileServerTest, VerifiedBytesAreTheBytesStarted)
     // whoever rewrites what the clock holds finds it sealed: the program
     // starts from the very bytes that were checked.
     publish(updateScript());
-    const QByteArray swapped = QStringLiteral("#!/bin/sh\necho swapped >> '%1'\n").arg(marker).toUtf8();
+    const QByteArray swapped = QByteArray(updateScript()).replace("echo ran", "echo bad"); // the same size
     int held = 0;
     int rewritten = 0;
     messages.whileShown = [&] {
@@ -288,9 +292,10 @@ TEST_F(HostileServerTest, VerifiedBytesAreTheBytesStarted)
             const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CLOEXEC);
             if (fd < 0)
                 continue;
-            if (::pwrite(fd, swapped.constData(), size_t(swapped.size()), 0) == swapped.size())
-                ++rewritten;
-            [[maybe_unused]] const int ignored = ::ftruncate(fd, swapped.size());
+            // Each seal on its own: in place, shorter, longer.
+            rewritten += ::pwrite(fd, swapped.constData(), size_t(swapped.size()), 0) == swapped.size();
+            rewritten += ::ftruncate(fd, swapped.size() - 1) == 0;
+            rewritten += ::ftruncate(fd, swapped.size() + 1) == 0;
             ::close(fd);
         }
     };
