@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The settings store's kill loop, as long as you like; prints its figures.
 //   settings_kill_loop [--kills N] [--keys N] [--seed N] [--max-delay-us N] [--root DIR]
-// Exits 1 when a reported save was lost or a file damaged.
+// Exits 1 when a flushed save was lost or a file damaged.
 
 #include "kill_loop.h"
 
@@ -65,6 +65,9 @@ int main(int argc, char **argv)
     const auto row = [](const char *name, double value) { std::printf("  %-42s %12.0f\n", name, value); };
     row("kills", f.kills);
     row("saves reported before a kill", double(f.savesReported));
+    row("flushes reported before a kill", double(f.flushesReported));
+    row("unflushed saves a kill took (<= 0.5 s old)", double(f.unflushedSavesGone));
+    row("kills after a write of the store's thread", f.killsAfterAThreadWrite);
     row("kills before any save returned", f.killsBeforeAnySave);
     row("unreported saves found in the file", f.unreportedSavesFound);
     row("temporary files left by kills", f.leftoverTempFiles);
@@ -73,7 +76,7 @@ int main(int argc, char **argv)
     std::printf("  %-42s %12.1f\n", "seconds", f.seconds);
     std::printf("  %-42s %12.1f\n", "saves reported per second, whole loop", double(f.savesReported) / f.seconds);
     std::printf("failures found:\n");
-    row("reported saves lost", f.lostSaves);
+    row("flushed saves lost", f.lostSaves);
     row("damaged files", f.damagedFiles);
     row(".bad copies made", f.badCopies);
     row("stray files", f.strayFiles);

@@ -15,8 +15,10 @@ public:
 
     virtual QString GetRegString(RegistryRoot root, const QString &path, const QString &valueName,
                                  const QString &defaultValue = QString()) = 0;
-    virtual void SetRegString(RegistryRoot root, const QString &path, const QString &valueName,
-                              const QString &data) = 0;
+    // False, with why in words for the user, when the value was not stored
+    // (on disk, where it lives in a file).
+    virtual bool SetRegString(RegistryRoot root, const QString &path, const QString &valueName, const QString &data,
+                              QString *problem = nullptr) = 0;
 };
 
 } // namespace platform

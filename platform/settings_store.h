@@ -6,8 +6,9 @@
 namespace platform {
 
 // Per-user store of text values addressed by (application, section, key).
-// Names match without regard to case. No operation reports an error: a failed
-// read gives the default, a failed write is lost.
+// Names match without regard to case. A failed read gives the default; a save
+// is seen by the next read at once and reaches the disk shortly after, or at
+// flush(), which alone says whether it did.
 class SettingsStore {
 public:
     virtual ~SettingsStore() = default;
@@ -16,9 +17,14 @@ public:
                                const QString &defaultValue = QString()) = 0;
     virtual void SaveSetting(const QString &app, const QString &section, const QString &key, const QString &value) = 0;
     virtual void DeleteSetting(const QString &app, const QString &section, const QString &key) = 0;
-    // Makes every save so far durable on disk now; for the moment before the
-    // process ends at once, when a deferred flush would be lost.
-    virtual void flush() {}
+    // Writes every save so far to disk now and waits until it is there: for a
+    // change the user asked for, and before the process ends at once. False,
+    // with why in words for the user (the file and the cause), when it failed.
+    virtual bool flush(QString *problem = nullptr)
+    {
+        Q_UNUSED(problem);
+        return true;
+    }
 };
 
 } // namespace platform

@@ -28,6 +28,8 @@ fakeroot
 lintian
 strace
 file
+e2fsprogs
+mount
 clang-14
 clang-format-14
 llvm-14

@@ -10,6 +10,8 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <utility>
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -27,42 +29,78 @@ QByteArray tempPrefixFor(const QByteArray &fileName)
 
 } // namespace
 
-std::optional<FileIdentity> replaceFile(const QByteArray &folder, const QByteArray &fileName, mode_t newFileMode,
-                                        const std::function<bool(int)> &write)
+ReplacementFile::ReplacementFile(const QByteArray &folder, const QByteArray &fileName)
+    : m_folder(folder),
+      m_target(folder + '/' + fileName),
+      m_temp(folder + '/' + tempPrefixFor(fileName) + "XXXXXX")
 {
-    const QByteArray target = folder + '/' + fileName;
+}
+
+ReplacementFile::~ReplacementFile()
+{
+    discard();
+}
+
+void ReplacementFile::discard()
+{
+    if (m_fd < 0)
+        return;
+    const int cause = errno; // the failure's, not the clean-up's
+    ::close(m_fd);
+    ::unlink(m_temp.constData());
+    m_fd = -1;
+    errno = cause;
+}
+
+bool ReplacementFile::create(mode_t newFileMode)
+{
     struct stat old;
-    const bool replacesFile = ::lstat(target.constData(), &old) == 0 && S_ISREG(old.st_mode);
-    QByteArray temp = folder + '/' + tempPrefixFor(fileName) + "XXXXXX";
-    FileDescriptor fd(::mkostemp(temp.data(), O_CLOEXEC));
-    if (!fd.valid())
-        return std::nullopt;
+    const bool replacesFile = ::lstat(m_target.constData(), &old) == 0 && S_ISREG(old.st_mode);
+    m_fd = ::mkostemp(m_temp.data(), O_CLOEXEC);
+    if (m_fd < 0)
+        return false;
+    if (::fchmod(m_fd, replacesFile ? (old.st_mode & 07777) : newFileMode) != 0) {
+        discard();
+        return false;
+    }
+    return true;
+}
+
+std::optional<FileIdentity> ReplacementFile::sync()
+{
     struct stat st;
-    bool ok = ::fchmod(fd.get(), replacesFile ? (old.st_mode & 07777) : newFileMode) == 0 && write(fd.get())
-        && ::fstat(fd.get(), &st) == 0;
-    int cause = ok ? 0 : errno;
-    if (::close(fd.release()) != 0 && ok) {
-        ok = false;
-        cause = errno;
-    }
-    // Swapping the two names is as atomic as rename() but spares the data
-    // flush ext4 starts when a rename replaces a file (~150 us); the deferred
-    // fdatasync makes the new data durable instead.
-    if (ok && replacesFile
-        && ::renameat2(AT_FDCWD, temp.constData(), AT_FDCWD, target.constData(), RENAME_EXCHANGE) == 0) {
-        ::unlink(temp.constData());
-        return FileIdentity::of(st);
-    }
-    if (ok && ::rename(temp.constData(), target.constData()) != 0) {
-        ok = false;
-        cause = errno;
-    }
-    if (!ok) {
-        ::unlink(temp.constData());
-        errno = cause; // the cause, not the clean-up's outcome
+    if (m_fd < 0 || ::fdatasync(m_fd) != 0 || ::fstat(m_fd, &st) != 0) {
+        discard();
         return std::nullopt;
     }
     return FileIdentity::of(st);
+}
+
+bool ReplacementFile::commit()
+{
+    if (m_fd < 0)
+        return false;
+    if (::close(std::exchange(m_fd, -1)) != 0 || ::rename(m_temp.constData(), m_target.constData()) != 0) {
+        const int cause = errno;
+        ::unlink(m_temp.constData());
+        errno = cause;
+        return false;
+    }
+    // Without this the rename may be lost to a power cut after we said "saved".
+    FileDescriptor folder(::open(m_folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    return folder.valid() && ::fsync(folder.get()) == 0;
+}
+
+std::optional<FileIdentity> replaceFile(const QByteArray &folder, const QByteArray &fileName, mode_t newFileMode,
+                                        const std::function<bool(int)> &write)
+{
+    ReplacementFile file(folder, fileName);
+    if (!file.create(newFileMode) || !write(file.fd()))
+        return std::nullopt;
+    const std::optional<FileIdentity> identity = file.sync();
+    if (!identity || !file.commit())
+        return std::nullopt;
+    return identity;
 }
 
 bool copyAside(const QByteArray &folder, const QByteArray &fileName, const QByteArray &copyName)

@@ -11,21 +11,48 @@
 
 #include <sys/types.h>
 
-// Written on POSIX calls rather than QSaveFile: QSaveFile::commit() fsyncs
-// before it returns (about 1 ms per save here, the registry-like store defers
-// that to DeferredSync).
+// Written on POSIX calls rather than QSaveFile: the store needs the new file's
+// identity between the flush and the rename, to tell its own saves from
+// someone else's edit.
 
 namespace settings {
 
-// Writes a new file beside `target` and puts it in its place, so readers and
-// a crash see either the old or the whole new file. The fsync is left to the
-// caller. On failure nothing is left behind, `target` is untouched and errno
-// says why. The new file takes the old one's mode, or `newFileMode`.
+// A new version of a file, written beside it and renamed over it only once
+// its data is on disk, so that a crash or power cut at any moment leaves the
+// old or the whole new version under the name, never an empty or half one
+// (a name swap with a later flush is not enough: ext4 may commit the swap
+// before the data). Dropped before commit(), it leaves nothing behind.
+// On failure errno says why.
+class ReplacementFile {
+public:
+    ReplacementFile(const QByteArray &folder, const QByteArray &fileName);
+    ~ReplacementFile();
+    ReplacementFile(const ReplacementFile &) = delete;
+    ReplacementFile &operator=(const ReplacementFile &) = delete;
+
+    // Makes the new file; it takes the old one's mode, or `newFileMode`.
+    bool create(mode_t newFileMode);
+    int fd() const { return m_fd; }
+    // Flushes the new data to disk; the identity the file keeps once renamed.
+    std::optional<FileIdentity> sync();
+    // Puts the new file in place and makes the rename itself durable.
+    bool commit();
+
+private:
+    void discard();
+
+    QByteArray m_folder;
+    QByteArray m_target;
+    QByteArray m_temp;
+    int m_fd = -1;
+};
+
+// The whole of ReplacementFile in one call.
 std::optional<FileIdentity> replaceFile(const QByteArray &folder, const QByteArray &fileName, mode_t newFileMode,
                                         const std::function<bool(int)> &write);
 
-// Keeps a copy of `fileName` as `copyName`, replacing an older copy; on
-// failure errno says why.
+// Keeps a copy of `fileName` as `copyName`, replacing an older copy, by the
+// same rule; on failure errno says why.
 bool copyAside(const QByteArray &folder, const QByteArray &fileName, const QByteArray &copyName);
 
 // Leftovers of a process killed in the middle of a save; a minute old so that

@@ -1,16 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/autostart_registry.h"
 
+#include "settings/atomic_file.h"
+#include "settings/failure_words.h"
+#include "settings/file_descriptor.h"
 #include "settings/settings_log.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringList>
 
 #include <algorithm>
+#include <cerrno>
 #include <optional>
+
+#include <unistd.h>
 
 // Desktop entries are written and read here by hand: QSettings would treat
 // the file as its own INI dialect (escapes, ';' comments, key case), which is
@@ -52,6 +57,23 @@ QString execValue(const QString &program)
         case u'\n': escaped += u"\\n"; break;
         case u'\r': escaped += u"\\r"; break;
         case u'\t': escaped += u"\\t"; break;
+        default: escaped += c;
+        }
+    }
+    return escaped;
+}
+
+// A string value: the escapes that keep it on one line, and a leading blank.
+QString stringValue(const QString &text)
+{
+    QString escaped;
+    for (const QChar c : text) {
+        switch (c.unicode()) {
+        case u'\\': escaped += u"\\\\"; break;
+        case u'\n': escaped += u"\\n"; break;
+        case u'\r': escaped += u"\\r"; break;
+        case u'\t': escaped += u"\\t"; break;
+        case u' ': escaped += escaped.isEmpty() ? u"\\s" : u" "; break;
         default: escaped += c;
         }
     }
@@ -134,15 +156,15 @@ std::optional<EntryKeys> readEntry(const QString &path)
     return keys;
 }
 
-QByteArray entryText(const QString &program)
+QByteArray entryText(const QString &program, bool on)
 {
-    const bool on = !program.isEmpty();
     const QStringList lines = {
         kGroup,
         u"Type=Application"_s,
         u"Name=Horalux"_s,
         u"Comment=Desktop world clock"_s,
-        u"Exec="_s + (on ? execValue(program) : QString()),
+        u"Exec="_s + execValue(program),
+        u"TryExec="_s + stringValue(program),
         u"Icon=horalux"_s,
         u"Terminal=false"_s,
         u"X-GNOME-Autostart-enabled="_s + (on ? u"true"_s : u"false"_s),
@@ -177,20 +199,40 @@ QString AutostartRegistry::GetRegString(platform::RegistryRoot, const QString &p
     return firstArgument(*keys->exec);
 }
 
-void AutostartRegistry::SetRegString(platform::RegistryRoot, const QString &path, const QString &valueName,
-                                     const QString &data)
+bool AutostartRegistry::SetRegString(platform::RegistryRoot, const QString &path, const QString &valueName,
+                                     const QString &data, QString *problem)
 {
-    if (!isRunValue(path, valueName))
-        return;
-    if (!QDir().mkpath(m_autostartFolder)) {
-        qCWarning(lcSettings).noquote() << "cannot make the autostart folder" << m_autostartFolder;
-        return;
+    const auto fail = [&](const QString &step, int error) {
+        qCWarning(lcSettings).noquote() << u"cannot %1 the autostart entry %2: %3"_s.arg(step, m_entryFile,
+                                                                                         qt_error_string(error));
+        if (problem)
+            *problem = u"The start-with-the-desktop entry %1 could not be %2: %3."_s.arg(
+                m_entryFile, step == u"write" ? u"written"_s : u"removed"_s, causeInWords(error));
+        return false;
+    };
+    if (!isRunValue(path, valueName)) {
+        if (problem)
+            *problem = u"Only the start-with-the-desktop entry is stored."_s;
+        return false;
     }
-    // QSaveFile writes beside the entry and renames it into place.
-    QSaveFile file(m_entryFile);
-    if (!file.open(QIODevice::WriteOnly) || file.write(entryText(data)) < 0 || !file.commit())
-        qCWarning(lcSettings).noquote() << "cannot write the autostart entry" << m_entryFile + u':'
-                                        << file.errorString();
+    QString program = data;
+    if (data.isEmpty()) {
+        if (!QFileInfo::exists(m_entryFile))
+            return true; // never switched on: nothing to switch off
+        const std::optional<EntryKeys> keys = readEntry(m_entryFile);
+        program = keys && keys->exec ? firstArgument(*keys->exec) : QString();
+        // An entry that names no program would start nothing: it goes.
+        if (program.isEmpty())
+            return ::unlink(QFile::encodeName(m_entryFile).constData()) == 0 || errno == ENOENT
+                || fail(u"remove"_s, errno);
+    }
+    errno = 0;
+    if (!QDir().mkpath(m_autostartFolder))
+        return fail(u"write"_s, errno ? errno : ENOTDIR);
+    const QByteArray text = entryText(program, !data.isEmpty());
+    const auto written = replaceFile(QFile::encodeName(m_autostartFolder), "horalux.desktop", 0644,
+                                     [&text](int fd) { return writeAll(fd, text.constData(), size_t(text.size())); });
+    return written || fail(u"write"_s, errno);
 }
 
 QString expectedAutostartData(const QString &startCommand)

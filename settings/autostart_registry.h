@@ -12,19 +12,25 @@ namespace settings {
 // value is mapped (path and value name compared without regard to case, any
 // root); any other value reads as the default and is never written.
 //
-// Setting a program path writes an enabled entry that starts it; setting the
-// empty text keeps the entry but switches it off (Hidden=true, empty Exec),
-// as the Run value is emptied, never deleted. Reading gives the program path
-// exactly as set, "" for a switched-off entry, and the default when there is
-// no readable entry. Failures are silent.
+// Setting a program path writes an enabled entry that starts it, with
+// TryExec naming it, so a desktop skips the entry once the program is gone.
+// Setting the empty text switches an entry off (Hidden=true), keeping the
+// program it names, as the Run value is emptied, never deleted; where there
+// is no entry yet it writes none, and an entry naming no program goes.
+// Reading gives the program path exactly as set, "" for a switched-off entry,
+// and the default when there is no readable entry.
+//
+// The entry is flushed to disk before it is renamed into place, so a power
+// cut leaves the old or the new one whole. A failure is logged, and told to
+// the caller.
 class AutostartRegistry final : public platform::Registry {
 public:
     explicit AutostartRegistry(const QString &configRoot);
 
     QString GetRegString(platform::RegistryRoot root, const QString &path, const QString &valueName,
                          const QString &defaultValue = QString()) override;
-    void SetRegString(platform::RegistryRoot root, const QString &path, const QString &valueName,
-                      const QString &data) override;
+    bool SetRegString(platform::RegistryRoot root, const QString &path, const QString &valueName, const QString &data,
+                      QString *problem = nullptr) override;
 
     QString entryFilePath() const { return m_entryFile; }
 

@@ -1,20 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "settings/deferred_sync.h"
+#include "settings/deferred_work.h"
 
-#include "settings/file_descriptor.h"
 #include "settings/settings_log.h"
 
 #include <algorithm>
-#include <set>
-
-#include <cerrno>
-
-#include <fcntl.h>
-#include <unistd.h>
+#include <utility>
 
 namespace settings {
 
-DeferredSync::~DeferredSync()
+DeferredWork::DeferredWork(std::function<void()> work) : m_work(std::move(work))
+{
+}
+
+DeferredWork::~DeferredWork()
 {
     {
         std::lock_guard lock(m_mutex);
@@ -25,74 +23,50 @@ DeferredSync::~DeferredSync()
         m_thread.join();
 }
 
-void DeferredSync::schedule(const QByteArray &folder, const QByteArray &file)
+void DeferredWork::request()
 {
     {
         std::lock_guard lock(m_mutex);
         const auto now = Clock::now();
-        if (m_pending.empty())
-            m_firstPending = now;
-        m_lastSchedule = now;
-        m_pending[file.toStdString()] = folder.toStdString();
+        if (!m_waiting)
+            m_firstRequest = now;
+        m_lastRequest = now;
+        m_waiting = true;
     }
     if (!m_thread.joinable()) {
         try {
             m_thread = std::thread([this] { run(); });
         } catch (...) {
-            flushNow();
+            // No thread to be had: the work is done at once instead.
+            qCWarning(lcSettings, "no thread for deferred saving; saving at once");
+            {
+                std::lock_guard lock(m_mutex);
+                m_waiting = false;
+            }
+            m_work();
             return;
         }
     }
     m_wake.notify_one();
 }
 
-void DeferredSync::run()
+void DeferredWork::run()
 {
     std::unique_lock lock(m_mutex);
-    for (;;) {
-        if (m_pending.empty()) {
-            if (m_stop)
-                return;
+    while (!m_stop) {
+        if (!m_waiting) {
             m_wake.wait(lock);
             continue;
         }
-        const auto due = std::min(m_lastSchedule + kQuiet, m_firstPending + kMaxDelay);
-        if (!m_stop && Clock::now() < due) {
+        const auto due = std::min(m_lastRequest + kQuiet, m_firstRequest + kMaxDelay);
+        if (Clock::now() < due) {
             m_wake.wait_until(lock, due);
             continue;
         }
-        Batch batch;
-        batch.swap(m_pending);
+        m_waiting = false;
         lock.unlock();
-        sync(batch);
+        m_work();
         lock.lock();
-    }
-}
-
-void DeferredSync::flushNow()
-{
-    Batch batch;
-    {
-        std::lock_guard lock(m_mutex);
-        batch.swap(m_pending);
-    }
-    sync(batch);
-}
-
-void DeferredSync::sync(const Batch &batch)
-{
-    std::set<std::string> folders;
-    for (const auto &[file, folder] : batch) {
-        FileDescriptor fd(::open(file.c_str(), O_RDONLY | O_CLOEXEC));
-        // A file gone since its save was replaced by someone else: nothing of ours to flush.
-        if ((fd.valid() && ::fdatasync(fd.get()) != 0) || (!fd.valid() && errno != ENOENT))
-            qCWarning(lcSettings, "cannot flush %s to disk: %s", file.c_str(), qPrintable(qt_error_string(errno)));
-        folders.insert(folder);
-    }
-    for (const std::string &folder : folders) {
-        FileDescriptor fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-        if (fd.valid())
-            ::fsync(fd.get());
     }
 }
 

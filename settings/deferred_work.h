@@ -1,42 +1,42 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QByteArray>
-
 #include <chrono>
 #include <condition_variable>
-#include <map>
+#include <functional>
 #include <mutex>
-#include <string>
 #include <thread>
 
 namespace settings {
 
-// Makes saves durable on disk shortly after the last one, off the caller's
-// thread, so that a burst of saves (a window drag) costs one flush.
-class DeferredSync {
+// Runs one piece of work on a thread of its own once a burst of requests
+// ends: when none came for kQuiet, and at the latest kMaxDelay after the
+// first one still waiting. So a window drag costs one write, not one per
+// move, and no request waits much longer than half a second.
+class DeferredWork {
 public:
-    ~DeferredSync();
+    static constexpr auto kQuiet = std::chrono::milliseconds(50);
+    static constexpr auto kMaxDelay = std::chrono::milliseconds(400);
 
-    // `file` is the saved file's path; `folder` holds its name.
-    void schedule(const QByteArray &folder, const QByteArray &file);
-    // Flushes what is still waiting, on the caller's thread.
-    void flushNow();
+    explicit DeferredWork(std::function<void()> work);
+    // Stops the thread; a request still waiting is not served.
+    ~DeferredWork();
+    DeferredWork(const DeferredWork &) = delete;
+    DeferredWork &operator=(const DeferredWork &) = delete;
+
+    void request();
 
 private:
     using Clock = std::chrono::steady_clock;
-    using Batch = std::map<std::string, std::string>; // file -> folder
-    static constexpr auto kQuiet = std::chrono::milliseconds(50);
-    static constexpr auto kMaxDelay = std::chrono::milliseconds(500);
 
     void run();
-    static void sync(const Batch &batch);
 
+    std::function<void()> m_work;
     std::mutex m_mutex;
     std::condition_variable m_wake;
-    Batch m_pending;
-    Clock::time_point m_firstPending;
-    Clock::time_point m_lastSchedule;
+    bool m_waiting = false;
+    Clock::time_point m_firstRequest;
+    Clock::time_point m_lastRequest;
     bool m_stop = false;
     std::thread m_thread;
 };

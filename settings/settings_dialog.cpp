@@ -9,6 +9,7 @@
 
 #include "platform/message_box.h"
 #include "platform/services.h"
+#include "platform/settings_store.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -20,6 +21,7 @@ using namespace Qt::StringLiterals;
 frm_settings::frm_settings(const platform::Services &services, platform::MessageBoxes &messages,
                            MainWindowLink &mainWindow, QWidget *parent)
     : QDialog(parent),
+      m_store(services.settings),
       m_messages(messages),
       m_controls(buildSettingsDialog(this)),
       m_timeZones(m_controls, TypedSettings(services.settings), mainWindow),
@@ -79,10 +81,10 @@ void frm_settings::loadAll()
     m_timeZones.load();
 }
 
-bool frm_settings::applyAll()
+frm_settings::Applied frm_settings::applyAll()
 {
     if (!m_settingsTab.applyDelay())
-        return false;
+        return Applied::DialogGone;
     m_timeZones.applyZones([this] { m_settingsTab.apply24Hour(); });
     if (!m_timeZones.anyZoneChecked()) {
         // The store must agree with the message, or the clock has nothing to show.
@@ -92,17 +94,28 @@ bool frm_settings::applyAll()
                         "been turned on."_s,
                         u"Error!"_s, platform::MessageBoxes::Icon::Information);
         if (!alive)
-            return false;
+            return Applied::DialogGone;
     }
-    m_settingsTab.applySwitches();
-    return true;
+    QStringList problems;
+    QString problem;
+    if (!m_settingsTab.applySwitches(&problem))
+        problems << problem;
+    if (!m_store.flush(&problem))
+        problems << problem;
+    if (problems.isEmpty())
+        return Applied::Saved;
+    const QPointer<frm_settings> alive(this);
+    m_messages.show(u"Your settings could not all be saved. The clock uses them now, but they will be lost when it "
+                    "ends.\n\n"_s
+                        + problems.join(u'\n')
+                        + u"\n\nMake room on the disk or make the folder writable, then press Apply again."_s,
+                    u"Settings not saved"_s, platform::MessageBoxes::Icon::Exclamation);
+    return alive ? Applied::NotSaved : Applied::DialogGone;
 }
 
 void frm_settings::applyAndClose()
 {
-    const QPointer<frm_settings> alive(this);
-    applyAll();
-    if (alive)
+    if (applyAll() == Applied::Saved)
         close();
 }
 

@@ -12,6 +12,7 @@
 
 namespace platform {
 class MessageBoxes;
+class SettingsStore;
 struct Services;
 } // namespace platform
 class MainWindowLink;
@@ -21,7 +22,9 @@ class QTabWidget;
 // from the settings store when it is created; the switches, zone boxes and
 // delay are written only by Apply (and OK), while the custom zones are
 // written on every keystroke and stay written whatever button closes the
-// dialog. Modeless: the clock runs on.
+// dialog. Apply and OK wait until what they wrote is on disk; when it could
+// not be, a message says why and OK leaves the dialog open. Modeless: the
+// clock runs on.
 class frm_settings final : public QDialog {
     Q_OBJECT
 public:
@@ -59,11 +62,14 @@ private:
     void UpDown1_UpClick() { m_settingsTab.UpDown1_UpClick(); }
     void UpDown1_DownClick() { m_settingsTab.UpDown1_DownClick(); }
 
+    enum class Applied { Saved, NotSaved, DialogGone };
+
     void loadAll();
-    // Returns false when the dialog was closed (and deleted) meanwhile.
-    bool applyAll();
+    // DialogGone when the dialog was closed (and deleted) meanwhile.
+    Applied applyAll();
     void applyAndClose();
 
+    platform::SettingsStore &m_store;
     platform::MessageBoxes &m_messages;
     SettingsDialogControls m_controls;
     TimeZonesTab m_timeZones;

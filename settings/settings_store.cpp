@@ -3,7 +3,8 @@
 
 #include "settings/atomic_file.h"
 #include "settings/capped_file_read.h"
-#include "settings/deferred_sync.h"
+#include "settings/deferred_work.h"
+#include "settings/failure_words.h"
 #include "settings/file_descriptor.h"
 #include "settings/file_identity.h"
 #include "settings/folder_watch.h"
@@ -14,11 +15,14 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QList>
 
 #include <cerrno>
 #include <cstdint>
 #include <exception>
 #include <memory>
+#include <mutex>
+#include <optional>
 #include <utility>
 
 #include <sys/inotify.h>
@@ -49,8 +53,38 @@ bool usableAppName(const QString &app)
     return !app.isEmpty() && app != u"." && app != u".." && !app.contains(u'/') && !app.contains(QChar(0));
 }
 
+bool sameValue(const QString *a, const QString *b)
+{
+    return a && b ? *a == *b : a == b;
+}
+
+// Lays over `theirs`, a version someone else wrote, what `mine` changed from
+// `base`, the version both started from; where they changed the same key,
+// theirs, the later, stays. Whether that changed `theirs`.
+bool layChanges(IniDocument &theirs, const IniDocument &base, const IniDocument &mine)
+{
+    bool changed = false;
+    for (const IniDocument::Section &section : mine.sections()) {
+        for (const IniDocument::Entry &entry : section.entries) {
+            const QString *before = base.find(section.name, entry.key);
+            if (!sameValue(before, &entry.value) && sameValue(theirs.find(section.name, entry.key), before))
+                changed = theirs.set(section.name, entry.key, entry.value) || changed;
+        }
+    }
+    for (const IniDocument::Section &section : base.sections()) {
+        for (const IniDocument::Entry &entry : section.entries) {
+            if (!mine.find(section.name, entry.key) && sameValue(theirs.find(section.name, entry.key), &entry.value))
+                changed = theirs.remove(section.name, entry.key) || changed;
+        }
+    }
+    return changed;
+}
+
 enum class Pending { None, Check, Reload };
 
+// Every field is guarded by the store's state mutex: the window's thread
+// reads and changes them, the writing thread takes snapshots and records
+// what it wrote.
 struct AppFile {
     QString app; // as first given
     QString folder;
@@ -62,15 +96,25 @@ struct AppFile {
     Pending pending = Pending::None;
     bool resolveAgain = false;
 
-    FileIdentity loaded;
+    FileIdentity loaded;   // the version on disk memory stands on: read, or written by us
+    FileIdentity renaming; // ours, on its way into place
     IniDocument document;
+    IniDocument onDisk;      // what `loaded` holds
+    quint64 changes = 0;     // counts the changes of memory
+    quint64 written = 0;     // the count `onDisk` reflects
+    quint64 loads = 0;       // counts the reads of the file
     bool damaged = false;    // holds lines that could not be read
     bool unreadable = false; // exists but could not be read: never replace it
     int readError = 0;       // why, when unreadable
-    bool unsaved = false;    // memory holds changes the file lacks
+    QString problem;         // why the last write failed, for the user
     QString reported;        // the problem logged last, so it is logged once
 
     QString path() const { return folder + u'/' + fileName; }
+    bool hasUnwritten() const { return changes != written; }
+    bool isOurs(const FileIdentity &identity) const
+    {
+        return identity == loaded || (renaming.exists && identity == renaming);
+    }
 };
 
 // Logs a problem once, however many calls in a row run into it (a window
@@ -102,10 +146,10 @@ QString damageProblem(const AppFile &file, const ParsedIni &parsed, bool cutAtLi
           u"before the next save rewrites it"_s.arg(file.path());
 }
 
-QString saveProblem(const AppFile &file, const QString &step, int error)
+QString saveProblem(const QString &path, const QString &step, int error)
 {
     return u"cannot save the settings to %1: %2%3; the change is kept in memory until a save "
-           u"succeeds"_s.arg(file.path(), step, qt_error_string(error));
+           u"succeeds"_s.arg(path, step, qt_error_string(error));
 }
 
 void reportUnexpected(const QString &call)
@@ -119,15 +163,41 @@ void reportUnexpected(const QString &call)
     }
 }
 
+// What one write puts on disk, taken under the lock.
+struct Snapshot {
+    IniDocument document;
+    quint64 changes = 0;
+    quint64 loads = 0;
+    bool damaged = false;
+    QString app;
+    QString folder;
+    QString path;
+    QByteArray folderPath;
+    QByteArray fileNameBytes;
+    QByteArray filePath;
+};
+
+// Whether the file is still the version the snapshot was taken over: not
+// read again since, nor replaced by anyone else. Under the lock.
+bool standsOnBase(const AppFile &file, const Snapshot &snapshot)
+{
+    return file.loads == snapshot.loads && FileIdentity::ofPath(snapshot.filePath) == file.loaded;
+}
+
+enum class Outcome { Written, Failed, Raced };
+
 } // namespace
 
 struct IniSettingsStore::Impl {
     QString root;
-    FolderWatch watch;
-    DeferredSync sync;
+    FolderWatch watch;                             // the window's thread only
+    std::mutex state;                              // every AppFile, and `apps`
+    std::mutex order;                              // one write at a time, so a newer version is never overtaken
     QHash<QString, std::shared_ptr<AppFile>> apps; // by case-folded name
     QString lastAppName;
     AppFile *lastApp = nullptr;
+    // Last, so that its thread stops before anything it uses goes.
+    DeferredWork writer {[this] { writeWaiting(); }};
 
     AppFile *appFile(const QString &app);
     void resolve(AppFile &file);
@@ -135,7 +205,12 @@ struct IniSettingsStore::Impl {
     void drainEvents();
     void refresh(AppFile &file);
     void load(AppFile &file);
-    bool persist(AppFile &file);
+
+    QList<std::shared_ptr<AppFile>> files();
+    void writeWaiting();
+    bool write(AppFile &file);
+    Outcome writeSnapshot(AppFile &file, const Snapshot &snapshot);
+    Outcome failed(AppFile &file, const Snapshot &snapshot, const QString &step, int error);
 };
 
 AppFile *IniSettingsStore::Impl::appFile(const QString &app)
@@ -225,8 +300,7 @@ void IniSettingsStore::Impl::refresh(AppFile &file)
     }
     const Pending pending = file.pending;
     file.pending = Pending::None;
-    if (pending == Pending::Reload
-        || (pending == Pending::Check && !(FileIdentity::ofPath(file.filePath) == file.loaded)))
+    if (pending == Pending::Reload || (pending == Pending::Check && !file.isOurs(FileIdentity::ofPath(file.filePath))))
         load(file);
 }
 
@@ -236,53 +310,141 @@ void IniSettingsStore::Impl::load(AppFile &file)
     file.loaded = content.identity;
     file.unreadable = content.status == FileContent::Unreadable;
     file.readError = content.error;
-    file.unsaved = false;
+    ++file.loads;
+    IniDocument fresh;
     if (content.status == FileContent::Read) {
         ParsedIni parsed = parseIni(content.bytes);
         file.damaged = parsed.hadDamagedLines || content.cutAtLimit;
         if (file.damaged)
             report(file, damageProblem(file, parsed, content.cutAtLimit));
-        file.document = std::move(parsed.document);
+        fresh = std::move(parsed.document);
     } else {
-        file.document = IniDocument();
         file.damaged = false;
     }
     if (file.unreadable)
         report(file, unreadableProblem(file));
     else if (!file.damaged)
         file.reported.clear();
+    // Someone else's version, with our changes it lacks laid over it.
+    IniDocument merged = fresh;
+    const bool laid = file.hasUnwritten() && layChanges(merged, file.onDisk, file.document);
+    file.onDisk = std::move(fresh);
+    file.document = std::move(merged);
+    if (!laid)
+        file.written = file.changes;
 }
 
-bool IniSettingsStore::Impl::persist(AppFile &file)
+QList<std::shared_ptr<AppFile>> IniSettingsStore::Impl::files()
 {
-    // What cannot be read cannot be kept aside either; leave it be.
-    if (file.unreadable) {
-        report(file, unreadableProblem(file));
-        return false;
+    std::lock_guard lock(state);
+    return apps.values();
+}
+
+void IniSettingsStore::Impl::writeWaiting()
+{
+    try {
+        for (const std::shared_ptr<AppFile> &file : files())
+            write(*file);
+    } catch (...) {
+        reportUnexpected(u"Writing the settings"_s);
     }
-    if (!QDir().mkpath(file.folder)) {
-        report(file, saveProblem(file, u"cannot make its folder: "_s, errno));
-        return false;
+}
+
+bool IniSettingsStore::Impl::write(AppFile &file)
+{
+    std::lock_guard inOrder(order);
+    // A file someone else replaces meanwhile is read again, ours laid over it,
+    // and written once more; an editor saving in a loop is not waited out.
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        Snapshot snapshot;
+        {
+            std::lock_guard lock(state);
+            if (!file.hasUnwritten())
+                return true;
+            if (file.unreadable) {
+                report(file, unreadableProblem(file));
+                file.problem = u"The settings file %1 cannot be read (%2), so nothing can be saved to it."_s.arg(
+                    file.path(), qt_error_string(file.readError));
+                return false;
+            }
+            snapshot = {file.document, file.changes, file.loads,      file.damaged,       file.app,
+                        file.folder,   file.path(),  file.folderPath, file.fileNameBytes, file.filePath};
+        }
+        const Outcome outcome = writeSnapshot(file, snapshot);
+        if (outcome != Outcome::Raced)
+            return outcome == Outcome::Written;
+        std::lock_guard lock(state);
+        if (file.loads == snapshot.loads)
+            load(file);
     }
-    if (file.damaged && !copyAside(file.folderPath, file.fileNameBytes, file.fileNameBytes + ".bad")) {
-        report(file, saveProblem(file, u"cannot keep the damaged file aside: "_s, errno));
-        return false;
+    std::lock_guard lock(state);
+    file.problem = u"The settings could not be saved to %1: another program kept changing the file."_s.arg(file.path());
+    return false;
+}
+
+Outcome IniSettingsStore::Impl::writeSnapshot(AppFile &file, const Snapshot &snapshot)
+{
+    if (!QDir().mkpath(snapshot.folder))
+        return failed(file, snapshot, u"cannot make its folder: "_s, errno);
+    if (snapshot.damaged) {
+        {
+            std::lock_guard lock(state);
+            if (!standsOnBase(file, snapshot))
+                return Outcome::Raced;
+        }
+        if (!copyAside(snapshot.folderPath, snapshot.fileNameBytes, snapshot.fileNameBytes + ".bad"))
+            return failed(file, snapshot, u"cannot keep the damaged file aside: "_s, errno);
     }
-    const QString header = file.app + uR"( settings, UTF-8. In names and values \ starts an escape: )"_s
+    const QString header = snapshot.app + uR"( settings, UTF-8. In names and values \ starts an escape: )"_s
         + uR"(\\ \n \r \t \0 \= \xHH \uHHHH)"_s;
-    const QByteArray text = serialiseIni(file.document, header);
-    const auto written = replaceFile(file.folderPath, file.fileNameBytes, 0600,
-                                     [&text](int fd) { return writeAll(fd, text.constData(), size_t(text.size())); });
-    if (!written) {
-        report(file, saveProblem(file, QString(), errno));
-        return false;
+    const QByteArray text = serialiseIni(snapshot.document, header);
+    ReplacementFile replacement(snapshot.folderPath, snapshot.fileNameBytes);
+    std::optional<FileIdentity> identity;
+    if (replacement.create(0600) && writeAll(replacement.fd(), text.constData(), size_t(text.size())))
+        identity = replacement.sync();
+    if (!identity)
+        return failed(file, snapshot, QString(), errno);
+    {
+        // An edit that lands between this look and the rename is overwritten;
+        // the window is a rename long.
+        std::lock_guard lock(state);
+        if (!standsOnBase(file, snapshot))
+            return Outcome::Raced;
+        file.renaming = *identity;
     }
-    file.loaded = *written;
-    file.damaged = false;
+    const bool committed = replacement.commit();
+    const int cause = errno;
+    if (!committed) {
+        {
+            std::lock_guard lock(state);
+            file.renaming = FileIdentity();
+        }
+        return failed(file, snapshot, QString(), cause);
+    }
+    std::lock_guard lock(state);
+    file.renaming = FileIdentity();
+    if (file.loads != snapshot.loads) {
+        // Read again during the rename: the next call reads ours and lays
+        // memory over it.
+        file.pending = Pending::Reload;
+        return Outcome::Written;
+    }
+    file.loaded = *identity;
+    file.onDisk = snapshot.document;
+    file.written = snapshot.changes;
+    if (snapshot.damaged)
+        file.damaged = false;
+    file.problem.clear();
     file.reported.clear();
-    sync.schedule(file.folderPath, file.filePath);
-    watchFolder(file);
-    return true;
+    return Outcome::Written;
+}
+
+Outcome IniSettingsStore::Impl::failed(AppFile &file, const Snapshot &snapshot, const QString &step, int error)
+{
+    std::lock_guard lock(state);
+    report(file, saveProblem(snapshot.path, step, error));
+    file.problem = u"The settings could not be saved to %1: %2."_s.arg(snapshot.path, causeInWords(error));
+    return Outcome::Failed;
 }
 
 IniSettingsStore::IniSettingsStore(const QString &configRoot) : d(std::make_unique<Impl>())
@@ -290,12 +452,16 @@ IniSettingsStore::IniSettingsStore(const QString &configRoot) : d(std::make_uniq
     d->root = QDir::cleanPath(configRoot);
 }
 
-IniSettingsStore::~IniSettingsStore() = default;
+IniSettingsStore::~IniSettingsStore()
+{
+    flush();
+}
 
 QString IniSettingsStore::GetSetting(const QString &app, const QString &section, const QString &key,
                                      const QString &defaultValue)
 {
     try {
+        std::lock_guard lock(d->state);
         if (AppFile *file = d->appFile(app)) {
             d->refresh(*file);
             if (const QString *value = file->document.find(section, key))
@@ -310,11 +476,19 @@ QString IniSettingsStore::GetSetting(const QString &app, const QString &section,
 void IniSettingsStore::SaveSetting(const QString &app, const QString &section, const QString &key, const QString &value)
 {
     try {
-        if (AppFile *file = d->appFile(app)) {
-            d->refresh(*file);
-            if (file->document.set(section, key, value) || file->unsaved)
-                file->unsaved = !d->persist(*file);
+        bool toWrite = false;
+        {
+            std::lock_guard lock(d->state);
+            if (AppFile *file = d->appFile(app)) {
+                d->refresh(*file);
+                if (file->document.set(section, key, value))
+                    ++file->changes;
+                // Unchanged, it still tries again what failed before.
+                toWrite = file->hasUnwritten();
+            }
         }
+        if (toWrite)
+            d->writer.request();
     } catch (...) {
         reportUnexpected(u"SaveSetting"_s);
     }
@@ -323,19 +497,48 @@ void IniSettingsStore::SaveSetting(const QString &app, const QString &section, c
 void IniSettingsStore::DeleteSetting(const QString &app, const QString &section, const QString &key)
 {
     try {
-        if (AppFile *file = d->appFile(app)) {
-            d->refresh(*file);
-            if (file->document.remove(section, key) || file->unsaved)
-                file->unsaved = !d->persist(*file);
+        bool toWrite = false;
+        {
+            std::lock_guard lock(d->state);
+            if (AppFile *file = d->appFile(app)) {
+                d->refresh(*file);
+                if (file->document.remove(section, key))
+                    ++file->changes;
+                toWrite = file->hasUnwritten();
+            }
         }
+        if (toWrite)
+            d->writer.request();
     } catch (...) {
         reportUnexpected(u"DeleteSetting"_s);
     }
 }
 
-void IniSettingsStore::flush()
+bool IniSettingsStore::flush(QString *problem)
 {
-    d->sync.flushNow();
+    QStringList problems;
+    try {
+        const QList<std::shared_ptr<AppFile>> files = d->files();
+        for (const std::shared_ptr<AppFile> &file : files) {
+            {
+                // A hand edit is read before ours is written over it.
+                std::lock_guard lock(d->state);
+                d->refresh(*file);
+            }
+            const bool written = d->write(*file);
+            std::lock_guard lock(d->state);
+            if (!written)
+                problems << file->problem;
+            // The folder may be new: edits from now on are to be seen.
+            d->watchFolder(*file);
+        }
+    } catch (...) {
+        reportUnexpected(u"flush"_s);
+        problems << u"The settings could not be saved: an unexpected error."_s;
+    }
+    if (problem)
+        *problem = problems.join(u'\n');
+    return problems.isEmpty();
 }
 
 } // namespace settings

@@ -101,12 +101,12 @@ void SettingsTab::apply24Hour()
     m_store.saveSwitch(setting::TwentyFourHour, m_controls.chk_24hr->isChecked());
 }
 
-void SettingsTab::applySwitches()
+bool SettingsTab::applySwitches(QString *problem)
 {
     const SettingsDialogControls &c = m_controls;
-    m_registry.SetRegString(platform::RegistryRoot::LocalMachine, kRunPath, kRunValue,
-                            c.chk_lww->isChecked() ? settings::expectedAutostartData(m_desktop.startCommand())
-                                                   : QString(u""_s));
+    const bool entryStored = m_registry.SetRegString(
+        platform::RegistryRoot::LocalMachine, kRunPath, kRunValue,
+        c.chk_lww->isChecked() ? settings::expectedAutostartData(m_desktop.startCommand()) : QString(u""_s), problem);
 
     m_store.saveSwitch(setting::OnTop, c.chk_ontop->isChecked());
     m_mainWindow.ontop();
@@ -121,6 +121,7 @@ void SettingsTab::applySwitches()
     if (!c.chk_dst->isChecked())
         m_mainWindow.loadBackgroundPicture(dayPicture);
     m_store.saveSwitch(setting::Exact, c.chk_exact->isChecked());
+    return entryStored;
 }
 
 void SettingsTab::reset()

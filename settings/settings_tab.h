@@ -29,8 +29,9 @@ public:
     void apply24Hour();
     // Start with the desktop, on top (applied to the clock at once), sync,
     // graphics and daylight saving (each off shows the day picture at once),
-    // exact zones.
-    void applySwitches();
+    // exact zones. False, with why, when the start-with-desktop entry could
+    // not be stored; the rest is saved all the same.
+    bool applySwitches(QString *problem);
     // Every control back to its default; nothing is written.
     void reset();
 

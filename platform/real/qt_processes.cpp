@@ -71,8 +71,8 @@ bool QtProcesses::start(const QString &program, const QStringList &arguments, Sh
 
 void QtProcesses::endNow(int exitCode)
 {
-    // At once, as asked: no unloading, no destructors. Every setting is already
-    // on disk, since each save replaces the file before it returns.
+    // At once, as asked: no unloading, no destructors. Callers flush the
+    // settings store first, so every setting is on disk.
     std::_Exit(exitCode);
 }
 

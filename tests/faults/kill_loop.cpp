@@ -29,6 +29,21 @@ using Clock = std::chrono::steady_clock;
 namespace {
 
 const QString kApp = u"Horalux"_s;
+// Set in a report when flush() returned after that save.
+constexpr quint32 kFlushed = 0x8000'0000u;
+
+// The saver's rhythm, fixed by the number so that a failure repeats: a flush
+// now and then (Apply, OK), a pause now and then (a drag ends, the store's
+// thread writes).
+bool flushesAfter(quint32 number)
+{
+    return number % 17 == 0;
+}
+
+std::chrono::microseconds pauseAfter(quint32 number)
+{
+    return std::chrono::microseconds(number % 71 == 0 ? 55'000 + (number % 3) * 10'000 : 0);
+}
 
 [[noreturn]] void saveUntilKilled(const QString &root, quint32 first, int keyCount, int reportFd)
 {
@@ -38,8 +53,16 @@ const QString kApp = u"Horalux"_s;
     for (quint32 number = first;; ++number) {
         const NumberedSave save = numberedSave(number, keyCount);
         store.SaveSetting(kApp, save.section, save.key, save.value);
-        if (::write(reportFd, &number, sizeof number) != sizeof number)
+        quint32 report = number;
+        if (flushesAfter(number)) {
+            if (!store.flush())
+                ::_exit(4);
+            report |= kFlushed;
+        }
+        if (::write(reportFd, &report, sizeof report) != sizeof report)
             ::_exit(3);
+        if (const auto pause = pauseAfter(number); pause.count() > 0)
+            ::usleep(useconds_t(pause.count()));
     }
 }
 
@@ -134,7 +157,10 @@ private:
     void problem(const QString &text)
     {
         if (m_figures.problems.size() < m_options.keptProblems)
-            m_figures.problems << u"kill %1 (after save %2): "_s.arg(m_figures.kills).arg(m_lastReported) + text;
+            m_figures.problems << u"kill %1 (after save %2, flushed to %3): "_s.arg(m_figures.kills)
+                                      .arg(m_lastReported)
+                                      .arg(m_lastFlushed)
+                    + text;
     }
 
     void killOneSaver()
@@ -147,12 +173,13 @@ private:
             qFatal("fork: %s", std::strerror(errno));
         if (child == 0) {
             ::close(fds[0]);
-            saveUntilKilled(m_options.root, m_lastReported + 1, m_options.keyCount, fds[1]);
+            saveUntilKilled(m_options.root, m_at + 1, m_options.keyCount, fds[1]);
         }
         ::close(fds[1]);
         const auto started = Clock::now();
         Reports reports(fds[0]);
-        if (m_random() % 2 == 0) {
+        const auto mode = m_random() % 3;
+        if (mode == 0) {
             reports.waitUntil(started + randomUpTo(m_options.maxDelay));
         } else {
             const size_t wanted =
@@ -160,7 +187,8 @@ private:
             const auto giveUp = started + std::chrono::seconds(20);
             while (reports.numbers().size() < wanted && !reports.closed() && Clock::now() < giveUp)
                 reports.readFor(giveUp - Clock::now());
-            reports.waitUntil(Clock::now() + randomUpTo(m_options.maxDelayAfterReports));
+            reports.waitUntil(Clock::now()
+                              + randomUpTo(mode == 1 ? m_options.maxDelayAfterReports : m_options.maxLateDelay));
         }
         ::kill(child, SIGKILL);
         int status = 0;
@@ -175,19 +203,25 @@ private:
         takeReports(reports.numbers());
     }
 
-    void takeReports(const std::vector<quint32> &numbers)
+    void takeReports(const std::vector<quint32> &reports)
     {
-        if (numbers.empty())
+        m_lastReported = m_at;
+        m_lastFlushed = m_at;
+        if (reports.empty())
             ++m_figures.killsBeforeAnySave;
-        for (const quint32 number : numbers) {
+        for (const quint32 report : reports) {
+            const quint32 number = report & ~kFlushed;
             if (number != m_lastReported + 1) {
                 ++m_figures.misreportedSaves;
                 problem(u"save %1 reported out of sequence"_s.arg(number));
                 return;
             }
-            applySave(m_expected, numberedSave(number, m_options.keyCount));
             ++m_lastReported;
             ++m_figures.savesReported;
+            if (report & kFlushed) {
+                m_lastFlushed = number;
+                ++m_figures.flushesReported;
+            }
         }
     }
 
@@ -222,7 +256,7 @@ private:
         QByteArray bytes;
         if (file.open(QIODevice::ReadOnly))
             bytes = file.readAll();
-        else if (m_lastReported > 0)
+        else if (m_lastFlushed > 0)
             problem(u"the file cannot be read: "_s + file.errorString());
         const settings::ParsedIni parsed = settings::parseIni(bytes);
         if (parsed.hadDamagedLines) {
@@ -230,43 +264,56 @@ private:
             problem(u"the file has unreadable lines"_s);
         }
 
-        // The save under way may have landed before its report.
-        const NumberedSave next = numberedSave(m_lastReported + 1, m_options.keyCount);
-        settings::IniDocument withNext = m_expected;
-        applySave(withNext, next);
+        // Any version from the last flush on, up to the save under way,
+        // which may have landed before its report.
         const QByteArray found = settings::serialiseIni(parsed.document, QString());
-        const settings::IniDocument *matched = nullptr;
-        if (found == settings::serialiseIni(m_expected, QString())) {
-            matched = &m_expected;
-        } else if (found == settings::serialiseIni(withNext, QString())) {
-            matched = &withNext;
-            ++m_figures.unreportedSavesFound;
-        }
-        if (!matched) {
-            const int lost = countLost(parsed.document, withNext);
-            m_figures.lostSaves += lost;
-            if (lost == 0) {
-                ++m_figures.damagedFiles;
-                problem(u"the file holds what no sequence of the saves gives"_s);
+        settings::IniDocument version = m_onFile;
+        settings::IniDocument flushed;
+        for (quint32 number = m_at;; ++number) {
+            if (number > m_at)
+                applySave(version, numberedSave(number, m_options.keyCount));
+            if (number == m_lastFlushed)
+                flushed = version;
+            if (number >= m_lastFlushed && settings::serialiseIni(version, QString()) == found) {
+                takeVersion(number, std::move(version));
+                return;
             }
-            // Go on from what the file holds: the next saver starts there.
-            m_expected = parsed.document;
-            return;
+            if (number == m_lastReported + 1)
+                break;
         }
-        checkFreshStore(*matched);
-        if (matched == &withNext)
-            m_expected = std::move(withNext);
-        // The next saver repeats the unreported save; it changes nothing then.
+        const int lost = countLost(parsed.document, flushed);
+        m_figures.lostSaves += lost;
+        if (lost == 0) {
+            ++m_figures.damagedFiles;
+            problem(u"the file holds what no sequence of the saves gives"_s);
+        }
+        // Go on from what the file holds: the next saver starts there.
+        m_onFile = parsed.document;
+        m_at = m_lastReported;
     }
 
-    int countLost(const settings::IniDocument &found, const settings::IniDocument &withNext)
+    void takeVersion(quint32 number, settings::IniDocument &&version)
+    {
+        if (number > m_lastFlushed)
+            ++m_figures.killsAfterAThreadWrite;
+        if (number > m_lastReported)
+            ++m_figures.unreportedSavesFound;
+        else
+            m_figures.unflushedSavesGone += m_lastReported - number;
+        checkFreshStore(version);
+        m_onFile = std::move(version);
+        // The next saver repeats what the kill took; it changes nothing then.
+        m_at = number;
+    }
+
+    int countLost(const settings::IniDocument &found, const settings::IniDocument &flushed)
     {
         int lost = 0;
         QString example;
-        for (const auto &section : m_expected.sections()) {
+        for (const auto &section : flushed.sections()) {
             for (const auto &entry : section.entries) {
                 const QString *value = found.find(section.name, entry.key);
-                if (value && (*value == entry.value || *value == *withNext.find(section.name, entry.key)))
+                if (value && *value == entry.value)
                     continue;
                 if (lost++ == 0)
                     example =
@@ -274,7 +321,7 @@ private:
             }
         }
         if (lost > 0)
-            problem(u"%1 reported saves lost; %2"_s.arg(lost).arg(example));
+            problem(u"%1 flushed saves lost; %2"_s.arg(lost).arg(example));
         return lost;
     }
 
@@ -300,8 +347,10 @@ private:
     std::mt19937_64 m_random;
     const QString m_folder;
     const QString m_file;
-    settings::IniDocument m_expected; // after every reported save
+    settings::IniDocument m_onFile; // what the file held at the last look
+    quint32 m_at = 0;               // the number of that version
     quint32 m_lastReported = 0;
+    quint32 m_lastFlushed = 0;
     KillLoopFigures m_figures;
 };
 

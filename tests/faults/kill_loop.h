@@ -14,27 +14,32 @@ struct KillLoopOptions {
     int kills = 200;
     int keyCount = 2000;
     quint64 seed = 1;
-    // Half the kills come at a random moment up to this long after the start
-    // (the store opening, the first saves); the other half a little after a
-    // random number of reported saves.
+    // A third of the kills come at a random moment up to this long after the
+    // start (the store opening, the first saves); a third a little after a
+    // random number of reported saves; a third up to maxLateDelay after such
+    // a number, when the saver may have paused and the store's thread writes.
     std::chrono::microseconds maxDelay {20'000};
     int maxReportsBeforeKill = 60;
     std::chrono::microseconds maxDelayAfterReports {2'000};
+    std::chrono::microseconds maxLateDelay {150'000};
     int keptProblems = 20;
     std::function<void(int kills)> progress; // called after every kill, when set
 };
 
 struct KillLoopFigures {
     int kills = 0;
-    quint64 savesReported = 0;    // returned and reported before the kill
-    int unreportedSavesFound = 0; // killed after a save landed, before its report
+    quint64 savesReported = 0;      // returned and reported before the kill
+    quint64 flushesReported = 0;    // flush() returned and reported before the kill
+    quint64 unflushedSavesGone = 0; // reported saves after the last flush the kill took
+    int killsAfterAThreadWrite = 0; // the file held saves of after the last flush
+    int unreportedSavesFound = 0;   // killed after a save landed, before its report
     int killsBeforeAnySave = 0;
     int leftoverTempFiles = 0; // temporary files of interrupted saves
     quint64 fileBytes = 0;     // the file's size at the end
     int keysInFile = 0;
     double seconds = 0;
 
-    int lostSaves = 0;        // reported saves missing from the file or their value wrong
+    int lostSaves = 0;        // flushed saves missing from the file or their value wrong
     int damagedFiles = 0;     // unreadable lines, or content no prefix of the saves gives
     int badCopies = 0;        // <App>.ini.bad: the store took the file for damaged
     int strayFiles = 0;       // anything else beside the file
@@ -49,10 +54,12 @@ struct KillLoopFigures {
     }
 };
 
-// A child process saves the numbered sequence through IniSettingsStore and
-// reports each save once it has returned; it is killed with SIGKILL at random
+// A child process saves the numbered sequence through IniSettingsStore,
+// flushes now and then, pauses now and then (as a drag ends), and reports each
+// save and flush once it has returned; it is killed with SIGKILL at random
 // moments. After every kill the file must read without damage and hold
-// exactly the reported saves, plus at most the one that was under way.
+// exactly the saves up to one number: no fewer than the last flush covered,
+// at most one more than were reported.
 KillLoopFigures runKillLoop(const KillLoopOptions &options);
 
 } // namespace faults

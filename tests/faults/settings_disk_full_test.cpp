@@ -47,6 +47,7 @@ ino_t inodeOf(const QString &path)
 struct Fault {
     const char *name;
     bool needsSmallDisk;
+    const char *cause; // as flush() tells it
     // Puts the fault in place; it lasts until the returned guard is dropped.
     // `disk` is null when the fault needs none.
     std::function<std::shared_ptr<void>(faults::SmallDisk *disk)> apply;
@@ -96,6 +97,7 @@ TEST_P(DiskFullTest, SavesFailQuietlyTheOldFileStaysWholeAndTheNextSaveWritesEve
     auto store = std::make_unique<IniSettingsStore>(root());
     saveBaseline(*store);
     store->SaveSetting(kApp, u"data"_s, u"scan"_s, u"20"_s);
+    ASSERT_TRUE(store->flush());
     const QByteArray before = readBytes(file());
     ASSERT_FALSE(before.isEmpty());
     const ino_t inode = inodeOf(file());
@@ -106,6 +108,9 @@ TEST_P(DiskFullTest, SavesFailQuietlyTheOldFileStaysWholeAndTheNextSaveWritesEve
         store->SaveSetting(kApp, u"data"_s, u"tz1"_s, kBigValue);
         store->SaveSetting(kApp, u"data"_s, u"scan"_s, u"30"_s);
         store->DeleteSetting(kApp, u"data"_s, u"key7"_s);
+        QString problem;
+        EXPECT_FALSE(store->flush(&problem));
+        EXPECT_TRUE(problem.contains(QString::fromUtf8(GetParam().cause))) << problem.toStdString();
 
         EXPECT_EQ(readBytes(file()), before);
         EXPECT_EQ(inodeOf(file()), inode);
@@ -119,6 +124,7 @@ TEST_P(DiskFullTest, SavesFailQuietlyTheOldFileStaysWholeAndTheNextSaveWritesEve
         EXPECT_EQ(freshRead(u"tz1"_s), u"<missing>");
     }
     store->SaveSetting(kApp, u"data"_s, u"dst"_s, u"False"_s);
+    EXPECT_TRUE(store->flush());
 
     EXPECT_EQ(freshRead(u"tz1"_s), kBigValue);
     EXPECT_EQ(freshRead(u"scan"_s), u"30");
@@ -147,11 +153,13 @@ TEST_P(DiskFullTest, DamagedFileIsKeptAsideOnlyOnceThereIsRoom)
         const auto fault = GetParam().apply(m_disk.get());
         ASSERT_TRUE(fault);
         store->SaveSetting(kApp, u"data"_s, u"tz1"_s, kBigValue);
+        EXPECT_FALSE(store->flush());
 
         EXPECT_EQ(readBytes(file()), damaged);
         EXPECT_EQ(entriesOf(folder()), QStringList {u"Horalux.ini"_s});
     }
     store->SaveSetting(kApp, u"data"_s, u"dst"_s, u"False"_s);
+    EXPECT_TRUE(store->flush());
 
     EXPECT_EQ(readBytes(file() + u".bad"_s), damaged);
     EXPECT_EQ(freshRead(u"scan"_s), u"20");
@@ -165,16 +173,27 @@ std::shared_ptr<void> emptiedLater(faults::SmallDisk *disk)
     return std::shared_ptr<void>(disk, [](faults::SmallDisk *d) { d->empty(); });
 }
 
+// Makes the disk writable again when dropped.
+std::shared_ptr<void> writableLater(faults::SmallDisk *disk)
+{
+    return std::shared_ptr<void>(disk, [](faults::SmallDisk *d) { d->setReadOnly(false); });
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Faults, DiskFullTest,
     ::testing::Values(
-        Fault {"DiskFull", true, [](faults::SmallDisk *disk) { return disk->fill(0) ? emptiedLater(disk) : nullptr; }},
+        Fault {"DiskFull", true, "the disk is full",
+               [](faults::SmallDisk *disk) { return disk->fill(0) ? emptiedLater(disk) : nullptr; }},
         // The temporary file is made, then its writing runs out of room.
-        Fault {"RoomRunsOutPartWay", true,
+        Fault {"RoomRunsOutPartWay", true, "the disk is full",
                [](faults::SmallDisk *disk) { return disk->fill(8192) ? emptiedLater(disk) : nullptr; }},
-        Fault {"NoInodeLeft", true,
+        Fault {"NoInodeLeft", true, "the disk is full",
                [](faults::SmallDisk *disk) { return disk->useAllInodes() ? emptiedLater(disk) : nullptr; }},
-        Fault {"FileSizeLimit", false, [](faults::SmallDisk *) { return std::make_shared<FileSizeLimit>(4096); }}),
+        // Root writes into a folder without write rights; not onto a read-only disk.
+        Fault {"ReadOnlyDisk", true, "the disk is read-only",
+               [](faults::SmallDisk *disk) { return disk->setReadOnly(true) ? writableLater(disk) : nullptr; }},
+        Fault {"FileSizeLimit", false, "larger than this program may write",
+               [](faults::SmallDisk *) { return std::make_shared<FileSizeLimit>(4096); }}),
     [](const ::testing::TestParamInfo<Fault> &info) { return std::string(info.param.name); });
 
 } // namespace

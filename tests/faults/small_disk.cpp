@@ -112,6 +112,12 @@ bool SmallDisk::useAllInodes()
     }
 }
 
+bool SmallDisk::setReadOnly(bool readOnly)
+{
+    const unsigned long flags = MS_REMOUNT | MS_NOSUID | MS_NODEV | (readOnly ? MS_RDONLY : 0);
+    return ::mount(nullptr, QFile::encodeName(m_mountPoint).constData(), nullptr, flags, nullptr) == 0;
+}
+
 void SmallDisk::empty()
 {
     QFile::remove(m_mountPoint + u"/.filler"_s);

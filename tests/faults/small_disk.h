@@ -31,6 +31,8 @@ public:
     bool useAllInodes();
     // Gives all of it back.
     void empty();
+    // Mounts it again read-only, or writable.
+    bool setReadOnly(bool readOnly);
 
 private:
     QString m_mountPoint;

@@ -37,7 +37,10 @@ protected:
     {
         return registry.GetRegString(RegistryRoot::LocalMachine, kRun, kValue, defaultValue);
     }
-    void write(const QString &data) { registry.SetRegString(RegistryRoot::LocalMachine, kRun, kValue, data); }
+    bool write(const QString &data, QString *problem = nullptr)
+    {
+        return registry.SetRegString(RegistryRoot::LocalMachine, kRun, kValue, data, problem);
+    }
 
     QTemporaryDir m_root;
     AutostartRegistry registry {m_root.path()};
@@ -46,11 +49,14 @@ protected:
 TEST_F(AutostartRegistryTest, OnOffOnKeepsTheEntryAndSwitchesIt)
 {
     const QString program = u"/opt/Hora lux/horalux"_s;
+    EXPECT_TRUE(write(QString()));
+    EXPECT_FALSE(QFileInfo::exists(entryFile())) << "never switched on: no entry";
     EXPECT_EQ(read(), u"<default>") << "no entry yet";
 
-    write(program);
+    EXPECT_TRUE(write(program));
     EXPECT_EQ(read(), program);
     EXPECT_EQ(entryLine(u"Exec"_s), u"\"/opt/Hora lux/horalux\"");
+    EXPECT_EQ(entryLine(u"TryExec"_s), program);
     EXPECT_EQ(entryLine(u"Hidden"_s), u"false");
     EXPECT_EQ(entryLine(u"Type"_s), u"Application");
     EXPECT_EQ(entryLine(u"X-GNOME-Autostart-enabled"_s), u"true");
@@ -60,11 +66,16 @@ TEST_F(AutostartRegistryTest, OnOffOnKeepsTheEntryAndSwitchesIt)
     EXPECT_TRUE(QFileInfo::exists(entryFile())) << "the value is emptied, never deleted";
     EXPECT_EQ(read(), u"");
     EXPECT_EQ(entryLine(u"Hidden"_s), u"true");
-    EXPECT_EQ(entryLine(u"Exec"_s), u"");
+    EXPECT_EQ(entryLine(u"TryExec"_s), program) << "switched off, it still names its program";
 
     write(program);
     EXPECT_EQ(read(), program);
     EXPECT_EQ(entriesOf(m_root.path() + u"/autostart"_s), QStringList {u"horalux.desktop"_s});
+
+    // Left by an older version: switched off, naming no program.
+    ASSERT_TRUE(writeBytes(entryFile(), "[Desktop Entry]\nExec=\nHidden=true\n"));
+    EXPECT_TRUE(write(QString()));
+    EXPECT_FALSE(QFileInfo::exists(entryFile()));
 }
 
 TEST_F(AutostartRegistryTest, ProgramPathsRoundTripWithDesktopEntryQuoting)
@@ -72,21 +83,24 @@ TEST_F(AutostartRegistryTest, ProgramPathsRoundTripWithDesktopEntryQuoting)
     struct Case {
         QString program;
         QString execLine;
+        QString tryExecLine;
     };
     const QList<Case> cases = {
-        {u"/usr/bin/horalux"_s, u"/usr/bin/horalux"_s},
-        {u"/home/a b/horalux"_s, u"\"/home/a b/horalux\""_s},
-        {u"/x/it's"_s, u"\"/x/it's\""_s},
-        {u"/x/a\"b"_s, u"\"/x/a\\\\\"b\""_s},
-        {u"/x/$HOME`id`"_s, u"\"/x/\\\\$HOME\\\\`id\\\\`\""_s},
-        {u"/x/back\\slash"_s, u"\"/x/back\\\\\\\\slash\""_s},
-        {u"/x/100%"_s, u"/x/100%%"_s},
-        {u"/x/ünï cødé/日本"_s, u"\"/x/ünï cødé/日本\""_s},
+        {u"/usr/bin/horalux"_s, u"/usr/bin/horalux"_s, u"/usr/bin/horalux"_s},
+        {u"/home/a b/horalux"_s, u"\"/home/a b/horalux\""_s, u"/home/a b/horalux"_s},
+        {u"/x/it's"_s, u"\"/x/it's\""_s, u"/x/it's"_s},
+        {u"/x/a\"b"_s, u"\"/x/a\\\\\"b\""_s, u"/x/a\"b"_s},
+        {u"/x/$HOME`id`"_s, u"\"/x/\\\\$HOME\\\\`id\\\\`\""_s, u"/x/$HOME`id`"_s},
+        {u"/x/back\\slash"_s, u"\"/x/back\\\\\\\\slash\""_s, u"/x/back\\\\slash"_s},
+        {u"/x/100%"_s, u"/x/100%%"_s, u"/x/100%"_s},
+        {u"/x/ünï cødé/日本"_s, u"\"/x/ünï cødé/日本\""_s, u"/x/ünï cødé/日本"_s},
+        {u"/x/line\nbreak"_s, u"\"/x/line\\nbreak\""_s, u"/x/line\\nbreak"_s},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.program.toStdString());
         write(c.program);
         EXPECT_EQ(entryLine(u"Exec"_s), c.execLine);
+        EXPECT_EQ(entryLine(u"TryExec"_s), c.tryExecLine);
         EXPECT_EQ(
             AutostartRegistry(m_root.path()).GetRegString(RegistryRoot::CurrentUser, kRun, kValue, u"<default>"_s),
             c.program);
@@ -135,11 +149,13 @@ TEST_F(AutostartRegistryTest, EntriesWrittenElsewhereAreReadSensibly)
     }
 }
 
-TEST_F(AutostartRegistryTest, WriteFailureIsSilentAndLeavesNoEntry)
+TEST_F(AutostartRegistryTest, WriteFailureIsToldAndLeavesNoEntry)
 {
     // The autostart folder's place is taken by a file.
     ASSERT_TRUE(writeBytes(m_root.path() + u"/autostart"_s, "not a folder"));
-    write(u"/usr/bin/horalux"_s);
+    QString problem;
+    EXPECT_FALSE(write(u"/usr/bin/horalux"_s, &problem));
+    EXPECT_TRUE(problem.contains(entryFile())) << problem.toStdString();
     EXPECT_EQ(read(), u"<default>");
     EXPECT_EQ(entriesOf(m_root.path()), QStringList {u"autostart"_s});
 }

@@ -244,6 +244,54 @@ TEST_F(SettingsDialog, OntopIsStoredBeforeTheMainWindowAppliesIt)
     EXPECT_EQ(storedWhenCalled, u"True");
 }
 
+// ---- Apply and OK: saved, or told why not -------------------------------
+
+// What the file keeps is spelled as the key table has it, on a new file too.
+TEST_F(SettingsDialog, ApplyWritesEveryKeyWithItsOwnSpelling)
+{
+    open();
+    type(u"txt_tz1"_s, u"P"_s);
+    type(u"txt_diff1"_s, u"+1"_s);
+    type(u"txt_tz2"_s, u"Q"_s);
+    type(u"txt_diff2"_s, u"-2"_s);
+    click(u"com_apply"_s);
+
+    QStringList expected =
+        kZoneKeys + QStringList {u"tz1"_s,   u"diff1"_s, u"tz2"_s,     u"diff2"_s, u"scan"_s, u"24hr"_s,
+                                 u"ontop"_s, u"sync"_s,  u"graphic"_s, u"dst"_s,   u"exact"_s};
+    expected.sort();
+    EXPECT_EQ(platform.settings.keysAsWritten(), expected);
+}
+
+TEST_F(SettingsDialog, ASaveThatFailedIsToldAndOkKeepsTheDialogOpen)
+{
+    const std::pair<const char *, std::function<void(const QString &)>> faults[] = {
+        {"settings file", [this](const QString &why) { platform.settings.flushProblem = why; }},
+        {"autostart entry", [this](const QString &why) { platform.registry.failure = why; }},
+    };
+    const QString why = u"The settings could not be saved to /x/Horalux.ini: the disk is full."_s;
+    for (const auto &[where, fail] : faults) {
+        for (const QString &pressed : {u"com_apply"_s, u"com_ok"_s}) {
+            SCOPED_TRACE(where + (u" / "_s + pressed).toStdString());
+            messages.shown.clear();
+            open();
+            dialog->show();
+            fail(why);
+            click(pressed);
+
+            ASSERT_EQ(messages.shown.size(), 1u);
+            EXPECT_TRUE(messages.shown[0].text.contains(why)) << messages.shown[0].text.toStdString();
+            EXPECT_EQ(messages.shown[0].icon, Icon::Exclamation);
+            EXPECT_TRUE(dialog->isVisible());
+
+            fail(QString());
+            click(u"com_ok"_s);
+            EXPECT_EQ(messages.shown.size(), 1u);
+            EXPECT_FALSE(dialog->isVisible()) << "saved at last, OK closes";
+        }
+    }
+}
+
 // ---- Start with the desktop ---------------------------------------------
 
 TEST_F(SettingsDialog, ApplyWritesTheRunEntryOnOrEmpty)

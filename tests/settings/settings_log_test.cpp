@@ -83,17 +83,21 @@ TEST_F(SettingsLogTest, AFailedSaveIsLoggedOnceUntilASaveSucceeds)
     store.SaveSetting(kApp, u"data"_s, u"scan"_s, u"30"_s);
     {
         const FileSizeLimit full(150);
-        for (int x = 0; x < 5; ++x)
+        for (int x = 0; x < 5; ++x) {
             store.SaveSetting(kApp, u"data"_s, u"FormX"_s, QString(100, u'1') + QString::number(x));
+            store.flush();
+        }
         const QString message = onlyMessage();
         EXPECT_TRUE(message.contains(file())) << message.toStdString();
         EXPECT_TRUE(message.contains(qt_error_string(EFBIG))) << message.toStdString();
     }
     store.SaveSetting(kApp, u"data"_s, u"FormY"_s, u"200"_s);
+    store.flush();
     expectNothingLogged();
     {
         const FileSizeLimit full(150);
         store.SaveSetting(kApp, u"data"_s, u"FormX"_s, QString(200, u'2'));
+        store.flush();
         EXPECT_FALSE(onlyMessage().isEmpty()) << "a new failure after a success is logged again";
     }
 }
@@ -104,6 +108,7 @@ TEST_F(SettingsLogTest, AFileThatCannotBeReadIsLoggedOnce)
     EXPECT_EQ(store.GetSetting(kApp, u"data"_s, u"scan"_s, u"20"_s), u"20");
     store.SaveSetting(kApp, u"data"_s, u"scan"_s, u"30"_s);
     store.SaveSetting(kApp, u"data"_s, u"scan"_s, u"31"_s);
+    store.flush();
     const QString message = onlyMessage();
     EXPECT_TRUE(message.contains(qt_error_string(EISDIR))) << message.toStdString();
 }

@@ -20,6 +20,7 @@
 #include <fcntl.h>
 #include <functional>
 #include <memory>
+#include <sys/inotify.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -67,6 +68,7 @@ TEST_F(SettingsStoreTest, NamesMatchWithoutRegardToCase)
     store->SaveSetting(u"horalux"_s, u"Data"_s, u"Scan"_s, u"45"_s);
 
     EXPECT_EQ(store->GetSetting(kApp, u"data"_s, u"scan"_s), u"45");
+    ASSERT_TRUE(store->flush());
     EXPECT_EQ(entriesOf(root()), QStringList {u"Horalux"_s});
     const QByteArray text = readBytes(file());
     EXPECT_EQ(text.count("[data]"), 1);
@@ -82,6 +84,7 @@ TEST_F(SettingsStoreTest, ExistingFolderAndFileAreFoundWithoutRegardToCase)
     auto store = open();
     EXPECT_EQ(store->GetSetting(kApp, u"data"_s, u"scan"_s), u"12");
     store->SaveSetting(kApp, u"data"_s, u"dst"_s, u"False"_s);
+    ASSERT_TRUE(store->flush());
 
     EXPECT_EQ(entriesOf(root()), QStringList {u"horalux"_s});
     EXPECT_TRUE(readBytes(other).contains("\ndst=False\n"));
@@ -108,9 +111,11 @@ TEST_F(SettingsStoreTest, SaveReplacesAndDeleteRemoves)
     store->SaveSetting(kApp, u"data"_s, u"diff1"_s, u"+1"_s);
     store->SaveSetting(kApp, u"data"_s, u"tz1"_s, u"Lima"_s);
     EXPECT_EQ(store->GetSetting(kApp, u"data"_s, u"tz1"_s), u"Lima");
+    ASSERT_TRUE(store->flush());
     EXPECT_EQ(freshRead(u"data"_s, u"tz1"_s), u"Lima");
 
     store->DeleteSetting(kApp, u"Data"_s, u"TZ1"_s);
+    ASSERT_TRUE(store->flush());
 
     EXPECT_EQ(store->GetSetting(kApp, u"data"_s, u"tz1"_s, u"gone"_s), u"gone");
     EXPECT_EQ(freshRead(u"data"_s, u"tz1"_s), u"<missing>");
@@ -121,12 +126,15 @@ TEST_F(SettingsStoreTest, DeletingWhatIsMissingLeavesTheFileAsItWas)
 {
     auto store = open();
     store->SaveSetting(kApp, u"data"_s, u"scan"_s, u"30"_s);
+    ASSERT_TRUE(store->flush());
     const QByteArray before = readBytes(file());
     const ino_t inode = inodeOf(file());
 
     store->DeleteSetting(kApp, u"data"_s, u"tz1"_s);
     store->DeleteSetting(kApp, u"nosuchsection"_s, u"scan"_s);
     store->DeleteSetting(u"NoSuchApp"_s, u"data"_s, u"scan"_s);
+    store->SaveSetting(kApp, u"data"_s, u"scan"_s, u"30"_s);
+    EXPECT_TRUE(store->flush());
 
     EXPECT_EQ(readBytes(file()), before);
     EXPECT_EQ(inodeOf(file()), inode) << "the file was rewritten";
@@ -141,6 +149,7 @@ TEST_F(SettingsStoreTest, AnyKeyOrValueRoundTripsThroughTheFileAndTouchesNothing
         SCOPED_TRACE(t.toUtf8().toPercentEncoding().toStdString());
         store->SaveSetting(kApp, u"version"_s, t, u"1"_s);
         store->SaveSetting(kApp, u"data"_s, u"tz1"_s, t);
+        ASSERT_TRUE(store->flush());
 
         EXPECT_EQ(freshRead(u"version"_s, t), u"1");
         EXPECT_EQ(freshRead(u"data"_s, u"tz1"_s), t);
@@ -152,20 +161,59 @@ TEST_F(SettingsStoreTest, AnyKeyOrValueRoundTripsThroughTheFileAndTouchesNothing
     EXPECT_EQ(parsed.document.sections().value(u"data"_s).entries.size(), 2);
 }
 
-TEST_F(SettingsStoreTest, AnotherStoreSeesEachSaveAtItsNextRead)
+TEST_F(SettingsStoreTest, AnotherStoreSeesEachFlushedSaveAtItsNextRead)
 {
     auto first = open();
     auto second = open();
     EXPECT_EQ(second->GetSetting(kApp, u"data"_s, u"scan"_s, u"20"_s), u"20");
 
     first->SaveSetting(kApp, u"data"_s, u"scan"_s, u"30"_s);
+    first->flush();
     EXPECT_EQ(second->GetSetting(kApp, u"data"_s, u"scan"_s), u"30");
 
     second->SaveSetting(kApp, u"data"_s, u"scan"_s, u"40"_s);
+    second->flush();
     EXPECT_EQ(first->GetSetting(kApp, u"data"_s, u"scan"_s), u"40");
 
     first->DeleteSetting(kApp, u"data"_s, u"scan"_s);
+    first->flush();
     EXPECT_EQ(second->GetSetting(kApp, u"data"_s, u"scan"_s, u"20"_s), u"20");
+}
+
+// A drag saves at every move: memory at once, the disk once the burst is over.
+TEST_F(SettingsStoreTest, ABurstOfSavesReachesTheFileOnItsOwnInAFewWrites)
+{
+    auto store = open();
+    store->SaveSetting(kApp, u"data"_s, u"scan"_s, u"30"_s);
+    ASSERT_TRUE(store->flush());
+    const int watch = ::inotify_init1(IN_CLOEXEC | IN_NONBLOCK);
+    ASSERT_GE(watch, 0);
+    ASSERT_GE(::inotify_add_watch(watch, QFile::encodeName(folder()).constData(), IN_MOVED_TO), 0);
+
+    constexpr int kMoves = 200;
+    for (int x = 1; x <= kMoves; ++x) {
+        store->SaveSetting(kApp, u"data"_s, u"FormX"_s, QString::number(x));
+        store->SaveSetting(kApp, u"data"_s, u"FormY"_s, QString::number(x));
+        ASSERT_EQ(store->GetSetting(kApp, u"data"_s, u"FormX"_s), QString::number(x));
+    }
+    // No time limit is asserted, only that it comes without a flush.
+    const QDateTime giveUp = QDateTime::currentDateTimeUtc().addSecs(20);
+    while (freshRead(u"data"_s, u"FormY"_s) != QString::number(kMoves) && QDateTime::currentDateTimeUtc() < giveUp)
+        ::usleep(10'000);
+
+    EXPECT_EQ(freshRead(u"data"_s, u"FormX"_s), QString::number(kMoves));
+    EXPECT_EQ(freshRead(u"data"_s, u"FormY"_s), QString::number(kMoves));
+    alignas(inotify_event) char events[64 * 1024];
+    const ssize_t bytes = ::read(watch, events, sizeof events);
+    ::close(watch);
+    int writes = 0;
+    for (ssize_t at = 0; at < bytes;) {
+        const auto *event = reinterpret_cast<const inotify_event *>(events + at);
+        writes += qstrcmp(event->name, "Horalux.ini") == 0 ? 1 : 0;
+        at += ssize_t(sizeof(inotify_event) + event->len);
+    }
+    EXPECT_GE(writes, 1);
+    EXPECT_LT(writes, kMoves / 10) << "each save wrote the file";
 }
 
 TEST_F(SettingsStoreTest, HandEditsAreSeenAtTheNextReadWithoutAnEventLoop)
@@ -208,6 +256,7 @@ TEST_F(SettingsStoreTest, HandEditsAreSeenAtTheNextReadWithoutAnEventLoop)
     };
     auto store = open();
     store->SaveSetting(kApp, u"data"_s, u"scan"_s, u"30"_s);
+    ASSERT_TRUE(store->flush());
     for (const Edit &edit : edits) {
         SCOPED_TRACE(edit.name);
         edit.apply(*this);
@@ -215,6 +264,7 @@ TEST_F(SettingsStoreTest, HandEditsAreSeenAtTheNextReadWithoutAnEventLoop)
     }
     // A save after the edits keeps what the hand put there.
     store->SaveSetting(kApp, u"data"_s, u"dst"_s, u"False"_s);
+    ASSERT_TRUE(store->flush());
     EXPECT_EQ(freshRead(u"data"_s, u"scan"_s), u"35");
 }
 
@@ -256,6 +306,7 @@ TEST_F(SettingsStoreTest, DamagedFileIsKeptAsideBeforeTheNextSaveRewritesIt)
     EXPECT_FALSE(QFileInfo::exists(file() + u".bad"_s)) << "reading alone keeps the file as it is";
 
     store->SaveSetting(kApp, u"data"_s, u"dst"_s, u"False"_s);
+    ASSERT_TRUE(store->flush());
 
     EXPECT_EQ(readBytes(file() + u".bad"_s), damaged);
     const auto rewritten = settings::parseIni(readBytes(file()));
@@ -268,7 +319,9 @@ TEST_F(SettingsStoreTest, DamagedFileIsKeptAsideBeforeTheNextSaveRewritesIt)
     const QByteArray damagedAgain = "[data]\nscan=40\n\x01\n";
     ASSERT_TRUE(writeBytes(file(), damagedAgain));
     store->SaveSetting(kApp, u"data"_s, u"dst"_s, u"True"_s);
+    ASSERT_TRUE(store->flush());
     store->SaveSetting(kApp, u"data"_s, u"graphic"_s, u"True"_s);
+    ASSERT_TRUE(store->flush());
     EXPECT_EQ(readBytes(file() + u".bad"_s), damagedAgain);
     EXPECT_EQ(freshRead(u"data"_s, u"scan"_s), u"40");
 }
@@ -294,6 +347,7 @@ TEST_F(SettingsStoreTest, HugeFilesAreReadInOnePassAndKeptWhole)
     EXPECT_EQ(store->GetSetting(kApp, u"data"_s, u"scan"_s), u"32");
     EXPECT_EQ(store->GetSetting(kApp, u"pad"_s, u"last"_s, u"cut"_s), u"cut");
     store->SaveSetting(kApp, u"data"_s, u"dst"_s, u"False"_s);
+    ASSERT_TRUE(store->flush());
     EXPECT_EQ(QFileInfo(file() + u".bad"_s).size(), tooBig.size());
     EXPECT_LT(QFileInfo(file()).size(), 1024);
 }
@@ -327,23 +381,31 @@ private:
 class FailedSaveTest : public SettingsStoreTest {
 protected:
     // With `failure` in force a save is lost for the file, which stays whole
-    // with nothing left beside it, but kept in memory; once it is gone the
-    // next save writes everything.
-    void expectFailedSaveIsQuietAndRecoverable(const std::function<std::unique_ptr<WriteFailure>()> &makeFailure)
+    // with nothing left beside it, but kept in memory, and flush says why;
+    // once it is gone the next save writes everything.
+    void expectFailedSaveIsToldAndRecoverable(const std::function<std::unique_ptr<WriteFailure>()> &makeFailure,
+                                              const QString &cause)
     {
         auto store = open();
         store->SaveSetting(kApp, u"data"_s, u"scan"_s, u"30"_s);
+        ASSERT_TRUE(store->flush());
         const QByteArray before = readBytes(file());
         const QStringList entriesBefore = entriesOf(folder());
         const QString big(500, u'z');
         {
             const auto failure = makeFailure();
             store->SaveSetting(kApp, u"data"_s, u"tz1"_s, big);
+            QString problem;
+            EXPECT_FALSE(store->flush(&problem));
+            EXPECT_TRUE(problem.contains(file()) && problem.contains(cause)) << problem.toStdString();
             EXPECT_EQ(readBytes(file()), before);
             EXPECT_EQ(entriesOf(folder()), entriesBefore);
             EXPECT_EQ(store->GetSetting(kApp, u"data"_s, u"tz1"_s), big);
         }
         store->SaveSetting(kApp, u"data"_s, u"dst"_s, u"False"_s);
+        QString problem = u"untouched"_s;
+        EXPECT_TRUE(store->flush(&problem));
+        EXPECT_TRUE(problem.isEmpty());
         EXPECT_EQ(freshRead(u"data"_s, u"tz1"_s), big);
         EXPECT_EQ(freshRead(u"data"_s, u"dst"_s), u"False");
         EXPECT_EQ(freshRead(u"data"_s, u"scan"_s), u"30");
@@ -354,12 +416,14 @@ TEST_F(FailedSaveTest, ReadOnlyFolder)
 {
     if (::geteuid() == 0)
         GTEST_SKIP() << "root writes into a read-only folder; DiskFull covers the failure";
-    expectFailedSaveIsQuietAndRecoverable([this] { return std::make_unique<ReadOnlyFolder>(folder()); });
+    expectFailedSaveIsToldAndRecoverable([this] { return std::make_unique<ReadOnlyFolder>(folder()); },
+                                         u"the folder may not be written to"_s);
 }
 
 TEST_F(FailedSaveTest, DiskFull)
 {
-    expectFailedSaveIsQuietAndRecoverable([] { return std::make_unique<FileSizeFailure>(150); });
+    expectFailedSaveIsToldAndRecoverable([] { return std::make_unique<FileSizeFailure>(150); },
+                                         u"larger than this program may write"_s);
 }
 
 TEST_F(SettingsStoreTest, SomethingInTheWayMakesSavesFailQuietly)
@@ -383,6 +447,7 @@ TEST_F(SettingsStoreTest, SomethingInTheWayMakesSavesFailQuietly)
         auto store = open();
         store->SaveSetting(kApp, u"data"_s, u"scan"_s, u"30"_s);
 
+        EXPECT_FALSE(store->flush());
         EXPECT_EQ(store->GetSetting(kApp, u"data"_s, u"scan"_s), u"30");
         EXPECT_EQ(freshRead(u"data"_s, u"scan"_s), u"<missing>");
         EXPECT_EQ(entriesOf(root()), rootBefore);
@@ -407,11 +472,12 @@ TEST_F(SettingsStoreTest, LeftoversOfAnInterruptedSaveAreCleanedUpWhenOld)
     EXPECT_TRUE(QFileInfo::exists(recent)) << "may belong to a save under way";
 }
 
-// The child saves and dies by SIGKILL without any clean-up; the file must
-// hold the value and parse cleanly.
-TEST_F(SettingsStoreTest, SaveSurvivesBeingKilledRightAfterItReturns)
+// The child saves and dies by SIGKILL without any clean-up, right after a
+// flush or a while after its saves; the file must hold the values and parse
+// cleanly.
+TEST_F(SettingsStoreTest, SaveSurvivesBeingKilledAfterFlushOrAMomentLater)
 {
-    for (int round = 1; round <= 5; ++round) {
+    for (int round = 1; round <= 4; ++round) {
         SCOPED_TRACE(round);
         const pid_t child = ::fork();
         ASSERT_GE(child, 0);
@@ -419,6 +485,10 @@ TEST_F(SettingsStoreTest, SaveSurvivesBeingKilledRightAfterItReturns)
             IniSettingsStore store(root());
             store.SaveSetting(kApp, u"version"_s, u"1.0."_s + QString::number(round), u"1"_s);
             store.SaveSetting(kApp, u"data"_s, u"round"_s, QString::number(round));
+            if (round % 2 == 1)
+                store.flush();
+            else
+                ::sleep(2); // half a second is the promise; the rest is for a loaded machine
             ::raise(SIGKILL);
             ::_exit(1);
         }
@@ -447,7 +517,7 @@ TEST_F(SettingsStoreTest, KilledInTheMiddleOfManySavesLeavesAWholeFile)
             for (int i = 1;; ++i) {
                 store.SaveSetting(kApp, u"data"_s, u"count"_s, QString::number(i));
                 store.SaveSetting(kApp, u"data"_s, u"pad"_s, QString(i % 700, u'é'));
-                if (i == 50 && ::write(pipeFds[1], "x", 1) != 1)
+                if (i == 50 && (!store.flush() || ::write(pipeFds[1], "x", 1) != 1))
                     ::_exit(1);
             }
         }

@@ -30,6 +30,8 @@ TEST_F(SettingsTabs, ResetGivesTheDefaultsOfAnEmptyStoreAndWritesNothing)
     };
     for (const auto &[key, value] : stored)
         platform.settings.set(key, value);
+    platform.registry.SetRegString(platform::RegistryRoot::LocalMachine, kRunPath, u"Horalux"_s,
+                                   platform.desktop.startCommand());
 
     SettingsTab settingsTab(controls, TypedSettings(platform.settings), platform.registry, platform.desktop, messages,
                             mainWindow, &window);
@@ -37,6 +39,7 @@ TEST_F(SettingsTabs, ResetGivesTheDefaultsOfAnEmptyStoreAndWritesNothing)
     settingsTab.load();
     timeZonesTab.load();
     ASSERT_TRUE(controls.chk_ontop->isChecked());
+    ASSERT_TRUE(controls.chk_lww->isChecked());
     ASSERT_FALSE(controls.zoneBoxes.value(u"jer"_s)->isChecked());
 
     settingsTab.reset();
@@ -65,6 +68,9 @@ TEST_F(SettingsTabs, ResetGivesTheDefaultsOfAnEmptyStoreAndWritesNothing)
 
     for (const auto &[key, value] : stored)
         EXPECT_EQ(platform.settings.value(key), value) << "reset writes nothing: " << key.toStdString();
+    EXPECT_EQ(platform.registry.values.size(), 1);
+    EXPECT_EQ(platform.registry.GetRegString(platform::RegistryRoot::LocalMachine, kRunPath, u"Horalux"_s),
+              platform.desktop.startCommand());
 }
 
 } // namespace

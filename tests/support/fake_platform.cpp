@@ -38,12 +38,36 @@ QString MemorySettingsStore::GetSetting(const QString &app, const QString &secti
 void MemorySettingsStore::SaveSetting(const QString &app, const QString &section, const QString &key,
                                       const QString &value)
 {
-    m_values.insert(id(app, section, key), value);
+    const QString at = id(app, section, key);
+    m_values.insert(at, value);
+    if (!m_spellings.contains(at))
+        m_spellings.insert(at, key);
 }
 
 void MemorySettingsStore::DeleteSetting(const QString &app, const QString &section, const QString &key)
 {
     m_values.remove(id(app, section, key));
+    m_spellings.remove(id(app, section, key));
+}
+
+bool MemorySettingsStore::flush(QString *problem)
+{
+    ++flushes;
+    if (problem)
+        *problem = flushProblem;
+    return flushProblem.isEmpty();
+}
+
+QStringList MemorySettingsStore::keysAsWritten() const
+{
+    QStringList keys;
+    const QString prefix = id(QStringLiteral("Horalux"), QStringLiteral("data"), QString());
+    for (auto at = m_spellings.cbegin(); at != m_spellings.cend(); ++at) {
+        if (at.key().startsWith(prefix))
+            keys << at.value();
+    }
+    keys.sort();
+    return keys;
 }
 
 void MemorySettingsStore::set(const QString &key, const QString &value)
@@ -67,10 +91,15 @@ QString FakeRegistry::GetRegString(platform::RegistryRoot root, const QString &p
     return values.value(QString::number(int(root)) + path + QLatin1Char('|') + valueName, defaultValue);
 }
 
-void FakeRegistry::SetRegString(platform::RegistryRoot root, const QString &path, const QString &valueName,
-                                const QString &data)
+bool FakeRegistry::SetRegString(platform::RegistryRoot root, const QString &path, const QString &valueName,
+                                const QString &data, QString *problem)
 {
+    if (problem)
+        *problem = failure;
+    if (!failure.isEmpty())
+        return false;
     values.insert(QString::number(int(root)) + path + QLatin1Char('|') + valueName, data);
+    return true;
 }
 
 bool FakeProcesses::start(const QString &program, const QStringList &arguments, Show show)

@@ -60,25 +60,31 @@ public:
     platform::TimeZoneInformation timeZoneInformation() const override { return info; }
 };
 
-// An in-memory settings store with the real store's case rules.
+// An in-memory settings store with the real store's case rules: a key keeps
+// the spelling it was first written with, as in the file.
 class MemorySettingsStore final : public platform::SettingsStore {
 public:
     QString GetSetting(const QString &app, const QString &section, const QString &key,
                        const QString &defaultValue = QString()) override;
     void SaveSetting(const QString &app, const QString &section, const QString &key, const QString &value) override;
     void DeleteSetting(const QString &app, const QString &section, const QString &key) override;
-    void flush() override { ++flushes; }
+    bool flush(QString *problem = nullptr) override;
     int flushes = 0;
+    // While set, every flush fails with it.
+    QString flushProblem;
 
     // Shortcuts for the clock's own section.
     void set(const QString &key, const QString &value);
     bool has(const QString &key) const;
     QString value(const QString &key) const;
     int readCount() const { return m_reads; }
+    // The clock's keys as the file would spell them.
+    QStringList keysAsWritten() const;
 
 private:
     static QString id(const QString &app, const QString &section, const QString &key);
     QHash<QString, QString> m_values;
+    QHash<QString, QString> m_spellings; // by id
     int m_reads = 0;
 };
 
@@ -86,9 +92,11 @@ class FakeRegistry final : public platform::Registry {
 public:
     QString GetRegString(platform::RegistryRoot root, const QString &path, const QString &valueName,
                          const QString &defaultValue = QString()) override;
-    void SetRegString(platform::RegistryRoot root, const QString &path, const QString &valueName,
-                      const QString &data) override;
+    bool SetRegString(platform::RegistryRoot root, const QString &path, const QString &valueName, const QString &data,
+                      QString *problem = nullptr) override;
     QHash<QString, QString> values;
+    // While set, every write fails with it and stores nothing.
+    QString failure;
 };
 
 class FakeDesktop final : public platform::Desktop {

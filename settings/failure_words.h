@@ -1,0 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+
+namespace settings {
+
+// Why a file could not be written, as a user would say it, with the system's
+// own words beside it: "the disk is full (No space left on device)".
+QString causeInWords(int error);
+
+} // namespace settings
