@@ -12,6 +12,7 @@ endif()
 
 # Memory while downloading and the signature check's time; needs python3 and openssl.
 add_executable(update_trust_bench ${CMAKE_CURRENT_LIST_DIR}/update_trust_bench.cpp)
-target_link_libraries(update_trust_bench PRIVATE horalux_update horalux_update_real horalux_platform_real Qt6::Widgets)
+target_link_libraries(update_trust_bench PRIVATE horalux_update horalux_update_real horalux_platform_real Qt6::Widgets
+                                                 Qt6::Network)
 target_compile_definitions(update_trust_bench PRIVATE HORALUX_SIGN_SCRIPT="${PROJECT_SOURCE_DIR}/scripts/sign-update.sh")
 set_target_properties(update_trust_bench PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bench)

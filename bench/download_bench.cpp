@@ -7,9 +7,9 @@
 //   download_bench [--screenshot=PATH] [benchmark flags]
 
 #include "platform/message_box.h"
+#include "platform/real/curl_http.h"
 #include "platform/real/lazy_http.h"
 #include "platform/real/qt_event_pump.h"
-#include "platform/real/socket_http.h"
 #include "platform/real/system_clock.h"
 #include "raw_http_server.h"
 #include "update/download_dialog.h"
@@ -105,7 +105,7 @@ void saveScreenshot(const QString &path)
 {
     QTemporaryDir folder;
     platform::QtEventPump events;
-    platform::SocketHttp inet1(events);
+    platform::CurlHttp inet1(events);
     platform::MonotonicTickCounter ticks;
     CountingMessageBoxes messages;
     DownloadForm form(inet1, messages, ticks, events);
@@ -125,7 +125,7 @@ void BM_DownloadFileThroughTheDialog(benchmark::State &state)
     QTemporaryDir folder;
     const QString destination = folder.filePath(QStringLiteral("hupdate"));
     platform::QtEventPump events;
-    platform::SocketHttp inet1(events);
+    platform::CurlHttp inet1(events);
     platform::MonotonicTickCounter ticks;
     CountingMessageBoxes messages;
     DownloadForm form(inet1, messages, ticks, events);
@@ -194,7 +194,7 @@ BENCHMARK(BM_DownloadWithCurl)->UseManualTime()->Iterations(5)->Unit(benchmark::
 void BM_DialogProgressUpdate(benchmark::State &state)
 {
     platform::QtEventPump events;
-    platform::SocketHttp inet1(events);
+    platform::CurlHttp inet1(events);
     platform::MonotonicTickCounter ticks;
     CountingMessageBoxes messages;
     DownloadForm form(inet1, messages, ticks, events);

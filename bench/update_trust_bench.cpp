@@ -8,9 +8,9 @@
 //   update_trust_bench [--megabytes=200] [--sign-script=PATH]
 
 #include "platform/message_box.h"
+#include "platform/real/curl_http.h"
 #include "platform/real/ed25519_check.h"
 #include "platform/real/qt_event_pump.h"
-#include "platform/real/socket_http.h"
 #include "platform/real/system_clock.h"
 #include "update/download_dialog.h"
 #include "update/verified_program.h"
@@ -164,7 +164,7 @@ int main(int argc, char **argv)
     }
 
     platform::QtEventPump events;
-    platform::SocketHttp inet(events);
+    platform::CurlHttp inet(events);
     platform::MonotonicTickCounter ticks;
     CountingMessageBoxes messages;
     DownloadForm form(inet, messages, ticks, events);

@@ -226,6 +226,12 @@ void CurlHttp::start(const QUrl &target)
         curl_easy_setopt(easy, CURLOPT_USERNAME, m_userName.toUtf8().constData());
         curl_easy_setopt(easy, CURLOPT_PASSWORD, m_password.toUtf8().constData());
     }
+    // libcurl leaves HTTP_PROXY alone for CGI programs' sake (a request's
+    // Proxy header turns into it there); here it is the user's, as the other
+    // proxy variables in capitals are.
+    if (const QByteArray capitals = qgetenv("HTTP_PROXY");
+        !tls && !capitals.isEmpty() && !qEnvironmentVariableIsSet("http_proxy"))
+        curl_easy_setopt(easy, CURLOPT_PROXY, capitals.constData());
     m_certFile = qgetenv("SSL_CERT_FILE");
     if (tls && !m_certFile.isEmpty()) {
         // A store kept between connections would keep the file's authorities after it is unset.
@@ -285,6 +291,7 @@ bool CurlHttp::endOfAnswer()
     curl_easy_getinfo(m_easy, CURLINFO_RESPONSE_CODE, &status);
     if (status / 100 == 1) {
         if (status == 101) {
+            keepHead(status); // the answer shows, as refused
             refuse(QStringLiteral("a change of protocol (101)"));
             return false;
         }
@@ -317,6 +324,7 @@ bool CurlHttp::endOfAnswer()
     }
     if (status != 204 && status != 304) {
         if (const QString fault = framingFault(m_lines); !fault.isEmpty()) {
+            keepHead(status);
             refuse(fault);
             return false;
         }

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/real/http_module.h"
 
+#include "platform/real/curl_http.h"
 #include "platform/real/ed25519_check.h"
-#include "platform/real/socket_http.h"
 
 extern "C" Q_DECL_EXPORT platform::Http *horalux_create_http(platform::EventPump *events)
 {
-    return new platform::SocketHttp(*events);
+    return new platform::CurlHttp(*events);
 }
 
 extern "C" Q_DECL_EXPORT platform::SignatureCheck *horalux_create_signature_check()

@@ -8,7 +8,7 @@ class SignatureCheck;
 } // namespace platform
 
 // The entry points of the loadable module that holds the transfer control
-// and, with it, the signature check (QtNetwork and libcrypto come together).
+// and, with it, the signature check (libcurl and libcrypto come together).
 extern "C" platform::Http *horalux_create_http(platform::EventPump *events);
 using CreateHttpFunction = platform::Http *(*)(platform::EventPump *events);
 extern "C" platform::SignatureCheck *horalux_create_signature_check();

@@ -22,7 +22,7 @@ field() { dpkg-deb --field "$deb" "$1"; }
 [ "$(field Section)" = utils ] || fail "Section: $(field Section)"
 [ -n "$(field Maintainer)" ] || fail "no Maintainer"
 depends=$(field Depends)
-for library in libqt6widgets6 libqt6network6 libcanberra0 fonts-liberation qt6-qpa-plugins; do
+for library in libqt6widgets6 libcurl4 libcanberra0 fonts-liberation qt6-qpa-plugins; do
     echo "$depends" | grep -qw "$library" || fail "Depends lacks $library: $depends"
 done
 

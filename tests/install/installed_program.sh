@@ -125,10 +125,10 @@ expect_program_starts() {
     grep -q '^sync=False' "$ini" || fail "the settings written at start lost sync=False: $(cat "$ini")"
     grep -q "$picture" "$trace" ||
         fail "no time-of-day picture read from $program_dir; it read: $(grep '\.bmp' "$trace")"
-    # The idle clock carries neither QtNetwork nor libcrypto: both come with the
-    # HTTP module, loaded for the day's update check only; nor libcanberra,
-    # loaded at the first sound.
-    heavy=$(grep -E '(libcrypto|libssl|libQt6Network|libcanberra)\.so[^"]*", .* = [0-9]+$' "$trace")
+    # The idle clock carries neither libcurl nor libssl or libcrypto: they come
+    # with the HTTP module, loaded for the day's update check only; nor
+    # QtNetwork, nor libcanberra, loaded at the first sound.
+    heavy=$(grep -E '(libcurl|libcrypto|libssl|libQt6Network|libcanberra)\.so[^"]*", .* = [0-9]+$' "$trace")
     [ -z "$heavy" ] || fail "the idle clock loaded: $heavy"
     echo "started from $launcher on $platform; read $(grep -o "$program_dir/[a-z@2]*\\.bmp" "$trace" | sort -u | tr '\n' ' ')"
 }

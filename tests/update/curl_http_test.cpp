@@ -341,6 +341,7 @@ TEST_F(CurlHttpTest, TheEnvironmentsProxyIsATunnel)
     };
     const Row rows[] = {
         {"http_proxy", {{"http_proxy", httpProxy}}, named, "CONNECT " + origin, true},
+        {"HTTP_PROXY", {{"HTTP_PROXY", httpProxy}}, named, "CONNECT " + origin, true},
         {"all_proxy, socks5h: the proxy resolves the name",
          {{"all_proxy", QStringLiteral("socks5h://") + proxy.address()}},
          named,

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "update/download_dialog.h"
 
+#include "platform/real/curl_http.h"
 #include "platform/real/qt_event_pump.h"
-#include "platform/real/socket_http.h"
 #include "raw_http_server.h"
 #include "update_test_support.h"
 
@@ -50,7 +50,7 @@ protected:
     QTemporaryDir folder;
     QString destination = folder.filePath(QStringLiteral("hupdate"));
     platform::QtEventPump events;
-    platform::SocketHttp inet1 {events};
+    platform::CurlHttp inet1 {events};
     FakeMessageBoxes messages;
     SteppingTicks ticks;
     DownloadForm form {inet1, messages, ticks, events};
@@ -337,7 +337,7 @@ TEST(DownloadFileLength, ABodyShorterThanAnnouncedFailsEvenWhenTheTransferSaysAl
 TEST(DownloadFormLayout, ControlsSitWhereTheyWereDrawn)
 {
     platform::QtEventPump events;
-    platform::SocketHttp inet1 {events};
+    platform::CurlHttp inet1 {events};
     FakeMessageBoxes messages;
     SteppingTicks ticks;
     DownloadForm form {inet1, messages, ticks, events};

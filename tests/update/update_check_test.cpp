@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "update/update_check.h"
 
+#include "platform/real/curl_http.h"
 #include "platform/real/qt_event_pump.h"
-#include "platform/real/socket_http.h"
 #include "raw_http_server.h"
 #include "settings/settings_store.h"
 #include "update/version_list.h"
@@ -67,7 +67,7 @@ struct CheckWorld {
     platform::Services services;
     FakeMessageBoxes messages;
     platform::QtEventPump events;
-    platform::SocketHttp inet {events};
+    platform::CurlHttp inet {events};
     UpdateChecker check;
     int downloads = 0;
     QString downloadedVersion; // the version the last download was asked for

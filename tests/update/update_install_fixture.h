@@ -2,9 +2,9 @@
 #pragma once
 
 #include "engine/clock_state.h"
+#include "platform/real/curl_http.h"
 #include "platform/real/ed25519_check.h"
 #include "platform/real/qt_event_pump.h"
-#include "platform/real/socket_http.h"
 #include "raw_http_server.h"
 #include "update/download_dialog.h"
 #include "update/update_install.h"
@@ -110,8 +110,8 @@ protected:
                                  fake.registry, fake.desktop, fake.network, processes,     fake.sound};
     FakeMessageBoxes messages;
     ClockState state;
-    platform::SocketHttp inet {events, kTimeoutMs};
-    platform::SocketHttp dialogInet {events, kTimeoutMs};
+    platform::CurlHttp inet {events, kTimeoutMs};
+    platform::CurlHttp dialogInet {events, kTimeoutMs};
     platform::Ed25519Check signatures;
     UpdateInstall install {services, messages, state, inet, dialogInet, signatures, setupFor(server.base())};
     int settingsClosed = 0;

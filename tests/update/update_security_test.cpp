@@ -3,6 +3,7 @@
 
 #include "log_capture.h"
 #include "qt_printers.h"
+#include "tunnel_proxy.h"
 
 #include <QDir>
 #include <QRandomGenerator>
@@ -398,11 +399,12 @@ TEST_F(HostileServerTest, APlantedLinkIsNeverWrittenThrough)
 // A TLS server of python3's, with a CA made for the test.
 class TlsServer {
 public:
-    TlsServer(const QString &docroot, const QString &redirectBase)
+    // san: the names the certificate is for (its common name is 127.0.0.1).
+    TlsServer(const QString &docroot, const QString &redirectBase, const QString &san = QStringLiteral("IP:127.0.0.1"))
     {
         m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         m_process.start(QStringLiteral("python3"),
-                        {QStringLiteral(HORALUX_TLS_SERVER), m_folder.path(), docroot, redirectBase});
+                        {QStringLiteral(HORALUX_TLS_SERVER), m_folder.path(), docroot, redirectBase, san});
         while (!m_process.canReadLine() && m_process.waitForReadyRead(60000)) {}
         if (m_process.canReadLine()) {
             const QList<QByteArray> words = m_process.readLine().trimmed().split(' ');
@@ -465,14 +467,42 @@ TEST_F(HostileServerTest, HttpsVerifiesTheServerAndIsNeverDowngraded)
 
     // Without the test CA nothing is fetched from a server that cannot be verified.
     qunsetenv("SSL_CERT_FILE");
-    platform::SocketHttp inet2 {events, kTimeoutMs};
-    platform::SocketHttp dialogInet2 {events, kTimeoutMs};
+    platform::CurlHttp inet2 {events, kTimeoutMs};
+    platform::CurlHttp dialogInet2 {events, kTimeoutMs};
     reset();
     UpdateInstall untrusted {services, messages, state, inet2, dialogInet2, signatures, setupFor(tls.base())};
     EXPECT_FALSE(runDownloadUpdate(untrusted));
     expectOutcome("certificate of an unknown CA", Outcome::DownloadFailed, false);
     EXPECT_EQ(texts().value(0),
               QStringLiteral("Cannot establish connection.\r\rCheck your Internet connection and try again."));
+
+    // The name is checked against the certificate's alternative names, not its common name.
+    TlsServer misnamed(docroot.path(), server.base(), QStringLiteral("DNS:download.horalux.invalid"));
+    ASSERT_TRUE(misnamed.running());
+    qputenv("SSL_CERT_FILE", QFile::encodeName(misnamed.caFile()));
+    reset();
+    UpdateInstall wrongName {services, messages, state, inet2, dialogInet2, signatures, setupFor(misnamed.base())};
+    EXPECT_FALSE(runDownloadUpdate(wrongName));
+    expectOutcome("common name right, alternative name wrong", Outcome::DownloadFailed, false);
+    EXPECT_EQ(texts().value(0),
+              QStringLiteral("Cannot establish connection.\r\rCheck your Internet connection and try again."));
+
+    // https_proxy: a tunnel, and TLS with the server inside it.
+    qputenv("SSL_CERT_FILE", QFile::encodeName(tls.caFile()));
+    TunnelProxy proxy;
+    const QByteArray proxyWas = qgetenv("https_proxy");
+    qputenv("https_proxy", "http://" + proxy.address().toLatin1());
+    const auto direct = qScopeGuard([&] {
+        if (proxyWas.isEmpty())
+            qunsetenv("https_proxy");
+        else
+            qputenv("https_proxy", proxyWas);
+    });
+    reset();
+    UpdateInstall proxied {services, messages, state, inet, dialogInet, signatures, setupFor(tls.base())};
+    expectOutcome("https through a proxy", Outcome::Runs, runDownloadUpdate(proxied));
+    ASSERT_FALSE(proxy.visits.isEmpty());
+    EXPECT_EQ(proxy.visits[0].target, tls.base().mid(8).toLatin1());
 }
 
 } // namespace
