@@ -353,7 +353,7 @@ TEST_F(CurlHttpTest, TheEnvironmentsProxyIsATunnel)
          "SOCKS5 127.0.0.1:" + port.toLatin1(),
          true},
         {"https_proxy is for https", {{"HTTPS_PROXY", httpProxy}}, loopback, QByteArray(), true},
-        {"no_proxy=*", {{"http_proxy", httpProxy}, {"no_proxy", QStringLiteral("*")}}, loopback, QByteArray(), true},
+        {"no_proxy=*", {{"http_proxy", httpProxy}, {"no_proxy", QStringLiteral("*")}}, named, QByteArray(), false},
         // Not through the proxy, so the name is looked up here, where it does not exist.
         {"no_proxy, a domain without a leading dot",
          {{"http_proxy", httpProxy}, {"no_proxy", QStringLiteral("example.test,horalux.invalid")}},
@@ -392,7 +392,9 @@ TEST_F(CurlHttpTest, TheEnvironmentsProxyIsATunnel)
             EXPECT_TRUE(proxy.visits.isEmpty()) << row.what;
             continue;
         }
-        ASSERT_EQ(proxy.visits.size(), 1) << row.what;
+        EXPECT_EQ(proxy.visits.size(), 1) << row.what;
+        if (proxy.visits.isEmpty())
+            continue;
         EXPECT_EQ(proxy.visits[0].kind + ' ' + proxy.visits[0].target, row.through) << row.what;
         EXPECT_EQ(proxy.visits[0].credentials, row.credentials) << row.what;
     }
