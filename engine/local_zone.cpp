@@ -6,14 +6,7 @@
 
 qint32 GetLocalTZ(const platform::TimeZoneInfo &timeZone)
 {
-    using platform::TimeZoneInformation;
-    const TimeZoneInformation info = timeZone.timeZoneInformation();
-    switch (info.returnCode) {
-    case TimeZoneInformation::Unknown:
-    case TimeZoneInformation::Standard: return -(info.bias + info.standardBias) * 60;
-    case TimeZoneInformation::Daylight: return -(info.bias + info.daylightBias) * 60;
-    default: return 0;
-    }
+    return timeZone.utcOffset().value_or(platform::UtcOffset {}).seconds;
 }
 
 double localCorrection(qint32 localOffsetSeconds)

@@ -3,28 +3,23 @@
 
 #include <QtGlobal>
 
+#include <optional>
+
 namespace platform {
 
-// The machine's time-zone information in the shape the clock's arithmetic
-// expects: biases in minutes, with UTC = local time + bias.
-struct TimeZoneInformation {
-    enum ReturnCode : quint32 {
-        Unknown = 0,
-        Standard = 1,
-        Daylight = 2,
-        Invalid = 0xFFFFFFFFu,
-    };
+// The machine's offset from UTC at one moment.
+struct UtcOffset {
+    qint32 seconds = 0; // local time minus UTC: east positive
+    bool daylightSaving = false;
 
-    qint32 bias = 0;
-    qint32 standardBias = 0;
-    qint32 daylightBias = 0;
-    quint32 returnCode = Invalid;
+    friend bool operator==(const UtcOffset &, const UtcOffset &) = default;
 };
 
 class TimeZoneInfo {
 public:
     virtual ~TimeZoneInfo() = default;
-    virtual TimeZoneInformation timeZoneInformation() const = 0;
+    // The offset in force now; empty when the machine's zone cannot be read.
+    virtual std::optional<UtcOffset> utcOffset() const = 0;
 };
 
 } // namespace platform

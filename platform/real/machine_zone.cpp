@@ -103,9 +103,7 @@ void MachineZone::read(qint64 utcMs)
     }
     const QDateTime now = QDateTime::fromMSecsSinceEpoch(utcMs, Qt::UTC);
     m_reading.offsetSeconds = zone.offsetFromUtc(now);
-    m_reading.standardOffsetSeconds = zone.standardTimeOffset(now);
     m_reading.daylightTime = zone.isDaylightTime(now);
-    m_reading.hasDaylightTime = zone.hasDaylightTime();
     m_reading.valid = true;
     const QTimeZone::OffsetData next = zone.nextTransition(now);
     if (next.atUtc.isValid())

@@ -14,9 +14,7 @@ namespace platform {
 // The machine's time zone at one instant.
 struct ZoneReading {
     int offsetSeconds = 0; // local time minus UTC
-    int standardOffsetSeconds = 0;
     bool daylightTime = false;
-    bool hasDaylightTime = false;
     bool valid = false; // false: no zone could be read, local time is UTC
 };
 

@@ -7,25 +7,17 @@
 
 namespace platform {
 
-TimeZoneInformation SystemTimeZoneInfo::timeZoneInformation() const
+std::optional<UtcOffset> SystemTimeZoneInfo::utcOffset() const
 {
-    TimeZoneInformation info;
-    const ZoneReading zone = m_zone.at(QDateTime::currentMSecsSinceEpoch());
-    if (!zone.valid)
-        return info; // Invalid: the clock then treats local time as GMT
+    return utcOffsetAt(QDateTime::currentMSecsSinceEpoch());
+}
 
-    info.bias = -zone.standardOffsetSeconds / 60;
-    info.standardBias = 0;
-    // The daylight bias is the extra shift on top of standard time, so a zone
-    // whose daylight time is one hour ahead has -60, as the biases count westward.
-    info.daylightBias = zone.daylightTime ? -(zone.offsetSeconds - zone.standardOffsetSeconds) / 60 : -60;
-    if (zone.daylightTime)
-        info.returnCode = TimeZoneInformation::Daylight;
-    else if (zone.hasDaylightTime)
-        info.returnCode = TimeZoneInformation::Standard;
-    else
-        info.returnCode = TimeZoneInformation::Unknown;
-    return info;
+std::optional<UtcOffset> SystemTimeZoneInfo::utcOffsetAt(qint64 utcMs) const
+{
+    const ZoneReading zone = m_zone.at(utcMs);
+    if (!zone.valid)
+        return std::nullopt;
+    return UtcOffset {zone.offsetSeconds, zone.daylightTime};
 }
 
 } // namespace platform

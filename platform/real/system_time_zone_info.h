@@ -10,7 +10,8 @@ class MachineZone;
 class SystemTimeZoneInfo final : public TimeZoneInfo {
 public:
     explicit SystemTimeZoneInfo(MachineZone &zone) : m_zone(zone) {}
-    TimeZoneInformation timeZoneInformation() const override;
+    std::optional<UtcOffset> utcOffset() const override;
+    std::optional<UtcOffset> utcOffsetAt(qint64 utcMs) const;
 
 private:
     MachineZone &m_zone;

@@ -253,12 +253,12 @@ TEST_F(ClockTickTest, LocalOffsetIsTakenToGmtToTheSecond)
     } machines[] = {{19800, "06:30:00"}, {20700, "06:15:00"}, {-12600, "15:30:00"}, {34200, "02:30:00"}};
     for (const auto &machine : machines) {
         at(QDate(2026, 12, 7), QTime(12, 0, 0));
-        fake.timeZone.info = {-machine.machineOffset / 60, 0, 0, platform::TimeZoneInformation::Unknown};
+        fake.timeZone.offset = platform::UtcOffset {machine.machineOffset};
         tick.Timer1_Timer();
         EXPECT_EQ(time.text(), QLatin1String(machine.gmt)) << machine.machineOffset;
     }
     at(QDate(2026, 12, 7), QTime(12, 0, 0));
-    fake.timeZone.info = {13 * 60, 0, 0, platform::TimeZoneInformation::Unknown};
+    fake.timeZone.offset = platform::UtcOffset {-13 * 3600};
     // local 12:00 at -13 is 01:00 GMT the next day
     at(QDate(2026, 12, 7), QTime(12, 0, 0));
     tick.Timer1_Timer();

@@ -34,7 +34,7 @@ protected:
         const QDateTime wall = utc.addSecs(machineOffsetSeconds);
         fake.clock.setLocalOffsetSeconds(machineOffsetSeconds);
         fake.clock.setNow(wall.date(), wall.time());
-        fake.timeZone.info = {-machineOffsetSeconds / 60, 0, 0, platform::TimeZoneInformation::Unknown};
+        fake.timeZone.offset = platform::UtcOffset {machineOffsetSeconds};
     }
     void showPreset(const char *key)
     {

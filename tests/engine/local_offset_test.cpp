@@ -7,21 +7,21 @@
 
 namespace {
 
-using platform::TimeZoneInformation;
+using platform::UtcOffset;
 
 // What the machine's time zone says at some instant.
 struct MachineZone {
     int offsetSeconds;
-    TimeZoneInformation info;
+    UtcOffset info;
 };
 
-constexpr MachineZone LondonWinter {0, {0, 0, -60, TimeZoneInformation::Standard}};
-constexpr MachineZone LondonSummer {3600, {0, 0, -60, TimeZoneInformation::Daylight}};
-constexpr MachineZone BerlinWinter {3600, {-60, 0, -60, TimeZoneInformation::Standard}};
-constexpr MachineZone NewYorkWinter {-5 * 3600, {300, 0, -60, TimeZoneInformation::Standard}};
-constexpr MachineZone Kolkata {19800, {-330, 0, 0, TimeZoneInformation::Unknown}};
-constexpr MachineZone Kathmandu {20700, {-345, 0, 0, TimeZoneInformation::Unknown}};
-constexpr MachineZone NewfoundlandSummer {-9000, {210, 0, -60, TimeZoneInformation::Daylight}};
+constexpr MachineZone LondonWinter {0, {0, false}};
+constexpr MachineZone LondonSummer {3600, {3600, true}};
+constexpr MachineZone BerlinWinter {3600, {3600, false}};
+constexpr MachineZone NewYorkWinter {-5 * 3600, {-5 * 3600, false}};
+constexpr MachineZone Kolkata {19800, {19800, false}};
+constexpr MachineZone Kathmandu {20700, {20700, false}};
+constexpr MachineZone NewfoundlandSummer {-9000, {-9000, true}};
 
 struct MachineClock {
     ClockWorld &world;
@@ -33,7 +33,7 @@ struct MachineClock {
         const QDateTime wall = utcNow().addSecs(zone.offsetSeconds);
         world.fake.clock.setLocalOffsetSeconds(zone.offsetSeconds);
         world.fake.clock.setNow(wall.date(), wall.time());
-        world.fake.timeZone.info = zone.info;
+        world.fake.timeZone.offset = zone.info;
     }
 };
 
@@ -87,7 +87,7 @@ TEST(LocalOffset, LocaldiffIsWorkedOutOnlyWhenTheOffsetChanged)
 {
     FakeTimeZoneInfo machine;
     ClockState state;
-    machine.info = BerlinWinter.info;
+    machine.offset = BerlinWinter.info;
     setLocalOffset(state, GetLocalTZ(machine));
     EXPECT_EQ(state.localdiff, -1);
 
@@ -101,16 +101,16 @@ TEST(LocalOffset, LocaldiffIsWorkedOutOnlyWhenTheOffsetChanged)
         double localdiff;
     } steps[] = {{NewYorkWinter, 5}, {Kolkata, -5.5}, {LondonSummer, -1}, {LondonWinter, 0}};
     for (const auto &step : steps) {
-        machine.info = step.zone.info;
+        machine.offset = step.zone.info;
         followLocalOffset(state, machine);
         EXPECT_EQ(state.localdiff, step.localdiff) << step.zone.offsetSeconds;
         EXPECT_EQ(state.localOffsetSeconds, step.zone.offsetSeconds);
     }
 
     // Information that cannot be read counts as GMT, as it does at start-up.
-    machine.info = BerlinWinter.info;
+    machine.offset = BerlinWinter.info;
     followLocalOffset(state, machine);
-    machine.info.returnCode = TimeZoneInformation::Invalid;
+    machine.offset.reset();
     followLocalOffset(state, machine);
     EXPECT_EQ(state.localdiff, 0);
 }

@@ -140,19 +140,17 @@ TEST(LocalZone, CorrectionIsTheLocalOffsetToTheSecond)
 
 TEST(LocalZone, OffsetFromTheTimeZoneInformation)
 {
-    using platform::TimeZoneInformation;
+    using platform::UtcOffset;
     FakeTimeZoneInfo tz;
-    tz.info = {-60, 0, -60, TimeZoneInformation::Standard}; // Central Europe, winter
+    tz.offset = UtcOffset {3600, false}; // Central Europe, winter
     EXPECT_EQ(GetLocalTZ(tz), 3600);
-    tz.info.returnCode = TimeZoneInformation::Daylight;
+    tz.offset = UtcOffset {7200, true};
     EXPECT_EQ(GetLocalTZ(tz), 7200);
-    tz.info = {-330, 0, 0, TimeZoneInformation::Unknown}; // India: no daylight saving
+    tz.offset = UtcOffset {19800, false}; // India: no daylight saving
     EXPECT_EQ(GetLocalTZ(tz), 19800);
-    tz.info = {210, 0, -60, TimeZoneInformation::Standard}; // Newfoundland
+    tz.offset = UtcOffset {-12600, false}; // Newfoundland
     EXPECT_EQ(GetLocalTZ(tz), -12600);
-    tz.info.returnCode = TimeZoneInformation::Invalid;
-    EXPECT_EQ(GetLocalTZ(tz), 0);
-    tz.info.returnCode = 7;
+    tz.offset.reset(); // the zone cannot be read
     EXPECT_EQ(GetLocalTZ(tz), 0);
 }
 

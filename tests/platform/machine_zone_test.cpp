@@ -79,8 +79,6 @@ TEST(MachineZone, KeepsOneReadingUntilTheZonesNextTransition)
             << QDateTime::fromMSecsSinceEpoch(r.at, Qt::UTC).toString().toStdString();
         EXPECT_EQ(reading.daylightTime, r.daylight)
             << QDateTime::fromMSecsSinceEpoch(r.at, Qt::UTC).toString().toStdString();
-        EXPECT_EQ(reading.standardOffsetSeconds, 0);
-        EXPECT_TRUE(reading.hasDaylightTime);
     }
 
     // A summer's day of ticks reads the zone once.
@@ -139,13 +137,37 @@ TEST(MachineZone, NoZoneMeansUtc)
     const platform::ZoneReading reading = zone.at(utcMs(2026, 12, 7, 12, 0));
     EXPECT_FALSE(reading.valid);
     EXPECT_EQ(reading.offsetSeconds, 0);
-    EXPECT_EQ(platform::SystemTimeZoneInfo(zone).timeZoneInformation().returnCode,
-              platform::TimeZoneInformation::Invalid);
+    EXPECT_EQ(platform::SystemTimeZoneInfo(zone).utcOffset(), std::nullopt);
     const platform::SystemClock clock(zone);
     const QDateTime utc = clock.utcNow();
     const QDateTime local = clock.localWallTime();
     EXPECT_LE(utc.secsTo(local), 1);
     EXPECT_GE(utc.secsTo(local), 0);
+}
+
+TEST(SystemTimeZone, GivesTheOffsetInForceAndWhetherItIsDaylightSaving)
+{
+    QTemporaryDir dir;
+    const struct {
+        const char *zone;
+        qint64 at;
+        platform::UtcOffset expected;
+    } cases[] = {
+        {"Europe/Berlin", utcMs(2026, 1, 15, 12, 0), {3600, false}},
+        {"Europe/Berlin", utcMs(2026, 7, 1, 12, 0), {7200, true}},
+        {"Asia/Kolkata", utcMs(2026, 7, 1, 12, 0), {19800, false}},
+        {"America/St_Johns", utcMs(2026, 1, 15, 12, 0), {-12600, false}},
+        {"America/St_Johns", utcMs(2026, 7, 1, 12, 0), {-9000, true}},
+        {"Australia/Lord_Howe", utcMs(2026, 1, 15, 12, 0), {39600, true}}, // half an hour of daylight saving
+        {"Australia/Lord_Howe", utcMs(2026, 7, 1, 12, 0), {37800, false}},
+    };
+    for (const auto &c : cases) {
+        MachineZone zone(dir.path(), [&c] { return QTimeZone(c.zone); });
+        const std::optional<platform::UtcOffset> offset = platform::SystemTimeZoneInfo(zone).utcOffsetAt(c.at);
+        ASSERT_TRUE(offset.has_value()) << c.zone;
+        EXPECT_EQ(offset->seconds, c.expected.seconds) << c.zone << " at " << c.at;
+        EXPECT_EQ(offset->daylightSaving, c.expected.daylightSaving) << c.zone << " at " << c.at;
+    }
 }
 
 TEST(MachineZone, TheSystemClockAgreesWithQt)

@@ -233,12 +233,11 @@ TEST(TimerPiece, AlignedTimerFindsTheSecondAgainAfterTheClockSteps)
 TEST(SystemTimeZone, GivesAConsistentOffset)
 {
     platform::MachineZone zone;
-    const platform::TimeZoneInformation info = platform::SystemTimeZoneInfo(zone).timeZoneInformation();
-    ASSERT_NE(info.returnCode, platform::TimeZoneInformation::Invalid);
-    const qint32 minutesEast = info.returnCode == platform::TimeZoneInformation::Daylight
-        ? -(info.bias + info.daylightBias)
-        : -(info.bias + info.standardBias);
-    EXPECT_EQ(minutesEast * 60, QDateTime::currentDateTime().offsetFromUtc());
+    const std::optional<platform::UtcOffset> offset = platform::SystemTimeZoneInfo(zone).utcOffset();
+    ASSERT_TRUE(offset.has_value());
+    const QDateTime now = QDateTime::currentDateTime();
+    EXPECT_EQ(offset->seconds, now.offsetFromUtc());
+    EXPECT_EQ(offset->daylightSaving, now.isDaylightTime());
 }
 
 } // namespace

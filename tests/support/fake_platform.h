@@ -56,8 +56,9 @@ private:
 
 class FakeTimeZoneInfo final : public platform::TimeZoneInfo {
 public:
-    platform::TimeZoneInformation info {0, 0, -60, platform::TimeZoneInformation::Standard};
-    platform::TimeZoneInformation timeZoneInformation() const override { return info; }
+    // Empty: the machine's zone cannot be read.
+    std::optional<platform::UtcOffset> offset = platform::UtcOffset {};
+    std::optional<platform::UtcOffset> utcOffset() const override { return offset; }
 };
 
 // An in-memory settings store with the real store's case rules: a key keeps
