@@ -116,8 +116,8 @@ void verifyFigure(const QString &signScript, const QString &path, double megabyt
             return;
         }
     }
-    std::printf("  verify %.0f MB (file in page cache; sealed copy in memory, SHA-256, Ed25519): best of 5 %.1f ms;\n"
-                "    resident peak +%.1f MB (the copy's pages while mapped, given back with it)\n",
+    std::printf("  check %.0f MB (file in page cache; sealed copy, SHA-256, Ed25519 of the statement): best of 5 "
+                "%.1f ms;\n    resident peak +%.1f MB (the copy is shared memory, read in blocks, never mapped)\n",
                 megabytes, best, peakGrowthKb / 1024.0);
 }
 

@@ -5,12 +5,10 @@
 #include "update/update_statement.h"
 #include "update/version_list.h"
 
-#include <QCryptographicHash>
 #include <QFile>
 
 #include <cerrno>
 #include <cstring>
-#include <optional>
 #include <vector>
 
 #include <fcntl.h>
@@ -30,25 +28,6 @@ constexpr size_t kCopyBlock = 256 * 1024;
 QString systemError(const char *what)
 {
     return QString::fromLatin1(what) + QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(errno));
-}
-
-// The SHA-256 of all fd holds, read in blocks rather than mapped, so that
-// a large program does not swell the clock's resident memory.
-std::optional<QByteArray> sha256Of(int fd)
-{
-    QCryptographicHash hash(QCryptographicHash::Sha256);
-    std::vector<char> block(kCopyBlock);
-    for (off_t at = 0;;) {
-        const ssize_t got = ::pread(fd, block.data(), block.size(), at);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0)
-            return std::nullopt;
-        if (got == 0)
-            return hash.result();
-        hash.addData(QByteArrayView(block.data(), got));
-        at += got;
-    }
 }
 
 bool writeAll(int fd, const char *data, size_t size)
@@ -144,9 +123,9 @@ VerifiedProgram::Outcome VerifiedProgram::check(int fd, const QByteArray &signat
     // Owns the copy from here, so every refusal below closes it.
     std::unique_ptr<VerifiedProgram> program(new VerifiedProgram(copy, statement->version));
 
-    const std::optional<QByteArray> hash = sha256Of(copy);
+    const std::optional<QByteArray> hash = signatures.sha256(copy);
     if (!hash)
-        return Outcome {nullptr, systemError("cannot read the sealed copy"), false};
+        return Outcome {nullptr, QStringLiteral("cannot hash the sealed copy"), false};
     if (*hash != statement->sha256)
         return refused(QStringLiteral("the program's SHA-256 is not the signed one"));
 

@@ -3,13 +3,18 @@
 
 #include <openssl/evp.h>
 
+#include <cerrno>
 #include <memory>
+#include <vector>
+
+#include <unistd.h>
 
 namespace platform {
 
 namespace {
 constexpr qsizetype kKeyBytes = 32;
 constexpr qsizetype kSignatureBytes = 64;
+constexpr size_t kReadBlock = 256 * 1024;
 
 struct KeyFree {
     void operator()(EVP_PKEY *key) const { EVP_PKEY_free(key); }
@@ -38,6 +43,32 @@ bool Ed25519Check::verify(QByteArrayView message, QByteArrayView signature, QByt
                                             : reinterpret_cast<const unsigned char *>(message.data()),
                             size_t(message.size()))
         == 1;
+}
+
+std::optional<QByteArray> Ed25519Check::sha256(int fd) const
+{
+    const std::unique_ptr<EVP_MD_CTX, ContextFree> context(EVP_MD_CTX_new());
+    if (!context || EVP_DigestInit_ex(context.get(), EVP_sha256(), nullptr) != 1)
+        return std::nullopt;
+    std::vector<unsigned char> block(kReadBlock);
+    for (off_t at = 0;;) {
+        const ssize_t got = ::pread(fd, block.data(), block.size(), at);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            return std::nullopt;
+        if (got == 0)
+            break;
+        if (EVP_DigestUpdate(context.get(), block.data(), size_t(got)) != 1)
+            return std::nullopt;
+        at += got;
+    }
+    QByteArray digest(EVP_MAX_MD_SIZE, Qt::Uninitialized);
+    unsigned int size = 0;
+    if (EVP_DigestFinal_ex(context.get(), reinterpret_cast<unsigned char *>(digest.data()), &size) != 1)
+        return std::nullopt;
+    digest.truncate(size);
+    return digest;
 }
 
 } // namespace platform

@@ -32,4 +32,10 @@ bool LazySignatureCheck::verify(QByteArrayView message, QByteArrayView signature
     return check && check->verify(message, signature, publicKey);
 }
 
+std::optional<QByteArray> LazySignatureCheck::sha256(int fd) const
+{
+    const SignatureCheck *check = load();
+    return check ? check->sha256(fd) : std::nullopt;
+}
+
 } // namespace platform

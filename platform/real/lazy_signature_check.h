@@ -11,13 +11,14 @@ namespace platform {
 
 // The signature check, loaded from the HTTP module at its first use, so that
 // libcrypto is mapped only once an update is on its way. A module that cannot
-// be loaded verifies nothing.
+// be loaded verifies nothing and hashes nothing.
 class LazySignatureCheck final : public SignatureCheck {
 public:
     explicit LazySignatureCheck(QString modulePath);
     ~LazySignatureCheck() override;
 
     bool verify(QByteArrayView message, QByteArrayView signature, QByteArrayView publicKey) const override;
+    std::optional<QByteArray> sha256(int fd) const override;
 
     bool isLoaded() const { return m_check != nullptr; }
 

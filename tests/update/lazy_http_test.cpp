@@ -9,6 +9,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QFile>
+
 namespace {
 
 TEST(LazyHttp, LoadsTheTransferControlOnlyAtTheFirstRequest)
@@ -56,8 +59,11 @@ TEST(LazySignatureCheck, AModuleThatCannotBeLoadedVerifiesNothing)
         {QStringLiteral("libc.so.6"), false}, // loads, but holds no check
         {QString(), false},
     };
+    QFile self(QCoreApplication::applicationFilePath());
+    ASSERT_TRUE(self.open(QIODevice::ReadOnly));
     for (const auto &[module, loads] : cases) {
         const platform::LazySignatureCheck check(module);
+        EXPECT_EQ(check.sha256(self.handle()).has_value(), loads) << module.toStdString();
         EXPECT_EQ(check.verify(QByteArray(), signature, key), loads) << module.toStdString();
         EXPECT_EQ(check.isLoaded(), loads) << module.toStdString();
         EXPECT_FALSE(check.verify(QByteArray(1, '\0'), signature, key)) << module.toStdString();

@@ -65,6 +65,21 @@ TEST(Ed25519Check, VerifiesOnlyTheExactBytesUnderTheRightKey)
         EXPECT_EQ(check.verify(c.message, c.signature, c.key), c.valid) << c.what;
 }
 
+TEST(Ed25519Check, HashesAWholeFileWithSha256)
+{
+    QTemporaryDir folder;
+    QFile file(folder.filePath(QStringLiteral("program")));
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    const platform::Ed25519Check check;
+    EXPECT_EQ(check.sha256(file.handle()),
+              QByteArray::fromHex("e3b0c44298fc1c149afbf4c8996fb92427ae41e4649b934ca495991b7852b855"));
+    const QByteArray big = QByteArray(3 << 20, 'x') + "abc"; // past one block read
+    ASSERT_EQ(file.write(big), big.size());
+    ASSERT_TRUE(file.flush());
+    EXPECT_EQ(check.sha256(file.handle()), QCryptographicHash::hash(big, QCryptographicHash::Sha256));
+    EXPECT_FALSE(check.sha256(-1).has_value());
+}
+
 TEST(SignUpdateScript, PrintsTheKeyAsTheBuildTakesItAndSignsAPublicStatement)
 {
     TestSigner signer;

@@ -320,6 +320,7 @@ public:
         }
         return m_real.verify(message, signature, publicKey);
     }
+    std::optional<QByteArray> sha256(int fd) const override { return m_real.sha256(fd); }
     mutable int held = 0;
     mutable int executable = 0;
 
