@@ -211,6 +211,8 @@ void CurlHttp::start(const QUrl &target)
     // The signed bytes are the bytes saved.
     curl_easy_setopt(easy, CURLOPT_ACCEPT_ENCODING, "identity");
     curl_easy_setopt(easy, CURLOPT_NOSIGNAL, 1L);
+    // Pieces of 16 KiB (libcurl's own) cost a tenth of the loopback throughput.
+    curl_easy_setopt(easy, CURLOPT_BUFFERSIZE, 128L * 1024);
     curl_easy_setopt(easy, CURLOPT_SSL_VERIFYPEER, 1L);
     curl_easy_setopt(easy, CURLOPT_SSL_VERIFYHOST, 2L);
     // A proxy is a tunnel for plain http too, and its own answer is not ours.
