@@ -76,7 +76,7 @@ int main(int argc, char **argv)
     };
     install.openHomePage = openHomePage;
     updateCheck.openHomePage = openHomePage;
-    HelpKey helpKey(browser, desktop);
+    HelpKey helpKey([&web] { web.showHelp(); });
     app.installEventFilter(&helpKey);
     updateCheck.isUpdating = [&window] { return window.state().updating; };
     updateCheck.downloadupdate = [&install](const QString &offeredVersion) { install.downloadupdate(offeredVersion); };

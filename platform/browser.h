@@ -5,19 +5,16 @@
 
 namespace platform {
 
-// The desktop's file associations: which program opens a kind of document,
-// and starting it.
+// The desktop's web browser and document viewers.
 class Browser {
 public:
     virtual ~Browser() = default;
 
-    // The program that the desktop opens documentPath with (judged by the
-    // file's name and content), as a command for open(); empty when none is
-    // associated or the file cannot be read.
-    virtual QString findExecutable(const QString &documentPath) = 0;
-    // Starts program, a result of findExecutable(), on address, in a normal
-    // window that takes the focus, without waiting. False when it could not start.
-    virtual bool open(const QString &program, const QString &address) = 0;
+    // Whether the desktop names a program that opens web pages.
+    virtual bool hasWebBrowser() = 0;
+    // Opens address in the desktop's web browser, in a normal window that
+    // takes the focus, without waiting. False when it could not start.
+    virtual bool openPage(const QString &address) = 0;
     // Shows a local document in the desktop's viewer for its kind. False
     // when there is no viewer or it could not start.
     virtual bool showDocument(const QString &path) = 0;

@@ -9,11 +9,8 @@
 #include "update/build_urls.h"
 #include "update/update_log.h"
 
-#include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QKeyEvent>
-#include <QTemporaryDir>
 #include <QWidget>
 
 #include <algorithm>
@@ -48,12 +45,7 @@ void WebLaunch::helpThenHomePage(QWidget &window)
     window.show();
     window.raise();
     window.activateWindow();
-    // The key goes where a key press of the user's would, and HelpKey answers it.
-    QWidget *target = window.focusWidget() ? window.focusWidget() : &window;
-    QKeyEvent press(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
-    QKeyEvent release(QEvent::KeyRelease, Qt::Key_F1, Qt::NoModifier);
-    QCoreApplication::sendEvent(target, &press);
-    QCoreApplication::sendEvent(target, &release);
+    showHelp();
 
     PauseSeconds(1, m_services.ticks, m_services.events);
     const auto answer = m_messages.show(
@@ -68,34 +60,23 @@ void WebLaunch::helpThenHomePage(QWidget &window)
 void WebLaunch::calleridlink(const QString &webaddress)
 {
     using Icon = platform::MessageBoxes::Icon;
-    QString program;
-    {
-        // A folder of our own (mode 0700), so no other user can plant or read the file.
-        const QTemporaryDir folder;
-        if (folder.isValid()) {
-            const QString probe = folder.filePath(QStringLiteral("temphtm.htm"));
-            QFile file(probe);
-            if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-                file.write("\"<HTML> <\\HTML>\"\r\n");
-                file.close();
-            }
-            program = m_browser.findExecutable(probe).trimmed();
-            QFile::remove(probe);
-        }
-    }
-    if (program.isEmpty()) {
+    if (!m_browser.hasWebBrowser()) {
         m_messages.show(QStringLiteral("Could not find associated browser!"), QStringLiteral("BROWSER NOT FOUND"),
                         Icon::Exclamation);
         return;
     }
-    if (!m_browser.open(program, webaddress))
+    if (!m_browser.openPage(webaddress))
         m_messages.show(QStringLiteral("Web Page not Opened"), QStringLiteral("URL FAILED"), Icon::Exclamation);
 }
 
-HelpKey::HelpKey(platform::Browser &browser, const platform::Desktop &desktop, QObject *parent)
-    : QObject(parent),
-      m_browser(browser),
-      m_desktop(desktop)
+void WebLaunch::showHelp()
+{
+    const QString page = helpPagePath(m_services.desktop);
+    if (!m_browser.showDocument(page))
+        qCWarning(lcUpdate) << "the help page could not be shown:" << page;
+}
+
+HelpKey::HelpKey(std::function<void()> showHelp, QObject *parent) : QObject(parent), m_showHelp(std::move(showHelp))
 {
 }
 
@@ -107,7 +88,7 @@ bool HelpKey::eventFilter(QObject *watched, QEvent *event)
     const auto *key = static_cast<QKeyEvent *>(event);
     if (key->key() != Qt::Key_F1 || key->modifiers() != Qt::NoModifier)
         return false;
-    if (!key->isAutoRepeat() && !m_browser.showDocument(helpPagePath(m_desktop)))
-        qCWarning(lcUpdate) << "the help page could not be shown:" << helpPagePath(m_desktop);
+    if (!key->isAutoRepeat())
+        m_showHelp();
     return true;
 }

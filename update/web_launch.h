@@ -6,6 +6,8 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
+
 namespace platform {
 class Browser;
 class Desktop;
@@ -37,8 +39,10 @@ public:
     void mnu_help_Click(QWidget &mainWindow) { helpThenHomePage(mainWindow); }
     // The settings dialog's help link.
     void Label9_Click(QWidget &settingsDialog) { helpThenHomePage(settingsDialog); }
-    // Opens webaddress in the program the desktop opens web pages with.
+    // Opens webaddress in the desktop's web browser.
     void calleridlink(const QString &webaddress);
+    // Shows the help page in the desktop's viewer; a failure is only logged.
+    void showHelp();
 
 private:
     void helpThenHomePage(QWidget &window);
@@ -50,16 +54,15 @@ private:
     ProgramVersion m_version;
 };
 
-// F1 in any of the program's windows shows the help page. Installed on the
+// F1 in any of the program's windows shows the help. Installed on the
 // application, it sees every window's keys.
 class HelpKey final : public QObject {
 public:
-    HelpKey(platform::Browser &browser, const platform::Desktop &desktop, QObject *parent = nullptr);
+    explicit HelpKey(std::function<void()> showHelp, QObject *parent = nullptr);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    platform::Browser &m_browser;
-    const platform::Desktop &m_desktop;
+    std::function<void()> m_showHelp;
 };

@@ -157,7 +157,8 @@ QString XdgBrowser::execLine(const QString &desktopEntryFile)
     const QString tryExec = unescapeValue(entry.value(QStringLiteral("TryExec")));
     if (!tryExec.isEmpty() && QStandardPaths::findExecutable(tryExec).isEmpty() && !QFileInfo(tryExec).isExecutable())
         return QString();
-    return unescapeValue(entry.value(QStringLiteral("Exec")));
+    const QString exec = unescapeValue(entry.value(QStringLiteral("Exec")));
+    return exec.trimmed().isEmpty() ? QString() : exec;
 }
 
 QStringList XdgBrowser::commandLine(const QString &exec, const QString &address)
@@ -242,33 +243,34 @@ QString XdgBrowser::askXdgMime(const QString &mimeType) const
     return firstRunnable(QString::fromUtf8(query.readAllStandardOutput()).section(QLatin1Char('\n'), 0, 0));
 }
 
-QString XdgBrowser::findExecutable(const QString &documentPath)
+QString XdgBrowser::commandFor(const QStringList &mimeTypes) const
 {
-    const QFileInfo document(documentPath);
-    if (!document.isFile() || !document.isReadable()) {
-        qCWarning(lcDesktop).noquote() << "cannot read" << documentPath << "to find the program that opens it";
-        return QString();
-    }
-    const QMimeType type = QMimeDatabase().mimeTypeForFile(document);
-    // A web page is known by its name even where XDG_DATA_DIRS hides the MIME database.
-    const bool webPage = document.suffix().compare(QLatin1String("htm"), Qt::CaseInsensitive) == 0
-        || document.suffix().compare(QLatin1String("html"), Qt::CaseInsensitive) == 0;
-    const QString mimeType =
-        (!type.isValid() || type.isDefault()) && webPage ? QStringLiteral("text/html") : type.name();
-    QString id = askXdgMime(mimeType);
-    if (id.isEmpty())
-        id = defaultApplication(mimeType);
-    const QString program = id.isEmpty() ? QString() : execLine(desktopEntryFile(id));
-    if (program.isEmpty())
-        qCWarning(lcDesktop).noquote() << "no program opens" << mimeType
-                                       << "files: neither xdg-mime nor the mimeapps.list and mimeinfo.cache files"
-                                       << "name one that can run";
-    return program;
+    // The desktop's own answer first, for every type, then our lookup.
+    QString id;
+    for (qsizetype i = 0; i < mimeTypes.size() && id.isEmpty(); ++i)
+        id = askXdgMime(mimeTypes.at(i));
+    for (qsizetype i = 0; i < mimeTypes.size() && id.isEmpty(); ++i)
+        id = defaultApplication(mimeTypes.at(i));
+    return id.isEmpty() ? QString() : execLine(desktopEntryFile(id));
 }
 
-bool XdgBrowser::open(const QString &program, const QString &address)
+QString XdgBrowser::webBrowserCommand() const
 {
-    const QStringList command = commandLine(program, address);
+    return commandFor({QStringLiteral("x-scheme-handler/https"), QStringLiteral("text/html")});
+}
+
+bool XdgBrowser::hasWebBrowser()
+{
+    if (!webBrowserCommand().isEmpty())
+        return true;
+    qCWarning(lcDesktop).noquote() << "no web browser: neither xdg-mime nor the mimeapps.list and mimeinfo.cache"
+                                   << "files name one for https addresses or HTML files that can run";
+    return false;
+}
+
+bool XdgBrowser::start(const QString &exec, const QString &address)
+{
+    const QStringList command = commandLine(exec, address);
     if (command.isEmpty()) {
         qCWarning(lcDesktop).noquote() << "cannot open" << address << "with an empty command";
         return false;
@@ -283,14 +285,43 @@ bool XdgBrowser::open(const QString &program, const QString &address)
     return false;
 }
 
+bool XdgBrowser::openPage(const QString &address)
+{
+    // Qt's opener knows the desktop's special cases; the browser's own entry
+    // covers platforms without one.
+    if (QDesktopServices::openUrl(QUrl(address)))
+        return true;
+    const QString exec = webBrowserCommand();
+    if (exec.isEmpty()) {
+        qCWarning(lcDesktop).noquote() << "cannot open" << address << "without a web browser";
+        return false;
+    }
+    return start(exec, address);
+}
+
 bool XdgBrowser::showDocument(const QString &path)
 {
-    // The desktop's own opener knows its special cases; our lookup covers
-    // desktops without one.
     if (QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
         return true;
-    const QString program = findExecutable(path);
-    return !program.isEmpty() && open(program, path);
+    const QFileInfo document(path);
+    if (!document.isFile() || !document.isReadable()) {
+        qCWarning(lcDesktop).noquote() << "cannot read" << path << "to show it";
+        return false;
+    }
+    const QMimeType type = QMimeDatabase().mimeTypeForFile(document);
+    // A web page is known by its name even where XDG_DATA_DIRS hides the MIME database.
+    const bool webPage = document.suffix().compare(QLatin1String("htm"), Qt::CaseInsensitive) == 0
+        || document.suffix().compare(QLatin1String("html"), Qt::CaseInsensitive) == 0;
+    const QString mimeType =
+        (!type.isValid() || type.isDefault()) && webPage ? QStringLiteral("text/html") : type.name();
+    const QString exec = commandFor({mimeType});
+    if (exec.isEmpty()) {
+        qCWarning(lcDesktop).noquote() << "no program opens" << mimeType
+                                       << "files: neither xdg-mime nor the mimeapps.list and mimeinfo.cache files"
+                                       << "name one that can run";
+        return false;
+    }
+    return start(exec, path);
 }
 
 } // namespace platform

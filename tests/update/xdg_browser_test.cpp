@@ -5,9 +5,14 @@
 
 #include <gtest/gtest.h>
 
+#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QThread>
+#include <QUrl>
+
+#include <functional>
 
 namespace {
 
@@ -52,9 +57,6 @@ protected:
         // The MIME database, without the system's applications.
         QDir().mkpath(path("usr-share"));
         QFile::link(QStringLiteral("/usr/share/mime"), path("usr-share/mime"));
-        QFile probe(document);
-        probe.open(QIODevice::WriteOnly);
-        probe.write("\"<HTML> <\\HTML>\"\r\n");
     }
     ~XdgFolders() override
     {
@@ -78,10 +80,26 @@ protected:
     {
         write(relative, "[Desktop Entry]\nType=Application\nName=Web\nExec=" + exec + "\n" + more);
     }
-    QString find() { return platform::XdgBrowser(QString()).findExecutable(document); }
+    QString find() { return platform::XdgBrowser(QString()).webBrowserCommand(); }
+    // An entry whose program writes its arguments to `opened`.
+    void recordingEntry(const char *relative, const char *fieldCode)
+    {
+        write("bin/record",
+              "#!/bin/sh\nprintf '%s\\n' \"$@\" >\"$0.part\" && mv \"$0.part\" " + path("opened").toUtf8() + "\n");
+        QFile::setPermissions(path("bin/record"), QFile::ReadOwner | QFile::ExeOwner);
+        entry(relative, path("bin/record").toUtf8() + " --new " + fieldCode);
+    }
+    // The arguments the recording entry was started with.
+    QStringList opened()
+    {
+        for (int waited = 0; waited < 5000 && !QFile::exists(path("opened")); waited += 20)
+            QThread::msleep(20);
+        QFile file(path("opened"));
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts)
+                                              : QStringList();
+    }
 
     QTemporaryDir m_root;
-    QString document = path("temphtm.htm");
 
 private:
     static constexpr const char *kVariables[] = {"XDG_CONFIG_HOME", "XDG_CONFIG_DIRS", "XDG_DATA_HOME", "XDG_DATA_DIRS",
@@ -105,9 +123,10 @@ TEST_F(XdgFolders, TheDefaultApplicationOfTheUserComesFirst)
 TEST_F(XdgFolders, EntriesThatCannotRunAreSkipped)
 {
     write("config/mimeapps.list",
-          "[Default Applications]\ntext/html=hidden.desktop;tryexec.desktop\n"
+          "[Default Applications]\ntext/html=hidden.desktop;blank.desktop;tryexec.desktop\n"
           "[Added Associations]\ntext/html=vendor-web.desktop\n");
     entry("data/applications/hidden.desktop", "hidden %u", "Hidden=true\n");
+    entry("data/applications/blank.desktop", "\\s\\s");
     entry("data/applications/tryexec.desktop", "absent %u", "TryExec=/nonexistent/absent-browser\n");
     entry("usr-share/applications/vendor/web.desktop", "vendor\\sweb %u"); // in a vendor folder, escaped space
     EXPECT_EQ(find(), QStringLiteral("vendor web %u"));
@@ -127,18 +146,85 @@ TEST_F(XdgFolders, XdgMimeIsAskedFirstWhenThere)
     entry("data/applications/scripted.desktop", "scripted-browser %u");
     write("bin/xdg-mime", "#!/bin/sh\n[ \"$1 $2 $3\" = 'query default text/html' ] && echo scripted.desktop\n");
     QFile::setPermissions(path("bin/xdg-mime"), QFile::ReadOwner | QFile::ExeOwner);
-    EXPECT_EQ(platform::XdgBrowser(path("bin/xdg-mime")).findExecutable(document),
-              QStringLiteral("scripted-browser %u"));
+    EXPECT_EQ(platform::XdgBrowser(path("bin/xdg-mime")).webBrowserCommand(), QStringLiteral("scripted-browser %u"));
+}
+
+TEST_F(XdgFolders, TheHandlerOfHttpsAddressesComesBeforeTheViewerOfHtmlFiles)
+{
+    write("config/mimeapps.list", "[Default Applications]\ntext/html=viewer.desktop\n");
+    write("etc-xdg/mimeapps.list", "[Default Applications]\nx-scheme-handler/https=browser.desktop\n");
+    entry("data/applications/viewer.desktop", "html-viewer %f");
+    entry("usr-share/applications/browser.desktop", "web-browser %u");
+    EXPECT_EQ(find(), QStringLiteral("web-browser %u"));
+
+    // What xdg-mime says about either outranks our own lookup.
+    write("bin/xdg-mime", "#!/bin/sh\n[ \"$3\" = text/html ] && echo viewer.desktop\n");
+    QFile::setPermissions(path("bin/xdg-mime"), QFile::ReadOwner | QFile::ExeOwner);
+    EXPECT_EQ(platform::XdgBrowser(path("bin/xdg-mime")).webBrowserCommand(), QStringLiteral("html-viewer %f"));
 }
 
 TEST_F(XdgFolders, NoAssociationOrNoDocumentFindsNothing)
 {
     EXPECT_EQ(find(), QString());
+    EXPECT_FALSE(platform::XdgBrowser(QString()).hasWebBrowser());
+    EXPECT_FALSE(platform::XdgBrowser(QString()).openPage(QStringLiteral("https://web.test/")));
     write("config/mimeapps.list", "[Default Applications]\ntext/html=mine.desktop\n");
     entry("data/applications/mine.desktop", "my-browser %u");
-    EXPECT_EQ(platform::XdgBrowser(QString()).findExecutable(path("missing.htm")), QString());
-    EXPECT_FALSE(platform::XdgBrowser(QString()).open(QStringLiteral("/nonexistent/browser %u"),
-                                                      QStringLiteral("http://web.test/")));
+    EXPECT_TRUE(platform::XdgBrowser(QString()).hasWebBrowser());
+    EXPECT_FALSE(platform::XdgBrowser(QString()).showDocument(path("missing.htm")));
+    EXPECT_FALSE(
+        platform::XdgBrowser::start(QStringLiteral("/nonexistent/browser %u"), QStringLiteral("http://web.test/")));
+}
+
+// The tests' platform has no opener of its own, so the browser's entry is started.
+TEST_F(XdgFolders, PagesAndDocumentsOpenInTheDesktopsProgramsWhereQtHasNoOpener)
+{
+    const struct {
+        const char *what;
+        const char *mimeType;
+        std::function<bool(platform::XdgBrowser &)> open;
+        QString expected;
+    } cases[] = {
+        {"a page", "x-scheme-handler/https",
+         [](platform::XdgBrowser &b) { return b.openPage(QStringLiteral("https://web.test/a?b=1")); },
+         QStringLiteral("https://web.test/a?b=1")},
+        {"the help page", "text/html", [this](platform::XdgBrowser &b) { return b.showDocument(path("help.html")); },
+         path("help.html")},
+    };
+    write("help.html", "<html></html>");
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        QFile::remove(path("opened"));
+        write("config/mimeapps.list", QByteArray("[Default Applications]\n") + c.mimeType + "=record.desktop\n");
+        recordingEntry("data/applications/record.desktop", "%u");
+        platform::XdgBrowser browser {QString()};
+        EXPECT_TRUE(c.open(browser));
+        EXPECT_EQ(opened(), (QStringList {QStringLiteral("--new"), c.expected}));
+    }
+}
+
+// Records the addresses Qt's opener hands it.
+class UrlHandler : public QObject {
+    Q_OBJECT
+public:
+    QStringList urls;
+public slots:
+    void open(const QUrl &url) { urls << url.toString(); }
+};
+
+TEST_F(XdgFolders, APageGoesToQtsOpenerFirst)
+{
+    UrlHandler handler;
+    QDesktopServices::setUrlHandler(QStringLiteral("https"), &handler, "open");
+    write("config/mimeapps.list", "[Default Applications]\nx-scheme-handler/https=record.desktop\n");
+    recordingEntry("data/applications/record.desktop", "%u");
+    EXPECT_TRUE(platform::XdgBrowser(QString()).openPage(QStringLiteral("https://web.test/home")));
+    QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+    EXPECT_EQ(handler.urls, QStringList {QStringLiteral("https://web.test/home")});
+    QThread::msleep(200);
+    EXPECT_FALSE(QFile::exists(path("opened"))) << "the entry was started as well";
 }
 
 } // namespace
+
+#include "xdg_browser_test.moc"
