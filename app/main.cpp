@@ -54,44 +54,44 @@ int main(int argc, char **argv)
     platform::QtMessageBoxes messages;
     // The transfer controls of the main window and of the download dialog.
     const QString httpModule = desktop.programFolder() + QStringLiteral("/libhoralux_http.so");
-    platform::LazyHttp inet(events, httpModule);
-    platform::LazyHttp dialogInet(events, httpModule);
+    platform::LazyHttp http(events, httpModule);
+    platform::LazyHttp dialogHttp(events, httpModule);
     platform::LazySignatureCheck signatures(httpModule);
     platform::XdgBrowser browser;
 
     const UpdateInstallSetup installSetup = UpdateInstallSetup::fromBuild(desktop.programFolder());
     UpdateCheckSetup checkSetup = UpdateCheckSetup::fromBuild();
     checkSetup.offersDownload = installSetup.policy.startsPrograms();
-    UpdateChecker updateCheck(services, messages, inet, checkSetup);
-    frm_main window(services, messages, updateCheck);
+    UpdateChecker updateCheck(services, messages, http, checkSetup);
+    ClockWindow window(services, messages, updateCheck);
     // Parented to the clock, so the dialog stays above an always-on-top clock.
     SettingsDialogOpener settingsDialog(services, messages, window, &window);
     window.openSettings = [&settingsDialog] { settingsDialog.show(); };
     window.openAbout = [&settingsDialog] { settingsDialog.showAbout(); };
 
-    UpdateInstall install(services, messages, window.state(), inet, dialogInet, signatures, installSetup);
+    UpdateInstall install(services, messages, window.state(), http, dialogHttp, signatures, installSetup);
     WebLaunch web(services, messages, browser);
     const auto openHomePage = [&web] {
-        web.calleridlink(homePageAddress(build_urls::webSite(), ProgramVersion::current()));
+        web.openWebPage(homePageAddress(build_urls::webSite(), ProgramVersion::current()));
     };
     install.openHomePage = openHomePage;
     updateCheck.openHomePage = openHomePage;
     HelpKey helpKey([&web] { web.showHelp(); });
     app.installEventFilter(&helpKey);
     updateCheck.isUpdating = [&window] { return window.state().updating; };
-    updateCheck.downloadupdate = [&install](const QString &offeredVersion) { install.downloadupdate(offeredVersion); };
+    updateCheck.downloadUpdate = [&install](const QString &offeredVersion) { install.downloadUpdate(offeredVersion); };
     install.closeSettingsDialog = [&settingsDialog] {
-        if (frm_settings *dialog = settingsDialog.dialog())
+        if (SettingsDialog *dialog = settingsDialog.dialog())
             dialog->close();
     };
-    settingsDialog.onUpdateLinkClicked = [&install] { install.Label8_Click(); };
+    settingsDialog.onUpdateLinkClicked = [&install] { install.downloadUpdate(); };
     settingsDialog.onHelpLinkClicked = [&settingsDialog, &web] {
-        if (frm_settings *dialog = settingsDialog.dialog())
-            web.Label9_Click(*dialog);
+        if (SettingsDialog *dialog = settingsDialog.dialog())
+            web.helpThenHomePage(*dialog);
     };
-    window.openHelp = [&web, &window] { web.mnu_help_Click(window); };
-    window.cancelTransfers = [&inet] { inet.cancel(); };
+    window.openHelp = [&web, &window] { web.helpThenHomePage(window); };
+    window.cancelTransfers = [&http] { http.cancel(); };
 
-    window.Form_Load();
+    window.start();
     return app.exec();
 }

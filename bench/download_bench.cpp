@@ -105,16 +105,16 @@ void saveScreenshot(const QString &path)
 {
     QTemporaryDir folder;
     platform::QtEventPump events;
-    platform::CurlHttp inet1(events);
+    platform::CurlHttp http(events);
     platform::MonotonicTickCounter ticks;
     CountingMessageBoxes messages;
-    DownloadForm form(inet1, messages, ticks, events);
+    DownloadDialog form(http, messages, ticks, events);
     int updates = 0;
-    QObject::connect(&form, &DownloadForm::status2Changed, &form, [&](const QString &text) {
+    QObject::connect(&form, &DownloadDialog::progressTextChanged, &form, [&](const QString &text) {
         if (text.startsWith(QLatin1String("Estimated")) && ++updates == 6)
             form.grab().save(path);
     });
-    form.DownloadFile(g_server->slowUrl(), folder.filePath(QStringLiteral("hupdate")), {}, {});
+    form.downloadFile(g_server->slowUrl(), folder.filePath(QStringLiteral("hupdate")), {}, {});
     std::printf("download_bench: %s\n",
                 updates >= 6 ? qPrintable(QStringLiteral("dialog saved to ") + path)
                              : "the transfer was too quick for a picture");
@@ -125,12 +125,12 @@ void BM_DownloadFileThroughTheDialog(benchmark::State &state)
     QTemporaryDir folder;
     const QString destination = folder.filePath(QStringLiteral("hupdate"));
     platform::QtEventPump events;
-    platform::CurlHttp inet1(events);
+    platform::CurlHttp http(events);
     platform::MonotonicTickCounter ticks;
     CountingMessageBoxes messages;
-    DownloadForm form(inet1, messages, ticks, events);
+    DownloadDialog form(http, messages, ticks, events);
     int updates = 0;
-    QObject::connect(&form, &DownloadForm::status2Changed, &form, [&](const QString &text) {
+    QObject::connect(&form, &DownloadDialog::progressTextChanged, &form, [&](const QString &text) {
         if (text.startsWith(QLatin1String("Estimated")))
             ++updates;
     });
@@ -140,7 +140,7 @@ void BM_DownloadFileThroughTheDialog(benchmark::State &state)
         const double cpuBefore = processCpuSeconds();
         QElapsedTimer wall;
         wall.start();
-        const bool whole = form.DownloadFile(g_server->url(), destination, {}, {});
+        const bool whole = form.downloadFile(g_server->url(), destination, {}, {});
         const double seconds = double(wall.nsecsElapsed()) / 1e9;
         const double cpu = processCpuSeconds() - cpuBefore;
         if (!whole || messages.shown > 0 || QFileInfo(destination).size() != kFileBytes) {
@@ -194,22 +194,22 @@ BENCHMARK(BM_DownloadWithCurl)->UseManualTime()->Iterations(5)->Unit(benchmark::
 void BM_DialogProgressUpdate(benchmark::State &state)
 {
     platform::QtEventPump events;
-    platform::CurlHttp inet1(events);
+    platform::CurlHttp http(events);
     platform::MonotonicTickCounter ticks;
     CountingMessageBoxes messages;
-    DownloadForm form(inet1, messages, ticks, events);
-    form.ProgressBar().setRange(0, 30720);
+    DownloadDialog form(http, messages, ticks, events);
+    form.progressBar().setRange(0, 30720);
     form.show();
     QCoreApplication::processEvents();
     int step = 0;
     const double cpuBefore = processCpuSeconds();
     for (auto _ : state) {
         ++step;
-        form.StatusLabel2().setText(QStringLiteral("Estimated Time Left: %1 sec (%2.0 MB of 30.0 MB copied)\n\n"
-                                                   "Transfer Rate: 98,765.4 KB/Sec")
-                                        .arg(step % 60)
-                                        .arg(step % 30));
-        form.ProgressBar().setValue(step % 30720);
+        form.progressLabel().setText(QStringLiteral("Estimated Time Left: %1 sec (%2.0 MB of 30.0 MB copied)\n\n"
+                                                    "Transfer Rate: 98,765.4 KB/Sec")
+                                         .arg(step % 60)
+                                         .arg(step % 30));
+        form.progressBar().setValue(step % 30720);
         form.setWindowTitle(QStringLiteral("%1% of hupdate Completed").arg(step % 100));
         QCoreApplication::processEvents();
     }
@@ -318,13 +318,13 @@ int main(int argc, char **argv)
     const Figures &f = g_figures;
     if (f.dialogBestMBps > 0) {
         std::printf("\nDownload of %.0f MB over loopback, best of the runs:\n", kMegabytes);
-        std::printf("  through DownloadFile: %8.1f MB/s\n", f.dialogBestMBps);
+        std::printf("  through downloadFile: %8.1f MB/s\n", f.dialogBestMBps);
         if (f.curlBestMBps > 0)
             std::printf("  with curl:            %8.1f MB/s\n  ratio:                %8.2f (target >= 0.5)\n",
                         f.curlBestMBps, f.dialogBestMBps / f.curlBestMBps);
         else if (!f.curlFound)
             std::printf("  with curl:            not measured (curl missing)\n");
-        std::printf("  CPU per MB during DownloadFile: %.2f ms for the whole process", f.dialogCpuMsPerMB);
+        std::printf("  CPU per MB during downloadFile: %.2f ms for the whole process", f.dialogCpuMsPerMB);
         if (f.curlBestMBps > 0)
             std::printf(", of which the loopback server's %.2f ms: %.2f ms for the download", f.serverCpuMsPerMB,
                         f.dialogCpuMsPerMB - f.serverCpuMsPerMB);

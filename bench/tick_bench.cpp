@@ -30,16 +30,16 @@ static void BM_DisplayTickWithoutFreshZone(benchmark::State &state)
     const platform::Services services {wallClock,     fake.ticks,   fake.loop,    machineZone,    store,
                                        fake.registry, fake.desktop, fake.network, fake.processes, fake.sound};
     ChangeLog log {fake.loop};
-    FakeLabel zone {QStringLiteral("lab_zone"), log};
-    FakeLabel time {QStringLiteral("lab_time"), log, 525};
-    FakeLabel local {QStringLiteral("lab_local"), log};
-    FakePicture background {QStringLiteral("Image1"), log};
+    FakeLabel zone {QStringLiteral("zoneLabel"), log};
+    FakeLabel time {QStringLiteral("timeLabel"), log, 525};
+    FakeLabel local {QStringLiteral("dateLabel"), log};
+    FakePicture background {QStringLiteral("clockFace"), log};
     ClockState clockState;
-    clockState.zonediff = ZoneOffset::fromHours(12, "Pacific/Auckland");
-    clockState.zonedst = true;
+    clockState.zoneOffset = ZoneOffset::fromHours(12, "Pacific/Auckland");
+    clockState.zoneDaylightSaving = true;
     ClockTick tick {clockState, services, {zone, time, local}, background};
     for (auto _ : state) {
-        tick.Timer1_Timer();
+        tick.onClockTimer();
         log.changes.clear();
     }
 }

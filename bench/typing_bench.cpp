@@ -25,7 +25,7 @@ namespace {
 
 class NoCheck final : public UpdateCheck {
 public:
-    void securitycheck() override {}
+    void checkForUpdates() override {}
 };
 
 double processCpuSeconds()
@@ -52,10 +52,10 @@ struct RealWorld {
     LabelPiece timePiece {time};
     LabelPiece localPiece {local};
     PicturePiece picturePiece {picture};
-    TimerPiece zonetimer;
+    TimerPiece zoneTimer;
     NoCheck check;
     ClockState state;
-    Rotation rotation {state, services, zonePiece, zonetimer, check};
+    Rotation rotation {state, services, zonePiece, zoneTimer, check};
     ClockTick tick {state, services, {zonePiece, timePiece, localPiece}, picturePiece};
 
     RealWorld()
@@ -79,7 +79,7 @@ void BM_TypeWellington(benchmark::State &state)
     for (auto _ : state) {
         const double cpu0 = processCpuSeconds();
         const auto wall0 = std::chrono::steady_clock::now();
-        world.rotation.displayzone(QStringLiteral("Wellington, New Zealand"));
+        world.rotation.typeZoneName(QStringLiteral("Wellington, New Zealand"));
         cpu += processCpuSeconds() - cpu0;
         wall += std::chrono::duration<double>(std::chrono::steady_clock::now() - wall0).count();
     }
@@ -92,10 +92,10 @@ void BM_RollTheTimeLabel(benchmark::State &state)
     RealWorld world;
     double cpu = 0, wall = 0;
     for (auto _ : state) {
-        world.state.zonefresh = true;
+        world.state.zoneJustShown = true;
         const double cpu0 = processCpuSeconds();
         const auto wall0 = std::chrono::steady_clock::now();
-        world.tick.Timer1_Timer();
+        world.tick.onClockTimer();
         cpu += processCpuSeconds() - cpu0;
         wall += std::chrono::duration<double>(std::chrono::steady_clock::now() - wall0).count();
     }

@@ -164,10 +164,10 @@ int main(int argc, char **argv)
     }
 
     platform::QtEventPump events;
-    platform::CurlHttp inet(events);
+    platform::CurlHttp http(events);
     platform::MonotonicTickCounter ticks;
     CountingMessageBoxes messages;
-    DownloadForm form(inet, messages, ticks, events);
+    DownloadDialog form(http, messages, ticks, events);
     form.show();
     QCoreApplication::processEvents();
     form.hide();
@@ -178,7 +178,7 @@ int main(int argc, char **argv)
     QElapsedTimer timer;
     timer.start();
     const QString destination = folder.filePath(QStringLiteral("hupdate"));
-    const bool whole = form.DownloadFile(QStringLiteral("http://127.0.0.1:%1/big.bin").arg(port), destination, {}, {});
+    const bool whole = form.downloadFile(QStringLiteral("http://127.0.0.1:%1/big.bin").arg(port), destination, {}, {});
     const double seconds = double(timer.nsecsElapsed()) / 1e9;
     const long peakKb = statusKb("VmHWM:");
     server.kill();

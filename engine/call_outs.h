@@ -6,5 +6,5 @@
 class UpdateCheck {
 public:
     virtual ~UpdateCheck() = default;
-    virtual void securitycheck() = 0;
+    virtual void checkForUpdates() = 0;
 };

@@ -24,13 +24,13 @@ struct ZoneOffset {
 // The state the main window's handlers share. Handlers pump events while they
 // wait, so each one reads these afresh at every step where it uses them.
 struct ClockState {
-    double localdiff = 0;          // hours added to local time to reach GMT
-    qint32 localOffsetSeconds = 0; // the machine's offset from GMT that localdiff was worked out from
-    qint16 zoneindex = 0;          // the catalogue position the rotation tries next
-    ZoneOffset zonediff;
-    bool zonedst = false;
-    bool zonefresh = false;
-    bool timesynced = false;
-    bool updatechecked = false;
+    double localToGmtHours = 0;    // hours added to local time to reach GMT
+    qint32 localOffsetSeconds = 0; // the machine's offset from GMT that localToGmtHours was worked out from
+    qint16 nextZonePosition = 0;   // the catalogue position the rotation tries next
+    ZoneOffset zoneOffset;
+    bool zoneDaylightSaving = false;
+    bool zoneJustShown = false;
+    bool timeSyncStarted = false;
+    bool updateCheckStarted = false;
     bool updating = false;
 };

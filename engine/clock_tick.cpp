@@ -36,11 +36,11 @@ void ClockTick::pause(int ms)
     PauseMilliseconds(ms, m_services.ticks, m_services.events);
 }
 
-void ClockTick::Timer1_Timer()
+void ClockTick::onClockTimer()
 {
     // A tick that runs inside another tick's roll leaves the roll, the scenery
-    // and zonefresh to the outer one, which then restores the label's height.
-    const bool rolls = m_state.zonefresh && !m_rolling;
+    // and zoneJustShown to the outer one, which then restores the label's height.
+    const bool rolls = m_state.zoneJustShown && !m_rolling;
     const int fullHeight = rolls ? m_labels.time.height() : 0;
     if (rolls) {
         m_rolling = true;
@@ -53,13 +53,13 @@ void ClockTick::Timer1_Timer()
 
     const bool twelveHour = settings().isFalse(setting::TwentyFourHour);
     m_labels.time.setText(clock_format::zoneTime(zoneNow.time(), !twelveHour));
-    m_labels.local.setText(dateText(zoneNow.date()));
+    m_labels.date.setText(dateText(zoneNow.date()));
 
     if (!rolls)
         return;
-    if (m_state.zonefresh) {
+    if (m_state.zoneJustShown) {
         applyScenery(zoneNow.time());
-        m_state.zonefresh = false;
+        m_state.zoneJustShown = false;
     }
     rollDown(fullHeight);
     m_rolling = false;
@@ -79,23 +79,23 @@ QDateTime ClockTick::zoneTimeNow()
     followLocalOffset(m_state, m_services.timeZone);
     const QDateTime localNow = m_services.clock.localWallTime();
     if (!daylight_saving::inForce(localNow.date()))
-        m_state.zonedst = false;
+        m_state.zoneDaylightSaving = false;
     const bool daylightSavingOn = !settings().isFalse(setting::DaylightSaving);
     if (!daylightSavingOn)
-        m_state.zonedst = false;
+        m_state.zoneDaylightSaving = false;
 
     if (settings().isTrue(setting::Exact)) {
         if (const std::optional<QDateTime> exact = exactZoneTime(daylightSavingOn))
             return *exact;
     }
-    const int shift = m_state.zonediff.wholeHours() + (m_state.zonedst ? 1 : 0);
-    return zoneWallTime(localNow, m_state.localdiff, shift);
+    const int shift = m_state.zoneOffset.wholeHours() + (m_state.zoneDaylightSaving ? 1 : 0);
+    return zoneWallTime(localNow, m_state.localToGmtHours, shift);
 }
 
 std::optional<QDateTime> ClockTick::exactZoneTime(bool daylightSavingOn) const
 {
     const QDateTime utc = m_services.clock.utcNow();
-    const ZoneOffset &zone = m_state.zonediff;
+    const ZoneOffset &zone = m_state.zoneOffset;
     if (zone.isText) {
         // Text that is no offset shows GMT, as it does on the catalogue's clock.
         return exact_zone_time::wallTime(utc, exact_zone_time::customOffsetSeconds(zone.text).value_or(0));
@@ -130,7 +130,7 @@ void ClockTick::rollDown(int fullHeight)
 
 void ClockTick::applyScenery(const QTime &zoneTimeOfDay)
 {
-    m_labels.local.setForeColor(colours::Black);
+    m_labels.date.setForeColor(colours::Black);
     m_labels.time.setForeColor(colours::Black);
     m_labels.zone.setForeColor(colours::Black);
 
@@ -139,7 +139,7 @@ void ClockTick::applyScenery(const QTime &zoneTimeOfDay)
     const SceneryRow &row = scenery::forTimeOfDay(zoneTimeOfDay);
     m_background.loadPicture(m_services.desktop.programFolder() + QDir::separator() + QLatin1String(row.picture));
     if (row.colours) {
-        m_labels.local.setForeColor(row.colours->local);
+        m_labels.date.setForeColor(row.colours->local);
         m_labels.time.setForeColor(row.colours->time);
         m_labels.zone.setForeColor(row.colours->zone);
     }

@@ -19,7 +19,7 @@ struct Services;
 struct ClockLabels {
     platform::Label &zone;
     platform::Label &time;
-    platform::Label &local; // despite its name, the date in the zone on show
+    platform::Label &date; // the date in the zone on show
 };
 
 // The display tick: once a second, the time and date of the zone on show; when
@@ -34,7 +34,7 @@ public:
     ClockTick(ClockState &state, const platform::Services &services, ClockLabels labels, platform::Picture &background,
               const QLocale &locale = QLocale::system());
 
-    void Timer1_Timer();
+    void onClockTimer();
 
 private:
     TypedSettings settings() const;
@@ -42,7 +42,7 @@ private:
     void rollUp(int fullHeight);
     void rollDown(int fullHeight);
     void applyScenery(const QTime &zoneTimeOfDay);
-    // The zone on show's wall time now; clears zonedst outside the period.
+    // The zone on show's wall time now; clears zoneDaylightSaving outside the period.
     QDateTime zoneTimeNow();
     const QString &dateText(const QDate &zoneDate);
     // The zone's time by its own rules, when the exact clock is switched on.

@@ -4,7 +4,7 @@
 #include "engine/clock_state.h"
 #include "platform/time_zone_info.h"
 
-qint32 GetLocalTZ(const platform::TimeZoneInfo &timeZone)
+qint32 machineGmtOffset(const platform::TimeZoneInfo &timeZone)
 {
     return timeZone.utcOffset().value_or(platform::UtcOffset {}).seconds;
 }
@@ -17,12 +17,12 @@ double localCorrection(qint32 localOffsetSeconds)
 void setLocalOffset(ClockState &state, qint32 localOffsetSeconds)
 {
     state.localOffsetSeconds = localOffsetSeconds;
-    state.localdiff = localCorrection(localOffsetSeconds);
+    state.localToGmtHours = localCorrection(localOffsetSeconds);
 }
 
 void followLocalOffset(ClockState &state, const platform::TimeZoneInfo &timeZone)
 {
-    const qint32 offset = GetLocalTZ(timeZone);
+    const qint32 offset = machineGmtOffset(timeZone);
     if (offset != state.localOffsetSeconds)
         setLocalOffset(state, offset);
 }

@@ -17,11 +17,11 @@
 #include <QDir>
 
 Rotation::Rotation(ClockState &state, const platform::Services &services, platform::Label &zoneLabel,
-                   platform::Timer &zonetimer, UpdateCheck &updateCheck)
+                   platform::Timer &zoneTimer, UpdateCheck &updateCheck)
     : m_state(state),
       m_services(services),
       m_zoneLabel(zoneLabel),
-      m_zonetimer(zonetimer),
+      m_zoneTimer(zoneTimer),
       m_updateCheck(updateCheck)
 {
 }
@@ -31,33 +31,33 @@ int Rotation::scanIntervalMs() const
     return scan_delay::intervalMs(TypedSettings(m_services.settings).text(setting::Scan));
 }
 
-bool Rotation::InternetConnected()
+bool Rotation::isInternetConnected()
 {
     return m_services.network.isOnline();
 }
 
-void Rotation::zonetimer_Timer()
+void Rotation::onZoneTimer()
 {
-    if (TypedSettings(m_services.settings).isTrue(setting::Sync) && !m_state.timesynced) {
-        if (InternetConnected()) {
+    if (TypedSettings(m_services.settings).isTrue(setting::Sync) && !m_state.timeSyncStarted) {
+        if (isInternetConnected()) {
             startTimeSync();
-            m_state.timesynced = true;
+            m_state.timeSyncStarted = true;
         }
     }
 
     // The flag is tested first: asking whether the machine is online costs more.
-    if (!m_state.updatechecked && InternetConnected()) {
+    if (!m_state.updateCheckStarted && isInternetConnected()) {
         // Set first, so a rotation tick inside the check does not start another.
-        m_state.updatechecked = true;
-        m_updateCheck.securitycheck();
+        m_state.updateCheckStarted = true;
+        m_updateCheck.checkForUpdates();
     }
 
     // Frozen while the check ran: stay frozen, no zone change.
-    if (m_zonetimer.interval() == 0)
+    if (m_zoneTimer.interval() == 0)
         return;
 
-    m_zonetimer.setInterval(scanIntervalMs());
-    loadzone();
+    m_zoneTimer.setInterval(scanIntervalMs());
+    showNextZone();
 }
 
 void Rotation::startTimeSync()
@@ -68,47 +68,47 @@ void Rotation::startTimeSync()
         qCWarning(lcTimeSync).noquote() << "cannot start" << tool + u':' << m_services.processes.startError();
 }
 
-void Rotation::loadzone(Typing typing)
+void Rotation::showNextZone(Typing typing)
 {
-    if (m_state.zoneindex == 0)
-        m_state.zoneindex = 1;
-    while (m_state.zoneindex >= 1 && m_state.zoneindex <= zone_catalogue::LastPosition) {
-        if (zone_catalogue::isEnabled(m_state.zoneindex, m_services.settings)) {
-            if (const auto entry = zone_catalogue::entryAt(m_state.zoneindex, m_services.settings))
+    if (m_state.nextZonePosition == 0)
+        m_state.nextZonePosition = 1;
+    while (m_state.nextZonePosition >= 1 && m_state.nextZonePosition <= zone_catalogue::LastPosition) {
+        if (zone_catalogue::isEnabled(m_state.nextZonePosition, m_services.settings)) {
+            if (const auto entry = zone_catalogue::entryAt(m_state.nextZonePosition, m_services.settings))
                 putOnShow(*entry, typing);
             break;
         }
-        ++m_state.zoneindex;
+        ++m_state.nextZonePosition;
     }
-    ++m_state.zoneindex;
-    if (m_state.zoneindex > zone_catalogue::LastPosition)
-        m_state.zoneindex = 1;
+    ++m_state.nextZonePosition;
+    if (m_state.nextZonePosition > zone_catalogue::LastPosition)
+        m_state.nextZonePosition = 1;
 }
 
 void Rotation::putOnShow(const CatalogueEntry &entry, Typing typing)
 {
-    // Name first, then offset and flags, zonefresh last: ticks that run during
+    // Name first, then offset and flags, zoneJustShown last: ticks that run during
     // the typing keep showing the previous zone whole.
-    displayzone(entry.name, typing);
+    typeZoneName(entry.name, typing);
     // A custom offset is read after the typing: one saved meanwhile is the one shown.
-    m_state.zonediff = entry.isCustom
+    m_state.zoneOffset = entry.isCustom
         ? ZoneOffset::fromText(TypedSettings(m_services.settings)
                                    .text(setting::customOffset(zone_catalogue::customNumberAt(entry.position))))
         : ZoneOffset::fromHours(entry.offsetHours, entry.ianaZone);
-    m_state.zonedst = entry.daylightSaving;
-    m_state.zonefresh = true;
+    m_state.zoneDaylightSaving = entry.daylightSaving;
+    m_state.zoneJustShown = true;
 }
 
-void Rotation::displayzone(const QString &newname, Typing typing)
+void Rotation::typeZoneName(const QString &zoneName, Typing typing)
 {
     if (typing == Typing::Unseen) {
-        m_zoneLabel.setText(newname);
+        m_zoneLabel.setText(zoneName);
         m_services.events.pumpEvents();
         return;
     }
     m_zoneLabel.setText(QString());
-    for (qsizetype i = 0; i <= newname.size(); ++i) {
-        m_zoneLabel.setText(newname.left(i));
+    for (qsizetype i = 0; i <= zoneName.size(); ++i) {
+        m_zoneLabel.setText(zoneName.left(i));
         m_services.events.pumpEvents();
         PauseMilliseconds(TypingStepMs, m_services.ticks, m_services.events);
     }

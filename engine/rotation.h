@@ -23,17 +23,17 @@ public:
     enum class Typing { Seen, Unseen };
 
     Rotation(ClockState &state, const platform::Services &services, platform::Label &zoneLabel,
-             platform::Timer &zonetimer, UpdateCheck &updateCheck);
+             platform::Timer &zoneTimer, UpdateCheck &updateCheck);
 
-    void zonetimer_Timer();
-    // Puts the next enabled zone from `zoneindex` on show. Deliberately does not
+    void onZoneTimer();
+    // Puts the next enabled zone from `nextZonePosition` on show. Deliberately does not
     // wrap within one call: the last enabled zone of a cycle stays two periods.
-    void loadzone(Typing typing = Typing::Seen);
+    void showNextZone(Typing typing = Typing::Seen);
     // Puts an entry on show, whether the rotation or a zone command chose it.
     void putOnShow(const CatalogueEntry &entry, Typing typing = Typing::Seen);
     // Types a name into the zone label, one more character every 30 ms.
-    void displayzone(const QString &newname, Typing typing = Typing::Seen);
-    bool InternetConnected();
+    void typeZoneName(const QString &zoneName, Typing typing = Typing::Seen);
+    bool isInternetConnected();
 
     // The interval `scan` asks for now.
     int scanIntervalMs() const;
@@ -44,6 +44,6 @@ private:
     ClockState &m_state;
     const platform::Services &m_services;
     platform::Label &m_zoneLabel;
-    platform::Timer &m_zonetimer;
+    platform::Timer &m_zoneTimer;
     UpdateCheck &m_updateCheck;
 };

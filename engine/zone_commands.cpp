@@ -10,25 +10,25 @@
 
 #include <QDir>
 
-ZoneCommands::ZoneCommands(const platform::Services &services, Rotation &rotation, platform::Timer &zonetimer)
+ZoneCommands::ZoneCommands(const platform::Services &services, Rotation &rotation, platform::Timer &zoneTimer)
     : m_services(services),
       m_rotation(rotation),
-      m_zonetimer(zonetimer)
+      m_zoneTimer(zoneTimer)
 {
 }
 
 void ZoneCommands::holdForAMinute()
 {
     // A fresh 60-second countdown, whatever the timer was doing, frozen included.
-    m_zonetimer.setInterval(0);
-    m_zonetimer.setEnabled(false);
-    m_zonetimer.setEnabled(true);
-    m_zonetimer.setInterval(HandPickedStayMs);
+    m_zoneTimer.setInterval(0);
+    m_zoneTimer.setEnabled(false);
+    m_zoneTimer.setEnabled(true);
+    m_zoneTimer.setInterval(HandPickedStayMs);
 }
 
 void ZoneCommands::playBlip()
 {
-    m_services.sound.playfile(m_services.desktop.programFolder() + QDir::separator() + QStringLiteral("blip.wav"));
+    m_services.sound.playFile(m_services.desktop.programFolder() + QDir::separator() + QStringLiteral("blip.wav"));
 }
 
 void ZoneCommands::showPreset(const PresetZone &zone)
@@ -45,17 +45,17 @@ void ZoneCommands::showCustom(int number)
     playBlip();
 }
 
-void ZoneCommands::mnu_freeze_Click()
+void ZoneCommands::freeze()
 {
-    m_zonetimer.setInterval(0);
+    m_zoneTimer.setInterval(0);
 }
 
-void ZoneCommands::Image2_Click()
+void ZoneCommands::showNextZoneNow()
 {
     // The rotation fires as soon as this click has been handled.
-    m_zonetimer.setEnabled(false);
-    m_zonetimer.setInterval(0);
-    m_zonetimer.setInterval(1);
-    m_zonetimer.setEnabled(true);
+    m_zoneTimer.setEnabled(false);
+    m_zoneTimer.setInterval(0);
+    m_zoneTimer.setInterval(1);
+    m_zoneTimer.setEnabled(true);
     playBlip();
 }

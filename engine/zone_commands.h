@@ -15,14 +15,14 @@ class ZoneCommands {
 public:
     static constexpr int HandPickedStayMs = 60000;
 
-    ZoneCommands(const platform::Services &services, Rotation &rotation, platform::Timer &zonetimer);
+    ZoneCommands(const platform::Services &services, Rotation &rotation, platform::Timer &zoneTimer);
 
     // The 24 preset menu commands differ only by their catalogue entry.
     void showPreset(const PresetZone &zone);
-    void mnu_custom1_Click() { showCustom(1); }
-    void mnu_custom2_Click() { showCustom(2); }
-    void mnu_freeze_Click();
-    void Image2_Click();
+    void showCustom1() { showCustom(1); }
+    void showCustom2() { showCustom(2); }
+    void freeze();
+    void showNextZoneNow();
 
 private:
     void showCustom(int number);
@@ -31,5 +31,5 @@ private:
 
     const platform::Services &m_services;
     Rotation &m_rotation;
-    platform::Timer &m_zonetimer;
+    platform::Timer &m_zoneTimer;
 };

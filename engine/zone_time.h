@@ -3,7 +3,7 @@
 
 #include <QDateTime>
 
-// A zone's wall time: the local wall time taken to GMT by localdiff hours, then
+// A zone's wall time: the local wall time taken to GMT by localToGmtHours hours, then
 // shifted by the zone's whole hours. Both ends are naive wall times in a UTC
 // container, so no daylight-saving change of the machine can creep in.
-QDateTime zoneWallTime(const QDateTime &localWall, double localdiff, int shiftHours);
+QDateTime zoneWallTime(const QDateTime &localWall, double localToGmtHours, int shiftHours);

@@ -8,7 +8,7 @@
 
 class RollingLabel;
 
-// The clock's background picture, Image1, which also paints the labels that
+// The clock's background picture, which also paints the labels that
 // lie over it, as the form paints its windowless labels: one painter per
 // repaint whatever it touches, and the picture under a label is drawn once,
 // not once for the window and again for the label.

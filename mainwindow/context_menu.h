@@ -12,18 +12,18 @@ struct PresetZone;
 
 // The clock's only menu, a pop-up: the items of the hidden "-= Settings =-" menu.
 struct ContextMenu {
-    QMenu *mnu_settings = nullptr;
-    QAction *mnu_showsettings = nullptr;
-    QMenu *mnu_showzone = nullptr;
+    QMenu *settingsMenu = nullptr;
+    QAction *settingsAction = nullptr;
+    QMenu *showZoneMenu = nullptr;
     std::vector<std::pair<QAction *, const PresetZone *>> presetItems;
-    QAction *mnu_custom1 = nullptr;
-    QAction *mnu_custom2 = nullptr;
-    QAction *mnu_freeze = nullptr;
-    QAction *mnu_about = nullptr;
-    QAction *mnu_help = nullptr;
-    QAction *mnu_exit = nullptr;
+    QAction *custom1Action = nullptr;
+    QAction *custom2Action = nullptr;
+    QAction *freezeAction = nullptr;
+    QAction *aboutAction = nullptr;
+    QAction *helpAction = nullptr;
+    QAction *exitAction = nullptr;
 
-    QAction *customItem(int number) const { return number == 1 ? mnu_custom1 : mnu_custom2; }
+    QAction *customItem(int number) const { return number == 1 ? custom1Action : custom2Action; }
 };
 
 ContextMenu buildContextMenu(QWidget *owner);

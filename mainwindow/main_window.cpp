@@ -55,30 +55,30 @@ void setUpLabel(QLabel &label, const QRect &geometry, const QString &caption, co
 
 } // namespace
 
-frm_main::frm_main(const platform::Services &services, platform::MessageBoxes &messages, UpdateCheck &updateCheck,
-                   QWidget *parent)
+ClockWindow::ClockWindow(const platform::Services &services, platform::MessageBoxes &messages, UpdateCheck &updateCheck,
+                         QWidget *parent)
     : QWidget(parent, Qt::FramelessWindowHint | Qt::Tool),
       m_services(services),
       m_messages(messages),
       m_menu(buildContextMenu(this)),
-      m_tick(m_state, services, {m_zonePiece, m_timePiece, m_localPiece}, m_backgroundPiece),
-      m_rotation(m_state, services, m_zonePiece, m_zonetimer, updateCheck),
-      m_commands(services, m_rotation, m_zonetimer)
+      m_tick(m_state, services, {m_zonePiece, m_timePiece, m_datePiece}, m_backgroundPiece),
+      m_rotation(m_state, services, m_zonePiece, m_zoneTimer, updateCheck),
+      m_commands(services, m_rotation, m_zoneTimer)
 {
-    setObjectName(QStringLiteral("frm_main"));
+    setObjectName(QStringLiteral("ClockWindow"));
     setWindowTitle(QStringLiteral("Horalux"));
     // Shown without taking the focus from what the user is doing.
     setAttribute(Qt::WA_ShowWithoutActivating);
     buildControls();
     connectMenu();
-    m_timer1.setAlignedToWallSeconds(true);
-    m_timer1.setHandler([this] { Timer1_Timer(); });
-    m_zonetimer.setHandler([this] { zonetimer_Timer(); });
+    m_clockTimer.setAlignedToWallSeconds(true);
+    m_clockTimer.setHandler([this] { onClockTimer(); });
+    m_zoneTimer.setHandler([this] { onZoneTimer(); });
 }
 
-frm_main::~frm_main() = default;
+ClockWindow::~ClockWindow() = default;
 
-void frm_main::buildControls()
+void ClockWindow::buildControls()
 {
     setFont(arial(8.25));
     setFixedSize(window_placement::WindowSize);
@@ -87,56 +87,57 @@ void frm_main::buildControls()
         icon.addPixmap(platform::readPixmap(QStringLiteral(":/horalux/icon-%1.png").arg(size), "png"));
     setWindowIcon(icon);
 
-    m_image1.setObjectName(QStringLiteral("Image1"));
-    m_image1.setGeometry(twips::rect(0, 0, 2700, 1200));
-    m_image1.setToolTip(kOptionsTip);
+    m_clockFace.setObjectName(QStringLiteral("clockFace"));
+    m_clockFace.setGeometry(twips::rect(0, 0, 2700, 1200));
+    m_clockFace.setToolTip(kOptionsTip);
     m_backgroundPiece.loadPicture(QStringLiteral(":/horalux/background.bmp"));
 
-    m_labZone.setObjectName(QStringLiteral("lab_zone"));
-    setUpLabel(m_labZone, twips::rect(510, 120, 2100, 255), QStringLiteral("Waiting for data"), arial(8.25));
-    m_labTime.setObjectName(QStringLiteral("lab_time"));
-    setUpLabel(m_labTime, twips::rect(100, 360, 2490, 525), QStringLiteral("12:12:12 pm"), arial(20.25));
-    m_labLocal.setObjectName(QStringLiteral("lab_local"));
-    setUpLabel(m_labLocal, twips::rect(120, 870, 2250, 255), QStringLiteral("Local time: 12:12:12"), arial(8.25));
-    m_image1.carry({&m_labZone, &m_labTime, &m_labLocal});
+    m_zoneLabel.setObjectName(QStringLiteral("zoneLabel"));
+    setUpLabel(m_zoneLabel, twips::rect(510, 120, 2100, 255), QStringLiteral("Waiting for data"), arial(8.25));
+    m_timeLabel.setObjectName(QStringLiteral("timeLabel"));
+    setUpLabel(m_timeLabel, twips::rect(100, 360, 2490, 525), QStringLiteral("12:12:12 pm"), arial(20.25));
+    m_dateLabel.setObjectName(QStringLiteral("dateLabel"));
+    setUpLabel(m_dateLabel, twips::rect(120, 870, 2250, 255), QStringLiteral("Local time: 12:12:12"), arial(8.25));
+    m_clockFace.carry({&m_zoneLabel, &m_timeLabel, &m_dateLabel});
 
-    m_image2.setObjectName(QStringLiteral("Image2"));
-    m_image2.setGeometry(twips::rect(2390, 900, 195, 150));
-    m_image2.setPixmap(loadPixmapForScreen(QStringLiteral(":/horalux/next.png"), devicePixelRatioF()));
-    m_image2.setToolTip(QStringLiteral("Click here to move on to the next time zone"));
-    m_image2.setCursor(Qt::PointingHandCursor);
+    m_nextZoneArrow.setObjectName(QStringLiteral("nextZoneArrow"));
+    m_nextZoneArrow.setGeometry(twips::rect(2390, 900, 195, 150));
+    m_nextZoneArrow.setPixmap(loadPixmapForScreen(QStringLiteral(":/horalux/next.png"), devicePixelRatioF()));
+    m_nextZoneArrow.setToolTip(QStringLiteral("Click here to move on to the next time zone"));
+    m_nextZoneArrow.setCursor(Qt::PointingHandCursor);
 
-    for (QLabel *control : std::initializer_list<QLabel *> {&m_image1, &m_labZone, &m_labTime, &m_labLocal, &m_image2})
+    for (QLabel *control :
+         std::initializer_list<QLabel *> {&m_clockFace, &m_zoneLabel, &m_timeLabel, &m_dateLabel, &m_nextZoneArrow})
         control->installEventFilter(this);
 }
 
-void frm_main::connectMenu()
+void ClockWindow::connectMenu()
 {
-    connect(m_menu.mnu_showsettings, &QAction::triggered, this, [this] { mnu_showsettings_Click(); });
+    connect(m_menu.settingsAction, &QAction::triggered, this, [this] { showSettings(); });
     for (const auto &[action, zone] : m_menu.presetItems) {
         const PresetZone *shown = zone;
         connect(action, &QAction::triggered, this, [this, shown] { m_commands.showPreset(*shown); });
     }
-    connect(m_menu.mnu_custom1, &QAction::triggered, this, [this] { m_commands.mnu_custom1_Click(); });
-    connect(m_menu.mnu_custom2, &QAction::triggered, this, [this] { m_commands.mnu_custom2_Click(); });
-    connect(m_menu.mnu_freeze, &QAction::triggered, this, [this] { m_commands.mnu_freeze_Click(); });
-    connect(m_menu.mnu_about, &QAction::triggered, this, [this] { mnu_about_Click(); });
-    connect(m_menu.mnu_help, &QAction::triggered, this, [this] { mnu_help_Click(); });
-    connect(m_menu.mnu_exit, &QAction::triggered, this, [this] { mnu_exit_Click(); });
+    connect(m_menu.custom1Action, &QAction::triggered, this, [this] { m_commands.showCustom1(); });
+    connect(m_menu.custom2Action, &QAction::triggered, this, [this] { m_commands.showCustom2(); });
+    connect(m_menu.freezeAction, &QAction::triggered, this, [this] { m_commands.freeze(); });
+    connect(m_menu.aboutAction, &QAction::triggered, this, [this] { showAbout(); });
+    connect(m_menu.helpAction, &QAction::triggered, this, [this] { showHelp(); });
+    connect(m_menu.exitAction, &QAction::triggered, this, [this] { requestExit(); });
 }
 
-TypedSettings frm_main::settings() const
+TypedSettings ClockWindow::settings() const
 {
     return TypedSettings(m_services.settings);
 }
 
-void frm_main::Form_Load()
+void ClockWindow::start()
 {
     if (m_services.processes.previousInstanceRunning())
         m_services.processes.endNow(0);
 
     settings::settleFirstStart24hr(m_services.settings, QLocale::system());
-    m_state.timesynced = false;
+    m_state.timeSyncStarted = false;
 
     for (int number : {1, 2}) {
         const QString name = settings().text(setting::customName(number));
@@ -145,36 +146,36 @@ void frm_main::Form_Load()
             setCustomMenuEntryCaption(number, name);
     }
 
-    setLocalOffset(m_state, GetLocalTZ(m_services.timeZone));
+    setLocalOffset(m_state, machineGmtOffset(m_services.timeZone));
     m_loading = true;
-    ontop();
+    applyOnTopAndPlace();
     // The first name is typed unseen: the clock appears once it is ready,
     // without keeping the user waiting for letters nobody saw.
-    m_rotation.loadzone(Rotation::Typing::Unseen);
-    m_timer1.setInterval(1000);
-    m_zonetimer.setInterval(m_rotation.scanIntervalMs());
+    m_rotation.showNextZone(Rotation::Typing::Unseen);
+    m_clockTimer.setInterval(1000);
+    m_zoneTimer.setInterval(m_rotation.scanIntervalMs());
     m_loading = false;
     keepOutOfTaskbarAndPager(*this);
     show();
 }
 
-void frm_main::mnu_exit_Click()
+void ClockWindow::requestExit()
 {
     if (m_state.updating) {
         m_messages.show(QStringLiteral("Sorry, you can`t exit during an update. Please wait!"),
                         QStringLiteral("Please wait!"), platform::MessageBoxes::Icon::Information);
         return;
     }
-    Form_Unload();
+    quit();
 }
 
-void frm_main::closeEvent(QCloseEvent *event)
+void ClockWindow::closeEvent(QCloseEvent *event)
 {
     event->accept();
-    Form_Unload();
+    quit();
 }
 
-void frm_main::Form_Unload()
+void ClockWindow::quit()
 {
     if (cancelTransfers)
         cancelTransfers();
@@ -184,25 +185,25 @@ void frm_main::Form_Unload()
     m_services.processes.endNow(0);
 }
 
-void frm_main::mnu_showsettings_Click()
+void ClockWindow::showSettings()
 {
     if (openSettings)
         openSettings();
 }
 
-void frm_main::mnu_about_Click()
+void ClockWindow::showAbout()
 {
     if (openAbout)
         openAbout();
 }
 
-void frm_main::mnu_help_Click()
+void ClockWindow::showHelp()
 {
     if (openHelp)
         openHelp();
 }
 
-void frm_main::ontop()
+void ClockWindow::applyOnTopAndPlace()
 {
     const TypedSettings::SwitchState wanted = settings().switchState(setting::OnTop);
     // Place before showing, so a first start does not flash at the screen's corner.
@@ -215,7 +216,7 @@ void frm_main::ontop()
     setFixedSize(window_placement::WindowSize);
 }
 
-void frm_main::applyTopmost(bool topmost)
+void ClockWindow::applyTopmost(bool topmost)
 {
     setStaysOnTop(*this, topmost);
     for (QWidget *dialog : ownDialogs())
@@ -224,7 +225,7 @@ void frm_main::applyTopmost(bool topmost)
         show();
 }
 
-QList<QWidget *> frm_main::ownDialogs() const
+QList<QWidget *> ClockWindow::ownDialogs() const
 {
     QList<QWidget *> dialogs;
     for (QWidget *child : findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
@@ -234,7 +235,7 @@ QList<QWidget *> frm_main::ownDialogs() const
     return dialogs;
 }
 
-void frm_main::childEvent(QChildEvent *event)
+void ClockWindow::childEvent(QChildEvent *event)
 {
     // A dialog is told how to stand when it is shown, not when made: its
     // own constructor still sets its flags after it is added here.
@@ -243,7 +244,7 @@ void frm_main::childEvent(QChildEvent *event)
     QWidget::childEvent(event);
 }
 
-void frm_main::dialog_Show(QWidget &dialog)
+void ClockWindow::onDialogShown(QWidget &dialog)
 {
     // Window managers keep a transient above its owner within one layer
     // only: an on-top clock would otherwise cover its own dialog.
@@ -251,7 +252,7 @@ void frm_main::dialog_Show(QWidget &dialog)
     withoutMinimiseUnderOpenbox(dialog);
 }
 
-void frm_main::moveToStoredPlace()
+void ClockWindow::moveToStoredPlace()
 {
     const auto left = window_placement::parseEdge(settings().text(setting::FormX));
     const auto top = window_placement::parseEdge(settings().text(setting::FormY));
@@ -262,102 +263,102 @@ void frm_main::moveToStoredPlace()
     move(window_placement::place(left, top, pos(), screens, primary ? primary->geometry() : QRect()));
 }
 
-QRect frm_main::placeOnScreen() const
+QRect ClockWindow::placeOnScreen() const
 {
     return QRect(topLeftOnScreen(*this), size());
 }
 
-void frm_main::setCustomMenuEntryVisible(int number, bool visible)
+void ClockWindow::setCustomMenuEntryVisible(int number, bool visible)
 {
     m_menu.customItem(number)->setVisible(visible);
 }
 
-void frm_main::setCustomMenuEntryCaption(int number, const QString &caption)
+void ClockWindow::setCustomMenuEntryCaption(int number, const QString &caption)
 {
     QString escaped = caption;
     escaped.replace(QLatin1Char('&'), QStringLiteral("&&"));
     m_menu.customItem(number)->setText(escaped);
 }
 
-void frm_main::loadBackgroundPicture(const QString &path)
+void ClockWindow::loadBackgroundPicture(const QString &path)
 {
     m_backgroundPiece.loadPicture(path);
 }
 
-bool frm_main::eventFilter(QObject *watched, QEvent *event)
+bool ClockWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    const bool isImage2 = watched == &m_image2;
-    const bool isControl =
-        isImage2 || watched == &m_image1 || watched == &m_labZone || watched == &m_labTime || watched == &m_labLocal;
+    const bool isNextZoneArrow = watched == &m_nextZoneArrow;
+    const bool isControl = isNextZoneArrow || watched == &m_clockFace || watched == &m_zoneLabel
+        || watched == &m_timeLabel || watched == &m_dateLabel;
     if (!isControl) {
         auto *owned = static_cast<QWidget *>(watched);
         if (event->type() == QEvent::Show && owned->windowType() == Qt::Dialog && owned->parentWidget() == this)
-            dialog_Show(*owned);
+            onDialogShown(*owned);
         return QWidget::eventFilter(watched, event);
     }
     switch (event->type()) {
     case QEvent::MouseButtonPress: {
-        if (isImage2)
+        if (isNextZoneArrow)
             return true;
         const auto *mouse = static_cast<QMouseEvent *>(event);
-        control_MouseDown(mouse->button(), mouse->position() * twips::PerPixel);
+        onControlPressed(mouse->button(), mouse->position() * twips::PerPixel);
         return true;
     }
     case QEvent::MouseMove: {
-        if (isImage2)
+        if (isNextZoneArrow)
             return true;
         const auto *mouse = static_cast<QMouseEvent *>(event);
-        control_MouseMove(mouse->position() * twips::PerPixel);
+        onControlMoved(mouse->position() * twips::PerPixel);
         return true;
     }
     case QEvent::MouseButtonRelease: {
         const auto *mouse = static_cast<QMouseEvent *>(event);
-        if (isImage2) {
-            if (mouse->button() == Qt::LeftButton && m_image2.rect().contains(mouse->position().toPoint()))
-                m_commands.Image2_Click();
+        if (isNextZoneArrow) {
+            if (mouse->button() == Qt::LeftButton && m_nextZoneArrow.rect().contains(mouse->position().toPoint()))
+                m_commands.showNextZoneNow();
             return true;
         }
-        control_MouseUp(mouse->button(), mouse->globalPosition().toPoint());
+        onControlReleased(mouse->button(), mouse->globalPosition().toPoint());
         return true;
     }
     default: return QWidget::eventFilter(watched, event);
     }
 }
 
-void frm_main::control_MouseDown(Qt::MouseButton button, QPointF positionTwips)
+void ClockWindow::onControlPressed(Qt::MouseButton button, QPointF positionTwips)
 {
     if (button != Qt::LeftButton || m_dragging)
         return;
-    m_grabx = qint32(std::lround(positionTwips.x()));
-    m_graby = qint32(std::lround(positionTwips.y()));
+    m_grabX = qint32(std::lround(positionTwips.x()));
+    m_grabY = qint32(std::lround(positionTwips.y()));
     // Asked of the window system, or the drag would jump from where Qt
     // thinks a freshly framed clock stands.
     const QPoint edge = topLeftOnScreen(*this);
-    m_formleft = float(twips::fromPixels(edge.x()));
-    m_formtop = float(twips::fromPixels(edge.y()));
+    m_windowLeft = float(twips::fromPixels(edge.x()));
+    m_windowTop = float(twips::fromPixels(edge.y()));
     m_dragging = true;
 }
 
-void frm_main::control_MouseMove(QPointF positionTwips)
+void ClockWindow::onControlMoved(QPointF positionTwips)
 {
     if (!m_dragging)
         return;
     // Keeps the grabbed point under the pointer; the control moves with the
     // window, so the pointer's offset inside it is the distance still to go.
-    move(twips::toPixels(m_formleft + (positionTwips.x() - m_grabx)),
-         twips::toPixels(m_formtop + (positionTwips.y() - m_graby)));
-    m_formleft = float(twips::fromPixels(x()));
-    m_formtop = float(twips::fromPixels(y()));
-    settings().save(setting::FormX, window_placement::edgeText(m_formleft));
-    settings().save(setting::FormY, window_placement::edgeText(m_formtop));
+    move(twips::toPixels(m_windowLeft + (positionTwips.x() - m_grabX)),
+         twips::toPixels(m_windowTop + (positionTwips.y() - m_grabY)));
+    m_windowLeft = float(twips::fromPixels(x()));
+    m_windowTop = float(twips::fromPixels(y()));
+    settings().save(setting::FormX, window_placement::edgeText(m_windowLeft));
+    settings().save(setting::FormY, window_placement::edgeText(m_windowTop));
 }
 
-void frm_main::control_MouseUp(Qt::MouseButton button, QPoint globalPosition)
+void ClockWindow::onControlReleased(Qt::MouseButton button, QPoint globalPosition)
 {
     m_dragging = false;
     if (button != Qt::RightButton)
         return;
-    QMenu *popup = m_menu.mnu_settings;
+    QMenu *popup = m_menu.settingsMenu;
     const QSize size = popup->sizeHint();
     popup->popup(QPoint(globalPosition.x() - size.width() / 2, globalPosition.y()));
 }

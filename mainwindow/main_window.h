@@ -26,26 +26,26 @@ struct Services;
 
 // The clock's one window: borderless, 180 x 80, a background picture with the
 // zone's name, time and date over it and a small next-zone arrow.
-class frm_main final : public QWidget, public MainWindowLink {
+class ClockWindow final : public QWidget, public MainWindowLink {
     Q_OBJECT
 
 public:
-    frm_main(const platform::Services &services, platform::MessageBoxes &messages, UpdateCheck &updateCheck,
-             QWidget *parent = nullptr);
-    ~frm_main() override;
+    ClockWindow(const platform::Services &services, platform::MessageBoxes &messages, UpdateCheck &updateCheck,
+                QWidget *parent = nullptr);
+    ~ClockWindow() override;
 
     // Everything between launch and the first tick.
-    void Form_Load();
+    void start();
 
-    void Timer1_Timer() { m_tick.Timer1_Timer(); }
-    void zonetimer_Timer() { m_rotation.zonetimer_Timer(); }
-    void mnu_showsettings_Click();
-    void mnu_about_Click();
-    void mnu_help_Click();
-    void mnu_exit_Click();
+    void onClockTimer() { m_tick.onClockTimer(); }
+    void onZoneTimer() { m_rotation.onZoneTimer(); }
+    void showSettings();
+    void showAbout();
+    void showHelp();
+    void requestExit();
 
     // MainWindowLink
-    void ontop() override;
+    void applyOnTopAndPlace() override;
     void setCustomMenuEntryVisible(int number, bool visible) override;
     void setCustomMenuEntryCaption(int number, const QString &caption) override;
     void loadBackgroundPicture(const QString &path) override;
@@ -61,13 +61,13 @@ public:
     const ContextMenu &menu() const { return m_menu; }
     Rotation &rotation() { return m_rotation; }
     ZoneCommands &commands() { return m_commands; }
-    TimerPiece &Timer1() { return m_timer1; }
-    TimerPiece &zonetimer() { return m_zonetimer; }
-    QLabel &Image1() { return m_image1; }
-    QLabel &Image2() { return m_image2; }
-    RollingLabel &lab_zone() { return m_labZone; }
-    RollingLabel &lab_time() { return m_labTime; }
-    RollingLabel &lab_local() { return m_labLocal; }
+    TimerPiece &clockTimer() { return m_clockTimer; }
+    TimerPiece &zoneTimer() { return m_zoneTimer; }
+    QLabel &clockFace() { return m_clockFace; }
+    QLabel &nextZoneArrow() { return m_nextZoneArrow; }
+    RollingLabel &zoneLabel() { return m_zoneLabel; }
+    RollingLabel &timeLabel() { return m_timeLabel; }
+    RollingLabel &dateLabel() { return m_dateLabel; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -77,45 +77,45 @@ protected:
 private:
     void buildControls();
     void connectMenu();
-    void Form_Unload();
+    void quit();
     // The drag family, shared by the three labels and the background.
-    void control_MouseDown(Qt::MouseButton button, QPointF positionTwips);
-    void control_MouseMove(QPointF positionTwips);
-    void control_MouseUp(Qt::MouseButton button, QPoint globalPosition);
+    void onControlPressed(Qt::MouseButton button, QPointF positionTwips);
+    void onControlMoved(QPointF positionTwips);
+    void onControlReleased(Qt::MouseButton button, QPoint globalPosition);
     // The clock's on-top state holds for it and for the dialogs it owns.
     void applyTopmost(bool topmost);
     QList<QWidget *> ownDialogs() const;
-    void dialog_Show(QWidget &dialog);
+    void onDialogShown(QWidget &dialog);
     void moveToStoredPlace();
     TypedSettings settings() const;
 
     const platform::Services &m_services;
     platform::MessageBoxes &m_messages;
 
-    ClockFace m_image1 {this};
-    RollingLabel m_labZone {this};
-    RollingLabel m_labTime {this};
-    RollingLabel m_labLocal {this};
-    QLabel m_image2 {this};
+    ClockFace m_clockFace {this};
+    RollingLabel m_zoneLabel {this};
+    RollingLabel m_timeLabel {this};
+    RollingLabel m_dateLabel {this};
+    QLabel m_nextZoneArrow {this};
     ContextMenu m_menu;
 
-    LabelPiece m_zonePiece {m_labZone};
-    LabelPiece m_timePiece {m_labTime};
-    LabelPiece m_localPiece {m_labLocal};
-    PicturePiece m_backgroundPiece {m_image1};
-    TimerPiece m_timer1;
-    TimerPiece m_zonetimer;
+    LabelPiece m_zonePiece {m_zoneLabel};
+    LabelPiece m_timePiece {m_timeLabel};
+    LabelPiece m_datePiece {m_dateLabel};
+    PicturePiece m_backgroundPiece {m_clockFace};
+    TimerPiece m_clockTimer;
+    TimerPiece m_zoneTimer;
 
     ClockState m_state;
     ClockTick m_tick;
     Rotation m_rotation;
     ZoneCommands m_commands;
 
-    // Form_Load runs: the window is shown once, at its end.
+    // While start() runs: the window is shown once, at its end.
     bool m_loading = false;
     bool m_dragging = false;
-    float m_formleft = 0;
-    float m_formtop = 0;
-    qint32 m_grabx = 0;
-    qint32 m_graby = 0;
+    float m_windowLeft = 0;
+    float m_windowTop = 0;
+    qint32 m_grabX = 0;
+    qint32 m_grabY = 0;
 };

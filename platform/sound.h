@@ -10,7 +10,7 @@ public:
     virtual ~Sound() = default;
     // Starts playing a wave file and returns at once, cutting off a sound still
     // playing. A file that cannot be played, or no sound device, is silence.
-    virtual void playfile(const QString &fileName) = 0;
+    virtual void playFile(const QString &fileName) = 0;
 };
 
 } // namespace platform

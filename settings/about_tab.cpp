@@ -9,5 +9,5 @@
 
 void AboutTab::load()
 {
-    m_controls.lab_version->setText(QStringLiteral("This is version ") + QString::fromLatin1(horalux_version::Dotted));
+    m_controls.versionLabel->setText(QStringLiteral("This is version ") + QString::fromLatin1(horalux_version::Dotted));
 }

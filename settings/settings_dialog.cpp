@@ -18,8 +18,8 @@
 
 using namespace Qt::StringLiterals;
 
-frm_settings::frm_settings(const platform::Services &services, platform::MessageBoxes &messages,
-                           MainWindowLink &mainWindow, QWidget *parent)
+SettingsDialog::SettingsDialog(const platform::Services &services, platform::MessageBoxes &messages,
+                               MainWindowLink &mainWindow, QWidget *parent)
     : QDialog(parent),
       m_store(services.settings),
       m_messages(messages),
@@ -29,59 +29,59 @@ frm_settings::frm_settings(const platform::Services &services, platform::Message
                     mainWindow, this),
       m_about(m_controls)
 {
-    setObjectName(u"frm_settings"_s);
+    setObjectName(u"SettingsDialog"_s);
     // A fixed-size dialog to the window manager too: a close button, nothing
     // to minimise, maximise or resize.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
                    | Qt::MSWindowsFixedSizeDialogHint);
     connectHandlers();
-    Form_Load();
+    loadAll();
 }
 
-QTabWidget *frm_settings::tabs() const
+QTabWidget *SettingsDialog::tabs() const
 {
-    return m_controls.SSTab1;
+    return m_controls.tabControl;
 }
 
-void frm_settings::connectHandlers()
+void SettingsDialog::connectHandlers()
 {
     const SettingsDialogControls &c = m_controls;
-    connect(c.com_apply, &QPushButton::clicked, this, &frm_settings::com_apply_Click);
-    connect(c.com_ok, &QPushButton::clicked, this, &frm_settings::com_ok_Click);
-    connect(c.com_cancel, &QPushButton::clicked, this, &frm_settings::com_cancel_Click);
-    connect(c.Command1, &QPushButton::clicked, this, &frm_settings::Command1_Click);
-    connect(c.Command2, &QPushButton::clicked, this, &frm_settings::Command2_Click);
+    connect(c.applyButton, &QPushButton::clicked, this, &SettingsDialog::onApplyClicked);
+    connect(c.okButton, &QPushButton::clicked, this, &SettingsDialog::onOkClicked);
+    connect(c.cancelButton, &QPushButton::clicked, this, &SettingsDialog::onCancelClicked);
+    connect(c.resetCustom1Button, &QPushButton::clicked, this, &SettingsDialog::onResetCustom1Clicked);
+    connect(c.resetCustom2Button, &QPushButton::clicked, this, &SettingsDialog::onResetCustom2Clicked);
     // textChanged, not textEdited: the handlers run for the program's own
     // changes too, which loading and Reset rely on.
-    connect(c.txt_tz1, &QLineEdit::textChanged, this, &frm_settings::txt_tz1_Change);
-    connect(c.txt_tz2, &QLineEdit::textChanged, this, &frm_settings::txt_tz2_Change);
-    connect(c.txt_diff1, &QLineEdit::textChanged, this, &frm_settings::txt_diff1_Change);
-    connect(c.txt_diff2, &QLineEdit::textChanged, this, &frm_settings::txt_diff2_Change);
-    connect(c.UpDown1, &UpDownArrows::upClick, this, &frm_settings::UpDown1_UpClick);
-    connect(c.UpDown1, &UpDownArrows::downClick, this, &frm_settings::UpDown1_DownClick);
+    connect(c.customName1Edit, &QLineEdit::textChanged, this, &SettingsDialog::onCustomName1Changed);
+    connect(c.customName2Edit, &QLineEdit::textChanged, this, &SettingsDialog::onCustomName2Changed);
+    connect(c.customOffset1Edit, &QLineEdit::textChanged, this, &SettingsDialog::onCustomOffset1Changed);
+    connect(c.customOffset2Edit, &QLineEdit::textChanged, this, &SettingsDialog::onCustomOffset2Changed);
+    connect(c.scanDelayArrows, &UpDownArrows::upClick, this, &SettingsDialog::stepDelayUp);
+    connect(c.scanDelayArrows, &UpDownArrows::downClick, this, &SettingsDialog::stepDelayDown);
     // The links' work waits and handles events, and the dialog may be closed
     // and deleted meanwhile: each runs from a copy that outlives the dialog.
-    connect(c.Label8, &LinkLabel::clicked, this, [this] {
+    connect(c.updateLink, &LinkLabel::clicked, this, [this] {
         if (const std::function<void()> work = onUpdateLinkClicked)
             work();
     });
-    connect(c.Label9, &LinkLabel::clicked, this, [this] {
+    connect(c.helpLink, &LinkLabel::clicked, this, [this] {
         if (const std::function<void()> work = onHelpLinkClicked)
             work();
     });
-    for (QLineEdit *box : {c.txt_tz1, c.txt_diff1, c.txt_tz2, c.txt_diff2})
+    for (QLineEdit *box : {c.customName1Edit, c.customOffset1Edit, c.customName2Edit, c.customOffset2Edit})
         box->installEventFilter(this);
 }
 
-void frm_settings::loadAll()
+void SettingsDialog::loadAll()
 {
-    m_controls.SSTab1->setCurrentIndex(0);
+    m_controls.tabControl->setCurrentIndex(0);
     m_about.load();
     m_settingsTab.load();
     m_timeZones.load();
 }
 
-frm_settings::Applied frm_settings::applyAll()
+SettingsDialog::Applied SettingsDialog::applyAll()
 {
     if (!m_settingsTab.applyDelay())
         return Applied::DialogGone;
@@ -89,7 +89,7 @@ frm_settings::Applied frm_settings::applyAll()
     if (!m_timeZones.anyZoneChecked()) {
         // The store must agree with the message, or the clock has nothing to show.
         m_timeZones.turnOnUnitedKingdom();
-        const QPointer<frm_settings> alive(this);
+        const QPointer<SettingsDialog> alive(this);
         m_messages.show(u"You must select AT LEAST one of the time zones to be displayed. United Kingdom has now "
                         "been turned on."_s,
                         u"Error!"_s, platform::MessageBoxes::Icon::Information);
@@ -104,7 +104,7 @@ frm_settings::Applied frm_settings::applyAll()
         problems << problem;
     if (problems.isEmpty())
         return Applied::Saved;
-    const QPointer<frm_settings> alive(this);
+    const QPointer<SettingsDialog> alive(this);
     m_messages.show(u"Your settings could not all be saved. The clock uses them now, but they will be lost when it "
                     "ends.\n\n"_s
                         + problems.join(u'\n')
@@ -113,16 +113,16 @@ frm_settings::Applied frm_settings::applyAll()
     return alive ? Applied::NotSaved : Applied::DialogGone;
 }
 
-void frm_settings::applyAndClose()
+void SettingsDialog::applyAndClose()
 {
     if (applyAll() == Applied::Saved)
         close();
 }
 
-void frm_settings::keyPressEvent(QKeyEvent *event)
+void SettingsDialog::keyPressEvent(QKeyEvent *event)
 {
     if (event->matches(QKeySequence::Cancel)) {
-        com_cancel_Click();
+        onCancelClicked();
         return;
     }
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
@@ -136,7 +136,7 @@ void frm_settings::keyPressEvent(QKeyEvent *event)
     QDialog::keyPressEvent(event);
 }
 
-bool frm_settings::eventFilter(QObject *watched, QEvent *event)
+bool SettingsDialog::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() != QEvent::FocusIn)
         return QDialog::eventFilter(watched, event);

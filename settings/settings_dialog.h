@@ -25,13 +25,13 @@ class QTabWidget;
 // dialog. Apply and OK wait until what they wrote is on disk; when it could
 // not be, a message says why and OK leaves the dialog open. Modeless: the
 // clock runs on.
-class frm_settings final : public QDialog {
+class SettingsDialog final : public QDialog {
     Q_OBJECT
 public:
     static constexpr int AboutTab = 2;
 
-    frm_settings(const platform::Services &services, platform::MessageBoxes &messages, MainWindowLink &mainWindow,
-                 QWidget *parent = nullptr);
+    SettingsDialog(const platform::Services &services, platform::MessageBoxes &messages, MainWindowLink &mainWindow,
+                   QWidget *parent = nullptr);
 
     QTabWidget *tabs() const;
 
@@ -40,7 +40,7 @@ public:
     std::function<void()> onHelpLinkClicked;
 
 protected:
-    // Serves the four custom zone boxes' _GotFocus handlers.
+    // Selects a custom zone box's whole text when the user comes to it.
     bool eventFilter(QObject *watched, QEvent *event) override;
     // Enter presses the focused button, Esc is Cancel; nothing else.
     void keyPressEvent(QKeyEvent *event) override;
@@ -49,18 +49,17 @@ private:
     void connectHandlers();
 
     // The handlers, entry points into the tabs.
-    void Form_Load() { loadAll(); }
-    void com_apply_Click() { applyAll(); }
-    void com_ok_Click() { applyAndClose(); }
-    void com_cancel_Click() { close(); }
-    void Command1_Click() { m_timeZones.resetCustomZone(1); }
-    void Command2_Click() { m_timeZones.resetCustomZone(2); }
-    void txt_tz1_Change() { m_timeZones.customNameChanged(1); }
-    void txt_tz2_Change() { m_timeZones.customNameChanged(2); }
-    void txt_diff1_Change() { m_timeZones.customOffsetChanged(1); }
-    void txt_diff2_Change() { m_timeZones.customOffsetChanged(2); }
-    void UpDown1_UpClick() { m_settingsTab.UpDown1_UpClick(); }
-    void UpDown1_DownClick() { m_settingsTab.UpDown1_DownClick(); }
+    void onApplyClicked() { applyAll(); }
+    void onOkClicked() { applyAndClose(); }
+    void onCancelClicked() { close(); }
+    void onResetCustom1Clicked() { m_timeZones.resetCustomZone(1); }
+    void onResetCustom2Clicked() { m_timeZones.resetCustomZone(2); }
+    void onCustomName1Changed() { m_timeZones.customNameChanged(1); }
+    void onCustomName2Changed() { m_timeZones.customNameChanged(2); }
+    void onCustomOffset1Changed() { m_timeZones.customOffsetChanged(1); }
+    void onCustomOffset2Changed() { m_timeZones.customOffsetChanged(2); }
+    void stepDelayUp() { m_settingsTab.stepDelayUp(); }
+    void stepDelayDown() { m_settingsTab.stepDelayDown(); }
 
     enum class Applied { Saved, NotSaved, DialogGone };
 

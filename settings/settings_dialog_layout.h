@@ -13,38 +13,38 @@ class QWidget;
 class SettingsTabControl;
 class UpDownArrows;
 
-// The settings dialog's controls, named as its handlers know them.
+// The settings dialog's controls.
 struct SettingsDialogControls {
-    SettingsTabControl *SSTab1 = nullptr;
-    QPushButton *com_ok = nullptr;
-    QPushButton *com_cancel = nullptr;
-    QPushButton *com_apply = nullptr;
+    SettingsTabControl *tabControl = nullptr;
+    QPushButton *okButton = nullptr;
+    QPushButton *cancelButton = nullptr;
+    QPushButton *applyButton = nullptr;
 
     // "Time Zones": the 24 zone boxes by zone key, and the two custom zones.
     QHash<QString, QCheckBox *> zoneBoxes;
-    LimitedTextBox *txt_tz1 = nullptr;
-    LimitedTextBox *txt_diff1 = nullptr;
-    QPushButton *Command1 = nullptr;
-    LimitedTextBox *txt_tz2 = nullptr;
-    LimitedTextBox *txt_diff2 = nullptr;
-    QPushButton *Command2 = nullptr;
+    LimitedTextBox *customName1Edit = nullptr;
+    LimitedTextBox *customOffset1Edit = nullptr;
+    QPushButton *resetCustom1Button = nullptr;
+    LimitedTextBox *customName2Edit = nullptr;
+    LimitedTextBox *customOffset2Edit = nullptr;
+    QPushButton *resetCustom2Button = nullptr;
 
     // "Settings"
-    LimitedTextBox *txt_scan = nullptr;
-    UpDownArrows *UpDown1 = nullptr;
-    QCheckBox *chk_lww = nullptr;
-    QCheckBox *chk_ontop = nullptr;
-    QCheckBox *chk_24hr = nullptr;
-    QCheckBox *chk_sync = nullptr;
-    QCheckBox *chk_effects = nullptr;
-    QCheckBox *chk_dst = nullptr;
-    QCheckBox *chk_exact = nullptr;
+    LimitedTextBox *scanDelayEdit = nullptr;
+    UpDownArrows *scanDelayArrows = nullptr;
+    QCheckBox *startWithDesktopCheck = nullptr;
+    QCheckBox *alwaysOnTopCheck = nullptr;
+    QCheckBox *twentyFourHourCheck = nullptr;
+    QCheckBox *timeSyncCheck = nullptr;
+    QCheckBox *sceneryCheck = nullptr;
+    QCheckBox *daylightSavingCheck = nullptr;
+    QCheckBox *exactZonesCheck = nullptr;
 
     // "About"
-    QLabel *Image1 = nullptr;
-    QLabel *lab_version = nullptr;
-    LinkLabel *Label8 = nullptr;
-    LinkLabel *Label9 = nullptr;
+    QLabel *logo = nullptr;
+    QLabel *versionLabel = nullptr;
+    LinkLabel *updateLink = nullptr;
+    LinkLabel *helpLink = nullptr;
 };
 
 // What a custom zone's name box shows while there is no such zone.

@@ -54,10 +54,10 @@ SettingsDialogOpener::~SettingsDialogOpener()
     delete m_dialog.data();
 }
 
-frm_settings *SettingsDialogOpener::show()
+SettingsDialog *SettingsDialogOpener::show()
 {
     if (!m_dialog) {
-        m_dialog = new frm_settings(m_services, m_messages, m_mainWindow, m_parent);
+        m_dialog = new SettingsDialog(m_services, m_messages, m_mainWindow, m_parent);
         m_dialog->setAttribute(Qt::WA_DeleteOnClose);
         m_dialog->onUpdateLinkClicked = [this] {
             if (onUpdateLinkClicked)
@@ -77,9 +77,9 @@ frm_settings *SettingsDialogOpener::show()
     return m_dialog;
 }
 
-frm_settings *SettingsDialogOpener::showAbout()
+SettingsDialog *SettingsDialogOpener::showAbout()
 {
-    frm_settings *dialog = show();
-    dialog->tabs()->setCurrentIndex(frm_settings::AboutTab);
+    SettingsDialog *dialog = show();
+    dialog->tabs()->setCurrentIndex(SettingsDialog::AboutTab);
     return dialog;
 }

@@ -11,7 +11,7 @@ struct Services;
 } // namespace platform
 class MainWindowLink;
 class QWidget;
-class frm_settings;
+class SettingsDialog;
 
 // Opens the settings dialog for the main window's Settings and About
 // commands: one dialog at a time, created (and so loaded from the store)
@@ -27,12 +27,12 @@ public:
 
     // The Settings command: a new dialog starts on its first tab, an open one
     // keeps the tab it shows.
-    frm_settings *show();
+    SettingsDialog *show();
     // The About command: as show(), then the "About" tab.
-    frm_settings *showAbout();
+    SettingsDialog *showAbout();
 
     // The open dialog, or null.
-    frm_settings *dialog() const { return m_dialog.data(); }
+    SettingsDialog *dialog() const { return m_dialog.data(); }
 
     // Passed on to every dialog's About links; nothing while unset.
     std::function<void()> onUpdateLinkClicked;
@@ -43,5 +43,5 @@ private:
     platform::MessageBoxes &m_messages;
     MainWindowLink &m_mainWindow;
     QWidget *m_parent;
-    QPointer<frm_settings> m_dialog;
+    QPointer<SettingsDialog> m_dialog;
 };

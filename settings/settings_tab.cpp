@@ -29,12 +29,12 @@ struct Switch {
 
 // The switches with a box of their own on this tab.
 const Switch kSwitches[] = {
-    {&SettingsDialogControls::chk_ontop, setting::OnTop},
-    {&SettingsDialogControls::chk_24hr, setting::TwentyFourHour},
-    {&SettingsDialogControls::chk_sync, setting::Sync},
-    {&SettingsDialogControls::chk_dst, setting::DaylightSaving},
-    {&SettingsDialogControls::chk_effects, setting::Graphic},
-    {&SettingsDialogControls::chk_exact, setting::Exact},
+    {&SettingsDialogControls::alwaysOnTopCheck, setting::OnTop},
+    {&SettingsDialogControls::twentyFourHourCheck, setting::TwentyFourHour},
+    {&SettingsDialogControls::timeSyncCheck, setting::Sync},
+    {&SettingsDialogControls::daylightSavingCheck, setting::DaylightSaving},
+    {&SettingsDialogControls::sceneryCheck, setting::Graphic},
+    {&SettingsDialogControls::exactZonesCheck, setting::Exact},
 };
 
 bool onByDefault(const settings_schema::Setting &setting)
@@ -66,18 +66,18 @@ bool SettingsTab::startsWithDesktop() const
 void SettingsTab::load()
 {
     const SettingsDialogControls &c = m_controls;
-    c.txt_scan->setText(m_store.text(setting::Scan));
+    c.scanDelayEdit->setText(m_store.text(setting::Scan));
     for (const Switch &option : kSwitches) {
         if (m_store.isTrue(option.setting))
             (c.*option.box)->setChecked(true);
     }
     if (startsWithDesktop())
-        c.chk_lww->setChecked(true);
+        c.startWithDesktopCheck->setChecked(true);
 }
 
 bool SettingsTab::applyDelay()
 {
-    LimitedTextBox *box = m_controls.txt_scan;
+    LimitedTextBox *box = m_controls.scanDelayEdit;
     // The user's own locale decides the decimal separator.
     if (settings::delayAccepted(box->text(), QLocale())) {
         m_store.save(setting::Scan, box->text());
@@ -98,47 +98,49 @@ bool SettingsTab::applyDelay()
 
 void SettingsTab::apply24Hour()
 {
-    m_store.saveSwitch(setting::TwentyFourHour, m_controls.chk_24hr->isChecked());
+    m_store.saveSwitch(setting::TwentyFourHour, m_controls.twentyFourHourCheck->isChecked());
 }
 
 bool SettingsTab::applySwitches(QString *problem)
 {
     const SettingsDialogControls &c = m_controls;
-    const bool entryStored = m_registry.SetRegString(
-        platform::RegistryRoot::LocalMachine, kRunPath, kRunValue,
-        c.chk_lww->isChecked() ? settings::expectedAutostartData(m_desktop.startCommand()) : QString(u""_s), problem);
+    const bool entryStored = m_registry.SetRegString(platform::RegistryRoot::LocalMachine, kRunPath, kRunValue,
+                                                     c.startWithDesktopCheck->isChecked()
+                                                         ? settings::expectedAutostartData(m_desktop.startCommand())
+                                                         : QString(u""_s),
+                                                     problem);
 
-    m_store.saveSwitch(setting::OnTop, c.chk_ontop->isChecked());
-    m_mainWindow.ontop();
+    m_store.saveSwitch(setting::OnTop, c.alwaysOnTopCheck->isChecked());
+    m_mainWindow.applyOnTopAndPlace();
 
-    m_store.saveSwitch(setting::Sync, c.chk_sync->isChecked());
+    m_store.saveSwitch(setting::Sync, c.timeSyncCheck->isChecked());
 
     const QString dayPicture = m_desktop.programFolder() + u"/day.bmp"_s;
-    m_store.saveSwitch(setting::Graphic, c.chk_effects->isChecked());
-    if (!c.chk_effects->isChecked())
+    m_store.saveSwitch(setting::Graphic, c.sceneryCheck->isChecked());
+    if (!c.sceneryCheck->isChecked())
         m_mainWindow.loadBackgroundPicture(dayPicture);
-    m_store.saveSwitch(setting::DaylightSaving, c.chk_dst->isChecked());
-    if (!c.chk_dst->isChecked())
+    m_store.saveSwitch(setting::DaylightSaving, c.daylightSavingCheck->isChecked());
+    if (!c.daylightSavingCheck->isChecked())
         m_mainWindow.loadBackgroundPicture(dayPicture);
-    m_store.saveSwitch(setting::Exact, c.chk_exact->isChecked());
+    m_store.saveSwitch(setting::Exact, c.exactZonesCheck->isChecked());
     return entryStored;
 }
 
 void SettingsTab::reset()
 {
     const SettingsDialogControls &c = m_controls;
-    c.txt_scan->setText(setting::Scan.defaultText);
-    c.chk_lww->setChecked(false);
+    c.scanDelayEdit->setText(setting::Scan.defaultText);
+    c.startWithDesktopCheck->setChecked(false);
     for (const Switch &option : kSwitches)
         (c.*option.box)->setChecked(onByDefault(option.setting));
 }
 
-void SettingsTab::UpDown1_UpClick()
+void SettingsTab::stepDelayUp()
 {
-    m_controls.txt_scan->setText(settings::delayAfterUpArrow(m_controls.txt_scan->text(), QLocale()));
+    m_controls.scanDelayEdit->setText(settings::delayAfterUpArrow(m_controls.scanDelayEdit->text(), QLocale()));
 }
 
-void SettingsTab::UpDown1_DownClick()
+void SettingsTab::stepDelayDown()
 {
-    m_controls.txt_scan->setText(settings::delayAfterDownArrow(m_controls.txt_scan->text(), QLocale()));
+    m_controls.scanDelayEdit->setText(settings::delayAfterDownArrow(m_controls.scanDelayEdit->text(), QLocale()));
 }

@@ -35,8 +35,8 @@ public:
     // Every control back to its default; nothing is written.
     void reset();
 
-    void UpDown1_UpClick();
-    void UpDown1_DownClick();
+    void stepDelayUp();
+    void stepDelayDown();
 
 private:
     bool startsWithDesktop() const;

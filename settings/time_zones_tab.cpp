@@ -25,8 +25,9 @@ TimeZonesTab::TimeZonesTab(const SettingsDialogControls &controls, TypedSettings
     : m_controls(controls),
       m_store(store),
       m_mainWindow(mainWindow),
-      m_custom1 {controls.txt_tz1, controls.txt_diff1, setting::customName(1), setting::customOffset(1)},
-      m_custom2 {controls.txt_tz2, controls.txt_diff2, setting::customName(2), setting::customOffset(2)}
+      m_custom1 {controls.customName1Edit, controls.customOffset1Edit, setting::customName(1),
+                 setting::customOffset(1)},
+      m_custom2 {controls.customName2Edit, controls.customOffset2Edit, setting::customName(2), setting::customOffset(2)}
 {
 }
 

@@ -51,80 +51,80 @@ const QString kErrorTitle = QStringLiteral("Error Downloading File");
 
 } // namespace
 
-DownloadForm::DownloadForm(platform::Http &inet1, platform::MessageBoxes &messages, const platform::TickCounter &ticks,
-                           platform::EventPump &events, QWidget *parent)
+DownloadDialog::DownloadDialog(platform::Http &http, platform::MessageBoxes &messages,
+                               const platform::TickCounter &ticks, platform::EventPump &events, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      m_inet(inet1),
+      m_http(http),
       m_messages(messages),
       m_ticks(ticks),
       m_events(events)
 {
-    setObjectName(QStringLiteral("DownloadForm"));
+    setObjectName(QStringLiteral("DownloadDialog"));
     setWindowTitle(QStringLiteral("Download File"));
     QFont font(QStringLiteral("Liberation Sans"));
     font.setPointSizeF(8.25);
     setFont(font);
     setFixedSize(px(4950), px(2970));
 
-    m_statusLabel.setObjectName(QStringLiteral("StatusLabel"));
+    m_statusLabel.setObjectName(QStringLiteral("statusLabel"));
     m_statusLabel.setGeometry(twipRect(120, 120, 4695, 735));
-    m_progressBar.setObjectName(QStringLiteral("ProgressBar"));
+    m_progressBar.setObjectName(QStringLiteral("progressBar"));
     m_progressBar.setGeometry(twipRect(120, 1080, 4695, 225));
     m_progressBar.setTextVisible(false);
     m_progressBar.setRange(0, 1);
     m_progressBar.setValue(0);
-    m_statusLabel2.setObjectName(QStringLiteral("StatusLabel2"));
-    m_statusLabel2.setGeometry(twipRect(120, 1440, 4815, 855));
-    for (QLabel *label : {&m_statusLabel, &m_statusLabel2}) {
+    m_progressLabel.setObjectName(QStringLiteral("progressLabel"));
+    m_progressLabel.setGeometry(twipRect(120, 1440, 4815, 855));
+    for (QLabel *label : {&m_statusLabel, &m_progressLabel}) {
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         label->setWordWrap(true);
         label->setTextFormat(Qt::PlainText);
     }
-    m_cancelButton.setObjectName(QStringLiteral("CancelButton"));
+    m_cancelButton.setObjectName(QStringLiteral("cancelButton"));
     m_cancelButton.setText(QStringLiteral("Cancel"));
     m_cancelButton.setGeometry(twipRect(1920, 2520, 1215, 375));
     m_cancelButton.setAutoDefault(false);
-    connect(&m_cancelButton, &QPushButton::clicked, this, [this] { CancelButton_Click(); });
+    connect(&m_cancelButton, &QPushButton::clicked, this, [this] { cancel(); });
 }
 
-void DownloadForm::setStatus(const QString &text)
+void DownloadDialog::setStatus(const QString &text)
 {
     m_status = text;
     m_statusLabel.setText(shownText(text));
 }
 
-void DownloadForm::setStatus2(const QString &text)
+void DownloadDialog::setProgressText(const QString &text)
 {
-    m_status2 = text;
-    m_statusLabel2.setText(shownText(text));
-    emit status2Changed(text);
+    m_progressText = text;
+    m_progressLabel.setText(shownText(text));
+    emit progressTextChanged(text);
 }
 
-void DownloadForm::CancelButton_Click()
+void DownloadDialog::cancel()
 {
     m_cancelRequested = true;
     close();
 }
 
-void DownloadForm::closeEvent(QCloseEvent *event)
+void DownloadDialog::closeEvent(QCloseEvent *event)
 {
     m_cancelRequested = true;
     // A transfer waiting for a slow server sees the flag at once.
     if (m_transferring)
-        m_inet.cancel();
+        m_http.cancel();
     QDialog::closeEvent(event);
 }
 
-void DownloadForm::reject()
+void DownloadDialog::reject()
 {
     m_cancelRequested = true;
     if (m_transferring)
-        m_inet.cancel();
+        m_http.cancel();
     QDialog::reject();
 }
 
-bool DownloadForm::DownloadFile(const QString &strURL, const QString &strDestination, const QString &UserName,
-                                const QString &Password)
+bool DownloadDialog::downloadFile(const QString &url, const QString &destination, const QString &userName,
+                                  const QString &password)
 {
     if (m_transferring)
         return false;
@@ -132,8 +132,8 @@ bool DownloadForm::DownloadFile(const QString &strURL, const QString &strDestina
     const auto idle = qScopeGuard([this] { m_transferring = false; });
     m_cancelRequested = false;
 
-    const QString fileName = ReturnFileOrFolder(strDestination, true, false);
-    const QString urlFolder = ReturnFileOrFolder(strURL, false, true);
+    const QString fileName = ReturnFileOrFolder(destination, true, false);
+    const QString urlFolder = ReturnFileOrFolder(url, false, true);
 
     setWindowTitle(QStringLiteral("Download File"));
     setStatus(QString());
@@ -142,51 +142,51 @@ bool DownloadForm::DownloadFile(const QString &strURL, const QString &strDestina
     show();
     raise();
     activateWindow();
-    setStatus2(QStringLiteral("Getting file information..."));
+    setProgressText(QStringLiteral("Getting file information..."));
     m_events.pumpEvents();
 
-    m_inet.execute(strURL, UserName, Password, m_maxBytes);
+    m_http.execute(url, userName, password, m_maxBytes);
     setStatus(QStringLiteral("Saving:\r\r") + fileName + QStringLiteral(" from ") + shownFolder(urlFolder));
     const quint32 startTick = m_ticks.tickCount();
 
     bool complete = false;
     if (waitForHeader() && statusIsOk()) {
-        complete = receive(strDestination, fileName, startTick);
-        setStatus2(QString());
+        complete = receive(destination, fileName, startTick);
+        setProgressText(QString());
         m_events.pumpEvents();
     }
 
     if (complete) {
         setStatus(QStringLiteral("Download completed!"));
     } else {
-        if (!m_into && QFile::exists(strDestination))
-            QFile::remove(strDestination);
+        if (!m_into && QFile::exists(destination))
+            QFile::remove(destination);
         if (!m_cancelRequested) {
             setStatus(QStringLiteral("Download failed!"));
             m_messages.show(QStringLiteral("Download failed!"), kErrorTitle, platform::MessageBoxes::Icon::Critical);
         }
     }
-    DownloadSuccess = complete;
+    succeeded = complete;
 
-    m_inet.cancel();
+    m_http.cancel();
     m_events.pumpEvents();
     close();
     m_events.pumpEvents();
     return complete;
 }
 
-bool DownloadForm::DownloadFile(const QString &strURL, QFileDevice &destination, const QString &shownPath)
+bool DownloadDialog::downloadFile(const QString &url, QFileDevice &destination, const QString &shownPath)
 {
     if (m_transferring)
         return false;
     m_into = &destination;
     const auto done = qScopeGuard([this] { m_into = nullptr; });
-    return DownloadFile(strURL, shownPath, QString(), QString());
+    return downloadFile(url, shownPath, QString(), QString());
 }
 
-bool DownloadForm::waitForHeader()
+bool DownloadDialog::waitForHeader()
 {
-    while (m_inet.stillExecuting()) {
+    while (m_http.stillExecuting()) {
         if (m_cancelRequested)
             return false;
         m_events.waitForEvents(kHeaderWaitMs);
@@ -194,9 +194,9 @@ bool DownloadForm::waitForHeader()
     return !m_cancelRequested;
 }
 
-bool DownloadForm::statusIsOk()
+bool DownloadDialog::statusIsOk()
 {
-    const QString block = m_inet.headerBlock();
+    const QString block = m_http.headerBlock();
     const QString status = block.mid(9, 3);
     if (status == QLatin1String("200"))
         return true;
@@ -206,7 +206,7 @@ bool DownloadForm::statusIsOk()
     if (status == QLatin1String("401")) {
         m_messages.show(QStringLiteral("Authorization failed!"), QStringLiteral("Unauthorized"), Icon::Critical);
     } else if (status == QLatin1String("404")) {
-        m_messages.show(QStringLiteral("The file, ") + shownServerText(m_inet.url())
+        m_messages.show(QStringLiteral("The file, ") + shownServerText(m_http.url())
                             + QStringLiteral(" was not found!"),
                         QStringLiteral("File Not Found"), Icon::Critical);
     } else if (status == QLatin1String("\r\n")) {
@@ -221,20 +221,20 @@ bool DownloadForm::statusIsOk()
     return false;
 }
 
-qint64 DownloadForm::contentLength() const
+qint64 DownloadDialog::contentLength() const
 {
     bool ok = false;
-    const qint64 length = m_inet.header(QStringLiteral("Content-Length")).trimmed().toLongLong(&ok);
+    const qint64 length = m_http.header(QStringLiteral("Content-Length")).trimmed().toLongLong(&ok);
     return ok && length >= 0 ? length : -1;
 }
 
-bool DownloadForm::receive(const QString &destination, const QString &fileName, quint32 startTick)
+bool DownloadDialog::receive(const QString &destination, const QString &fileName, quint32 startTick)
 {
     const qint64 length = contentLength();
     if (length == 0)
         return false; // nothing to save is no update
     if (length > m_maxBytes) {
-        qCWarning(lcUpdate) << "refused" << m_inet.url() << "of" << length << "bytes, more than" << m_maxBytes;
+        qCWarning(lcUpdate) << "refused" << m_http.url() << "of" << length << "bytes, more than" << m_maxBytes;
         return false;
     }
     // Without a length the bar shows that something is happening, not how much.
@@ -242,7 +242,7 @@ bool DownloadForm::receive(const QString &destination, const QString &fileName, 
     m_progressBar.setValue(0);
     m_events.pumpEvents();
 
-    if (m_inet.responseCode() != 0)
+    if (m_http.responseCode() != 0)
         return false;
     if (m_into) { // a file the caller made, and removes when this fails
         if (!writeChunks(*m_into, length, fileName, startTick))
@@ -268,11 +268,11 @@ bool DownloadForm::receive(const QString &destination, const QString &fileName, 
     return true;
 }
 
-bool DownloadForm::writeChunks(QFileDevice &file, qint64 length, const QString &fileName, quint32 startTick)
+bool DownloadDialog::writeChunks(QFileDevice &file, qint64 length, const QString &fileName, quint32 startTick)
 {
     qint64 received = 0;
     quint32 lastShown = startTick;
-    QByteArray chunk = m_inet.getChunk(kChunkBytes);
+    QByteArray chunk = m_http.getChunk(kChunkBytes);
     while (!chunk.isEmpty()) {
         if (file.write(chunk) != chunk.size()) {
             reportWriteFailure();
@@ -280,10 +280,10 @@ bool DownloadForm::writeChunks(QFileDevice &file, qint64 length, const QString &
         }
         received += chunk.size();
         if (received > m_maxBytes) {
-            qCWarning(lcUpdate) << "refused" << m_inet.url() << "past" << m_maxBytes << "bytes";
+            qCWarning(lcUpdate) << "refused" << m_http.url() << "past" << m_maxBytes << "bytes";
             return false;
         }
-        chunk = m_inet.getChunk(kChunkBytes);
+        chunk = m_http.getChunk(kChunkBytes);
         if (m_cancelRequested)
             return false;
         const quint32 now = m_ticks.tickCount();
@@ -294,10 +294,10 @@ bool DownloadForm::writeChunks(QFileDevice &file, qint64 length, const QString &
         }
     }
     // Whole only when the body ended properly and, when announced, at its length.
-    return !m_cancelRequested && m_inet.responseCode() == 0 && received > 0 && (length < 0 || received == length);
+    return !m_cancelRequested && m_http.responseCode() == 0 && received > 0 && (length < 0 || received == length);
 }
 
-void DownloadForm::showProgress(qint64 received, qint64 length, qint64 elapsedMs, const QString &fileName)
+void DownloadDialog::showProgress(qint64 received, qint64 length, qint64 elapsedMs, const QString &fileName)
 {
     const std::optional<TransferProgress> progress = transferProgress(received, length, elapsedMs, fileName);
     if (!progress)
@@ -306,13 +306,13 @@ void DownloadForm::showProgress(qint64 received, qint64 length, qint64 elapsedMs
         m_progressBar.setValue(qMin(kilobytes(received), m_progressBar.maximum()));
         setWindowTitle(progress->caption);
     }
-    setStatus2(progress->status2);
+    setProgressText(progress->progressText);
     m_events.pumpEvents();
 }
 
-void DownloadForm::reportWriteFailure()
+void DownloadDialog::reportWriteFailure()
 {
     // The transfer ends here, so the user hears of it once, not once a chunk.
-    m_inet.cancel();
+    m_http.cancel();
     m_messages.show(QStringLiteral("Cannot write file to disk!"), kErrorTitle, platform::MessageBoxes::Icon::Critical);
 }

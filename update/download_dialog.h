@@ -20,46 +20,45 @@ class QFileDevice;
 // shows what it saves, a progress bar, the rate and the time left. One
 // object for the program's life; modeless, and the rest of the program runs
 // on while it transfers, since every wait handles events.
-class DownloadForm final : public QDialog {
+class DownloadDialog final : public QDialog {
     Q_OBJECT
 
 public:
-    // inet1: the dialog's own transfer control. ticks: a monotonic clock for
+    // http: the dialog's own transfer control. ticks: a monotonic clock for
     // the rate and the time left.
-    DownloadForm(platform::Http &inet1, platform::MessageBoxes &messages, const platform::TickCounter &ticks,
-                 platform::EventPump &events, QWidget *parent = nullptr);
+    DownloadDialog(platform::Http &http, platform::MessageBoxes &messages, const platform::TickCounter &ticks,
+                   platform::EventPump &events, QWidget *parent = nullptr);
 
     // Runs the whole transfer and closes the dialog before it returns. True
     // when every byte the server announced (or, when it announced no length,
     // the whole body up to its proper end) was written and the file is in
-    // place; otherwise no file is left at strDestination. A call while a
+    // place; otherwise no file is left at destination. A call while a
     // transfer runs changes nothing and returns false.
-    bool DownloadFile(const QString &strURL, const QString &strDestination, const QString &UserName,
-                      const QString &Password);
+    bool downloadFile(const QString &url, const QString &destination, const QString &userName, const QString &password);
     // The same into a file the caller opened, and removes when this fails;
     // nothing is done by name (shownPath only names it in the dialog).
-    bool DownloadFile(const QString &strURL, QFileDevice &destination, const QString &shownPath);
+    bool downloadFile(const QString &url, QFileDevice &destination, const QString &shownPath);
     // The largest file saved: a longer announced length or body fails the transfer.
     void setMaxBytes(qint64 maxBytes) { m_maxBytes = maxBytes; }
     // The outcome of the last transfer.
-    bool DownloadSuccess = false;
+    bool succeeded = false;
     bool isTransferring() const { return m_transferring; }
 
-    void CancelButton_Click();
+    void cancel();
 
     // The texts as set, lines broken by CR.
     QString statusText() const { return m_status; }
-    QString status2Text() const { return m_status2; }
-    QLabel &StatusLabel() { return m_statusLabel; }
-    QProgressBar &ProgressBar() { return m_progressBar; }
-    QLabel &StatusLabel2() { return m_statusLabel2; }
-    QPushButton &CancelButton() { return m_cancelButton; }
+    QString progressText() const { return m_progressText; }
+    QLabel &statusLabel() { return m_statusLabel; }
+    QProgressBar &progressBar() { return m_progressBar; }
+    QLabel &progressLabel() { return m_progressLabel; }
+    QPushButton &cancelButton() { return m_cancelButton; }
 
 signals:
-    void status2Changed(const QString &text);
+    void progressTextChanged(const QString &text);
 
 protected:
-    // Form_Unload: closing the dialog by any means cancels the transfer.
+    // Closing the dialog by any means cancels the transfer.
     void closeEvent(QCloseEvent *event) override;
     void reject() override;
 
@@ -72,22 +71,22 @@ private:
     void showProgress(qint64 received, qint64 length, qint64 elapsedMs, const QString &fileName);
     void reportWriteFailure();
     void setStatus(const QString &text);
-    void setStatus2(const QString &text);
+    void setProgressText(const QString &text);
 
-    platform::Http &m_inet;
+    platform::Http &m_http;
     platform::MessageBoxes &m_messages;
     const platform::TickCounter &m_ticks;
     platform::EventPump &m_events;
 
     QLabel m_statusLabel {this};
     QProgressBar m_progressBar {this};
-    QLabel m_statusLabel2 {this};
+    QLabel m_progressLabel {this};
     QPushButton m_cancelButton {this};
 
     QString m_status;
-    QString m_status2;
+    QString m_progressText;
     bool m_cancelRequested = false;
     bool m_transferring = false;
-    QFileDevice *m_into = nullptr; // set while DownloadFile writes into a caller's file
+    QFileDevice *m_into = nullptr; // set while downloadFile writes into a caller's file
     qint64 m_maxBytes = std::numeric_limits<qint64>::max();
 };

@@ -25,8 +25,8 @@ QString shownFolder(const QString &urlFolder);
 
 // What the dialog shows while a transfer runs.
 struct TransferProgress {
-    QString status2; // time left, amounts and rate; lines broken by CR
-    QString caption; // empty when the total is unknown
+    QString progressText; // time left, amounts and rate; lines broken by CR
+    QString caption;      // empty when the total is unknown
 };
 
 // totalBytes < 0: the server did not say. Nothing when no time has passed or

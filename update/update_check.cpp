@@ -23,11 +23,11 @@ UpdateCheckSetup UpdateCheckSetup::fromBuild()
     return UpdateCheckSetup {build_urls::downloadServer(), build_urls::webSite()};
 }
 
-UpdateChecker::UpdateChecker(const platform::Services &services, platform::MessageBoxes &messages, platform::Http &inet,
+UpdateChecker::UpdateChecker(const platform::Services &services, platform::MessageBoxes &messages, platform::Http &http,
                              UpdateCheckSetup setup)
     : m_services(services),
       m_messages(messages),
-      m_inet(inet),
+      m_http(http),
       m_setup(std::move(setup))
 {
 }
@@ -57,7 +57,7 @@ void UpdateChecker::noticeBeforeFirstAccess()
         QStringLiteral("Internet access beginning."), platform::MessageBoxes::Icon::Information);
 }
 
-void UpdateChecker::securitycheck()
+void UpdateChecker::checkForUpdates()
 {
     if (isUpdating && isUpdating())
         return;
@@ -69,22 +69,22 @@ void UpdateChecker::securitycheck()
 
     const QString listUrl = m_setup.downloadServer + QStringLiteral("/versions.txt");
     bool listed = false;
-    if (const std::optional<QByteArray> list = m_inet.openUrl(listUrl, kVersionListMaxBytes)) {
+    if (const std::optional<QByteArray> list = m_http.openUrl(listUrl, kVersionListMaxBytes)) {
         // Only a 200 is a list: an error page or a redirect's own page offers nothing.
-        if (const QString status = m_inet.headerBlock().mid(9, 3); status != QLatin1String("200")) {
+        if (const QString status = m_http.headerBlock().mid(9, 3); status != QLatin1String("200")) {
             qCWarning(lcUpdate) << "update check: the server answered" << listUrl << "with status" << status;
         } else {
-            m_codes = QString::fromUtf8(*list);
+            m_lastVersionList = QString::fromUtf8(*list);
             listed = true;
         }
     } else {
         qCWarning(lcUpdate) << "update check failed: no whole answer from" << listUrl << "(error"
-                            << m_inet.responseCode() << ")";
+                            << m_http.responseCode() << ")";
     }
-    if (m_inet.stillExecuting())
+    if (m_http.stillExecuting())
         return;
 
-    const QString version = versionFromList(m_codes);
+    const QString version = versionFromList(m_lastVersionList);
     if (listed && version.isEmpty())
         qCWarning(lcUpdate) << "update check: the version list has no entry for this program";
     if (!version.isEmpty() && versionNumber(version).isNull()) {
@@ -108,8 +108,8 @@ void UpdateChecker::securitycheck()
     settings.saveFlag(setting::versionOffered(version), true);
     if (answer != platform::MessageBoxes::Answer::Yes)
         return;
-    if (m_setup.offersDownload && downloadupdate)
-        downloadupdate(version);
+    if (m_setup.offersDownload && downloadUpdate)
+        downloadUpdate(version);
     else if (!m_setup.offersDownload && openHomePage)
         openHomePage();
 }

@@ -32,21 +32,21 @@ struct UpdateCheckSetup {
 // use) it fetches the version list and offers a newer version once.
 class UpdateChecker final : public UpdateCheck {
 public:
-    // inet: the main window's transfer control.
-    UpdateChecker(const platform::Services &services, platform::MessageBoxes &messages, platform::Http &inet,
+    // http: the main window's transfer control.
+    UpdateChecker(const platform::Services &services, platform::MessageBoxes &messages, platform::Http &http,
                   UpdateCheckSetup setup = UpdateCheckSetup::fromBuild());
 
-    void securitycheck() override;
+    void checkForUpdates() override;
 
     // The main window's `updating`: no check while an update downloads.
     std::function<bool()> isUpdating;
     // Called when the user takes up the offer, with the version offered.
-    std::function<void(const QString &offeredVersion)> downloadupdate;
+    std::function<void(const QString &offeredVersion)> downloadUpdate;
     // Called instead when the offer is of the home page.
     std::function<void()> openHomePage;
 
     // The body of the last version list fetched.
-    const QString &txt_codes() const { return m_codes; }
+    const QString &lastVersionList() const { return m_lastVersionList; }
 
 private:
     bool dueToday();
@@ -54,7 +54,7 @@ private:
 
     const platform::Services &m_services;
     platform::MessageBoxes &m_messages;
-    platform::Http &m_inet;
+    platform::Http &m_http;
     UpdateCheckSetup m_setup;
-    QString m_codes;
+    QString m_lastVersionList;
 };

@@ -35,13 +35,13 @@ UpdateInstallSetup UpdateInstallSetup::fromBuild(const QString &programFolder)
 }
 
 UpdateInstall::UpdateInstall(const platform::Services &services, platform::MessageBoxes &messages, ClockState &state,
-                             platform::Http &inet, platform::Http &dialogInet,
+                             platform::Http &http, platform::Http &dialogHttp,
                              const platform::SignatureCheck &signatures, UpdateInstallSetup setup)
     : m_services(services),
       m_messages(messages),
       m_state(state),
-      m_inet(inet),
-      m_dialogInet(dialogInet),
+      m_http(http),
+      m_dialogHttp(dialogHttp),
       m_signatures(signatures),
       m_setup(std::move(setup))
 {
@@ -70,10 +70,10 @@ QString UpdateInstall::localFile() const
     return file.path();
 }
 
-DownloadForm &UpdateInstall::form()
+DownloadDialog &UpdateInstall::form()
 {
     if (!m_form) {
-        m_form = std::make_unique<DownloadForm>(m_dialogInet, m_messages, m_services.ticks, m_services.events);
+        m_form = std::make_unique<DownloadDialog>(m_dialogHttp, m_messages, m_services.ticks, m_services.events);
         m_form->setMaxBytes(m_setup.policy.maxBytes);
     }
     return *m_form;
@@ -88,7 +88,7 @@ void UpdateInstall::offerHomePage()
         openHomePage();
 }
 
-void UpdateInstall::downloadupdate(const QString &offeredVersion)
+void UpdateInstall::downloadUpdate(const QString &offeredVersion)
 {
     using Icon = platform::MessageBoxes::Icon;
     // One download at a time: a second request only brings the running one forward.
@@ -111,7 +111,7 @@ void UpdateInstall::downloadupdate(const QString &offeredVersion)
         qCWarning(lcUpdate) << "no private folder for the update program:" << file.problem();
     file.removeOld();
     removeLegacyUpdateProgram(m_services.desktop.programFolder());
-    if (m_inet.stillExecuting()) {
+    if (m_http.stillExecuting()) {
         m_messages.show(QStringLiteral("I Can`t download right now, please try again in a couple of minutes!"),
                         QStringLiteral("Sorry, I`m busy"), Icon::Information);
         m_state.updating = false;
@@ -158,14 +158,14 @@ bool UpdateInstall::download(const QString &remote, DownloadedProgramFile &file)
         qCWarning(lcUpdate) << "no file for the update program:" << (why.isEmpty() ? out.errorString() : why);
         return false;
     }
-    return form().DownloadFile(remote, out, file.path());
+    return form().downloadFile(remote, out, file.path());
 }
 
 VerifiedProgram::Outcome UpdateInstall::verified(int fd, const QString &remote, const QString &offeredVersion)
 {
     const QString signatureUrl = remote + QStringLiteral(".sig");
-    const std::optional<QByteArray> answer = m_inet.openUrl(signatureUrl, kSignatureMaxBytes);
-    if (!answer || m_inet.headerBlock().mid(9, 3) != QLatin1String("200"))
+    const std::optional<QByteArray> answer = m_http.openUrl(signatureUrl, kSignatureMaxBytes);
+    if (!answer || m_http.headerBlock().mid(9, 3) != QLatin1String("200"))
         return {nullptr, QStringLiteral("no signature at ") + signatureUrl, true};
     const UpdateRules rules {m_setup.policy.publicKeys, m_setup.policy.maxBytes, m_setup.version, offeredVersion};
     return VerifiedProgram::check(fd, *answer, rules, m_signatures);

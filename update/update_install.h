@@ -11,7 +11,7 @@
 #include <memory>
 
 struct ClockState;
-class DownloadForm;
+class DownloadDialog;
 class DownloadedProgramFile;
 namespace platform {
 class Http;
@@ -35,10 +35,10 @@ struct UpdateInstallSetup {
 // and kept. Where the build does not update itself, it offers the home page.
 class UpdateInstall {
 public:
-    // inet: the main window's transfer control (asked whether it is busy, and
-    // fetches the signature); dialogInet: the download dialog's.
+    // http: the main window's transfer control (asked whether it is busy, and
+    // fetches the signature); dialogHttp: the download dialog's.
     UpdateInstall(const platform::Services &services, platform::MessageBoxes &messages, ClockState &state,
-                  platform::Http &inet, platform::Http &dialogInet, const platform::SignatureCheck &signatures,
+                  platform::Http &http, platform::Http &dialogHttp, const platform::SignatureCheck &signatures,
                   UpdateInstallSetup setup);
     ~UpdateInstall();
     UpdateInstall(const UpdateInstall &) = delete;
@@ -48,9 +48,7 @@ public:
     // process ends. offeredVersion: the version the check offered, which the
     // program must be signed as; empty from the settings' link, where any
     // signed version newer than this one is taken.
-    void downloadupdate(const QString &offeredVersion = QString());
-    // The settings dialog's update link.
-    void Label8_Click() { downloadupdate(); }
+    void downloadUpdate(const QString &offeredVersion = QString());
 
     // Closes the settings dialog when it is open; nothing while unset.
     std::function<void()> closeSettingsDialog;
@@ -61,13 +59,13 @@ public:
     // private cache folder. Empty when that folder cannot be had.
     QString localFile() const;
     // Null until the first download.
-    DownloadForm *downloadForm() const { return m_form.get(); }
+    DownloadDialog *downloadForm() const { return m_form.get(); }
 
     static QString untrustedText();
     static QString packageManagedText();
 
 private:
-    DownloadForm &form();
+    DownloadDialog &form();
     void offerHomePage();
     // Downloads remote into a file made new; false when it is not whole.
     bool download(const QString &remote, DownloadedProgramFile &file);
@@ -77,9 +75,9 @@ private:
     const platform::Services &m_services;
     platform::MessageBoxes &m_messages;
     ClockState &m_state;
-    platform::Http &m_inet;
-    platform::Http &m_dialogInet;
+    platform::Http &m_http;
+    platform::Http &m_dialogHttp;
     const platform::SignatureCheck &m_signatures;
     UpdateInstallSetup m_setup;
-    std::unique_ptr<DownloadForm> m_form;
+    std::unique_ptr<DownloadDialog> m_form;
 };

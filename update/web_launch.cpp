@@ -54,10 +54,10 @@ void WebLaunch::helpThenHomePage(QWidget &window)
         QStringLiteral("Do you want more help?"), platform::MessageBoxes::Icon::None,
         platform::MessageBoxes::Buttons::YesNo);
     if (answer == platform::MessageBoxes::Answer::Yes)
-        calleridlink(homePageAddress(m_webSite, m_version));
+        openWebPage(homePageAddress(m_webSite, m_version));
 }
 
-void WebLaunch::calleridlink(const QString &webaddress)
+void WebLaunch::openWebPage(const QString &address)
 {
     using Icon = platform::MessageBoxes::Icon;
     if (!m_browser.hasWebBrowser()) {
@@ -65,7 +65,7 @@ void WebLaunch::calleridlink(const QString &webaddress)
                         Icon::Exclamation);
         return;
     }
-    if (!m_browser.openPage(webaddress))
+    if (!m_browser.openPage(address))
         m_messages.show(QStringLiteral("Web Page not Opened"), QStringLiteral("URL FAILED"), Icon::Exclamation);
 }
 

@@ -35,18 +35,15 @@ public:
     WebLaunch(const platform::Services &services, platform::MessageBoxes &messages, platform::Browser &browser,
               QString webSite = QString(), ProgramVersion version = ProgramVersion::current());
 
-    // The main window's "Instructions and Help".
-    void mnu_help_Click(QWidget &mainWindow) { helpThenHomePage(mainWindow); }
-    // The settings dialog's help link.
-    void Label9_Click(QWidget &settingsDialog) { helpThenHomePage(settingsDialog); }
-    // Opens webaddress in the desktop's web browser.
-    void calleridlink(const QString &webaddress);
+    // The menu's "Instructions and Help" and the settings dialog's help link:
+    // the help page, then the offer of the home page over `window`.
+    void helpThenHomePage(QWidget &window);
+    // Opens address in the desktop's web browser.
+    void openWebPage(const QString &address);
     // Shows the help page in the desktop's viewer; a failure is only logged.
     void showHelp();
 
 private:
-    void helpThenHomePage(QWidget &window);
-
     const platform::Services &m_services;
     platform::MessageBoxes &m_messages;
     platform::Browser &m_browser;

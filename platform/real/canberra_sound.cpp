@@ -75,7 +75,7 @@ bool CanberraSound::ready()
     return true;
 }
 
-void CanberraSound::playfile(const QString &fileName)
+void CanberraSound::playFile(const QString &fileName)
 {
     // No device, no sound system or no file: silence, never an error.
     if (!ready()) {

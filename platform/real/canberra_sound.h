@@ -22,7 +22,7 @@ public:
     CanberraSound(const CanberraSound &) = delete;
     CanberraSound &operator=(const CanberraSound &) = delete;
 
-    void playfile(const QString &fileName) override;
+    void playFile(const QString &fileName) override;
 
 private:
     struct Library;

@@ -232,7 +232,7 @@ def check_window_manager(session, program, checks):
     x.activate(dialog)
     x.key("ctrl+Tab")
     time.sleep(0.3)
-    # chk_ontop: Frame2 at 8,85 on the tab control, the box 8,32 inside it.
+    # alwaysOnTopCheck: generalGroup at 8,85 on the tab control, the box 8,32 inside it.
     x.click(inner[0] + 16 + 10, inner[1] + 117 + 8)
     time.sleep(0.3)
     checks.shot(x, "dialog-settings-tab")

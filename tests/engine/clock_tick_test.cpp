@@ -14,24 +14,24 @@ class ClockTickTest : public ::testing::Test {
 protected:
     FakePlatform fake;
     ChangeLog log {fake.loop};
-    FakeLabel zone {QStringLiteral("lab_zone"), log, 255, QStringLiteral("Waiting for data")};
-    FakeLabel time {QStringLiteral("lab_time"), log, TimeLabelHeight, QStringLiteral("12:12:12 pm")};
-    FakeLabel local {QStringLiteral("lab_local"), log, 255, QStringLiteral("Local time: 12:12:12")};
-    FakePicture background {QStringLiteral("Image1"), log};
+    FakeLabel zone {QStringLiteral("zoneLabel"), log, 255, QStringLiteral("Waiting for data")};
+    FakeLabel time {QStringLiteral("timeLabel"), log, TimeLabelHeight, QStringLiteral("12:12:12 pm")};
+    FakeLabel local {QStringLiteral("dateLabel"), log, 255, QStringLiteral("Local time: 12:12:12")};
+    FakePicture background {QStringLiteral("clockFace"), log};
     ClockState state;
     ClockTick tick {state, fake.services, {zone, time, local}, background, QLocale(QLocale::English)};
 
     void show(int offsetHours, bool dst)
     {
-        state.zonediff = ZoneOffset::fromHours(qint16(offsetHours));
-        state.zonedst = dst;
-        state.zonefresh = true;
+        state.zoneOffset = ZoneOffset::fromHours(qint16(offsetHours));
+        state.zoneDaylightSaving = dst;
+        state.zoneJustShown = true;
     }
     void showCustom(const QString &offsetText)
     {
-        state.zonediff = ZoneOffset::fromText(offsetText);
-        state.zonedst = false;
-        state.zonefresh = true;
+        state.zoneOffset = ZoneOffset::fromText(offsetText);
+        state.zoneDaylightSaving = false;
+        state.zoneJustShown = true;
     }
     void at(const QDate &date, const QTime &t) { fake.clock.setNow(date, t); }
     QString picture(const char *file) const { return fake.desktop.folder + QLatin1Char('/') + QLatin1String(file); }
@@ -42,17 +42,17 @@ TEST_F(ClockTickTest, FreshZoneRollsTheTimeLabelAndAppliesItsScenery)
     at(QDate(2026, 12, 7), QTime(12, 0, 5));
     show(0, true);
     const qint64 start = fake.loop.now();
-    tick.Timer1_Timer();
+    tick.onClockTimer();
 
     EXPECT_EQ(time.text(), QStringLiteral("12:00:05 pm"));
     EXPECT_EQ(local.text(), QStringLiteral("07th December 2026"));
-    EXPECT_FALSE(state.zonefresh);
-    EXPECT_FALSE(state.zonedst) << "December is outside the period: the tick clears the flag";
+    EXPECT_FALSE(state.zoneJustShown);
+    EXPECT_FALSE(state.zoneDaylightSaving) << "December is outside the period: the tick clears the flag";
     EXPECT_EQ(background.current(), picture("day.bmp"));
     EXPECT_EQ(zone.text(), QStringLiteral("Waiting for data")) << "the tick never writes the zone name";
 
     // Up in 15-twip steps to 0, then down again and back to the exact height.
-    const QStringList heights = log.values(QStringLiteral("lab_time"), QStringLiteral("height"));
+    const QStringList heights = log.values(QStringLiteral("timeLabel"), QStringLiteral("height"));
     ASSERT_EQ(heights.size(), 36 + 36 + 1);
     EXPECT_EQ(heights.first(), QStringLiteral("525"));
     EXPECT_EQ(heights.at(35), QStringLiteral("0"));
@@ -64,7 +64,7 @@ TEST_F(ClockTickTest, FreshZoneRollsTheTimeLabelAndAppliesItsScenery)
     // half a second each way.
     const auto &changes = log.changes;
     auto textChange = std::find_if(changes.begin(), changes.end(), [](const PieceChange &c) {
-        return c.piece == QLatin1String("lab_time") && c.what == QLatin1String("text");
+        return c.piece == QLatin1String("timeLabel") && c.what == QLatin1String("text");
     });
     ASSERT_NE(textChange, changes.end());
     EXPECT_GT(textChange->at - start, 450);
@@ -77,15 +77,15 @@ TEST_F(ClockTickTest, ATickWithoutAFreshZoneOnlyWritesTheLabels)
 {
     at(QDate(2026, 12, 7), QTime(3, 0, 0));
     show(0, false);
-    tick.Timer1_Timer();
+    tick.onClockTimer();
     log.changes.clear();
     const qint64 before = fake.loop.now();
 
-    tick.Timer1_Timer();
+    tick.onClockTimer();
     EXPECT_EQ(fake.loop.now(), before) << "no waiting without a roll";
     ASSERT_EQ(log.changes.size(), 2u);
-    EXPECT_EQ(log.changes[0].piece, QStringLiteral("lab_time"));
-    EXPECT_EQ(log.changes[1].piece, QStringLiteral("lab_local"));
+    EXPECT_EQ(log.changes[0].piece, QStringLiteral("timeLabel"));
+    EXPECT_EQ(log.changes[1].piece, QStringLiteral("dateLabel"));
 }
 
 TEST_F(ClockTickTest, LabelHeightThatIsNotAStepMultipleIsRestoredExactly)
@@ -93,7 +93,7 @@ TEST_F(ClockTickTest, LabelHeightThatIsNotAStepMultipleIsRestoredExactly)
     time.setHeight(520);
     at(QDate(2026, 12, 7), QTime(12, 0, 0));
     show(0, false);
-    tick.Timer1_Timer();
+    tick.onClockTimer();
     EXPECT_EQ(time.height(), 520);
     EXPECT_GE(time.minHeightSeen(), 0) << "never a negative height";
 }
@@ -103,21 +103,21 @@ TEST_F(ClockTickTest, ATickInsideAnotherTicksRollNeitherCollapsesNorSkipsTheRest
     at(QDate(2026, 12, 7), QTime(23, 30, 0));
     show(0, false);
     // Nested ticks fall due during the roll up and during the roll down.
-    fake.loop.postAt(200, [this] { tick.Timer1_Timer(); });
+    fake.loop.postAt(200, [this] { tick.onClockTimer(); });
     fake.loop.postAt(900, [this] {
-        state.zonefresh = true; // a zone command lands mid-roll
-        tick.Timer1_Timer();
+        state.zoneJustShown = true; // a zone command lands mid-roll
+        tick.onClockTimer();
     });
-    tick.Timer1_Timer();
+    tick.onClockTimer();
 
     EXPECT_EQ(time.height(), TimeLabelHeight);
-    EXPECT_EQ(log.values(QStringLiteral("lab_time"), QStringLiteral("text")).size(), 3);
-    EXPECT_EQ(log.values(QStringLiteral("Image1"), QStringLiteral("picture")).size(), 1)
+    EXPECT_EQ(log.values(QStringLiteral("timeLabel"), QStringLiteral("text")).size(), 3);
+    EXPECT_EQ(log.values(QStringLiteral("clockFace"), QStringLiteral("picture")).size(), 1)
         << "only the outer tick applies the scenery";
-    EXPECT_TRUE(state.zonefresh) << "the zone command's fresh zone waits for the next tick";
+    EXPECT_TRUE(state.zoneJustShown) << "the zone command's fresh zone waits for the next tick";
 
-    tick.Timer1_Timer();
-    EXPECT_FALSE(state.zonefresh);
+    tick.onClockTimer();
+    EXPECT_FALSE(state.zoneJustShown);
     EXPECT_EQ(time.height(), TimeLabelHeight);
 }
 
@@ -128,11 +128,11 @@ TEST_F(ClockTickTest, AZonePutOnShowDuringTheRollGetsItsOwnTimeAndScenery)
     show(0, false);
     // Wellington comes on show while the label rolls up: 12:00 GMT is 01:00 there.
     fake.loop.postAt(200, [this] { show(13, false); });
-    tick.Timer1_Timer();
+    tick.onClockTimer();
     EXPECT_EQ(time.text(), QStringLiteral("01:00:00"));
     EXPECT_EQ(local.text(), QStringLiteral("08th December 2026"));
     EXPECT_EQ(background.current(), picture("nighttime.bmp"));
-    EXPECT_FALSE(state.zonefresh);
+    EXPECT_FALSE(state.zoneJustShown);
 }
 
 TEST_F(ClockTickTest, DaylightSavingFollowsTheLocalDateAndTheSwitch)
@@ -140,25 +140,25 @@ TEST_F(ClockTickTest, DaylightSavingFollowsTheLocalDateAndTheSwitch)
     // 24 March 2024 is a Sunday: the period starts that day, not on the 31st.
     at(QDate(2024, 3, 24), QTime(10, 0, 0));
     show(0, true);
-    tick.Timer1_Timer();
+    tick.onClockTimer();
     EXPECT_EQ(time.text(), QStringLiteral("11:00:00 am"));
 
     at(QDate(2024, 3, 23), QTime(10, 0, 0));
-    tick.Timer1_Timer();
+    tick.onClockTimer();
     EXPECT_EQ(time.text(), QStringLiteral("10:00:00 am")) << "the day before: standard time";
-    EXPECT_FALSE(state.zonedst);
+    EXPECT_FALSE(state.zoneDaylightSaving);
 
     at(QDate(2024, 3, 24), QTime(10, 0, 0));
-    tick.Timer1_Timer();
+    tick.onClockTimer();
     EXPECT_EQ(time.text(), QStringLiteral("10:00:00 am")) << "the tick never sets the flag again";
 
     // The October change day itself is outside the period.
     at(QDate(2026, 10, 24), QTime(10, 0, 0));
     show(1, true);
-    tick.Timer1_Timer();
+    tick.onClockTimer();
     EXPECT_EQ(time.text(), QStringLiteral("12:00:00 pm"));
     at(QDate(2026, 10, 25), QTime(10, 0, 0));
-    tick.Timer1_Timer();
+    tick.onClockTimer();
     EXPECT_EQ(time.text(), QStringLiteral("11:00:00 am"));
 }
 
@@ -167,13 +167,13 @@ TEST_F(ClockTickTest, TheOctoberChangeOnThe24thWhenItIsASunday)
     // 24 October 2027 is a Sunday: the last day with the extra hour is the 23rd.
     at(QDate(2027, 10, 23), QTime(10, 0, 0));
     show(1, true);
-    tick.Timer1_Timer();
+    tick.onClockTimer();
     EXPECT_EQ(time.text(), QStringLiteral("12:00:00 pm"));
-    EXPECT_TRUE(state.zonedst);
+    EXPECT_TRUE(state.zoneDaylightSaving);
     at(QDate(2027, 10, 24), QTime(10, 0, 0));
-    tick.Timer1_Timer();
+    tick.onClockTimer();
     EXPECT_EQ(time.text(), QStringLiteral("11:00:00 am")) << "not the 31st: the search starts at the 24th";
-    EXPECT_FALSE(state.zonedst);
+    EXPECT_FALSE(state.zoneDaylightSaving);
 }
 
 TEST_F(ClockTickTest, OnlyTheExactTextFalseSwitchesDaylightSavingOff)
@@ -186,7 +186,7 @@ TEST_F(ClockTickTest, OnlyTheExactTextFalseSwitchesDaylightSavingOff)
         fake.settings.set(QStringLiteral("dst"), QString::fromLatin1(c.value));
         at(QDate(2026, 7, 1), QTime(10, 0, 0));
         show(0, true);
-        tick.Timer1_Timer();
+        tick.onClockTimer();
         EXPECT_EQ(time.text(), QString::fromLatin1(c.shown)) << "dst=" << c.value;
     }
 }
@@ -211,10 +211,10 @@ TEST_F(ClockTickTest, OnlyTheExactTextFalseGivesTheTwelveHourClock)
         ClockState s;
         ClockTick t {s, fresh.services, {zone, time, local}, background, QLocale(QLocale::English)};
         fresh.clock.setNow(QDate(2026, 12, 7), QTime(12, 0, 0));
-        t.Timer1_Timer();
+        t.onClockTimer();
         EXPECT_EQ(time.text(), QString::fromLatin1(c.noon)) << (c.value ? c.value : "(missing)");
         fresh.clock.setNow(QDate(2026, 12, 7), QTime(0, 0, 0));
-        t.Timer1_Timer();
+        t.onClockTimer();
         EXPECT_EQ(time.text(), QString::fromLatin1(c.midnight)) << (c.value ? c.value : "(missing)");
     }
 }
@@ -224,11 +224,11 @@ TEST_F(ClockTickTest, PlusTwelveWithDaylightSavingReachesTomorrowAtElevenGmt)
     fake.settings.set(QStringLiteral("24hr"), QStringLiteral("True"));
     show(12, true);
     at(QDate(2026, 7, 31), QTime(10, 59, 59));
-    tick.Timer1_Timer();
+    tick.onClockTimer();
     EXPECT_EQ(local.text(), QStringLiteral("31st July 2026"));
     EXPECT_EQ(time.text(), QStringLiteral("23:59:59"));
     at(QDate(2026, 7, 31), QTime(11, 0, 0));
-    tick.Timer1_Timer();
+    tick.onClockTimer();
     EXPECT_EQ(local.text(), QStringLiteral("01st August 2026"));
     EXPECT_EQ(time.text(), QStringLiteral("00:00:00"));
 }
@@ -238,7 +238,7 @@ TEST_F(ClockTickTest, YearEndAtPlusTwelve)
     fake.settings.set(QStringLiteral("24hr"), QStringLiteral("True"));
     show(12, true);
     at(QDate(2026, 12, 31), QTime(12, 0, 0));
-    tick.Timer1_Timer();
+    tick.onClockTimer();
     EXPECT_EQ(local.text(), QStringLiteral("01st January 2027")) << "winter: no extra hour, but +12 passes midnight";
     EXPECT_EQ(time.text(), QStringLiteral("00:00:00"));
 }
@@ -254,14 +254,14 @@ TEST_F(ClockTickTest, LocalOffsetIsTakenToGmtToTheSecond)
     for (const auto &machine : machines) {
         at(QDate(2026, 12, 7), QTime(12, 0, 0));
         fake.timeZone.offset = platform::UtcOffset {machine.machineOffset};
-        tick.Timer1_Timer();
+        tick.onClockTimer();
         EXPECT_EQ(time.text(), QLatin1String(machine.gmt)) << machine.machineOffset;
     }
     at(QDate(2026, 12, 7), QTime(12, 0, 0));
     fake.timeZone.offset = platform::UtcOffset {-13 * 3600};
     // local 12:00 at -13 is 01:00 GMT the next day
     at(QDate(2026, 12, 7), QTime(12, 0, 0));
-    tick.Timer1_Timer();
+    tick.onClockTimer();
     EXPECT_EQ(time.text(), QStringLiteral("01:00:00"));
     EXPECT_EQ(local.text(), QStringLiteral("08th December 2026"));
 }
@@ -277,7 +277,7 @@ TEST_F(ClockTickTest, CustomOffsetTextIsConvertedWhenUsed)
     for (const auto &c : cases) {
         at(QDate(2026, 7, 1), QTime(12, 0, 0));
         showCustom(QString::fromLatin1(c.text));
-        tick.Timer1_Timer();
+        tick.onClockTimer();
         EXPECT_EQ(time.text(), QString::fromLatin1(c.shown)) << '"' << c.text << '"';
     }
 }
@@ -298,7 +298,7 @@ TEST_F(ClockTickTest, SceneryAtTheWindowEdges)
     for (const auto &c : cases) {
         at(QDate(2026, 12, 7), c.time);
         show(0, false);
-        tick.Timer1_Timer();
+        tick.onClockTimer();
         EXPECT_EQ(background.current(), picture(c.picture)) << c.time.toString().toStdString();
         EXPECT_EQ(local.foreColor(), c.local);
         EXPECT_EQ(time.foreColor(), c.clock);
@@ -310,10 +310,10 @@ TEST_F(ClockTickTest, SceneryIsAppliedOnlyWhenAZoneComesOnShow)
 {
     at(QDate(2026, 12, 7), QTime(18, 59, 58));
     show(0, false);
-    tick.Timer1_Timer();
+    tick.onClockTimer();
     EXPECT_EQ(background.current(), picture("day.bmp"));
     at(QDate(2026, 12, 7), QTime(19, 30, 0));
-    tick.Timer1_Timer();
+    tick.onClockTimer();
     EXPECT_EQ(background.current(), picture("day.bmp")) << "the picture does not follow the clock";
 }
 
@@ -321,13 +321,13 @@ TEST_F(ClockTickTest, GraphicsOffTurnsTheLabelsBlackAndKeepsThePicture)
 {
     at(QDate(2026, 12, 7), QTime(2, 0, 0));
     show(0, false);
-    tick.Timer1_Timer();
+    tick.onClockTimer();
     EXPECT_EQ(time.foreColor(), 0x0000FFFFu);
 
     for (const char *value : {"False", "true", ""}) {
         fake.settings.set(QStringLiteral("graphic"), QString::fromLatin1(value));
         show(0, false);
-        tick.Timer1_Timer();
+        tick.onClockTimer();
         EXPECT_EQ(background.current(), picture("nighttime.bmp")) << value;
         EXPECT_EQ(local.foreColor(), 0u) << value;
         EXPECT_EQ(time.foreColor(), 0u) << value;
@@ -340,10 +340,10 @@ TEST_F(ClockTickTest, AnUnreadablePictureKeepsTheBackgroundButTheColoursApply)
     background.unreadable.insert(picture("nighttime.bmp"));
     at(QDate(2026, 12, 7), QTime(12, 0, 0));
     show(0, false);
-    tick.Timer1_Timer();
+    tick.onClockTimer();
     at(QDate(2026, 12, 7), QTime(1, 0, 0));
     show(0, false);
-    tick.Timer1_Timer();
+    tick.onClockTimer();
     EXPECT_EQ(background.current(), picture("day.bmp"));
     EXPECT_EQ(time.foreColor(), 0x0000FFFFu);
 }
@@ -351,10 +351,10 @@ TEST_F(ClockTickTest, AnUnreadablePictureKeepsTheBackgroundButTheColoursApply)
 TEST_F(ClockTickTest, SettingsAreReadAfreshEveryTick)
 {
     at(QDate(2026, 12, 7), QTime(15, 0, 0));
-    tick.Timer1_Timer();
+    tick.onClockTimer();
     EXPECT_EQ(time.text(), QStringLiteral("3:00:00 pm"));
     fake.settings.set(QStringLiteral("24hr"), QStringLiteral("True"));
-    tick.Timer1_Timer();
+    tick.onClockTimer();
     EXPECT_EQ(time.text(), QStringLiteral("15:00:00"));
 }
 

@@ -17,7 +17,7 @@
 
 class FakeUpdateCheck final : public UpdateCheck {
 public:
-    void securitycheck() override
+    void checkForUpdates() override
     {
         ++calls;
         if (during)
@@ -31,32 +31,32 @@ public:
 struct ClockWorld {
     FakePlatform fake;
     ChangeLog log {fake.loop};
-    FakeLabel zone {QStringLiteral("lab_zone"), log, 255, QStringLiteral("Waiting for data")};
-    FakeLabel time {QStringLiteral("lab_time"), log, 525, QStringLiteral("12:12:12 pm")};
-    FakeLabel local {QStringLiteral("lab_local"), log, 255, QStringLiteral("Local time: 12:12:12")};
-    FakePicture background {QStringLiteral("Image1"), log};
-    FakeTimer timer1 {fake.loop};
-    FakeTimer zonetimer {fake.loop};
+    FakeLabel zone {QStringLiteral("zoneLabel"), log, 255, QStringLiteral("Waiting for data")};
+    FakeLabel time {QStringLiteral("timeLabel"), log, 525, QStringLiteral("12:12:12 pm")};
+    FakeLabel local {QStringLiteral("dateLabel"), log, 255, QStringLiteral("Local time: 12:12:12")};
+    FakePicture background {QStringLiteral("clockFace"), log};
+    FakeTimer clockTimer {fake.loop};
+    FakeTimer zoneTimer {fake.loop};
     FakeUpdateCheck updateCheck;
     ClockState state;
     ClockTick tick {state, fake.services, {zone, time, local}, background, QLocale(QLocale::English)};
-    Rotation rotation {state, fake.services, zone, zonetimer, updateCheck};
-    ZoneCommands commands {fake.services, rotation, zonetimer};
+    Rotation rotation {state, fake.services, zone, zoneTimer, updateCheck};
+    ZoneCommands commands {fake.services, rotation, zoneTimer};
 
     ClockWorld()
     {
         fake.clock.setStart(QDate(2026, 12, 7), QTime(12, 0, 0));
         fake.settings.set(QStringLiteral("24hr"), QStringLiteral("True"));
-        timer1.setHandler([this] { tick.Timer1_Timer(); });
-        zonetimer.setHandler([this] { rotation.zonetimer_Timer(); });
+        clockTimer.setHandler([this] { tick.onClockTimer(); });
+        zoneTimer.setHandler([this] { rotation.onZoneTimer(); });
     }
 
     // What start-up does for the engine: first zone, then both timers.
     void start()
     {
-        rotation.loadzone();
-        timer1.setInterval(1000);
-        zonetimer.setInterval(rotation.scanIntervalMs());
+        rotation.showNextZone();
+        clockTimer.setInterval(1000);
+        zoneTimer.setInterval(rotation.scanIntervalMs());
     }
 
     // The preset of a key. An unknown key fails the test that asked, by an
@@ -84,7 +84,7 @@ struct ClockWorld {
     QStringList typedNames() const
     {
         QStringList names;
-        for (const QString &text : log.values(QStringLiteral("lab_zone"), QStringLiteral("text"))) {
+        for (const QString &text : log.values(QStringLiteral("zoneLabel"), QStringLiteral("text"))) {
             if (!text.isEmpty() && zone_catalogue_name(text))
                 names << text;
         }

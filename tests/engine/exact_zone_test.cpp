@@ -15,10 +15,10 @@ class ExactZoneTest : public ::testing::Test {
 protected:
     FakePlatform fake;
     ChangeLog log {fake.loop};
-    FakeLabel zone {QStringLiteral("lab_zone"), log};
-    FakeLabel time {QStringLiteral("lab_time"), log, 525};
-    FakeLabel local {QStringLiteral("lab_local"), log};
-    FakePicture background {QStringLiteral("Image1"), log};
+    FakeLabel zone {QStringLiteral("zoneLabel"), log};
+    FakeLabel time {QStringLiteral("timeLabel"), log, 525};
+    FakeLabel local {QStringLiteral("dateLabel"), log};
+    FakePicture background {QStringLiteral("clockFace"), log};
     ClockState state;
     ClockTick tick {state, fake.services, {zone, time, local}, background, QLocale(QLocale::English)};
 
@@ -39,14 +39,14 @@ protected:
     void showPreset(const char *key)
     {
         const PresetZone *preset = zone_catalogue::presetByKey(QLatin1String(key));
-        state.zonediff = ZoneOffset::fromHours(preset->offsetHours, preset->ianaZone);
-        state.zonedst = preset->daylightSaving;
+        state.zoneOffset = ZoneOffset::fromHours(preset->offsetHours, preset->ianaZone);
+        state.zoneDaylightSaving = preset->daylightSaving;
     }
     QString shownAt(const char *key, const QDateTime &utc, int machineOffset = 0)
     {
         atUtc(utc, machineOffset);
         showPreset(key);
-        tick.Timer1_Timer();
+        tick.onClockTimer();
         return local.text() + QStringLiteral(" ") + time.text();
     }
     static QDateTime utc(int y, int mo, int d, int h, int mi, int s = 0)
@@ -127,15 +127,15 @@ TEST_F(ExactZoneTest, CustomOffsetsApplyToTheMinute)
     };
     for (const auto &c : cases) {
         atUtc(utc(2026, 12, 7, 12, 0));
-        state.zonediff = ZoneOffset::fromText(QString::fromLatin1(c.text));
-        state.zonedst = false;
-        tick.Timer1_Timer();
+        state.zoneOffset = ZoneOffset::fromText(QString::fromLatin1(c.text));
+        state.zoneDaylightSaving = false;
+        tick.onClockTimer();
         EXPECT_EQ(time.text(), QString::fromLatin1(c.shown)) << c.text;
     }
     fake.settings.set(QStringLiteral("exact"), QStringLiteral("False"));
     atUtc(utc(2026, 12, 7, 12, 0));
-    state.zonediff = ZoneOffset::fromText(QStringLiteral("5:45"));
-    tick.Timer1_Timer();
+    state.zoneOffset = ZoneOffset::fromText(QStringLiteral("5:45"));
+    tick.onClockTimer();
     EXPECT_EQ(time.text(), QStringLiteral("12:00:00")) << "the catalogue's clock never read minutes";
 }
 
@@ -144,8 +144,8 @@ TEST_F(ExactZoneTest, TheSceneryFollowsTheExactTime)
     // 22:30 UTC on 1 July: London is at 23:30 BST, deep night.
     atUtc(utc(2026, 7, 1, 22, 30));
     showPreset("uk");
-    state.zonefresh = true;
-    tick.Timer1_Timer();
+    state.zoneJustShown = true;
+    tick.onClockTimer();
     EXPECT_TRUE(background.current().endsWith(QStringLiteral("nighttime.bmp")));
 }
 

@@ -62,7 +62,7 @@ TEST(LocalOffset, AZoneKeepsItsTimeAcrossTheMachinesOwnChanges)
         world.enableOnly({"seo"}); // +9 all year: its time is GMT + 9 whatever the machine does
         MachineClock machine {world, c.changeUtc.addSecs(-20)};
         machine.follow(c.before);
-        setLocalOffset(world.state, GetLocalTZ(world.fake.timeZone)); // start-up
+        setLocalOffset(world.state, machineGmtOffset(world.fake.timeZone)); // start-up
         world.start();
         world.fake.loop.postAt(20'000, [&machine, &c] { machine.follow(c.after); });
         world.fake.loop.advance(25'000);
@@ -70,7 +70,7 @@ TEST(LocalOffset, AZoneKeepsItsTimeAcrossTheMachinesOwnChanges)
         // Every time written, before and after the change, is Seoul's at that moment.
         int written = 0, afterChange = 0;
         for (const PieceChange &change : world.log.changes) {
-            if (change.piece != QLatin1String("lab_time") || change.what != QLatin1String("text"))
+            if (change.piece != QLatin1String("timeLabel") || change.what != QLatin1String("text"))
                 continue;
             const QDateTime seoul = machine.utcAtZero.addMSecs(change.at).addSecs(9 * 3600);
             EXPECT_EQ(change.value, seoul.time().toString(QStringLiteral("HH:mm:ss"))) << "at " << change.at << " ms";
@@ -88,22 +88,22 @@ TEST(LocalOffset, LocaldiffIsWorkedOutOnlyWhenTheOffsetChanged)
     FakeTimeZoneInfo machine;
     ClockState state;
     machine.offset = BerlinWinter.info;
-    setLocalOffset(state, GetLocalTZ(machine));
-    EXPECT_EQ(state.localdiff, -1);
+    setLocalOffset(state, machineGmtOffset(machine));
+    EXPECT_EQ(state.localToGmtHours, -1);
 
-    // Something else set localdiff on purpose: an unchanged offset leaves it.
-    state.localdiff = 7;
+    // Something else set localToGmtHours on purpose: an unchanged offset leaves it.
+    state.localToGmtHours = 7;
     followLocalOffset(state, machine);
-    EXPECT_EQ(state.localdiff, 7);
+    EXPECT_EQ(state.localToGmtHours, 7);
 
     const struct {
         MachineZone zone;
-        double localdiff;
+        double localToGmtHours;
     } steps[] = {{NewYorkWinter, 5}, {Kolkata, -5.5}, {LondonSummer, -1}, {LondonWinter, 0}};
     for (const auto &step : steps) {
         machine.offset = step.zone.info;
         followLocalOffset(state, machine);
-        EXPECT_EQ(state.localdiff, step.localdiff) << step.zone.offsetSeconds;
+        EXPECT_EQ(state.localToGmtHours, step.localToGmtHours) << step.zone.offsetSeconds;
         EXPECT_EQ(state.localOffsetSeconds, step.zone.offsetSeconds);
     }
 
@@ -112,7 +112,7 @@ TEST(LocalOffset, LocaldiffIsWorkedOutOnlyWhenTheOffsetChanged)
     followLocalOffset(state, machine);
     machine.offset.reset();
     followLocalOffset(state, machine);
-    EXPECT_EQ(state.localdiff, 0);
+    EXPECT_EQ(state.localToGmtHours, 0);
 }
 
 } // namespace

@@ -46,8 +46,8 @@ TEST(ScanDelay, StoredTextToInterval)
 TEST(Rotation, TypesANameOneCharacterEveryThirtyMilliseconds)
 {
     ClockWorld w;
-    w.rotation.displayzone(QStringLiteral("Turkey"));
-    EXPECT_EQ(w.log.values(QStringLiteral("lab_zone"), QStringLiteral("text")),
+    w.rotation.typeZoneName(QStringLiteral("Turkey"));
+    EXPECT_EQ(w.log.values(QStringLiteral("zoneLabel"), QStringLiteral("text")),
               QStringList({"", "", "T", "Tu", "Tur", "Turk", "Turke", "Turkey"}));
     EXPECT_EQ(w.fake.loop.now(), 7 * 30) << "n + 1 steps of 30 ms";
 }
@@ -73,7 +73,7 @@ TEST(Rotation, TheLastEnabledZoneStaysTwoPeriods)
         w.fake.loop.advance(20000);
     EXPECT_EQ(w.typedNames(),
               QStringList({"United Kingdom", "Eastern Time, USA", "United Kingdom", "Eastern Time, USA"}));
-    EXPECT_EQ(w.zonetimer.fireCount(), 5);
+    EXPECT_EQ(w.zoneTimer.fireCount(), 5);
 }
 
 TEST(Rotation, TheLastCustomPositionIsFollowedAtOnceByTheFirst)
@@ -87,9 +87,9 @@ TEST(Rotation, TheLastCustomPositionIsFollowedAtOnceByTheFirst)
     for (int i = 0; i < 3; ++i)
         w.fake.loop.advance(20000);
     EXPECT_EQ(w.typedNames(), QStringList({"United Kingdom", "Kathmandu", "United Kingdom", "Kathmandu"}));
-    EXPECT_TRUE(w.state.zonediff.isText);
-    EXPECT_EQ(w.state.zonediff.text, QStringLiteral("+6"));
-    EXPECT_FALSE(w.state.zonedst);
+    EXPECT_TRUE(w.state.zoneOffset.isText);
+    EXPECT_EQ(w.state.zoneOffset.text, QStringLiteral("+6"));
+    EXPECT_FALSE(w.state.zoneDaylightSaving);
 }
 
 TEST(Rotation, TicksDuringTheTypingShowThePreviousZone)
@@ -104,27 +104,27 @@ TEST(Rotation, TicksDuringTheTypingShowThePreviousZone)
         QString zone, time;
     };
     std::vector<Seen> seen;
-    w.timer1.setHandler([&] {
-        w.tick.Timer1_Timer();
+    w.clockTimer.setHandler([&] {
+        w.tick.onClockTimer();
         seen.push_back({w.zone.text(), w.time.text()});
     });
     // Start the next rotation tick 300 ms after a display tick, so that the
     // typing of "Wellington, New Zealand" (24 steps of 30 ms) spans the next one.
     w.fake.loop.advance(1800 - (w.fake.loop.now() % 1000));
-    w.rotation.zonetimer_Timer();
+    w.rotation.onZoneTimer();
 
     const auto halfTyped = std::find_if(seen.begin(), seen.end(), [](const Seen &s) {
         return s.zone.startsWith(QStringLiteral("Wel")) && s.zone != QLatin1String("Wellington, New Zealand");
     });
     ASSERT_NE(halfTyped, seen.end());
     EXPECT_TRUE(halfTyped->time.startsWith(QStringLiteral("12:0"))) << halfTyped->time.toStdString();
-    EXPECT_EQ(w.state.zonediff.hours, 12);
-    EXPECT_TRUE(w.state.zonefresh);
+    EXPECT_EQ(w.state.zoneOffset.hours, 12);
+    EXPECT_TRUE(w.state.zoneJustShown);
 
     w.fake.loop.advance(1500);
     EXPECT_TRUE(w.time.text().startsWith(QStringLiteral("00:0"))) << "12:00 GMT is midnight at +12";
     EXPECT_EQ(w.local.text(), QStringLiteral("08th December 2026"));
-    EXPECT_FALSE(w.state.zonefresh);
+    EXPECT_FALSE(w.state.zoneJustShown);
 }
 
 TEST(Rotation, NoEnabledZoneShowsNothingAndStaysAtOne)
@@ -134,7 +134,7 @@ TEST(Rotation, NoEnabledZoneShowsNothingAndStaysAtOne)
     w.start();
     w.fake.loop.advance(45000);
     EXPECT_EQ(w.zone.text(), QStringLiteral("Waiting for data"));
-    EXPECT_EQ(w.state.zoneindex, 1);
+    EXPECT_EQ(w.state.nextZonePosition, 1);
     EXPECT_EQ(w.time.text(), QStringLiteral("12:00:45")) << "the tick shows GMT";
 }
 
@@ -146,7 +146,7 @@ TEST(Rotation, TimeSyncStartsAtTheFirstOnlineTickAndNeverAgain)
     w.fake.loop.advance(40000);
     EXPECT_TRUE(w.fake.processes.started.empty());
     EXPECT_EQ(w.updateCheck.calls, 0);
-    EXPECT_FALSE(w.state.timesynced);
+    EXPECT_FALSE(w.state.timeSyncStarted);
 
     w.fake.network.online = true;
     w.fake.loop.advance(20000);
@@ -169,7 +169,7 @@ TEST(Rotation, AFailedStartIsNotRetriedAndSyncOffMeansNever)
     w.start();
     w.fake.loop.advance(60000);
     EXPECT_EQ(w.fake.processes.started.size(), 1u);
-    EXPECT_TRUE(w.state.timesynced);
+    EXPECT_TRUE(w.state.timeSyncStarted);
 
     for (const char *value : {"False", "true", ""}) {
         ClockWorld off;
@@ -189,12 +189,12 @@ TEST(Rotation, FreezingDuringTheUpdateCheckStaysFrozen)
     w.updateCheck.during = [&] {
         // A rotation tick inside the check must not start a second check.
         w.fake.loop.advance(20000);
-        w.commands.mnu_freeze_Click();
+        w.commands.freeze();
         w.fake.loop.advance(1000);
     };
     w.fake.loop.advance(20000);
     EXPECT_EQ(w.updateCheck.calls, 1);
-    EXPECT_EQ(w.zonetimer.interval(), 0);
+    EXPECT_EQ(w.zoneTimer.interval(), 0);
     const QStringList before = w.typedNames();
     w.fake.loop.advance(120000);
     EXPECT_EQ(w.typedNames(), before) << "frozen: no zone change";
@@ -221,13 +221,13 @@ TEST(Rotation, AStoredScanIsReadAtEveryTick)
 {
     ClockWorld w;
     w.start();
-    EXPECT_EQ(w.zonetimer.interval(), 20000);
+    EXPECT_EQ(w.zoneTimer.interval(), 20000);
     w.fake.settings.set(QStringLiteral("scan"), QStringLiteral("7.9"));
     w.fake.loop.advance(20000);
-    EXPECT_EQ(w.zonetimer.interval(), 7000) << "the countdown under way runs out first";
+    EXPECT_EQ(w.zoneTimer.interval(), 7000) << "the countdown under way runs out first";
     w.fake.settings.set(QStringLiteral("scan"), QStringLiteral("letters"));
     w.fake.loop.advance(7000);
-    EXPECT_EQ(w.zonetimer.interval(), 20000) << "a hand-edited file never stalls the rotation";
+    EXPECT_EQ(w.zoneTimer.interval(), 20000) << "a hand-edited file never stalls the rotation";
 }
 
 TEST(ZoneCommands, AHandPickedZoneStaysAMinuteThenTheRotationGoesOn)
@@ -241,9 +241,9 @@ TEST(ZoneCommands, AHandPickedZoneStaysAMinuteThenTheRotationGoesOn)
     const qint64 picked = w.fake.loop.now();
     w.commands.showPreset(ClockWorld::preset("mos"));
     EXPECT_EQ(w.zone.text(), QStringLiteral("Moscow + Volgograd"));
-    EXPECT_EQ(w.zonetimer.interval(), 60000);
-    EXPECT_EQ(w.state.zonediff.hours, 3);
-    EXPECT_TRUE(w.state.zonedst);
+    EXPECT_EQ(w.zoneTimer.interval(), 60000);
+    EXPECT_EQ(w.state.zoneOffset.hours, 3);
+    EXPECT_TRUE(w.state.zoneDaylightSaving);
     ASSERT_EQ(w.fake.sound.played.size(), 1u);
     EXPECT_EQ(w.fake.sound.played[0].file, QStringLiteral("/opt/horalux/blip.wav"));
 
@@ -251,7 +251,7 @@ TEST(ZoneCommands, AHandPickedZoneStaysAMinuteThenTheRotationGoesOn)
     EXPECT_EQ(w.zone.text(), QStringLiteral("Moscow + Volgograd")) << "60 s, whatever scan says";
     w.fake.loop.advance(2000);
     EXPECT_EQ(w.typedNames().last(), QStringLiteral("Mountain Time, USA")) << "successor of the last rotated zone";
-    EXPECT_EQ(w.zonetimer.interval(), 5000);
+    EXPECT_EQ(w.zoneTimer.interval(), 5000);
 }
 
 TEST(ZoneCommands, FreezeHoldsTheZoneWhileItsTimeRuns)
@@ -259,7 +259,7 @@ TEST(ZoneCommands, FreezeHoldsTheZoneWhileItsTimeRuns)
     ClockWorld w;
     w.start();
     w.fake.loop.advance(1500);
-    w.commands.mnu_freeze_Click();
+    w.commands.freeze();
     const QString before = w.time.text();
     w.fake.loop.advance(90000);
     EXPECT_EQ(w.typedNames(), QStringList({"United Kingdom"}));
@@ -273,28 +273,28 @@ TEST(ZoneCommands, PickingAZoneEndsAFreeze)
 {
     ClockWorld w;
     w.start();
-    w.commands.mnu_freeze_Click();
-    w.commands.mnu_custom1_Click(); // no name stored: typed as empty text, shown at GMT
-    EXPECT_EQ(w.zonetimer.interval(), 60000);
-    EXPECT_TRUE(w.state.zonediff.isText);
-    EXPECT_EQ(w.state.zonediff.text, QStringLiteral("0"));
-    EXPECT_FALSE(w.state.zonedst);
+    w.commands.freeze();
+    w.commands.showCustom1(); // no name stored: typed as empty text, shown at GMT
+    EXPECT_EQ(w.zoneTimer.interval(), 60000);
+    EXPECT_TRUE(w.state.zoneOffset.isText);
+    EXPECT_EQ(w.state.zoneOffset.text, QStringLiteral("0"));
+    EXPECT_FALSE(w.state.zoneDaylightSaving);
     w.fake.loop.advance(61000);
     EXPECT_EQ(w.typedNames().last(), QStringLiteral("Pacific Time, USA"));
-    EXPECT_EQ(w.zonetimer.interval(), 20000);
+    EXPECT_EQ(w.zoneTimer.interval(), 20000);
 }
 
 TEST(ZoneCommands, NextZonePictureMovesOnAtOnceAndEndsAFreeze)
 {
     ClockWorld w;
     w.start();
-    w.commands.mnu_freeze_Click();
-    w.commands.Image2_Click();
+    w.commands.freeze();
+    w.commands.showNextZoneNow();
     ASSERT_EQ(w.fake.sound.played.size(), 1u);
     const qint64 clicked = w.fake.loop.now();
     w.fake.loop.advance(2);
-    EXPECT_EQ(w.zonetimer.fireCount(), 1);
-    EXPECT_LE(w.zonetimer.interval(), 20000);
+    EXPECT_EQ(w.zoneTimer.fireCount(), 1);
+    EXPECT_LE(w.zoneTimer.interval(), 20000);
     w.fake.loop.advance(1000);
     EXPECT_EQ(w.typedNames().last(), QStringLiteral("Pacific Time, USA"));
     EXPECT_LE(w.fake.sound.played[0].at, clicked) << "the blip comes before the typing";
@@ -305,11 +305,11 @@ TEST(ZoneCommands, AShowCommandDuringTheRotationsTypingLeavesTheRotationsZone)
     ClockWorld w;
     w.start();
     // The menu command lands while "Pacific Time, USA" is being typed.
-    w.fake.loop.postAt(w.zonetimer.dueAt() + 100, [&] { w.commands.showPreset(ClockWorld::preset("jer")); });
+    w.fake.loop.postAt(w.zoneTimer.dueAt() + 100, [&] { w.commands.showPreset(ClockWorld::preset("jer")); });
     w.fake.loop.advance(21000);
     EXPECT_EQ(w.zone.text(), QStringLiteral("Pacific Time, USA"));
-    EXPECT_EQ(w.state.zonediff.hours, -8);
-    EXPECT_EQ(w.zonetimer.interval(), 60000);
+    EXPECT_EQ(w.state.zoneOffset.hours, -8);
+    EXPECT_EQ(w.zoneTimer.interval(), 60000);
 }
 
 TEST(ZoneCommands, ASecondShowCommandInsideTheFirstLosesToIt)
@@ -319,8 +319,8 @@ TEST(ZoneCommands, ASecondShowCommandInsideTheFirstLosesToIt)
     w.fake.loop.postAt(w.fake.loop.now() + 100, [&] { w.commands.showPreset(ClockWorld::preset("bang")); });
     w.commands.showPreset(ClockWorld::preset("auc"));
     EXPECT_EQ(w.zone.text(), QStringLiteral("Wellington, New Zealand"));
-    EXPECT_EQ(w.state.zonediff.hours, 12);
-    EXPECT_TRUE(w.state.zonedst);
+    EXPECT_EQ(w.state.zoneOffset.hours, 12);
+    EXPECT_TRUE(w.state.zoneDaylightSaving);
     EXPECT_EQ(w.fake.sound.played.size(), 2u);
 }
 
@@ -330,7 +330,7 @@ TEST(ZoneCommands, CustomZonesAreReadAtEachClick)
     w.start();
     w.fake.settings.set(QStringLiteral("tz2"), QStringLiteral("Newfoundland"));
     w.fake.settings.set(QStringLiteral("diff2"), QStringLiteral("-3.5"));
-    w.commands.mnu_custom2_Click();
+    w.commands.showCustom2();
     EXPECT_EQ(w.zone.text(), QStringLiteral("Newfoundland"));
     w.fake.loop.advance(1100);
     EXPECT_EQ(w.time.text().left(5), QStringLiteral("08:00")) << "-3.5 is taken to -4";
@@ -351,9 +351,9 @@ const CustomRoute customRoutes[] = {
     {"Rotation",
      [](ClockWorld &w) {
          w.enableOnly({});
-         w.rotation.loadzone();
+         w.rotation.showNextZone();
      }},
-    {"Menu", [](ClockWorld &w) { w.commands.mnu_custom1_Click(); }},
+    {"Menu", [](ClockWorld &w) { w.commands.showCustom1(); }},
 };
 
 class CustomZoneRouteTest : public ::testing::TestWithParam<CustomRoute> {};
@@ -368,8 +368,8 @@ TEST_P(CustomZoneRouteTest, AnOffsetSavedDuringTheTypingIsTheOneShown)
                        [&] { w.fake.settings.set(QStringLiteral("diff1"), QStringLiteral("+5")); });
     GetParam().show(w);
     EXPECT_EQ(w.zone.text(), QStringLiteral("Kathmandu"));
-    ASSERT_TRUE(w.state.zonediff.isText);
-    EXPECT_EQ(w.state.zonediff.text, QStringLiteral("+5"));
+    ASSERT_TRUE(w.state.zoneOffset.isText);
+    EXPECT_EQ(w.state.zoneOffset.text, QStringLiteral("+5"));
 }
 
 TEST_P(CustomZoneRouteTest, ANameOfOneSpaceIsTypedAndShown)
@@ -378,11 +378,11 @@ TEST_P(CustomZoneRouteTest, ANameOfOneSpaceIsTypedAndShown)
     w.fake.settings.set(QStringLiteral("tz1"), QStringLiteral(" "));
     w.fake.settings.set(QStringLiteral("diff1"), QStringLiteral("+2"));
     GetParam().show(w);
-    EXPECT_EQ(w.log.values(QStringLiteral("lab_zone"), QStringLiteral("text")), QStringList({"", "", " "}));
+    EXPECT_EQ(w.log.values(QStringLiteral("zoneLabel"), QStringLiteral("text")), QStringList({"", "", " "}));
     EXPECT_EQ(w.zone.text(), QStringLiteral(" "));
-    EXPECT_TRUE(w.state.zonefresh);
-    EXPECT_FALSE(w.state.zonedst);
-    w.tick.Timer1_Timer();
+    EXPECT_TRUE(w.state.zoneJustShown);
+    EXPECT_FALSE(w.state.zoneDaylightSaving);
+    w.tick.onClockTimer();
     EXPECT_EQ(w.time.text(), QStringLiteral("14:00:00")) << "12:00 GMT at +2";
 }
 
@@ -396,14 +396,14 @@ TEST(ZoneCommands, TheNextZonePictureCutsAHandPickedStayShort)
     w.enableOnly({"uk", "haw", "ariz"});
     w.start();
     w.commands.showPreset(ClockWorld::preset("mos"));
-    ASSERT_EQ(w.zonetimer.interval(), 60000);
+    ASSERT_EQ(w.zoneTimer.interval(), 60000);
     w.fake.loop.advance(10000);
 
-    w.commands.Image2_Click();
+    w.commands.showNextZoneNow();
     w.fake.loop.advance(1000);
     EXPECT_EQ(w.typedNames().last(), QStringLiteral("Pacific Time, USA")) << "at once, not after 60 s";
-    EXPECT_EQ(w.zonetimer.interval(), 9000) << "back to exactly scan x 1000";
-    const qint64 next = w.zonetimer.dueAt();
+    EXPECT_EQ(w.zoneTimer.interval(), 9000) << "back to exactly scan x 1000";
+    const qint64 next = w.zoneTimer.dueAt();
     w.fake.loop.advance(next + 1000 - w.fake.loop.now());
     EXPECT_EQ(w.typedNames().last(), QStringLiteral("Mountain Time, USA"));
 }
@@ -419,9 +419,9 @@ TEST(ZoneCommands, PickingTheSameZoneAgainRestartsTheMinute)
     w.commands.showPreset(moscow);
     w.fake.loop.advance(pickedAgain + 59000 - w.fake.loop.now());
     EXPECT_EQ(w.zone.text(), QStringLiteral("Moscow + Volgograd")) << "99 s after the first pick";
-    EXPECT_EQ(w.zonetimer.fireCount(), 0);
+    EXPECT_EQ(w.zoneTimer.fireCount(), 0);
     w.fake.loop.advance(pickedAgain + 61000 - w.fake.loop.now());
-    EXPECT_EQ(w.zonetimer.fireCount(), 1);
+    EXPECT_EQ(w.zoneTimer.fireCount(), 1);
     EXPECT_EQ(w.typedNames().last(), QStringLiteral("Pacific Time, USA"));
 }
 
@@ -452,24 +452,24 @@ TEST_P(ShowCommandTypingTest, ATickInsideTheTypingShowsThePreviousZone)
     w.fake.loop.advance(1500); // the United Kingdom's first tick has rolled
     ASSERT_EQ(w.background.current(), w.fake.desktop.folder + QStringLiteral("/day.bmp"));
     // Half-way between two plain ticks, well clear of the first one's roll.
-    w.fake.loop.advance(w.timer1.dueAt() + 500 - w.fake.loop.now());
-    ASSERT_GT(w.timer1.dueAt() - 200, w.fake.loop.now());
+    w.fake.loop.advance(w.clockTimer.dueAt() + 500 - w.fake.loop.now());
+    ASSERT_GT(w.clockTimer.dueAt() - 200, w.fake.loop.now());
 
     struct Seen {
         QString zone, time; // the zone label as the tick began, the time as it ended
         int heightChanges;
     };
     std::vector<Seen> seen;
-    w.timer1.setHandler([&] {
+    w.clockTimer.setHandler([&] {
         const QString zone = w.zone.text();
-        const qsizetype before = w.log.values(QStringLiteral("lab_time"), QStringLiteral("height")).size();
-        w.tick.Timer1_Timer();
-        const qsizetype after = w.log.values(QStringLiteral("lab_time"), QStringLiteral("height")).size();
+        const qsizetype before = w.log.values(QStringLiteral("timeLabel"), QStringLiteral("height")).size();
+        w.tick.onClockTimer();
+        const qsizetype after = w.log.values(QStringLiteral("timeLabel"), QStringLiteral("height")).size();
         seen.push_back({zone, w.time.text(), int(after - before)});
     });
     // The command starts 200 ms before a display tick, so the tick lands in the typing.
-    w.fake.loop.postAt(w.timer1.dueAt() - 200, [&] { c.show(w); });
-    w.fake.loop.advance(w.timer1.dueAt() + 100 - w.fake.loop.now());
+    w.fake.loop.postAt(w.clockTimer.dueAt() - 200, [&] { c.show(w); });
+    w.fake.loop.advance(w.clockTimer.dueAt() + 100 - w.fake.loop.now());
 
     const QString typed = QString::fromUtf8(c.typed);
     int ticksInside = 0;
@@ -482,23 +482,25 @@ TEST_P(ShowCommandTypingTest, ATickInsideTheTypingShowsThePreviousZone)
     }
     EXPECT_GE(ticksInside, 1);
     EXPECT_EQ(w.zone.text(), typed);
-    EXPECT_TRUE(w.state.zonefresh) << "the roll is left to the first tick after the typing";
+    EXPECT_TRUE(w.state.zoneJustShown) << "the roll is left to the first tick after the typing";
 
     w.fake.loop.advance(1000);
     ASSERT_GE(seen.size(), 2u);
     EXPECT_GT(seen.back().heightChanges, 0) << "the new zone rolls in";
     EXPECT_TRUE(w.time.text().startsWith(QString::fromUtf8(c.firstTime))) << w.time.text().toStdString();
     EXPECT_EQ(w.background.current(), w.fake.desktop.folder + QStringLiteral("/nighttime.bmp"));
-    EXPECT_FALSE(w.state.zonefresh);
+    EXPECT_FALSE(w.state.zoneJustShown);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Commands, ShowCommandTypingTest,
-    ::testing::Values(
-        ShowCommandCase {"Preset", [](ClockWorld &w) { w.commands.showPreset(ClockWorld::preset("auc")); },
-                         "Wellington, New Zealand", "00:0"},
-        ShowCommandCase {"Custom", [](ClockWorld &w) { w.commands.mnu_custom2_Click(); }, "Chatham Islands", "01:0"}),
-    [](const auto &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Commands, ShowCommandTypingTest,
+                         ::testing::Values(ShowCommandCase {"Preset",
+                                                            [](ClockWorld &w) {
+                                                                w.commands.showPreset(ClockWorld::preset("auc"));
+                                                            },
+                                                            "Wellington, New Zealand", "00:0"},
+                                           ShowCommandCase {"Custom", [](ClockWorld &w) { w.commands.showCustom2(); },
+                                                            "Chatham Islands", "01:0"}),
+                         [](const auto &info) { return std::string(info.param.name); });
 
 // Equal offsets differ at the tick only by the daylight-saving flag.
 TEST(ZoneCommands, KuwaitAgainstMoscowAndBeijingAgainstPerthAtTheTick)
@@ -518,7 +520,7 @@ TEST(ZoneCommands, KuwaitAgainstMoscowAndBeijingAgainstPerthAtTheTick)
         w.fake.clock.setStart(c.date, QTime(12, 0, 0));
         w.commands.showPreset(ClockWorld::preset(c.key));
         w.fake.clock.setNow(c.date, QTime(12, 0, 0));
-        w.tick.Timer1_Timer();
+        w.tick.onClockTimer();
         EXPECT_TRUE(w.time.text().startsWith(QLatin1String(c.shown)))
             << c.key << " on " << c.date.toString(Qt::ISODate).toStdString() << ": " << w.time.text().toStdString();
     }

@@ -143,26 +143,26 @@ TEST(LocalZone, OffsetFromTheTimeZoneInformation)
     using platform::UtcOffset;
     FakeTimeZoneInfo tz;
     tz.offset = UtcOffset {3600, false}; // Central Europe, winter
-    EXPECT_EQ(GetLocalTZ(tz), 3600);
+    EXPECT_EQ(machineGmtOffset(tz), 3600);
     tz.offset = UtcOffset {7200, true};
-    EXPECT_EQ(GetLocalTZ(tz), 7200);
+    EXPECT_EQ(machineGmtOffset(tz), 7200);
     tz.offset = UtcOffset {19800, false}; // India: no daylight saving
-    EXPECT_EQ(GetLocalTZ(tz), 19800);
+    EXPECT_EQ(machineGmtOffset(tz), 19800);
     tz.offset = UtcOffset {-12600, false}; // Newfoundland
-    EXPECT_EQ(GetLocalTZ(tz), -12600);
+    EXPECT_EQ(machineGmtOffset(tz), -12600);
     tz.offset.reset(); // the zone cannot be read
-    EXPECT_EQ(GetLocalTZ(tz), 0);
+    EXPECT_EQ(machineGmtOffset(tz), 0);
 }
 
 TEST(ZoneTime, ShiftsAcrossDayAndYearBoundaries)
 {
     const QDateTime local(QDate(2026, 12, 31), QTime(11, 0, 0), Qt::UTC);
-    // Local zone at +1 (localdiff -1), zone at +12: 10:00 GMT + 12 = 22:00 the same day.
+    // Local zone at +1 (localToGmtHours -1), zone at +12: 10:00 GMT + 12 = 22:00 the same day.
     EXPECT_EQ(zoneWallTime(local, -1, 12), QDateTime(QDate(2026, 12, 31), QTime(22, 0), Qt::UTC));
     // Zone at +13 (+12 with daylight saving): 23:00 GMT on 31 Dec is 12:00 on 1 Jan.
     EXPECT_EQ(zoneWallTime(QDateTime(QDate(2026, 12, 31), QTime(23, 0), Qt::UTC), 0, 13),
               QDateTime(QDate(2027, 1, 1), QTime(12, 0), Qt::UTC));
-    // Just past local midnight at +5:30 (localdiff -5.5), Pacific -8: back into the previous day.
+    // Just past local midnight at +5:30 (localToGmtHours -5.5), Pacific -8: back into the previous day.
     EXPECT_EQ(zoneWallTime(QDateTime(QDate(2027, 1, 1), QTime(0, 10), Qt::UTC), -5.5, -8),
               QDateTime(QDate(2026, 12, 31), QTime(10, 40), Qt::UTC));
 }

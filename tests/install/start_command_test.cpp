@@ -94,8 +94,8 @@ TEST_F(AutostartOfInstalledProgram, ApplyWritesTheLauncher)
     platform.desktop.folder = u"/usr/lib/horalux"_s;
     platform.desktop.launcher = u"/usr/bin/horalux"_s;
     open();
-    setChecked(u"chk_lww"_s, true);
-    click(u"com_apply"_s);
+    setChecked(u"startWithDesktopCheck"_s, true);
+    click(u"applyButton"_s);
     EXPECT_EQ(runEntry(), u"/usr/bin/horalux");
 }
 
@@ -112,7 +112,7 @@ TEST_F(AutostartOfInstalledProgram, OnlyAnEntryNamingTheLauncherCounts)
         SCOPED_TRACE(stored.toStdString());
         setRunEntry(stored);
         open();
-        EXPECT_EQ(checked(u"chk_lww"_s), expected);
+        EXPECT_EQ(checked(u"startWithDesktopCheck"_s), expected);
     }
 }
 

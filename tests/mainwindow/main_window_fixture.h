@@ -11,7 +11,7 @@
 
 class CountingUpdateCheck final : public UpdateCheck {
 public:
-    void securitycheck() override { ++calls; }
+    void checkForUpdates() override { ++calls; }
     int calls = 0;
 };
 
@@ -20,21 +20,21 @@ struct MainWindowFixture {
     FakePlatform fake;
     FakeMessageBoxes messages;
     CountingUpdateCheck updateCheck;
-    std::unique_ptr<frm_main> window;
+    std::unique_ptr<ClockWindow> window;
 
     MainWindowFixture()
     {
         fake.desktop.folder = QStringLiteral(HORALUX_PROGRAM_FOLDER);
         fake.settings.set(QStringLiteral("24hr"), QStringLiteral("False"));
     }
-    frm_main &make()
+    ClockWindow &make()
     {
-        window = std::make_unique<frm_main>(fake.services, messages, updateCheck);
+        window = std::make_unique<ClockWindow>(fake.services, messages, updateCheck);
         return *window;
     }
-    frm_main &load()
+    ClockWindow &load()
     {
-        make().Form_Load();
+        make().start();
         return *window;
     }
 };

@@ -28,7 +28,7 @@ void sendMouse(QWidget &target, QEvent::Type type, Qt::MouseButton button, QPoin
 TEST(MainWindow, ControlsStandAtTheirPlacesWithTheirCaptionsAndTips)
 {
     MainWindowFixture f;
-    frm_main &w = f.make();
+    ClockWindow &w = f.make();
     EXPECT_EQ(w.size(), QSize(180, 80));
     EXPECT_TRUE(w.windowFlags().testFlag(Qt::FramelessWindowHint));
     EXPECT_TRUE(w.windowFlags().testFlag(Qt::Tool)) << "no taskbar button";
@@ -39,11 +39,11 @@ TEST(MainWindow, ControlsStandAtTheirPlacesWithTheirCaptionsAndTips)
         const char *caption;
         const char *tip;
     } controls[] = {
-        {&w.Image1(), QRect(0, 0, 180, 80), nullptr, "Right click for options"},
-        {&w.lab_zone(), QRect(34, 8, 140, 17), "Waiting for data", "Right click for options"},
-        {&w.lab_time(), QRect(7, 24, 166, 35), "12:12:12 pm", "Right click for options"},
-        {&w.lab_local(), QRect(8, 58, 150, 17), "Local time: 12:12:12", "Right click for options"},
-        {&w.Image2(), QRect(159, 60, 13, 10), nullptr, "Click here to move on to the next time zone"},
+        {&w.clockFace(), QRect(0, 0, 180, 80), nullptr, "Right click for options"},
+        {&w.zoneLabel(), QRect(34, 8, 140, 17), "Waiting for data", "Right click for options"},
+        {&w.timeLabel(), QRect(7, 24, 166, 35), "12:12:12 pm", "Right click for options"},
+        {&w.dateLabel(), QRect(8, 58, 150, 17), "Local time: 12:12:12", "Right click for options"},
+        {&w.nextZoneArrow(), QRect(159, 60, 13, 10), nullptr, "Click here to move on to the next time zone"},
     };
     for (const auto &c : controls) {
         EXPECT_EQ(c.control->geometry(), c.geometry) << c.control->objectName().toStdString();
@@ -52,29 +52,29 @@ TEST(MainWindow, ControlsStandAtTheirPlacesWithTheirCaptionsAndTips)
             EXPECT_EQ(static_cast<QLabel *>(c.control)->text(), QString::fromLatin1(c.caption));
         }
     }
-    EXPECT_EQ(w.lab_time().font().family(), QStringLiteral("Liberation Sans"));
-    EXPECT_DOUBLE_EQ(w.lab_time().font().pointSizeF(), 20.25);
-    EXPECT_DOUBLE_EQ(w.lab_zone().font().pointSizeF(), 8.25);
-    EXPECT_FALSE(w.Image1().pixmap().isNull()) << "the built-in background";
-    EXPECT_FALSE(w.Image2().pixmap().isNull());
+    EXPECT_EQ(w.timeLabel().font().family(), QStringLiteral("Liberation Sans"));
+    EXPECT_DOUBLE_EQ(w.timeLabel().font().pointSizeF(), 20.25);
+    EXPECT_DOUBLE_EQ(w.zoneLabel().font().pointSizeF(), 8.25);
+    EXPECT_FALSE(w.clockFace().pixmap().isNull()) << "the built-in background";
+    EXPECT_FALSE(w.nextZoneArrow().pixmap().isNull());
 }
 
 TEST(MainWindow, MenuTreeInItsOrder)
 {
     MainWindowFixture f;
     f.fake.settings.set(QStringLiteral("tz2"), QStringLiteral("Kathmandu & Pokhara"));
-    frm_main &w = f.load();
+    ClockWindow &w = f.load();
     const ContextMenu &m = w.menu();
 
     QStringList top;
-    for (QAction *a : m.mnu_settings->actions())
+    for (QAction *a : m.settingsMenu->actions())
         top << a->text();
     EXPECT_EQ(top,
               QStringList({"&Settings", "Show Time Zone", "Freeze current time zone", "About Horalux",
                            "Instructions and Help", "&Exit"}));
 
     QStringList zones, names;
-    for (QAction *a : m.mnu_showzone->actions()) {
+    for (QAction *a : m.showZoneMenu->actions()) {
         if (a->isVisible()) {
             zones << a->text();
             names << a->objectName();
@@ -82,45 +82,45 @@ TEST(MainWindow, MenuTreeInItsOrder)
     }
     ASSERT_EQ(zones.size(), 25);
     EXPECT_EQ(zones.first(), QStringLiteral("Abu Dhabi + Muscat"));
-    EXPECT_EQ(names.first(), QStringLiteral("mnu_showdubai"));
+    EXPECT_EQ(names.first(), QStringLiteral("showAbuDhabiAction"));
     EXPECT_EQ(zones.at(14), QStringLiteral("Mountain Time, USA"));
     EXPECT_EQ(zones.at(15), QStringLiteral("Moscow, Volgograd"));
     EXPECT_EQ(zones.at(23), QStringLiteral("Wellington, New Zealand"));
-    EXPECT_EQ(names.last(), QStringLiteral("mnu_custom2"));
+    EXPECT_EQ(names.last(), QStringLiteral("custom2Action"));
     EXPECT_EQ(zones.last(), QStringLiteral("Kathmandu && Pokhara")) << "a typed & is no access key";
-    EXPECT_FALSE(m.mnu_custom1->isVisible());
+    EXPECT_FALSE(m.custom1Action->isVisible());
 }
 
 TEST(MainWindow, AnEmptyStoreStartsAtTheDefaultPlaceNotOnTopWithTheFirstZone)
 {
     MainWindowFixture f;
-    frm_main &w = f.load();
+    ClockWindow &w = f.load();
     EXPECT_EQ(w.pos(), QPoint(13, 13));
     EXPECT_FALSE(w.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     EXPECT_TRUE(w.isVisible());
-    EXPECT_EQ(w.lab_zone().text(), QStringLiteral("United Kingdom"));
-    EXPECT_EQ(w.lab_time().text(), QStringLiteral("12:12:12 pm")) << "no tick before the first second";
-    EXPECT_EQ(w.Timer1().interval(), 1000);
-    EXPECT_EQ(w.zonetimer().interval(), 20000);
-    EXPECT_EQ(w.state().zoneindex, 2);
+    EXPECT_EQ(w.zoneLabel().text(), QStringLiteral("United Kingdom"));
+    EXPECT_EQ(w.timeLabel().text(), QStringLiteral("12:12:12 pm")) << "no tick before the first second";
+    EXPECT_EQ(w.clockTimer().interval(), 1000);
+    EXPECT_EQ(w.zoneTimer().interval(), 20000);
+    EXPECT_EQ(w.state().nextZonePosition, 2);
 }
 
 TEST(MainWindow, NoTickRunsWhileTheFirstNameIsTyped)
 {
     MainWindowFixture f;
     f.fake.settings.set(QStringLiteral("scan"), QStringLiteral("60"));
-    frm_main &w = f.make();
+    ClockWindow &w = f.make();
     std::vector<std::pair<int, int>> intervalsWhileTyping;
     for (int at = 0; at < 400; at += 30)
-        f.fake.loop.postAt(at,
-                           [&] { intervalsWhileTyping.emplace_back(w.Timer1().interval(), w.zonetimer().interval()); });
-    w.Form_Load();
+        f.fake.loop.postAt(
+            at, [&] { intervalsWhileTyping.emplace_back(w.clockTimer().interval(), w.zoneTimer().interval()); });
+    w.start();
     ASSERT_FALSE(intervalsWhileTyping.empty());
     for (const auto &[tick, rotation] : intervalsWhileTyping) {
         EXPECT_EQ(tick, 0);
         EXPECT_EQ(rotation, 0);
     }
-    EXPECT_EQ(w.zonetimer().interval(), 60000);
+    EXPECT_EQ(w.zoneTimer().interval(), 60000);
 }
 
 TEST(MainWindow, FirstStartDecidesTheClockFormatOnce)
@@ -139,8 +139,8 @@ TEST(MainWindow, ASecondInstanceEndsBeforeAnythingElse)
     MainWindowFixture f;
     f.fake.processes.anotherInstance = true;
     f.fake.settings.DeleteSetting(QStringLiteral("Horalux"), QStringLiteral("data"), QStringLiteral("24hr"));
-    frm_main &w = f.make();
-    EXPECT_THROW(w.Form_Load(), ProcessEnded);
+    ClockWindow &w = f.make();
+    EXPECT_THROW(w.start(), ProcessEnded);
     EXPECT_FALSE(w.isVisible());
     EXPECT_FALSE(f.fake.settings.has(QStringLiteral("24hr")));
 }
@@ -148,11 +148,11 @@ TEST(MainWindow, ASecondInstanceEndsBeforeAnythingElse)
 TEST(MainWindow, ExitIsRefusedDuringAnUpdate)
 {
     MainWindowFixture f;
-    frm_main &w = f.load();
+    ClockWindow &w = f.load();
     int cancelled = 0;
     w.cancelTransfers = [&] { ++cancelled; };
     w.state().updating = true;
-    w.mnu_exit_Click();
+    w.requestExit();
     ASSERT_EQ(f.messages.shown.size(), 1u);
     EXPECT_EQ(f.messages.shown[0].text, QStringLiteral("Sorry, you can`t exit during an update. Please wait!"));
     EXPECT_EQ(f.messages.shown[0].title, QStringLiteral("Please wait!"));
@@ -160,7 +160,7 @@ TEST(MainWindow, ExitIsRefusedDuringAnUpdate)
     EXPECT_EQ(cancelled, 0);
 
     w.state().updating = false;
-    EXPECT_THROW(w.mnu_exit_Click(), ProcessEnded);
+    EXPECT_THROW(w.requestExit(), ProcessEnded);
     EXPECT_EQ(cancelled, 1) << "the transfer is cancelled on the way out";
     EXPECT_EQ(f.fake.settings.flushes, 1) << "saves reach the disk before the process ends at once";
 }
@@ -168,8 +168,8 @@ TEST(MainWindow, ExitIsRefusedDuringAnUpdate)
 TEST(MainWindow, DraggingByTheTimeSavesThePlaceForTheNextStart)
 {
     MainWindowFixture f;
-    frm_main &w = f.load();
-    QLabel &time = w.lab_time();
+    ClockWindow &w = f.load();
+    QLabel &time = w.timeLabel();
     sendMouse(time, QEvent::MouseButtonPress, Qt::LeftButton, QPoint(10, 10), Qt::LeftButton);
     sendMouse(time, QEvent::MouseMove, Qt::NoButton, QPoint(30, 15), Qt::LeftButton);
     EXPECT_EQ(w.pos(), QPoint(33, 18));
@@ -183,15 +183,15 @@ TEST(MainWindow, DraggingByTheTimeSavesThePlaceForTheNextStart)
     sendMouse(time, QEvent::MouseMove, Qt::NoButton, QPoint(0, 0), Qt::NoButton);
     EXPECT_EQ(w.pos(), QPoint(133, 68)) << "no drag after the release";
 
-    frm_main &again = f.load();
+    ClockWindow &again = f.load();
     EXPECT_EQ(again.pos(), QPoint(133, 68));
 }
 
 TEST(MainWindow, EveryTextAndTheBackgroundDragAlike)
 {
     MainWindowFixture f;
-    frm_main &w = f.load();
-    for (QWidget *control : std::initializer_list<QWidget *> {&w.lab_zone(), &w.lab_local(), &w.Image1()}) {
+    ClockWindow &w = f.load();
+    for (QWidget *control : std::initializer_list<QWidget *> {&w.zoneLabel(), &w.dateLabel(), &w.clockFace()}) {
         const QPoint start = w.pos();
         sendMouse(*control, QEvent::MouseButtonPress, Qt::LeftButton, QPoint(5, 5), Qt::LeftButton);
         sendMouse(*control, QEvent::MouseMove, Qt::NoButton, QPoint(15, 8), Qt::LeftButton);
@@ -203,8 +203,8 @@ TEST(MainWindow, EveryTextAndTheBackgroundDragAlike)
 TEST(MainWindow, MiddleButtonNeverDragsAndRightReleaseOpensTheMenu)
 {
     MainWindowFixture f;
-    frm_main &w = f.load();
-    QLabel &zone = w.lab_zone();
+    ClockWindow &w = f.load();
+    QLabel &zone = w.zoneLabel();
     const QPoint start = w.pos();
 
     sendMouse(zone, QEvent::MouseButtonPress, Qt::MiddleButton, QPoint(5, 5), Qt::MiddleButton);
@@ -214,28 +214,28 @@ TEST(MainWindow, MiddleButtonNeverDragsAndRightReleaseOpensTheMenu)
     // A left press, then a right release: the drag ends and the menu opens.
     sendMouse(zone, QEvent::MouseButtonPress, Qt::LeftButton, QPoint(5, 5), Qt::LeftButton);
     sendMouse(zone, QEvent::MouseButtonRelease, Qt::MiddleButton, QPoint(5, 5), Qt::LeftButton);
-    EXPECT_FALSE(w.menu().mnu_settings->isVisible()) << "a middle release opens no menu";
+    EXPECT_FALSE(w.menu().settingsMenu->isVisible()) << "a middle release opens no menu";
     sendMouse(zone, QEvent::MouseMove, Qt::NoButton, QPoint(40, 5), Qt::LeftButton);
     EXPECT_EQ(w.pos(), start) << "the middle release ended the drag";
 
     sendMouse(zone, QEvent::MouseButtonPress, Qt::LeftButton, QPoint(5, 5), Qt::LeftButton);
     sendMouse(zone, QEvent::MouseButtonRelease, Qt::RightButton, QPoint(5, 5), Qt::NoButton);
-    EXPECT_TRUE(w.menu().mnu_settings->isVisible());
-    w.menu().mnu_settings->hide();
+    EXPECT_TRUE(w.menu().settingsMenu->isVisible());
+    w.menu().settingsMenu->hide();
 
-    sendMouse(w.Image2(), QEvent::MouseButtonPress, Qt::RightButton, QPoint(3, 3), Qt::RightButton);
-    sendMouse(w.Image2(), QEvent::MouseButtonRelease, Qt::RightButton, QPoint(3, 3), Qt::NoButton);
-    EXPECT_FALSE(w.menu().mnu_settings->isVisible()) << "the arrow has no menu";
+    sendMouse(w.nextZoneArrow(), QEvent::MouseButtonPress, Qt::RightButton, QPoint(3, 3), Qt::RightButton);
+    sendMouse(w.nextZoneArrow(), QEvent::MouseButtonRelease, Qt::RightButton, QPoint(3, 3), Qt::NoButton);
+    EXPECT_FALSE(w.menu().settingsMenu->isVisible()) << "the arrow has no menu";
 }
 
 TEST(MainWindow, ClickingTheArrowMovesOnAtOnce)
 {
     MainWindowFixture f;
-    frm_main &w = f.load();
-    w.commands().mnu_freeze_Click();
-    sendMouse(w.Image2(), QEvent::MouseButtonPress, Qt::LeftButton, QPoint(3, 3), Qt::LeftButton);
-    sendMouse(w.Image2(), QEvent::MouseButtonRelease, Qt::LeftButton, QPoint(3, 3), Qt::NoButton);
-    EXPECT_EQ(w.zonetimer().interval(), 1);
+    ClockWindow &w = f.load();
+    w.commands().freeze();
+    sendMouse(w.nextZoneArrow(), QEvent::MouseButtonPress, Qt::LeftButton, QPoint(3, 3), Qt::LeftButton);
+    sendMouse(w.nextZoneArrow(), QEvent::MouseButtonRelease, Qt::LeftButton, QPoint(3, 3), Qt::NoButton);
+    EXPECT_EQ(w.zoneTimer().interval(), 1);
     ASSERT_EQ(f.fake.sound.played.size(), 1u);
     EXPECT_TRUE(f.fake.sound.played[0].file.endsWith(QStringLiteral("/blip.wav")));
 }
@@ -244,14 +244,14 @@ TEST(MainWindow, OnTopFollowsOnlyTheExactSwitchButPlaceAndSizeAlwaysApply)
 {
     MainWindowFixture f;
     f.fake.settings.set(QStringLiteral("ontop"), QStringLiteral("True"));
-    frm_main &w = f.load();
+    ClockWindow &w = f.load();
     EXPECT_TRUE(w.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
 
     f.fake.settings.set(QStringLiteral("ontop"), QStringLiteral("true"));
     f.fake.settings.SaveSetting(QStringLiteral("Horalux"), QStringLiteral("Data"), QStringLiteral("FormX"),
                                 QStringLiteral("3000"));
     w.resize(300, 300);
-    w.ontop();
+    w.applyOnTopAndPlace();
     EXPECT_TRUE(w.windowFlags().testFlag(Qt::WindowStaysOnTopHint)) << "z-order unchanged";
     EXPECT_EQ(w.pos().x(), 200);
     EXPECT_EQ(w.size(), QSize(180, 80));
@@ -259,7 +259,7 @@ TEST(MainWindow, OnTopFollowsOnlyTheExactSwitchButPlaceAndSizeAlwaysApply)
     f.fake.settings.set(QStringLiteral("ontop"), QStringLiteral("False"));
     f.fake.settings.set(QStringLiteral("FormY"), QStringLiteral("not a number"));
     const int yBefore = w.pos().y();
-    w.ontop();
+    w.applyOnTopAndPlace();
     EXPECT_FALSE(w.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     EXPECT_TRUE(w.isVisible());
     EXPECT_EQ(w.pos().y(), yBefore) << "an edge that is not a number stays";
@@ -283,7 +283,7 @@ TEST(MainWindow, OnTopChangesInPlaceWithoutANewNativeWindow)
 {
     MainWindowFixture f;
     f.fake.settings.set(QStringLiteral("ontop"), QStringLiteral("False"));
-    frm_main &w = f.load();
+    ClockWindow &w = f.load();
     QWindow *native = w.windowHandle();
     ASSERT_NE(native, nullptr);
     const WId id = w.winId();
@@ -291,7 +291,7 @@ TEST(MainWindow, OnTopChangesInPlaceWithoutANewNativeWindow)
     w.installEventFilter(&counter);
     for (const bool on : {true, false, true}) {
         f.fake.settings.set(QStringLiteral("ontop"), on ? QStringLiteral("True") : QStringLiteral("False"));
-        w.ontop();
+        w.applyOnTopAndPlace();
         EXPECT_EQ(w.windowHandle(), native);
         EXPECT_EQ(w.winId(), id);
         EXPECT_EQ(native->flags().testFlag(Qt::WindowStaysOnTopHint), on) << "the window system is asked";
@@ -306,14 +306,14 @@ TEST(MainWindow, ItsDialogsKeepItsOnTopStateInPlaceAndItsMenuIsLeftAlone)
 {
     MainWindowFixture f;
     f.fake.settings.set(QStringLiteral("ontop"), QStringLiteral("True"));
-    frm_main &w = f.load();
+    ClockWindow &w = f.load();
     QDialog dialog(&w);
     dialog.show();
     const WId id = dialog.winId();
     EXPECT_TRUE(dialog.windowFlags().testFlag(Qt::WindowStaysOnTopHint)) << "shown beside an on-top clock";
     for (const bool on : {false, true, false}) {
         f.fake.settings.set(QStringLiteral("ontop"), on ? QStringLiteral("True") : QStringLiteral("False"));
-        w.ontop();
+        w.applyOnTopAndPlace();
         EXPECT_EQ(dialog.windowFlags().testFlag(Qt::WindowStaysOnTopHint), on);
         EXPECT_EQ(dialog.windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint), on);
         EXPECT_EQ(dialog.winId(), id) << "changed in place";
@@ -323,9 +323,9 @@ TEST(MainWindow, ItsDialogsKeepItsOnTopStateInPlaceAndItsMenuIsLeftAlone)
     later.show();
     EXPECT_FALSE(later.windowFlags().testFlag(Qt::WindowStaysOnTopHint)) << "shown beside a normal clock";
     f.fake.settings.set(QStringLiteral("ontop"), QStringLiteral("True"));
-    w.ontop();
+    w.applyOnTopAndPlace();
     EXPECT_TRUE(later.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-    EXPECT_FALSE(w.menu().mnu_settings->windowFlags().testFlag(Qt::WindowStaysOnTopHint)) << "menus are popups";
+    EXPECT_FALSE(w.menu().settingsMenu->windowFlags().testFlag(Qt::WindowStaysOnTopHint)) << "menus are popups";
 }
 
 TEST(MainWindow, TheWindowAppearsOnceStartUpIsDoneWhateverTheOnTopSwitch)
@@ -334,16 +334,16 @@ TEST(MainWindow, TheWindowAppearsOnceStartUpIsDoneWhateverTheOnTopSwitch)
         SCOPED_TRACE(ontop);
         MainWindowFixture f;
         f.fake.settings.set(QStringLiteral("ontop"), QString::fromLatin1(ontop));
-        frm_main &w = f.make();
+        ClockWindow &w = f.make();
         std::vector<bool> visibleWhileTyping;
         for (int at = 0; at < 400; at += 30)
             f.fake.loop.postAt(at, [&] { visibleWhileTyping.push_back(w.isVisible()); });
         const qint64 before = f.fake.loop.now();
-        w.Form_Load();
+        w.start();
         ASSERT_FALSE(visibleWhileTyping.empty());
         EXPECT_EQ(std::count(visibleWhileTyping.begin(), visibleWhileTyping.end(), true), 0);
         EXPECT_TRUE(w.isVisible());
-        EXPECT_EQ(w.lab_zone().text(), QStringLiteral("United Kingdom")) << "typed before it appears";
+        EXPECT_EQ(w.zoneLabel().text(), QStringLiteral("United Kingdom")) << "typed before it appears";
         EXPECT_LT(f.fake.loop.now() - before, Rotation::TypingStepMs) << "unseen letters keep nobody waiting";
         EXPECT_EQ(w.windowFlags().testFlag(Qt::WindowStaysOnTopHint), QLatin1String(ontop) == QLatin1String("True"));
     }
@@ -354,10 +354,10 @@ TEST(MainWindow, CustomMenuEntriesFollowTheStoredNames)
     MainWindowFixture f;
     f.fake.settings.set(QStringLiteral("tz1"), QString());
     f.fake.settings.set(QStringLiteral("tz2"), QStringLiteral("Goa"));
-    frm_main &w = f.load();
-    EXPECT_FALSE(w.menu().mnu_custom1->isVisible());
-    EXPECT_TRUE(w.menu().mnu_custom2->isVisible());
-    EXPECT_EQ(w.menu().mnu_custom2->text(), QStringLiteral("Goa"));
+    ClockWindow &w = f.load();
+    EXPECT_FALSE(w.menu().custom1Action->isVisible());
+    EXPECT_TRUE(w.menu().custom2Action->isVisible());
+    EXPECT_EQ(w.menu().custom2Action->text(), QStringLiteral("Goa"));
 }
 
 // Renders the window at the four times of day into the temporary folder, so a
@@ -377,61 +377,61 @@ TEST(MainWindow, RendersEachTimeOfDay)
     for (const auto &s : scenes) {
         MainWindowFixture f;
         f.fake.clock.setStart(QDate(2026, 12, 7), s.time);
-        frm_main &w = f.load();
-        w.Timer1().setInterval(0);
+        ClockWindow &w = f.load();
+        w.clockTimer().setInterval(0);
         f.fake.clock.setNow(QDate(2026, 12, 7), s.time);
-        w.state().zonefresh = true;
-        w.Timer1_Timer();
+        w.state().zoneJustShown = true;
+        w.onClockTimer();
         const QImage image = w.grab().toImage();
         ASSERT_TRUE(image.save(folder + QStringLiteral("/%1.png").arg(QLatin1String(s.name))));
-        EXPECT_EQ(w.lab_time().palette().color(QPalette::WindowText) == QColor(Qt::yellow), s.night) << s.name;
+        EXPECT_EQ(w.timeLabel().palette().color(QPalette::WindowText) == QColor(Qt::yellow), s.night) << s.name;
     }
 }
 
 TEST(MainWindow, TheDateLabelKeepsItsDesignCaptionUntilTheFirstTick)
 {
     MainWindowFixture f;
-    frm_main &w = f.load();
-    w.Timer1().setInterval(0);
-    EXPECT_EQ(w.lab_zone().text(), QStringLiteral("United Kingdom"));
-    EXPECT_EQ(w.lab_local().text(), QStringLiteral("Local time: 12:12:12")) << "no tick has run yet";
-    w.Timer1_Timer();
-    EXPECT_EQ(w.lab_local().text(), QStringLiteral("07th December 2026"));
+    ClockWindow &w = f.load();
+    w.clockTimer().setInterval(0);
+    EXPECT_EQ(w.zoneLabel().text(), QStringLiteral("United Kingdom"));
+    EXPECT_EQ(w.dateLabel().text(), QStringLiteral("Local time: 12:12:12")) << "no tick has run yet";
+    w.onClockTimer();
+    EXPECT_EQ(w.dateLabel().text(), QStringLiteral("07th December 2026"));
 }
 
 TEST(MainWindow, WithNoCustomZoneNamedTheSubmenuEndsWithWellington)
 {
     MainWindowFixture f;
     f.fake.settings.set(QStringLiteral("tz1"), QString());
-    frm_main &w = f.load();
+    ClockWindow &w = f.load();
     QStringList zones;
-    for (QAction *a : w.menu().mnu_showzone->actions()) {
+    for (QAction *a : w.menu().showZoneMenu->actions()) {
         if (a->isVisible())
             zones << a->text();
     }
     ASSERT_EQ(zones.size(), 24);
     EXPECT_EQ(zones.last(), QStringLiteral("Wellington, New Zealand"));
-    EXPECT_FALSE(w.menu().mnu_custom1->isVisible());
-    EXPECT_FALSE(w.menu().mnu_custom2->isVisible());
+    EXPECT_FALSE(w.menu().custom1Action->isVisible());
+    EXPECT_FALSE(w.menu().custom2Action->isVisible());
 }
 
 TEST(MainWindow, MoscowFromTheRealMenuIsTypedWithAPlus)
 {
     MainWindowFixture f;
-    frm_main &w = f.load();
+    ClockWindow &w = f.load();
     QAction *moscow = nullptr;
-    for (QAction *a : w.menu().mnu_showzone->actions()) {
+    for (QAction *a : w.menu().showZoneMenu->actions()) {
         if (a->text() == QLatin1String("Moscow, Volgograd"))
             moscow = a;
     }
     ASSERT_NE(moscow, nullptr);
-    EXPECT_EQ(moscow->objectName(), QStringLiteral("mnu_showmoscow"));
+    EXPECT_EQ(moscow->objectName(), QStringLiteral("showMoscowAction"));
     moscow->trigger();
-    EXPECT_EQ(w.lab_zone().text(), QStringLiteral("Moscow + Volgograd"));
-    EXPECT_EQ(w.zonetimer().interval(), 60000);
-    EXPECT_EQ(w.state().zonediff.hours, 3);
-    EXPECT_TRUE(w.state().zonedst);
-    EXPECT_TRUE(w.state().zonefresh);
+    EXPECT_EQ(w.zoneLabel().text(), QStringLiteral("Moscow + Volgograd"));
+    EXPECT_EQ(w.zoneTimer().interval(), 60000);
+    EXPECT_EQ(w.state().zoneOffset.hours, 3);
+    EXPECT_TRUE(w.state().zoneDaylightSaving);
+    EXPECT_TRUE(w.state().zoneJustShown);
 }
 
 // The window manager's close is not the Exit command: it ends the clock even
@@ -439,7 +439,7 @@ TEST(MainWindow, MoscowFromTheRealMenuIsTypedWithAPlus)
 TEST(MainWindow, ClosedByTheWindowManagerDuringAnUpdateItEndsWithoutAsking)
 {
     MainWindowFixture f;
-    frm_main &w = f.load();
+    ClockWindow &w = f.load();
     int cancelled = 0;
     w.cancelTransfers = [&] { ++cancelled; };
     w.state().updating = true;

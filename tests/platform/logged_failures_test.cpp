@@ -49,7 +49,7 @@ TEST(LoggedFailures, EachIsLoggedOnceInItsArea)
          QStringLiteral("horalux.desktop"),
          [&] {
              for (int click = 0; click < 3; ++click)
-                 sound.playfile(missing + QStringLiteral(".wav"));
+                 sound.playFile(missing + QStringLiteral(".wav"));
          },
          {}},
         // Loaded at the first sound: a library gone since is silence, said once.
@@ -57,7 +57,7 @@ TEST(LoggedFailures, EachIsLoggedOnceInItsArea)
          QStringLiteral("horalux.desktop"),
          [&] {
              for (int click = 0; click < 3; ++click)
-                 noLibrary.playfile(missing + QStringLiteral(".wav"));
+                 noLibrary.playFile(missing + QStringLiteral(".wav"));
          },
          {QStringLiteral("no sound"), QStringLiteral("libcanberra-gone.so.0")}},
         {"a lock folder that cannot be used",
@@ -82,7 +82,7 @@ TEST(LoggedFailures, TheSoundLibraryIsFoundWhenItIsFirstNeeded)
     QTemporaryDir dir;
     platform::CanberraSound sound;
     LogCapture log;
-    sound.playfile(dir.filePath(QStringLiteral("missing.wav")));
+    sound.playFile(dir.filePath(QStringLiteral("missing.wav")));
     const QStringList logged = log.texts(QStringLiteral("horalux.desktop"));
     ASSERT_EQ(logged.size(), 1);
     EXPECT_FALSE(logged.front().contains(QStringLiteral("libcanberra"))) << logged.front().toStdString();

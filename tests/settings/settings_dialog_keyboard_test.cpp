@@ -23,10 +23,10 @@ struct KeyCase {
 TEST_F(SettingsDialogKeyboard, EnterPressesOnlyTheFocusedButtonAndEscCancels)
 {
     const KeyCase cases[] = {
-        {"com_apply", Qt::Key_Return, true, false},  {"com_ok", Qt::Key_Enter, true, true},
-        {"com_cancel", Qt::Key_Return, false, true}, {"chk_uk", Qt::Key_Return, false, false},
-        {"txt_scan", Qt::Key_Return, false, false},  {"txt_tz1", Qt::Key_Enter, false, false},
-        {"chk_ontop", Qt::Key_Escape, false, true},  {"com_apply", Qt::Key_Escape, false, true},
+        {"applyButton", Qt::Key_Return, true, false},      {"okButton", Qt::Key_Enter, true, true},
+        {"cancelButton", Qt::Key_Return, false, true},     {"ukZoneCheck", Qt::Key_Return, false, false},
+        {"scanDelayEdit", Qt::Key_Return, false, false},   {"customName1Edit", Qt::Key_Enter, false, false},
+        {"alwaysOnTopCheck", Qt::Key_Escape, false, true}, {"applyButton", Qt::Key_Escape, false, true},
     };
     for (const KeyCase &c : cases) {
         SCOPED_TRACE(std::string(c.focus) + " key " + std::to_string(c.key));
@@ -35,13 +35,13 @@ TEST_F(SettingsDialogKeyboard, EnterPressesOnlyTheFocusedButtonAndEscCancels)
         QWidget *target = control(QString::fromLatin1(c.focus));
         showOnItsTab(target);
         target->setFocus(Qt::TabFocusReason);
-        const bool ukBefore = checked(u"chk_uk"_s);
+        const bool ukBefore = checked(u"ukZoneCheck"_s);
 
         QTest::keyClick(target, c.key, c.key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
 
         EXPECT_EQ(platform.settings.has(u"ontop"_s), c.applies);
         EXPECT_EQ(dialog->isVisible(), !c.closes);
-        EXPECT_EQ(checked(u"chk_uk"_s), ukBefore) << "Enter is no space bar";
+        EXPECT_EQ(checked(u"ukZoneCheck"_s), ukBefore) << "Enter is no space bar";
     }
 }
 
@@ -49,23 +49,23 @@ TEST_F(SettingsDialogKeyboard, EnterOnAResetButtonResetsItsZone)
 {
     platform.settings.set(u"tz1"_s, u"Home"_s);
     open();
-    QWidget *reset = control(u"Command1"_s);
+    QWidget *reset = control(u"resetCustom1Button"_s);
     showOnItsTab(reset);
     reset->setFocus(Qt::TabFocusReason);
     QTest::keyClick(reset, Qt::Key_Return);
     EXPECT_FALSE(platform.settings.has(u"tz1"_s));
-    EXPECT_EQ(box(u"txt_tz1"_s)->text(), u"Enter the name of the time zone in here");
+    EXPECT_EQ(box(u"customName1Edit"_s)->text(), u"Enter the name of the time zone in here");
     EXPECT_TRUE(dialog->isVisible());
 }
 
 TEST_F(SettingsDialogKeyboard, AFocusedButtonShowsAFocusMark)
 {
     open();
-    for (const QString &name : {u"com_ok"_s, u"com_cancel"_s, u"com_apply"_s, u"Command2"_s}) {
+    for (const QString &name : {u"okButton"_s, u"cancelButton"_s, u"applyButton"_s, u"resetCustom2Button"_s}) {
         SCOPED_TRACE(name.toStdString());
         QWidget *button = control(name);
         showOnItsTab(button);
-        control(u"txt_tz1"_s)->setFocus(Qt::TabFocusReason);
+        control(u"customName1Edit"_s)->setFocus(Qt::TabFocusReason);
         const QImage plain = button->grab().toImage();
         // Reached by the keyboard, as the mark is meant for.
         button->setFocus(Qt::TabFocusReason);

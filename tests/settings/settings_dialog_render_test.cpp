@@ -77,7 +77,7 @@ protected:
                 }
             }
             const auto *label = qobject_cast<QLabel *>(child);
-            const bool wraps = (label && label->wordWrap()) || child->objectName() == u"chk_dst";
+            const bool wraps = (label && label->wordWrap()) || child->objectName() == u"daylightSavingCheck";
             const QString text = caption(child);
             if (!text.isEmpty()) {
                 const QFontMetrics metrics(child->font());

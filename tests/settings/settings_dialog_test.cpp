@@ -26,11 +26,11 @@ const QString kNoZoneError = u"You must select AT LEAST one of the time zones to
                              "now been turned on."_s;
 const QString kPlaceholder = u"Enter the name of the time zone in here"_s;
 
-using SettingsDialog = DialogWorld;
+using SettingsDialogTest = DialogWorld;
 
 // ---- Apply: the delay ---------------------------------------------------
 
-TEST_F(SettingsDialog, ApplyKeepsADelayFromFiveToSixtyAndOtherwiseSetsTwenty)
+TEST_F(SettingsDialogTest, ApplyKeepsADelayFromFiveToSixtyAndOtherwiseSetsTwenty)
 {
     struct Case {
         QString text;
@@ -46,13 +46,13 @@ TEST_F(SettingsDialog, ApplyKeepsADelayFromFiveToSixtyAndOtherwiseSetsTwenty)
         platform.settings.set(u"ontop"_s, u"unset"_s);
         messages.shown.clear();
         open();
-        EXPECT_EQ(box(u"txt_scan"_s)->text(), c.text) << "loaded as stored";
+        EXPECT_EQ(box(u"scanDelayEdit"_s)->text(), c.text) << "loaded as stored";
 
-        click(u"com_apply"_s);
+        click(u"applyButton"_s);
 
         const QString expected = c.accepted ? c.text : u"20"_s;
         EXPECT_EQ(platform.settings.value(u"scan"_s), expected);
-        EXPECT_EQ(box(u"txt_scan"_s)->text(), expected);
+        EXPECT_EQ(box(u"scanDelayEdit"_s)->text(), expected);
         ASSERT_EQ(messages.shown.size(), c.accepted ? 0u : 1u);
         if (!c.accepted) {
             EXPECT_EQ(messages.shown[0].text, kDelayError);
@@ -64,44 +64,44 @@ TEST_F(SettingsDialog, ApplyKeepsADelayFromFiveToSixtyAndOtherwiseSetsTwenty)
     }
 }
 
-TEST_F(SettingsDialog, ApplyStoresTheDelayOnlyOnceTheMessageIsClosed)
+TEST_F(SettingsDialogTest, ApplyStoresTheDelayOnlyOnceTheMessageIsClosed)
 {
     platform.settings.set(u"scan"_s, u"99"_s);
     open();
     QString storedWhileShown;
     messages.whileShown = [&] { storedWhileShown = platform.settings.value(u"scan"_s); };
-    click(u"com_apply"_s);
+    click(u"applyButton"_s);
     EXPECT_EQ(storedWhileShown, u"99");
     EXPECT_EQ(platform.settings.value(u"scan"_s), u"20");
 }
 
-TEST_F(SettingsDialog, TypedDelayIsStoredAsTyped)
+TEST_F(SettingsDialogTest, TypedDelayIsStoredAsTyped)
 {
     open();
-    type(u"txt_scan"_s, u"45"_s);
+    type(u"scanDelayEdit"_s, u"45"_s);
     EXPECT_FALSE(platform.settings.has(u"scan"_s)) << "only Apply writes the delay";
-    click(u"com_apply"_s);
+    click(u"applyButton"_s);
     EXPECT_EQ(platform.settings.value(u"scan"_s), u"45");
     EXPECT_TRUE(messages.shown.empty());
 }
 
-TEST_F(SettingsDialog, DelayUsesTheUsersDecimalSeparator)
+TEST_F(SettingsDialogTest, DelayUsesTheUsersDecimalSeparator)
 {
     const QLocale before;
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     platform.settings.set(u"scan"_s, u"7,5"_s);
     open();
-    click(u"com_apply"_s);
+    click(u"applyButton"_s);
     EXPECT_TRUE(messages.shown.empty());
     EXPECT_EQ(platform.settings.value(u"scan"_s), u"7,5");
-    control<UpDownArrows>(u"UpDown1"_s)->upButton()->click();
-    EXPECT_EQ(box(u"txt_scan"_s)->text(), u"8,5");
+    control<UpDownArrows>(u"scanDelayArrows"_s)->upButton()->click();
+    EXPECT_EQ(box(u"scanDelayEdit"_s)->text(), u"8,5");
     QLocale::setDefault(before);
 }
 
 // ---- The spinner ----------------------------------------------------------
 
-TEST_F(SettingsDialog, SpinnerWrapsAroundAndWritesNothing)
+TEST_F(SettingsDialogTest, SpinnerWrapsAroundAndWritesNothing)
 {
     struct Case {
         QString before;
@@ -113,63 +113,63 @@ TEST_F(SettingsDialog, SpinnerWrapsAroundAndWritesNothing)
         {u"5"_s, false, u"60"_s}, {u"ab"_s, true, u"5"_s},   {u"ab"_s, false, u"60"_s},
     };
     open();
-    auto *arrows = control<UpDownArrows>(u"UpDown1"_s);
+    auto *arrows = control<UpDownArrows>(u"scanDelayArrows"_s);
     for (const Case &c : cases) {
         SCOPED_TRACE(c.before.toStdString() + (c.up ? " up" : " down"));
-        box(u"txt_scan"_s)->setText(c.before);
+        box(u"scanDelayEdit"_s)->setText(c.before);
         (c.up ? arrows->upButton() : arrows->downButton())->click();
-        EXPECT_EQ(box(u"txt_scan"_s)->text(), c.after);
+        EXPECT_EQ(box(u"scanDelayEdit"_s)->text(), c.after);
     }
     EXPECT_FALSE(platform.settings.has(u"scan"_s));
 }
 
-TEST_F(SettingsDialog, SpinnerAnswersTheArrowKeys)
+TEST_F(SettingsDialogTest, SpinnerAnswersTheArrowKeys)
 {
     open();
-    auto *arrows = control<UpDownArrows>(u"UpDown1"_s);
+    auto *arrows = control<UpDownArrows>(u"scanDelayArrows"_s);
     QTest::keyClick(arrows, Qt::Key_Up);
-    EXPECT_EQ(box(u"txt_scan"_s)->text(), u"21");
+    EXPECT_EQ(box(u"scanDelayEdit"_s)->text(), u"21");
     QTest::keyClick(arrows, Qt::Key_Down);
     QTest::keyClick(arrows, Qt::Key_Down);
-    EXPECT_EQ(box(u"txt_scan"_s)->text(), u"19");
+    EXPECT_EQ(box(u"scanDelayEdit"_s)->text(), u"19");
 }
 
 // ---- Apply: zones and switches ------------------------------------------
 
-TEST_F(SettingsDialog, OnlyJerusalemCheckedIsStoredWithoutMessage)
+TEST_F(SettingsDialogTest, OnlyJerusalemCheckedIsStoredWithoutMessage)
 {
     open();
     dialog->show();
     for (const QString &key : kZoneKeys)
-        setChecked(u"chk_"_s + key, key == u"jer");
-    click(u"com_apply"_s);
+        setChecked(key + u"ZoneCheck"_s, key == u"jer");
+    click(u"applyButton"_s);
     EXPECT_TRUE(messages.shown.empty());
     EXPECT_TRUE(dialog->isVisible()) << "Apply leaves the dialog open";
     for (const QString &key : kZoneKeys)
         EXPECT_EQ(platform.settings.value(key), key == u"jer" ? u"1" : u"0") << key.toStdString();
 }
 
-TEST_F(SettingsDialog, NoZoneCheckedTurnsTheUnitedKingdomOnInBoxAndStore)
+TEST_F(SettingsDialogTest, NoZoneCheckedTurnsTheUnitedKingdomOnInBoxAndStore)
 {
     platform.settings.set(u"tz1"_s, u"Home"_s);
     open();
     for (const QString &key : kZoneKeys)
-        setChecked(u"chk_"_s + key, false);
+        setChecked(key + u"ZoneCheck"_s, false);
     dialog->show();
 
-    click(u"com_ok"_s);
+    click(u"okButton"_s);
 
     ASSERT_EQ(messages.shown.size(), 1u) << "a custom zone does not count";
     EXPECT_EQ(messages.shown[0].text, kNoZoneError);
     EXPECT_EQ(messages.shown[0].title, u"Error!");
     EXPECT_EQ(messages.shown[0].icon, Icon::Information);
-    EXPECT_TRUE(checked(u"chk_uk"_s));
+    EXPECT_TRUE(checked(u"ukZoneCheck"_s));
     for (const QString &key : kZoneKeys)
         EXPECT_EQ(platform.settings.value(key), key == u"uk" ? u"1" : u"0") << key.toStdString();
     EXPECT_FALSE(dialog->isVisible()) << "OK closes after the message";
 }
 
-TEST_F(SettingsDialog, LoadsEachSwitchOnlyForItsExactTextAndAppliesItBack)
+TEST_F(SettingsDialogTest, LoadsEachSwitchOnlyForItsExactTextAndAppliesItBack)
 {
     struct Case {
         QString key;
@@ -181,24 +181,24 @@ TEST_F(SettingsDialog, LoadsEachSwitchOnlyForItsExactTextAndAppliesItBack)
     };
     const QString t = u"True"_s, f = u"False"_s;
     const Case cases[] = {
-        {u"ontop"_s, u"chk_ontop"_s, std::nullopt, false, t, f},
-        {u"ontop"_s, u"chk_ontop"_s, u"True"_s, true, t, f},
-        {u"ontop"_s, u"chk_ontop"_s, u"true"_s, false, t, f},
-        {u"24hr"_s, u"chk_24hr"_s, std::nullopt, false, t, f},
-        {u"24hr"_s, u"chk_24hr"_s, u"True"_s, true, t, f},
-        {u"sync"_s, u"chk_sync"_s, std::nullopt, true, t, f},
-        {u"sync"_s, u"chk_sync"_s, u"TRUE"_s, false, t, f},
-        {u"dst"_s, u"chk_dst"_s, std::nullopt, true, t, f},
-        {u"dst"_s, u"chk_dst"_s, u"true"_s, false, t, f},
-        {u"graphic"_s, u"chk_effects"_s, std::nullopt, true, t, f},
-        {u"graphic"_s, u"chk_effects"_s, u"False"_s, false, t, f},
-        {u"exact"_s, u"chk_exact"_s, std::nullopt, false, t, f},
-        {u"exact"_s, u"chk_exact"_s, u"True"_s, true, t, f},
-        {u"exact"_s, u"chk_exact"_s, u"true"_s, false, t, f},
-        {u"uk"_s, u"chk_uk"_s, std::nullopt, true, u"1"_s, u"0"_s},
-        {u"auc"_s, u"chk_auc"_s, u"0"_s, false, u"1"_s, u"0"_s},
-        {u"ariz"_s, u"chk_ariz"_s, u"01"_s, false, u"1"_s, u"0"_s},
-        {u"haw"_s, u"chk_haw"_s, u"1"_s, true, u"1"_s, u"0"_s},
+        {u"ontop"_s, u"alwaysOnTopCheck"_s, std::nullopt, false, t, f},
+        {u"ontop"_s, u"alwaysOnTopCheck"_s, u"True"_s, true, t, f},
+        {u"ontop"_s, u"alwaysOnTopCheck"_s, u"true"_s, false, t, f},
+        {u"24hr"_s, u"twentyFourHourCheck"_s, std::nullopt, false, t, f},
+        {u"24hr"_s, u"twentyFourHourCheck"_s, u"True"_s, true, t, f},
+        {u"sync"_s, u"timeSyncCheck"_s, std::nullopt, true, t, f},
+        {u"sync"_s, u"timeSyncCheck"_s, u"TRUE"_s, false, t, f},
+        {u"dst"_s, u"daylightSavingCheck"_s, std::nullopt, true, t, f},
+        {u"dst"_s, u"daylightSavingCheck"_s, u"true"_s, false, t, f},
+        {u"graphic"_s, u"sceneryCheck"_s, std::nullopt, true, t, f},
+        {u"graphic"_s, u"sceneryCheck"_s, u"False"_s, false, t, f},
+        {u"exact"_s, u"exactZonesCheck"_s, std::nullopt, false, t, f},
+        {u"exact"_s, u"exactZonesCheck"_s, u"True"_s, true, t, f},
+        {u"exact"_s, u"exactZonesCheck"_s, u"true"_s, false, t, f},
+        {u"uk"_s, u"ukZoneCheck"_s, std::nullopt, true, u"1"_s, u"0"_s},
+        {u"auc"_s, u"aucZoneCheck"_s, u"0"_s, false, u"1"_s, u"0"_s},
+        {u"ariz"_s, u"arizZoneCheck"_s, u"01"_s, false, u"1"_s, u"0"_s},
+        {u"haw"_s, u"hawZoneCheck"_s, u"1"_s, true, u"1"_s, u"0"_s},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.key.toStdString() + " = " + c.stored.value_or(u"<missing>"_s).toStdString());
@@ -207,12 +207,12 @@ TEST_F(SettingsDialog, LoadsEachSwitchOnlyForItsExactTextAndAppliesItBack)
             platform.settings.set(c.key, *c.stored);
         open();
         EXPECT_EQ(checked(c.box), c.checked);
-        click(u"com_apply"_s);
+        click(u"applyButton"_s);
         EXPECT_EQ(platform.settings.value(c.key), c.checked ? c.on : c.off);
     }
 }
 
-TEST_F(SettingsDialog, ApplyCallsOntopAndShowsTheDayPictureWhenScenesAreOff)
+TEST_F(SettingsDialogTest, ApplyCallsOntopAndShowsTheDayPictureWhenScenesAreOff)
 {
     struct Case {
         bool graphics;
@@ -224,9 +224,9 @@ TEST_F(SettingsDialog, ApplyCallsOntopAndShowsTheDayPictureWhenScenesAreOff)
         SCOPED_TRACE(testing::Message() << "graphics " << c.graphics << ", dst " << c.dst);
         open();
         mainWindow.calls.clear();
-        setChecked(u"chk_effects"_s, c.graphics);
-        setChecked(u"chk_dst"_s, c.dst);
-        click(u"com_apply"_s);
+        setChecked(u"sceneryCheck"_s, c.graphics);
+        setChecked(u"daylightSavingCheck"_s, c.dst);
+        click(u"applyButton"_s);
         QStringList expected = {u"ontop"_s};
         for (int i = 0; i < c.dayPictures; ++i)
             expected << u"picture /opt/horalux/day.bmp"_s;
@@ -234,27 +234,27 @@ TEST_F(SettingsDialog, ApplyCallsOntopAndShowsTheDayPictureWhenScenesAreOff)
     }
 }
 
-TEST_F(SettingsDialog, OntopIsStoredBeforeTheMainWindowAppliesIt)
+TEST_F(SettingsDialogTest, OntopIsStoredBeforeTheMainWindowAppliesIt)
 {
     open();
-    setChecked(u"chk_ontop"_s, true);
+    setChecked(u"alwaysOnTopCheck"_s, true);
     QString storedWhenCalled;
     mainWindow.duringOntop = [&] { storedWhenCalled = platform.settings.value(u"ontop"_s); };
-    click(u"com_apply"_s);
+    click(u"applyButton"_s);
     EXPECT_EQ(storedWhenCalled, u"True");
 }
 
 // ---- Apply and OK: saved, or told why not -------------------------------
 
 // What the file keeps is spelled as the key table has it, on a new file too.
-TEST_F(SettingsDialog, ApplyWritesEveryKeyWithItsOwnSpelling)
+TEST_F(SettingsDialogTest, ApplyWritesEveryKeyWithItsOwnSpelling)
 {
     open();
-    type(u"txt_tz1"_s, u"P"_s);
-    type(u"txt_diff1"_s, u"+1"_s);
-    type(u"txt_tz2"_s, u"Q"_s);
-    type(u"txt_diff2"_s, u"-2"_s);
-    click(u"com_apply"_s);
+    type(u"customName1Edit"_s, u"P"_s);
+    type(u"customOffset1Edit"_s, u"+1"_s);
+    type(u"customName2Edit"_s, u"Q"_s);
+    type(u"customOffset2Edit"_s, u"-2"_s);
+    click(u"applyButton"_s);
 
     QStringList expected =
         kZoneKeys + QStringList {u"tz1"_s,   u"diff1"_s, u"tz2"_s,     u"diff2"_s, u"scan"_s, u"24hr"_s,
@@ -263,7 +263,7 @@ TEST_F(SettingsDialog, ApplyWritesEveryKeyWithItsOwnSpelling)
     EXPECT_EQ(platform.settings.keysAsWritten(), expected);
 }
 
-TEST_F(SettingsDialog, ASaveThatFailedIsToldAndOkKeepsTheDialogOpen)
+TEST_F(SettingsDialogTest, ASaveThatFailedIsToldAndOkKeepsTheDialogOpen)
 {
     const std::pair<const char *, std::function<void(const QString &)>> faults[] = {
         {"settings file", [this](const QString &why) { platform.settings.flushProblem = why; }},
@@ -271,7 +271,7 @@ TEST_F(SettingsDialog, ASaveThatFailedIsToldAndOkKeepsTheDialogOpen)
     };
     const QString why = u"The settings could not be saved to /x/Horalux.ini: the disk is full."_s;
     for (const auto &[where, fail] : faults) {
-        for (const QString &pressed : {u"com_apply"_s, u"com_ok"_s}) {
+        for (const QString &pressed : {u"applyButton"_s, u"okButton"_s}) {
             SCOPED_TRACE(where + (u" / "_s + pressed).toStdString());
             messages.shown.clear();
             open();
@@ -285,7 +285,7 @@ TEST_F(SettingsDialog, ASaveThatFailedIsToldAndOkKeepsTheDialogOpen)
             EXPECT_TRUE(dialog->isVisible());
 
             fail(QString());
-            click(u"com_ok"_s);
+            click(u"okButton"_s);
             EXPECT_EQ(messages.shown.size(), 1u);
             EXPECT_FALSE(dialog->isVisible()) << "saved at last, OK closes";
         }
@@ -294,18 +294,18 @@ TEST_F(SettingsDialog, ASaveThatFailedIsToldAndOkKeepsTheDialogOpen)
 
 // ---- Start with the desktop ---------------------------------------------
 
-TEST_F(SettingsDialog, ApplyWritesTheRunEntryOnOrEmpty)
+TEST_F(SettingsDialogTest, ApplyWritesTheRunEntryOnOrEmpty)
 {
     open();
-    setChecked(u"chk_lww"_s, true);
-    click(u"com_apply"_s);
+    setChecked(u"startWithDesktopCheck"_s, true);
+    click(u"applyButton"_s);
     EXPECT_EQ(runEntry(), u"/opt/horalux/horalux");
-    setChecked(u"chk_lww"_s, false);
-    click(u"com_apply"_s);
+    setChecked(u"startWithDesktopCheck"_s, false);
+    click(u"applyButton"_s);
     EXPECT_EQ(runEntry(), u"") << "emptied, not deleted";
 }
 
-TEST_F(SettingsDialog, RunEntryCountsWhenItNamesThisProgramInAnyCase)
+TEST_F(SettingsDialogTest, RunEntryCountsWhenItNamesThisProgramInAnyCase)
 {
     const std::pair<std::optional<QString>, bool> cases[] = {
         {u"/opt/horalux/horalux"_s, true},
@@ -321,26 +321,26 @@ TEST_F(SettingsDialog, RunEntryCountsWhenItNamesThisProgramInAnyCase)
         if (stored)
             setRunEntry(*stored);
         open();
-        EXPECT_EQ(checked(u"chk_lww"_s), expected);
+        EXPECT_EQ(checked(u"startWithDesktopCheck"_s), expected);
     }
 }
 
 // ---- Custom zones ---------------------------------------------------------
 
-TEST_F(SettingsDialog, TypingANameWritesAtOnceAndCancelKeepsIt)
+TEST_F(SettingsDialogTest, TypingANameWritesAtOnceAndCancelKeepsIt)
 {
     open();
-    type(u"txt_tz1"_s, u"P"_s);
-    EXPECT_EQ(box(u"txt_tz1"_s)->text(), u"P") << "the focus selected the placeholder";
+    type(u"customName1Edit"_s, u"P"_s);
+    EXPECT_EQ(box(u"customName1Edit"_s)->text(), u"P") << "the focus selected the placeholder";
     EXPECT_EQ(platform.settings.value(u"tz1"_s), u"P");
     EXPECT_EQ(platform.settings.value(u"diff1"_s), u"0");
     EXPECT_TRUE(mainWindow.entryVisible[1]);
     EXPECT_EQ(mainWindow.entryCaption[1], u"P");
 
-    type(u"txt_diff1"_s, u"-7"_s);
+    type(u"customOffset1Edit"_s, u"-7"_s);
     EXPECT_EQ(platform.settings.value(u"diff1"_s), u"-7");
 
-    click(u"com_cancel"_s);
+    click(u"cancelButton"_s);
     EXPECT_FALSE(dialog->isVisible());
     EXPECT_EQ(platform.settings.value(u"tz1"_s), u"P");
     EXPECT_EQ(platform.settings.value(u"diff1"_s), u"-7");
@@ -349,11 +349,11 @@ TEST_F(SettingsDialog, TypingANameWritesAtOnceAndCancelKeepsIt)
     EXPECT_EQ(runEntry(), u"<none>");
 }
 
-TEST_F(SettingsDialog, SecondZoneHasItsOwnKeysAndMenuEntry)
+TEST_F(SettingsDialogTest, SecondZoneHasItsOwnKeysAndMenuEntry)
 {
     open();
-    type(u"txt_tz2"_s, u"Q"_s);
-    type(u"txt_diff2"_s, u"+9"_s);
+    type(u"customName2Edit"_s, u"Q"_s);
+    type(u"customOffset2Edit"_s, u"+9"_s);
     EXPECT_EQ(platform.settings.value(u"tz2"_s), u"Q");
     EXPECT_EQ(platform.settings.value(u"diff2"_s), u"+9");
     EXPECT_FALSE(platform.settings.has(u"tz1"_s));
@@ -363,16 +363,16 @@ TEST_F(SettingsDialog, SecondZoneHasItsOwnKeysAndMenuEntry)
     EXPECT_FALSE(mainWindow.entryVisible[1]);
 }
 
-TEST_F(SettingsDialog, EmptyingANameHidesItsMenuEntry)
+TEST_F(SettingsDialogTest, EmptyingANameHidesItsMenuEntry)
 {
     open();
-    type(u"txt_tz1"_s, u"P"_s);
-    QTest::keyClick(box(u"txt_tz1"_s), Qt::Key_Backspace);
+    type(u"customName1Edit"_s, u"P"_s);
+    QTest::keyClick(box(u"customName1Edit"_s), Qt::Key_Backspace);
     EXPECT_EQ(platform.settings.value(u"tz1"_s), u"");
     EXPECT_FALSE(mainWindow.entryVisible[1]);
 }
 
-TEST_F(SettingsDialog, ResetForgetsTheZoneWhetherStoredOrNot)
+TEST_F(SettingsDialogTest, ResetForgetsTheZoneWhetherStoredOrNot)
 {
     const std::optional<std::pair<QString, QString>> cases[] = {std::nullopt, std::pair(u"Home"_s, u"+3"_s)};
     for (const auto &stored : cases) {
@@ -384,19 +384,19 @@ TEST_F(SettingsDialog, ResetForgetsTheZoneWhetherStoredOrNot)
         }
         open();
         mainWindow.calls.clear();
-        click(u"Command1"_s);
+        click(u"resetCustom1Button"_s);
         EXPECT_FALSE(platform.settings.has(u"tz1"_s));
         EXPECT_FALSE(platform.settings.has(u"diff1"_s));
         EXPECT_FALSE(mainWindow.entryVisible[1]);
         ASSERT_FALSE(mainWindow.calls.isEmpty());
         EXPECT_EQ(mainWindow.calls.last(), u"visible 1 0");
-        EXPECT_EQ(box(u"txt_tz1"_s)->text(), kPlaceholder);
-        EXPECT_EQ(box(u"txt_diff1"_s)->text(), u"0");
+        EXPECT_EQ(box(u"customName1Edit"_s)->text(), kPlaceholder);
+        EXPECT_EQ(box(u"customOffset1Edit"_s)->text(), u"0");
         EXPECT_TRUE(messages.shown.empty());
     }
 }
 
-TEST_F(SettingsDialog, LoadingAStoredNameWritesItsOffsetBack)
+TEST_F(SettingsDialogTest, LoadingAStoredNameWritesItsOffsetBack)
 {
     struct Case {
         std::optional<QString> name;
@@ -422,8 +422,8 @@ TEST_F(SettingsDialog, LoadingAStoredNameWritesItsOffsetBack)
         if (c.offset)
             platform.settings.set(u"diff1"_s, *c.offset);
         open();
-        EXPECT_EQ(box(u"txt_tz1"_s)->text(), c.nameBox);
-        EXPECT_EQ(box(u"txt_diff1"_s)->text(), c.offsetBox);
+        EXPECT_EQ(box(u"customName1Edit"_s)->text(), c.nameBox);
+        EXPECT_EQ(box(u"customOffset1Edit"_s)->text(), c.offsetBox);
         EXPECT_EQ(platform.settings.has(u"diff1"_s) ? std::optional(platform.settings.value(u"diff1"_s)) : std::nullopt,
                   c.storedOffset);
         EXPECT_EQ(mainWindow.entryVisible[1], c.entryShown);
@@ -431,14 +431,15 @@ TEST_F(SettingsDialog, LoadingAStoredNameWritesItsOffsetBack)
     }
 }
 
-TEST_F(SettingsDialog, EnteringACustomBoxSelectsItsWholeText)
+TEST_F(SettingsDialogTest, EnteringACustomBoxSelectsItsWholeText)
 {
     open();
-    for (const QString &name : {u"txt_tz1"_s, u"txt_diff1"_s, u"txt_tz2"_s, u"txt_diff2"_s}) {
+    for (const QString &name :
+         {u"customName1Edit"_s, u"customOffset1Edit"_s, u"customName2Edit"_s, u"customOffset2Edit"_s}) {
         SCOPED_TRACE(name.toStdString());
         QLineEdit *target = box(name);
         showOnItsTab(target);
-        button(u"com_ok"_s)->setFocus();
+        button(u"okButton"_s)->setFocus();
         target->deselect();
         QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(3, target->height() / 2));
         QApplication::processEvents();
@@ -449,27 +450,27 @@ TEST_F(SettingsDialog, EnteringACustomBoxSelectsItsWholeText)
 
 // ---- About and the links ----------------------------------------------------
 
-TEST_F(SettingsDialog, AboutShowsTheBuildsVersion)
+TEST_F(SettingsDialogTest, AboutShowsTheBuildsVersion)
 {
     open();
-    EXPECT_EQ(control<QLabel>(u"lab_version"_s)->text(),
+    EXPECT_EQ(control<QLabel>(u"versionLabel"_s)->text(),
               u"This is version %1.%2.%3"_s.arg(horalux_version::Major)
                   .arg(horalux_version::Minor)
                   .arg(horalux_version::Revision));
 }
 
-TEST_F(SettingsDialog, LinksCallTheirHooksWhenSet)
+TEST_F(SettingsDialogTest, LinksCallTheirHooksWhenSet)
 {
     open();
-    showOnItsTab(control(u"Label8"_s));
-    QTest::mouseClick(control(u"Label8"_s), Qt::LeftButton);
-    QTest::mouseClick(control(u"Label9"_s), Qt::LeftButton); // no hooks yet: nothing happens
+    showOnItsTab(control(u"updateLink"_s));
+    QTest::mouseClick(control(u"updateLink"_s), Qt::LeftButton);
+    QTest::mouseClick(control(u"helpLink"_s), Qt::LeftButton); // no hooks yet: nothing happens
     QStringList clicked;
     dialog->onUpdateLinkClicked = [&] { clicked << u"update"_s; };
     dialog->onHelpLinkClicked = [&] { clicked << u"help"_s; };
-    QTest::mouseClick(control(u"Label8"_s), Qt::LeftButton);
-    QTest::mouseClick(control(u"Label9"_s), Qt::LeftButton);
-    QTest::mouseClick(control(u"Label9"_s), Qt::RightButton);
+    QTest::mouseClick(control(u"updateLink"_s), Qt::LeftButton);
+    QTest::mouseClick(control(u"helpLink"_s), Qt::LeftButton);
+    QTest::mouseClick(control(u"helpLink"_s), Qt::RightButton);
     EXPECT_EQ(clicked, (QStringList {u"update"_s, u"help"_s}));
 }
 
@@ -483,7 +484,7 @@ protected:
 
 TEST_F(SettingsDialogOpening, OneDialogAtATimeThatKeepsItsTabWhileOpen)
 {
-    frm_settings *about = opener.showAbout();
+    SettingsDialog *about = opener.showAbout();
     EXPECT_TRUE(about->isVisible());
     EXPECT_EQ(about->tabs()->currentIndex(), 2);
     EXPECT_EQ(opener.show(), about) << "brought forward, not created again";
@@ -495,10 +496,10 @@ TEST_F(SettingsDialogOpening, OneDialogAtATimeThatKeepsItsTabWhileOpen)
 
 TEST_F(SettingsDialogOpening, EveryOpeningAfterACloseLoadsAfreshOnTheFirstTab)
 {
-    const QStringList closers = {u"com_cancel"_s, u"com_ok"_s, u"close box"_s};
+    const QStringList closers = {u"cancelButton"_s, u"okButton"_s, u"close box"_s};
     for (const QString &closer : closers) {
         SCOPED_TRACE(closer.toStdString());
-        frm_settings *first = opener.showAbout();
+        SettingsDialog *first = opener.showAbout();
         if (closer == u"close box") {
             first->close();
         } else {
@@ -510,9 +511,9 @@ TEST_F(SettingsDialogOpening, EveryOpeningAfterACloseLoadsAfreshOnTheFirstTab)
         EXPECT_EQ(opener.dialog(), nullptr);
 
         platform.settings.set(u"scan"_s, u"33"_s);
-        frm_settings *second = opener.show();
+        SettingsDialog *second = opener.show();
         EXPECT_EQ(second->tabs()->currentIndex(), 0);
-        const auto *scan = second->findChild<QLineEdit *>(u"txt_scan"_s);
+        const auto *scan = second->findChild<QLineEdit *>(u"scanDelayEdit"_s);
         ASSERT_NE(scan, nullptr);
         EXPECT_EQ(scan->text(), u"33");
         second->close();
@@ -533,7 +534,7 @@ TEST_F(SettingsDialogOpening, ANewDialogOpensBesideTheClockOnItsScreen)
         // Where the window system says the clock stands.
         mainWindow.place = clock.geometry();
         SettingsDialogOpener beside {platform.services, messages, mainWindow, &clock};
-        frm_settings *dialog = beside.show();
+        SettingsDialog *dialog = beside.show();
         const QRect frame = dialog->frameGeometry();
         EXPECT_TRUE(screen.contains(frame)) << place.x() << "," << place.y();
         EXPECT_FALSE(frame.intersects(clock.frameGeometry())) << place.x() << "," << place.y();
@@ -547,8 +548,8 @@ TEST_F(SettingsDialogOpening, HooksReachEveryDialogItOpens)
 {
     int updates = 0;
     opener.onUpdateLinkClicked = [&] { ++updates; };
-    frm_settings *dialog = opener.showAbout();
-    QTest::mouseClick(dialog->findChild<QLabel *>(u"Label8"_s), Qt::LeftButton);
+    SettingsDialog *dialog = opener.showAbout();
+    QTest::mouseClick(dialog->findChild<QLabel *>(u"updateLink"_s), Qt::LeftButton);
     EXPECT_EQ(updates, 1);
 }
 

@@ -28,7 +28,7 @@ inline const QString kRunPath = QStringLiteral(R"(Software\Microsoft\Windows\Cur
 // Records what the dialog does to the main window, in order.
 class FakeMainWindowLink final : public MainWindowLink {
 public:
-    void ontop() override
+    void applyOnTopAndPlace() override
     {
         calls << QStringLiteral("ontop");
         if (duringOntop)
@@ -57,9 +57,9 @@ public:
 // The fakes a dialog needs, and a dialog opened on them.
 class DialogWorld : public ::testing::Test {
 protected:
-    frm_settings &open()
+    SettingsDialog &open()
     {
-        dialog = std::make_unique<frm_settings>(platform.services, messages, mainWindow);
+        dialog = std::make_unique<SettingsDialog>(platform.services, messages, mainWindow);
         return *dialog;
     }
 
@@ -122,7 +122,7 @@ protected:
     FakePlatform platform;
     FakeMessageBoxes messages;
     FakeMainWindowLink mainWindow;
-    std::unique_ptr<frm_settings> dialog;
+    std::unique_ptr<SettingsDialog> dialog;
 };
 
 } // namespace settings_dialog_test

@@ -38,8 +38,8 @@ TEST_F(SettingsTabs, ResetGivesTheDefaultsOfAnEmptyStoreAndWritesNothing)
     TimeZonesTab timeZonesTab(controls, TypedSettings(platform.settings), mainWindow);
     settingsTab.load();
     timeZonesTab.load();
-    ASSERT_TRUE(controls.chk_ontop->isChecked());
-    ASSERT_TRUE(controls.chk_lww->isChecked());
+    ASSERT_TRUE(controls.alwaysOnTopCheck->isChecked());
+    ASSERT_TRUE(controls.startWithDesktopCheck->isChecked());
     ASSERT_FALSE(controls.zoneBoxes.value(u"jer"_s)->isChecked());
 
     settingsTab.reset();
@@ -53,12 +53,15 @@ TEST_F(SettingsTabs, ResetGivesTheDefaultsOfAnEmptyStoreAndWritesNothing)
         .load();
     TimeZonesTab(fresh, TypedSettings(empty.settings), mainWindow).load();
 
-    EXPECT_EQ(controls.txt_scan->text(), fresh.txt_scan->text());
+    EXPECT_EQ(controls.scanDelayEdit->text(), fresh.scanDelayEdit->text());
     const std::pair<QCheckBox *, QCheckBox *> switches[] = {
-        {controls.chk_lww, fresh.chk_lww},         {controls.chk_ontop, fresh.chk_ontop},
-        {controls.chk_24hr, fresh.chk_24hr},       {controls.chk_sync, fresh.chk_sync},
-        {controls.chk_effects, fresh.chk_effects}, {controls.chk_dst, fresh.chk_dst},
-        {controls.chk_exact, fresh.chk_exact},
+        {controls.startWithDesktopCheck, fresh.startWithDesktopCheck},
+        {controls.alwaysOnTopCheck, fresh.alwaysOnTopCheck},
+        {controls.twentyFourHourCheck, fresh.twentyFourHourCheck},
+        {controls.timeSyncCheck, fresh.timeSyncCheck},
+        {controls.sceneryCheck, fresh.sceneryCheck},
+        {controls.daylightSavingCheck, fresh.daylightSavingCheck},
+        {controls.exactZonesCheck, fresh.exactZonesCheck},
     };
     for (const auto &[reset, expected] : switches)
         EXPECT_EQ(reset->isChecked(), expected->isChecked()) << reset->objectName().toStdString();

@@ -153,7 +153,7 @@ struct ProcessEnded {
 class FakeSound final : public platform::Sound {
 public:
     explicit FakeSound(const FakeEventLoop &loop) : m_loop(loop) {}
-    void playfile(const QString &fileName) override { played.push_back({m_loop.now(), fileName}); }
+    void playFile(const QString &fileName) override { played.push_back({m_loop.now(), fileName}); }
     struct Played {
         qint64 at;
         QString file;

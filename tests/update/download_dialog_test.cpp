@@ -26,7 +26,7 @@ using Icon = platform::MessageBoxes::Icon;
 
 class DownloadFileTest : public ::testing::Test {
 protected:
-    bool download(const QString &path) { return form.DownloadFile(server.base() + path, destination, {}, {}); }
+    bool download(const QString &path) { return form.downloadFile(server.base() + path, destination, {}, {}); }
     QStringList texts() const
     {
         QStringList all;
@@ -50,10 +50,10 @@ protected:
     QTemporaryDir folder;
     QString destination = folder.filePath(QStringLiteral("hupdate"));
     platform::QtEventPump events;
-    platform::CurlHttp inet1 {events};
+    platform::CurlHttp http {events};
     FakeMessageBoxes messages;
     SteppingTicks ticks;
-    DownloadForm form {inet1, messages, ticks, events};
+    DownloadDialog form {http, messages, ticks, events};
 };
 
 TEST_F(DownloadFileTest, WholeFilesAreSaved)
@@ -80,9 +80,9 @@ TEST_F(DownloadFileTest, WholeFilesAreSaved)
         QFile::remove(destination);
         EXPECT_TRUE(download(QString::fromLatin1(c.path))) << c.path;
         EXPECT_EQ(saved(), c.expected) << c.path;
-        EXPECT_TRUE(form.DownloadSuccess) << c.path;
+        EXPECT_TRUE(form.succeeded) << c.path;
         EXPECT_EQ(form.statusText(), QStringLiteral("Download completed!")) << c.path;
-        EXPECT_TRUE(form.status2Text().isEmpty()) << c.path;
+        EXPECT_TRUE(form.progressText().isEmpty()) << c.path;
         EXPECT_FALSE(form.isVisible()) << c.path;
     }
     EXPECT_TRUE(messages.shown.empty());
@@ -95,7 +95,7 @@ TEST_F(DownloadFileTest, FilesOverThirtyTwoMegabytesAreSaved)
     EXPECT_TRUE(download(QStringLiteral("/big")));
     EXPECT_EQ(QCryptographicHash::hash(saved(), QCryptographicHash::Sha256),
               QCryptographicHash::hash(body, QCryptographicHash::Sha256));
-    EXPECT_EQ(form.ProgressBar().maximum(), 33 * 1024 + 1);
+    EXPECT_EQ(form.progressBar().maximum(), 33 * 1024 + 1);
     EXPECT_TRUE(messages.shown.empty());
 }
 
@@ -131,7 +131,7 @@ TEST_F(DownloadFileTest, EachStatusHasItsMessage)
     for (const Case &c : cases) {
         messages.shown.clear();
         visibleDuringMessage.clear();
-        EXPECT_FALSE(form.DownloadFile(c.url, destination, {}, {})) << c.url.toStdString();
+        EXPECT_FALSE(form.downloadFile(c.url, destination, {}, {})) << c.url.toStdString();
         ASSERT_EQ(messages.shown.size(), 2u) << c.url.toStdString();
         EXPECT_EQ(messages.shown[0].text, c.text);
         EXPECT_EQ(messages.shown[0].title, c.title);
@@ -140,7 +140,7 @@ TEST_F(DownloadFileTest, EachStatusHasItsMessage)
         EXPECT_EQ(messages.shown[1].title, QStringLiteral("Error Downloading File"));
         EXPECT_EQ(messages.shown[1].icon, Icon::Critical);
         EXPECT_FALSE(visibleDuringMessage.at(0)) << "hidden before the status message";
-        EXPECT_FALSE(form.DownloadSuccess);
+        EXPECT_FALSE(form.succeeded);
         expectNothingLeft("status");
     }
 }
@@ -173,7 +173,7 @@ TEST_F(DownloadFileTest, IncompleteBodiesLeaveNoFile)
         ASSERT_TRUE(old.open(QIODevice::WriteOnly));
         old.close();
         EXPECT_FALSE(download(QString::fromLatin1(path))) << path;
-        EXPECT_FALSE(form.DownloadSuccess) << path;
+        EXPECT_FALSE(form.succeeded) << path;
         EXPECT_EQ(texts(), QStringList {QStringLiteral("Download failed!")}) << path;
         EXPECT_EQ(form.statusText(), QStringLiteral("Download failed!")) << path;
         expectNothingLeft(path);
@@ -198,7 +198,7 @@ TEST_F(DownloadFileTest, CancelEndsTheTransferQuietly)
     };
     const Case cases[] = {{"/silent", false}, {"/half", false}, {"/last-byte", false}, {"/half", true}};
     for (const Case &c : cases) {
-        const auto cancel = [&] { c.closeInsteadOfCancel ? (void)form.close() : form.CancelButton().click(); };
+        const auto cancel = [&] { c.closeInsteadOfCancel ? (void)form.close() : form.cancelButton().click(); };
         const auto onRequest = QObject::connect(&server, &RawHttpServer::requestReceived, &form, [&] {
             if (QLatin1String(c.path) == QLatin1String("/silent"))
                 cancel();
@@ -234,7 +234,7 @@ TEST_F(DownloadFileTest, AWriteFailureIsReportedOnce)
     expectNothingLeft("full disk");
 
     messages.shown.clear();
-    EXPECT_FALSE(form.DownloadFile(server.base() + QStringLiteral("/big"),
+    EXPECT_FALSE(form.downloadFile(server.base() + QStringLiteral("/big"),
                                    QStringLiteral("/nonexistent-folder/hupdate"), {}, {}));
     EXPECT_EQ(texts(),
               (QStringList {QStringLiteral("Cannot write file to disk!"), QStringLiteral("Download failed!")}));
@@ -248,7 +248,7 @@ TEST_F(DownloadFileTest, ProgressIsShownWhileBytesArrive)
     server.stage(QStringLiteral("/updates/hupdate"), dripped);
     QStringList shown;
     QStringList captions;
-    QObject::connect(&form, &DownloadForm::status2Changed, &form, [&](const QString &text) { shown << text; });
+    QObject::connect(&form, &DownloadDialog::progressTextChanged, &form, [&](const QString &text) { shown << text; });
     QObject::connect(&form, &QWidget::windowTitleChanged, &form, [&](const QString &text) { captions << text; });
     QString saving;
     QObject::connect(&server, &RawHttpServer::requestReceived, &form, [&] { saving = form.statusText(); });
@@ -320,34 +320,34 @@ TEST(DownloadFileLength, ABodyShorterThanAnnouncedFailsEvenWhenTheTransferSaysAl
     QTemporaryDir folder;
     const QString destination = folder.filePath(QStringLiteral("hupdate"));
     platform::QtEventPump events;
-    ShortTransfer inet1;
+    ShortTransfer http;
     FakeMessageBoxes messages;
     SteppingTicks ticks;
-    DownloadForm form {inet1, messages, ticks, events};
+    DownloadDialog form {http, messages, ticks, events};
 
     EXPECT_FALSE(
-        form.DownloadFile(QStringLiteral("http://127.0.0.1:9/updates/horaluxupdate.exe"), destination, {}, {}));
-    EXPECT_FALSE(form.DownloadSuccess);
+        form.downloadFile(QStringLiteral("http://127.0.0.1:9/updates/horaluxupdate.exe"), destination, {}, {}));
+    EXPECT_FALSE(form.succeeded);
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].text, QStringLiteral("Download failed!"));
     EXPECT_EQ(form.statusText(), QStringLiteral("Download failed!"));
     EXPECT_TRUE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).isEmpty()) << "nothing left on disk";
 }
 
-TEST(DownloadFormLayout, ControlsSitWhereTheyWereDrawn)
+TEST(DownloadDialogLayout, ControlsSitWhereTheyWereDrawn)
 {
     platform::QtEventPump events;
-    platform::CurlHttp inet1 {events};
+    platform::CurlHttp http {events};
     FakeMessageBoxes messages;
     SteppingTicks ticks;
-    DownloadForm form {inet1, messages, ticks, events};
+    DownloadDialog form {http, messages, ticks, events};
     EXPECT_EQ(form.windowTitle(), QStringLiteral("Download File"));
     EXPECT_EQ(form.size(), QSize(330, 198)); // 4950 x 2970 twips
-    EXPECT_EQ(form.StatusLabel().geometry(), QRect(8, 8, 313, 49));
-    EXPECT_EQ(form.ProgressBar().geometry(), QRect(8, 72, 313, 15));
-    EXPECT_EQ(form.StatusLabel2().geometry(), QRect(8, 96, 321, 57));
-    EXPECT_EQ(form.CancelButton().geometry(), QRect(128, 168, 81, 25));
-    EXPECT_EQ(form.CancelButton().text(), QStringLiteral("Cancel"));
+    EXPECT_EQ(form.statusLabel().geometry(), QRect(8, 8, 313, 49));
+    EXPECT_EQ(form.progressBar().geometry(), QRect(8, 72, 313, 15));
+    EXPECT_EQ(form.progressLabel().geometry(), QRect(8, 96, 321, 57));
+    EXPECT_EQ(form.cancelButton().geometry(), QRect(128, 168, 81, 25));
+    EXPECT_EQ(form.cancelButton().text(), QStringLiteral("Cancel"));
 }
 
 } // namespace

@@ -108,7 +108,7 @@ TEST(TransferProgress, ReckonsRateAndTimeLeft)
 {
     const auto quarter = transferProgress(10240, 40960, 2000, QStringLiteral("hupdate"), kEnglish);
     ASSERT_TRUE(quarter);
-    EXPECT_EQ(quarter->status2,
+    EXPECT_EQ(quarter->progressText,
               QStringLiteral("Estimated Time Left: 6 sec (10.0 KB of 40.0 KB copied)\r\rTransfer Rate: 5.0 KB/Sec"));
     EXPECT_EQ(quarter->caption, QStringLiteral("25% of hupdate Completed"));
 
@@ -116,14 +116,14 @@ TEST(TransferProgress, ReckonsRateAndTimeLeft)
     const qint64 gb = 1073741824;
     const auto half = transferProgress(3 * gb, 6 * gb, 1'000'000, QStringLiteral("big"), kEnglish);
     ASSERT_TRUE(half);
-    EXPECT_EQ(half->status2,
+    EXPECT_EQ(half->progressText,
               QStringLiteral("Estimated Time Left: 16 min 40 sec (3.0 GB of 6.0 GB copied)\r\r"
                              "Transfer Rate: 3,145.7 KB/Sec"));
     EXPECT_EQ(half->caption, QStringLiteral("50% of big Completed"));
 
     const auto unknown = transferProgress(1024, -1, 1000, QStringLiteral("f"), kEnglish);
     ASSERT_TRUE(unknown);
-    EXPECT_EQ(unknown->status2,
+    EXPECT_EQ(unknown->progressText,
               QStringLiteral("Estimated Time Left: unknown (1.0 KB copied)\r\rTransfer Rate: 1.0 KB/Sec"));
     EXPECT_TRUE(unknown->caption.isEmpty());
 }

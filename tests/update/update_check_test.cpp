@@ -34,10 +34,10 @@ struct CheckWorld {
                         platform::SettingsStore *store = nullptr, bool offersDownload = true)
         : services {fake.clock,    fake.ticks,   fake.loop,    fake.timeZone,  store ? *store : fake.settings,
                     fake.registry, fake.desktop, fake.network, fake.processes, fake.sound},
-          check {services, messages, inet,
+          check {services, messages, http,
                  UpdateCheckSetup {server, QStringLiteral("http://www.web.test"), running, kBritish, offersDownload}}
     {
-        check.downloadupdate = [this](const QString &version) {
+        check.downloadUpdate = [this](const QString &version) {
             ++downloads;
             downloadedVersion = version;
         };
@@ -67,7 +67,7 @@ struct CheckWorld {
     platform::Services services;
     FakeMessageBoxes messages;
     platform::QtEventPump events;
-    platform::CurlHttp inet {events};
+    platform::CurlHttp http {events};
     UpdateChecker check;
     int downloads = 0;
     QString downloadedVersion; // the version the last download was asked for
@@ -107,7 +107,7 @@ TEST_F(UpdateCheckTest, ABuildThatDoesNotUpdateItselfOffersTheHomePage)
         CheckWorld world(server.base(), {1, 0, 9}, nullptr, false);
         world.storeLastCheck(kToday.addDays(-1));
         world.messages.answers = {Answer::Ok, answer};
-        world.check.securitycheck();
+        world.check.checkForUpdates();
         const auto offers = world.offers();
         ASSERT_EQ(offers.size(), 1u);
         EXPECT_EQ(offers[0].text, homePageOfferText({1, 0, 9}, QStringLiteral("1.2.4")));
@@ -138,7 +138,7 @@ TEST_F(UpdateCheckTest, AFailedCheckIsLoggedOnceWithItsCauseAndTheNormalPathNotA
         CheckWorld world(c.base);
         world.storeLastCheck(kToday.addDays(-1));
         UpdateLogCapture log;
-        world.check.securitycheck();
+        world.check.checkForUpdates();
         if (c.cause.isEmpty()) {
             EXPECT_TRUE(log.lines().isEmpty()) << qPrintable(c.base + log.lines().join(QLatin1Char('|')));
         } else {
@@ -152,7 +152,7 @@ TEST_F(UpdateCheckTest, TheFirstRunOnlyRecordsTheDay)
 {
     server.stage(QStringLiteral("/versions.txt"), okReply("horalux:9.0.0:"));
     CheckWorld world(server.base());
-    world.check.securitycheck();
+    world.check.checkForUpdates();
     EXPECT_TRUE(server.requestedPaths.isEmpty());
     EXPECT_TRUE(world.messages.shown.empty());
     EXPECT_EQ(world.setting(QStringLiteral("data"), QStringLiteral("lastupdatecheck")), QStringLiteral("07/12/2026"));
@@ -164,19 +164,19 @@ TEST_F(UpdateCheckTest, TheNoticeComesOnceBeforeTheFirstFetch)
     CheckWorld world(server.base());
     world.storeLastCheck(kToday.addDays(-1));
     world.messages.whileShown = [&] { EXPECT_TRUE(server.requestedPaths.isEmpty()) << "notice before any access"; };
-    world.check.securitycheck();
+    world.check.checkForUpdates();
     ASSERT_EQ(world.messages.shown.size(), 1u);
     EXPECT_EQ(world.messages.shown[0].text, kNotice);
     EXPECT_EQ(world.messages.shown[0].title, QStringLiteral("Internet access beginning."));
     EXPECT_EQ(world.messages.shown[0].icon, platform::MessageBoxes::Icon::Information);
     EXPECT_EQ(world.setting(QStringLiteral("data"), QStringLiteral("check")), QStringLiteral("True"));
     EXPECT_EQ(server.requestedPaths, QStringList {QStringLiteral("/versions.txt")});
-    EXPECT_EQ(world.check.txt_codes(), QStringLiteral("horalux:1.0.9:"));
+    EXPECT_EQ(world.check.lastVersionList(), QStringLiteral("horalux:1.0.9:"));
     EXPECT_EQ(world.setting(QStringLiteral("data"), QStringLiteral("lastupdatecheck")), QStringLiteral("07/12/2026"));
 
     world.messages.whileShown = nullptr;
     world.nextDay();
-    world.check.securitycheck();
+    world.check.checkForUpdates();
     EXPECT_EQ(world.messages.shown.size(), 1u);
     EXPECT_EQ(server.requestedPaths.size(), 2);
 }
@@ -188,7 +188,7 @@ TEST_F(UpdateCheckTest, NoFetchOnTheDayOfTheLastCheckOrWithADateThatIsNoPastDay)
                                   QStringLiteral("not a date"), QStringLiteral("12/7/26")}) {
         CheckWorld world(server.base());
         world.storeLastCheck(stored);
-        world.check.securitycheck();
+        world.check.checkForUpdates();
         EXPECT_TRUE(world.messages.shown.empty()) << stored.toStdString();
         EXPECT_EQ(world.setting(QStringLiteral("data"), QStringLiteral("lastupdatecheck")),
                   QStringLiteral("07/12/2026"))
@@ -233,7 +233,7 @@ TEST_F(UpdateCheckTest, OnlyANewerVersionIsOffered)
         CheckWorld world(server.base(), c.running);
         world.storeLastCheck(kToday.addDays(-1));
         world.messages.answers = {Answer::Ok, Answer::No};
-        world.check.securitycheck();
+        world.check.checkForUpdates();
         const auto offers = world.offers();
         const std::string what = c.list.body.left(40).toStdString();
         if (!c.offered) {
@@ -257,14 +257,14 @@ TEST_F(UpdateCheckTest, AVersionIsOfferedOnceWhateverTheAnswer)
         CheckWorld world(server.base(), {1, 2, 3});
         world.storeLastCheck(kToday.addDays(-1));
         world.messages.answers = {Answer::Ok, answer};
-        world.check.securitycheck();
+        world.check.checkForUpdates();
         EXPECT_EQ(world.offers().size(), 1u);
         EXPECT_EQ(world.downloads, answer == Answer::Yes ? 1 : 0);
         EXPECT_EQ(world.downloadedVersion, answer == Answer::Yes ? QStringLiteral("1.2.4") : QString())
             << "the download is of the version offered";
 
         world.nextDay();
-        world.check.securitycheck();
+        world.check.checkForUpdates();
         EXPECT_EQ(world.offers().size(), 1u) << "not again the next day";
         EXPECT_EQ(world.downloads, answer == Answer::Yes ? 1 : 0);
     }
@@ -276,7 +276,7 @@ TEST_F(UpdateCheckTest, NothingHappensWhileAnUpdateDownloads)
     CheckWorld world(server.base());
     world.storeLastCheck(QStringLiteral("01/12/2026"));
     world.check.isUpdating = [] { return true; };
-    world.check.securitycheck();
+    world.check.checkForUpdates();
     EXPECT_TRUE(server.requestedPaths.isEmpty());
     EXPECT_TRUE(world.messages.shown.empty());
     EXPECT_EQ(world.setting(QStringLiteral("data"), QStringLiteral("lastupdatecheck")), QStringLiteral("01/12/2026"));
@@ -286,9 +286,9 @@ TEST_F(UpdateCheckTest, AFailedFetchEndsTheCheckSilently)
 {
     CheckWorld world(QStringLiteral("http://127.0.0.1:%1").arg(closedPort()));
     world.storeLastCheck(kToday.addDays(-1));
-    world.check.securitycheck();
+    world.check.checkForUpdates();
     EXPECT_EQ(world.messages.shown.size(), 1u) << "the notice only";
-    EXPECT_TRUE(world.check.txt_codes().isEmpty());
+    EXPECT_TRUE(world.check.lastVersionList().isEmpty());
 }
 
 TEST_F(UpdateCheckTest, TheDailyCheckRemovesAnOldUpdateProgramFromTheProgramFolder)
@@ -300,11 +300,11 @@ TEST_F(UpdateCheckTest, TheDailyCheckRemovesAnOldUpdateProgramFromTheProgramFold
     legacy.close();
     CheckWorld world(server.base());
     world.fake.desktop.folder = program.path();
-    world.check.securitycheck();
+    world.check.checkForUpdates();
     EXPECT_TRUE(legacy.exists()) << "a day without a check touches nothing";
     world.nextDay();
     world.messages.answers = {Answer::Ok};
-    world.check.securitycheck();
+    world.check.checkForUpdates();
     EXPECT_FALSE(legacy.exists());
 }
 
@@ -332,7 +332,7 @@ TEST_F(UpdateCheckTest, AVersionThatIsNotDigitsAndDotsIsNeitherOfferedNorStored)
         CheckWorld world(server.base(), {1, 0, 9}, &store);
         world.storeLastCheck(kToday.addDays(-1));
         UpdateLogCapture log;
-        world.check.securitycheck();
+        world.check.checkForUpdates();
         const std::string what = version.left(40).toStdString();
         EXPECT_TRUE(world.offers().empty()) << what;
         ASSERT_EQ(log.lines().size(), 1) << what;

@@ -77,12 +77,12 @@ protected:
             all << box.text;
         return all;
     }
-    // Runs downloadupdate for the version offered; true when the clock's process ended.
+    // Runs downloadUpdate for the version offered; true when the clock's process ended.
     bool runDownloadUpdate() { return runDownloadUpdate(install); }
     bool runDownloadUpdate(UpdateInstall &which, const QString &offered = QString::fromLatin1(TestSigner::kVersion))
     {
         try {
-            which.downloadupdate(offered);
+            which.downloadUpdate(offered);
         } catch (const ProcessEnded &ended) {
             EXPECT_EQ(ended.exitCode, 0);
             return true;
@@ -110,10 +110,10 @@ protected:
                                  fake.registry, fake.desktop, fake.network, processes,     fake.sound};
     FakeMessageBoxes messages;
     ClockState state;
-    platform::CurlHttp inet {events, kTimeoutMs};
-    platform::CurlHttp dialogInet {events, kTimeoutMs};
+    platform::CurlHttp http {events, kTimeoutMs};
+    platform::CurlHttp dialogHttp {events, kTimeoutMs};
     platform::Ed25519Check signatures;
-    UpdateInstall install {services, messages, state, inet, dialogInet, signatures, setupFor(server.base())};
+    UpdateInstall install {services, messages, state, http, dialogHttp, signatures, setupFor(server.base())};
     int settingsClosed = 0;
     bool progressShownBeforeSettingsClosed = false;
 };

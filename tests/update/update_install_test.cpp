@@ -64,7 +64,7 @@ TEST_F(DownloadUpdateTest, NoPartialOrUnwrittenProgramIsEverStarted)
         server.stage(QStringLiteral("/updates/horaluxupdate.exe"), c.reply);
         UpdateInstallSetup setup = setupFor(server.base());
         setup.cacheRoot = c.cacheRoot;
-        UpdateInstall other {services, messages, state, inet, dialogInet, signatures, setup};
+        UpdateInstall other {services, messages, state, http, dialogHttp, signatures, setup};
         messages.shown.clear();
         EXPECT_FALSE(runDownloadUpdate(other)) << c.what;
         EXPECT_TRUE(processes.started.empty()) << c.what;
@@ -93,7 +93,7 @@ TEST_F(DownloadUpdateTest, ABusyTransferControlRefusesAfterTheOldFileIsGone)
     StagedReply silent;
     silent.silent = true;
     server.stage(QStringLiteral("/versions.txt"), silent);
-    inet.execute(server.base() + QStringLiteral("/versions.txt"), {}, {}, 1024);
+    http.execute(server.base() + QStringLiteral("/versions.txt"), {}, {}, 1024);
     QFile old(install.localFile());
     ASSERT_TRUE(old.open(QIODevice::WriteOnly));
     old.close();
@@ -121,7 +121,7 @@ TEST_F(DownloadUpdateTest, ASecondRequestOnlyBringsTheRunningDownloadForward)
     stalling.stallAfter = 10;
     publish(stalling, updateScript());
     QObject::connect(&server, &RawHttpServer::stalled, &server, [&] {
-        install.Label8_Click(); // the settings dialog's link, while the download runs
+        install.downloadUpdate(); // the settings dialog's link, while the download runs
         server.releaseStall();
     });
 

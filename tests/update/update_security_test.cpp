@@ -216,7 +216,7 @@ TEST_F(HostileServerTest, EveryHostileAnswerEndsWithoutRunningAnything)
             server.stage(QString::fromLatin1(program + ".sig"), statusReply(404, "Not Found"));
         UpdateInstallSetup setup = setupFor(server.base());
         setup.policy.maxBytes = row.maxBytes;
-        UpdateInstall install {services, messages, state, inet, dialogInet, signatures, setup};
+        UpdateInstall install {services, messages, state, http, dialogHttp, signatures, setup};
         const bool ended = runDownloadUpdate(install, QString::fromLatin1(row.offered));
         expectOutcome(row.what, row.outcome, ended);
     }
@@ -252,7 +252,7 @@ TEST_F(HostileServerTest, ABuildThatDoesNotUpdateItselfOnlyOffersTheHomePage)
         UpdateInstallSetup setup = setupFor(server.base());
         setup.policy.selfUpdate = row.selfUpdate;
         setup.policy.publicKeys = row.keys;
-        UpdateInstall install {services, messages, state, inet, dialogInet, signatures, setup};
+        UpdateInstall install {services, messages, state, http, dialogHttp, signatures, setup};
         int homePageOpened = 0;
         install.openHomePage = [&] { ++homePageOpened; };
         for (const auto answer : {platform::MessageBoxes::Answer::No, platform::MessageBoxes::Answer::Yes}) {
@@ -332,7 +332,7 @@ TEST_F(HostileServerTest, NothingIsExecutableBeforeItsSignatureIsChecked)
 {
     publish(updateScript());
     ProbingCheck probe;
-    UpdateInstall probed {services, messages, state, inet, dialogInet, probe, setupFor(server.base())};
+    UpdateInstall probed {services, messages, state, http, dialogHttp, probe, setupFor(server.base())};
     EXPECT_TRUE(runDownloadUpdate(probed));
     EXPECT_GT(probe.held, 0) << "the program is held while its signature is checked";
     EXPECT_EQ(probe.executable, 0);
@@ -456,22 +456,22 @@ TEST_F(HostileServerTest, HttpsVerifiesTheServerAndIsNeverDowngraded)
     });
 
     reset();
-    UpdateInstall overHttps {services, messages, state, inet, dialogInet, signatures, setupFor(tls.base())};
+    UpdateInstall overHttps {services, messages, state, http, dialogHttp, signatures, setupFor(tls.base())};
     expectOutcome("https with the right signature", Outcome::Runs, runDownloadUpdate(overHttps));
 
     reset();
     UpdateInstall downgraded {
-        services, messages, state, inet, dialogInet, signatures, setupFor(tls.base() + QStringLiteral("/moved"))};
+        services, messages, state, http, dialogHttp, signatures, setupFor(tls.base() + QStringLiteral("/moved"))};
     EXPECT_FALSE(runDownloadUpdate(downgraded));
     expectOutcome("redirect from https to http", Outcome::DownloadFailed, false);
     EXPECT_TRUE(server.requestedPaths.isEmpty()) << "the plain http server was never asked";
 
     // Without the test CA nothing is fetched from a server that cannot be verified.
     qunsetenv("SSL_CERT_FILE");
-    platform::CurlHttp inet2 {events, kTimeoutMs};
-    platform::CurlHttp dialogInet2 {events, kTimeoutMs};
+    platform::CurlHttp http2 {events, kTimeoutMs};
+    platform::CurlHttp dialogHttp2 {events, kTimeoutMs};
     reset();
-    UpdateInstall untrusted {services, messages, state, inet2, dialogInet2, signatures, setupFor(tls.base())};
+    UpdateInstall untrusted {services, messages, state, http2, dialogHttp2, signatures, setupFor(tls.base())};
     EXPECT_FALSE(runDownloadUpdate(untrusted));
     expectOutcome("certificate of an unknown CA", Outcome::DownloadFailed, false);
     EXPECT_EQ(texts().value(0),
@@ -482,7 +482,7 @@ TEST_F(HostileServerTest, HttpsVerifiesTheServerAndIsNeverDowngraded)
     ASSERT_TRUE(misnamed.running());
     qputenv("SSL_CERT_FILE", QFile::encodeName(misnamed.caFile()));
     reset();
-    UpdateInstall wrongName {services, messages, state, inet2, dialogInet2, signatures, setupFor(misnamed.base())};
+    UpdateInstall wrongName {services, messages, state, http2, dialogHttp2, signatures, setupFor(misnamed.base())};
     EXPECT_FALSE(runDownloadUpdate(wrongName));
     expectOutcome("common name right, alternative name wrong", Outcome::DownloadFailed, false);
     EXPECT_EQ(texts().value(0),
@@ -500,7 +500,7 @@ TEST_F(HostileServerTest, HttpsVerifiesTheServerAndIsNeverDowngraded)
             qputenv("https_proxy", proxyWas);
     });
     reset();
-    UpdateInstall proxied {services, messages, state, inet, dialogInet, signatures, setupFor(tls.base())};
+    UpdateInstall proxied {services, messages, state, http, dialogHttp, signatures, setupFor(tls.base())};
     expectOutcome("https through a proxy", Outcome::Runs, runDownloadUpdate(proxied));
     ASSERT_FALSE(proxy.visits.isEmpty());
     EXPECT_EQ(proxy.visits[0].target, tls.base().mid(8).toLatin1());

@@ -67,8 +67,8 @@ TEST_F(WebLaunchTest, HelpShowsThePageThenAsksAboutTheHomePage)
     QWidget mainWindow;
     QDialog settingsDialog;
     const std::pair<const char *, std::function<void()>> commands[] = {
-        {"mnu_help_Click", [&] { web.mnu_help_Click(mainWindow); }},
-        {"Label9_Click", [&] { web.Label9_Click(settingsDialog); }},
+        {"the menu command", [&] { web.helpThenHomePage(mainWindow); }},
+        {"the settings link", [&] { web.helpThenHomePage(settingsDialog); }},
     };
     for (const auto &[name, command] : commands) {
         messages.shown.clear();
@@ -101,7 +101,7 @@ TEST_F(WebLaunchTest, YesOpensTheHomePageInTheBrowserForWebPages)
 {
     QWidget mainWindow;
     messages.answers = {Answer::Yes};
-    web.mnu_help_Click(mainWindow);
+    web.helpThenHomePage(mainWindow);
     EXPECT_EQ(browser.asked, 1);
     EXPECT_EQ(browser.opened, QStringList {homePage});
     EXPECT_EQ(messages.shown.size(), 1u) << "no failure message";
@@ -126,7 +126,7 @@ TEST_F(WebLaunchTest, FailuresToOpenAPageAreReported)
         browser.asked = 0;
         browser.opened.clear();
         messages.shown.clear();
-        web.calleridlink(homePage);
+        web.openWebPage(homePage);
         ASSERT_EQ(messages.shown.size(), 1u) << c.title;
         EXPECT_EQ(messages.shown[0].text, QString::fromLatin1(c.text));
         EXPECT_EQ(messages.shown[0].title, QString::fromLatin1(c.title));
