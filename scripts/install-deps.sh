@@ -1,10 +1,19 @@
 #!/bin/sh
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Installs the Debian 12 packages the clock needs to build, run and test.
+# Installs the Debian 12 packages the clock needs.
+# Usage: scripts/install-deps.sh [run|test]
+#   run   what building the program and running it need, the virtual display
+#         and screenshot of scripts/run.sh included
+#   test  the run set and what the tests, benchmarks, fuzzers, formatting
+#         check and the .deb need (the default)
 # Idempotent: asks apt only for what is missing. Works as root or with sudo.
 set -eu
 
-PACKAGES="
+# Build: compiler and CMake, and what find_package and pkg_check_modules ask
+# for (Qt 6, libcanberra, xcb, OpenSSL, libcurl). Run: Qt's platform plugins,
+# the fonts, the zone database; Xvfb, xauth and ImageMagick's import for a
+# machine without a display.
+RUN_PACKAGES="
 build-essential
 cmake
 ninja-build
@@ -12,15 +21,21 @@ pkg-config
 qt6-base-dev
 qt6-qpa-plugins
 libgl-dev
-libgtest-dev
-libgmock-dev
-libbenchmark-dev
 libcanberra-dev
+libxcb1-dev
+libssl-dev
+libcurl4-openssl-dev
 fonts-liberation
 tzdata
 xvfb
 xauth
 imagemagick
+"
+
+TEST_PACKAGES="
+libgtest-dev
+libgmock-dev
+libbenchmark-dev
 desktop-file-utils
 appstream
 dpkg-dev
@@ -36,11 +51,8 @@ llvm-14
 libclang-rt-14-dev
 valgrind
 curl
-libssl-dev
-libcurl4-openssl-dev
 openssl
 python3
-libxcb1-dev
 x11-utils
 xdotool
 openbox
@@ -53,6 +65,15 @@ xserver-xorg-core
 xserver-xorg-video-dummy
 x11-xserver-utils
 "
+
+case "${1:-test}" in
+run) PACKAGES=$RUN_PACKAGES ;;
+test) PACKAGES="$RUN_PACKAGES $TEST_PACKAGES" ;;
+*)
+    echo "usage: $0 [run|test]" >&2
+    exit 2
+    ;;
+esac
 
 missing=""
 for pkg in $PACKAGES; do
