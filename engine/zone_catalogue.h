@@ -23,11 +23,13 @@ struct PresetZone {
     const char *ianaZone;    // the zone of the time-zone database it stands for
     // The settings dialog's check box: its caption (worded apart from the
     // name), its place in caption order (the page's columns and the keyboard
-    // order), and when loading reads and Apply writes its flag.
+    // order), when loading reads and Apply writes its flag, and its width in
+    // twips.
     const char *boxCaption;
     int boxOrder;
     int boxLoadOrder;
     int boxApplyOrder;
+    int boxWidth;
 };
 
 // A zone as it is put on show: a preset's data, or a custom zone read from the store.

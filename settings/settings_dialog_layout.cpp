@@ -36,20 +36,6 @@ QRect twipRect(int left, int top, int width, int height)
     return QRect(px(left), px(top), px(width), px(height));
 }
 
-// Each zone box's width on the page; caption, order and key come from the
-// zone catalogue.
-int zoneBoxWidth(const QString &key)
-{
-    static const QHash<QString, int> widths = {
-        {u"abu"_s, 2775},  {u"amst"_s, 2535},  {u"bang"_s, 2055}, {u"beij"_s, 2895}, {u"bruss"_s, 2895},
-        {u"braz"_s, 2775}, {u"bris"_s, 3015},  {u"cent"_s, 3015}, {u"east"_s, 3015}, {u"fin"_s, 3015},
-        {u"ger"_s, 2895},  {u"islam"_s, 2775}, {u"jer"_s, 2655},  {u"kuw"_s, 2295},  {u"mos"_s, 2760},
-        {u"ariz"_s, 3015}, {u"haw"_s, 2895},   {u"pert"_s, 2535}, {u"seo"_s, 2535},  {u"spa"_s, 2295},
-        {u"turk"_s, 2175}, {u"uk"_s, 2775},    {u"vlad"_s, 2775}, {u"auc"_s, 2415},
-    };
-    return widths.value(key, 3015);
-}
-
 const QString kOffsetTip = u"Enter the time difference between this time zone and GMT. E.g. France would have a "
                            "difference of +1 and Arizona, USA would have a difference of -7"_s;
 
@@ -174,7 +160,7 @@ void buildTimeZonesPage(Builder &b, SettingsDialogControls &c)
         const int position = zone->boxOrder;
         const int left = position < 12 ? 120 : 3240;
         const int top = 1080 + kZoneRowPitch * (position % 12);
-        auto *box = b.onPage<QCheckBox>(key + u"ZoneCheck"_s, page, twipRect(left, top, zoneBoxWidth(key), 255),
+        auto *box = b.onPage<QCheckBox>(key + u"ZoneCheck"_s, page, twipRect(left, top, zone->boxWidth, 255),
                                         QString::fromUtf8(zone->boxCaption));
         box->setToolTip(u"Check to enable this time zone, uncheck to disable it."_s);
         b.order(box, position);

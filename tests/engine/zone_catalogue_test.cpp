@@ -101,6 +101,15 @@ TEST(ZoneCatalogue, EveryOrderColumnPlacesEachZoneOnce)
     }
 }
 
+TEST(ZoneCatalogue, EveryDialogBoxFitsItsColumn)
+{
+    // The dialog's columns start 3120 twips apart.
+    for (const PresetZone &zone : zone_catalogue::presets()) {
+        EXPECT_GT(zone.boxWidth, 0) << zone.key;
+        EXPECT_LE(zone.boxWidth, 3120) << zone.key;
+    }
+}
+
 TEST(ZoneCatalogue, MenuIsAlphabeticalButForMountainBeforeMoscow)
 {
     QStringList captions;
