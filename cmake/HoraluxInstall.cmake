@@ -20,11 +20,7 @@ set(HORALUX_PACKAGING_SOURCE_DIR ${PROJECT_SOURCE_DIR}/packaging)
 set(HORALUX_PACKAGING_BINARY_DIR ${PROJECT_BINARY_DIR}/packaging)
 
 # ---- The program's folder --------------------------------------------------
-foreach(program horalux cmdtime)
-    if(TARGET ${program})
-        install(TARGETS ${program} RUNTIME DESTINATION ${HORALUX_INSTALL_PROGRAM_DIR})
-    endif()
-endforeach()
+install(TARGETS horalux cmdtime RUNTIME DESTINATION ${HORALUX_INSTALL_PROGRAM_DIR})
 # The transfer control, loaded by the program from its own folder when needed.
 install(TARGETS horalux_http LIBRARY DESTINATION ${HORALUX_INSTALL_PROGRAM_DIR})
 # Debian wants every shared object to name the C library it runs on; the
@@ -41,13 +37,8 @@ endif()
 list(TRANSFORM HORALUX_INSTALLED_DATA PREPEND ${PROJECT_SOURCE_DIR}/data/)
 install(FILES ${HORALUX_INSTALLED_DATA} DESTINATION ${HORALUX_INSTALL_PROGRAM_DIR})
 
-# The help page: as the build lays it out when it does, else the source folder.
-if(EXISTS ${PROJECT_BINARY_DIR}/help)
-    install(DIRECTORY ${PROJECT_BINARY_DIR}/help/ DESTINATION ${HORALUX_INSTALL_PROGRAM_DIR}/help)
-elseif(EXISTS ${PROJECT_SOURCE_DIR}/data/help)
-    install(DIRECTORY ${PROJECT_SOURCE_DIR}/data/help/ DESTINATION ${HORALUX_INSTALL_PROGRAM_DIR}/help
-            PATTERN CMakeLists.txt EXCLUDE PATTERN "*.cmake" EXCLUDE PATTERN "*.in" EXCLUDE)
-endif()
+# The help page as the build lays it out.
+install(DIRECTORY ${PROJECT_BINARY_DIR}/help/ DESTINATION ${HORALUX_INSTALL_PROGRAM_DIR}/help)
 
 # ---- Launcher ----------------------------------------------------------------
 # A symlink rather than a script: the kernel follows it, and the program's folder

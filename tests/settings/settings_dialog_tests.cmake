@@ -9,9 +9,7 @@ foreach(test settings_dialog_test settings_dialog_delay_test settings_dialog_lay
         LIBS horalux_settings_ui Qt6::Test)
 endforeach()
 # With the built-in pictures the rendered About tab shows the logo.
-if(TARGET horalux_resources)
-    target_link_libraries(settings_dialog_render_test PRIVATE horalux_resources)
-endif()
+target_link_libraries(settings_dialog_render_test PRIVATE horalux_resources)
 # The render test again at the scales a reviewer looks at; each run keeps its
 # pictures of the three tabs in <build>/render-shots/scale-<factor>.
 foreach(scale 1 1.5 2)
