@@ -14,7 +14,7 @@
 #include "platform/real/system_time_zone_info.h"
 #include "platform/real/xdg_browser.h"
 #include "platform/services.h"
-#include "settings/autostart_registry.h"
+#include "settings/autostart_entry.h"
 #include "settings/settings_dialog.h"
 #include "settings/settings_dialog_opener.h"
 #include "settings/settings_store.h"
@@ -44,13 +44,13 @@ int main(int argc, char **argv)
     platform::QtEventPump events;
     platform::SystemTimeZoneInfo timeZone(machineZone);
     settings::IniSettingsStore settings(configRoot);
-    settings::AutostartRegistry registry(configRoot);
     platform::ApplicationDesktop desktop;
+    settings::AutostartEntry autostart(configRoot, desktop);
     platform::NetworkStatus network;
     platform::QtProcesses processes;
     platform::CanberraSound sound;
-    const platform::Services services {clock,    ticks,   events,  timeZone,  settings,
-                                       registry, desktop, network, processes, sound};
+    const platform::Services services {clock,     ticks,   events,  timeZone,  settings,
+                                       autostart, desktop, network, processes, sound};
     platform::QtMessageBoxes messages;
     // The transfer controls of the main window and of the download dialog.
     const QString httpModule = desktop.programFolder() + QStringLiteral("/libhoralux_http.so");

@@ -27,8 +27,8 @@ static void BM_DisplayTickWithoutFreshZone(benchmark::State &state)
     settings::IniSettingsStore store(configRoot.path());
     TypedSettings(store).saveSwitch(setting::TwentyFourHour, false);
     TypedSettings(store).saveSwitch(setting::Exact, state.range(0) != 0);
-    const platform::Services services {wallClock,     fake.ticks,   fake.loop,    machineZone,    store,
-                                       fake.registry, fake.desktop, fake.network, fake.processes, fake.sound};
+    const platform::Services services {wallClock,      fake.ticks,   fake.loop,    machineZone,    store,
+                                       fake.autostart, fake.desktop, fake.network, fake.processes, fake.sound};
     ChangeLog log {fake.loop};
     FakeLabel zone {QStringLiteral("zoneLabel"), log};
     FakeLabel time {QStringLiteral("timeLabel"), log, 525};

@@ -41,8 +41,8 @@ struct RealWorld {
     platform::SystemClock clock {machineZone};
     platform::MonotonicTickCounter ticks;
     platform::QtEventPump events;
-    platform::Services services {clock,         ticks,        events,       fake.timeZone,  fake.settings,
-                                 fake.registry, fake.desktop, fake.network, fake.processes, fake.sound};
+    platform::Services services {clock,          ticks,        events,       fake.timeZone,  fake.settings,
+                                 fake.autostart, fake.desktop, fake.network, fake.processes, fake.sound};
     QWidget window;
     RollingLabel zone {&window};
     RollingLabel time {&window};

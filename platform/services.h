@@ -8,7 +8,7 @@ class TickCounter;
 class EventPump;
 class TimeZoneInfo;
 class SettingsStore;
-class Registry;
+class Autostart;
 class Desktop;
 class Network;
 class Processes;
@@ -22,7 +22,7 @@ struct Services {
     EventPump &events;
     TimeZoneInfo &timeZone;
     SettingsStore &settings;
-    Registry &registry;
+    Autostart &autostart;
     Desktop &desktop;
     Network &network;
     Processes &processes;

@@ -25,7 +25,7 @@ SettingsDialog::SettingsDialog(const platform::Services &services, platform::Mes
       m_messages(messages),
       m_controls(buildSettingsDialog(this)),
       m_timeZones(m_controls, TypedSettings(services.settings), mainWindow),
-      m_settingsTab(m_controls, TypedSettings(services.settings), services.registry, services.desktop, messages,
+      m_settingsTab(m_controls, TypedSettings(services.settings), services.autostart, services.desktop, messages,
                     mainWindow, this),
       m_about(m_controls)
 {

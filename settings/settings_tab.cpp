@@ -2,15 +2,14 @@
 #include "settings/settings_tab.h"
 
 #include "engine/settings_schema.h"
-#include "settings/autostart_registry.h"
 #include "settings/main_window_link.h"
 #include "settings/settings_dialog_delay.h"
 #include "settings/settings_dialog_layout.h"
 #include "settings/settings_dialog_text_box.h"
 
+#include "platform/autostart.h"
 #include "platform/desktop.h"
 #include "platform/message_box.h"
-#include "platform/registry.h"
 
 #include <QCheckBox>
 #include <QLocale>
@@ -18,9 +17,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-const QString kRunPath = uR"(Software\Microsoft\Windows\CurrentVersion\Run)"_s;
-const QString kRunValue = u"Horalux"_s;
 
 struct Switch {
     QCheckBox *SettingsDialogControls::*box;
@@ -44,23 +40,17 @@ bool onByDefault(const settings_schema::Setting &setting)
 
 } // namespace
 
-SettingsTab::SettingsTab(const SettingsDialogControls &controls, TypedSettings store, platform::Registry &registry,
+SettingsTab::SettingsTab(const SettingsDialogControls &controls, TypedSettings store, platform::Autostart &autostart,
                          platform::Desktop &desktop, platform::MessageBoxes &messages, MainWindowLink &mainWindow,
                          QWidget *dialog)
     : m_controls(controls),
       m_store(store),
-      m_registry(registry),
+      m_autostart(autostart),
       m_desktop(desktop),
       m_messages(messages),
       m_mainWindow(mainWindow),
       m_dialog(dialog)
 {
-}
-
-bool SettingsTab::startsWithDesktop() const
-{
-    const QString stored = m_registry.GetRegString(platform::RegistryRoot::LocalMachine, kRunPath, kRunValue);
-    return stored.toLower() == settings::expectedAutostartData(m_desktop.startCommand()).toLower();
 }
 
 void SettingsTab::load()
@@ -71,7 +61,7 @@ void SettingsTab::load()
         if (m_store.isTrue(option.setting))
             (c.*option.box)->setChecked(true);
     }
-    if (startsWithDesktop())
+    if (m_autostart.isEnabled())
         c.startWithDesktopCheck->setChecked(true);
 }
 
@@ -104,11 +94,7 @@ void SettingsTab::apply24Hour()
 bool SettingsTab::applySwitches(QString *problem)
 {
     const SettingsDialogControls &c = m_controls;
-    const bool entryStored = m_registry.SetRegString(platform::RegistryRoot::LocalMachine, kRunPath, kRunValue,
-                                                     c.startWithDesktopCheck->isChecked()
-                                                         ? settings::expectedAutostartData(m_desktop.startCommand())
-                                                         : QString(u""_s),
-                                                     problem);
+    const bool entryStored = m_autostart.setEnabled(c.startWithDesktopCheck->isChecked(), problem);
 
     m_store.saveSwitch(setting::OnTop, c.alwaysOnTopCheck->isChecked());
     m_mainWindow.applyOnTopAndPlace();

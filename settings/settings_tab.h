@@ -6,19 +6,19 @@
 #include <QPointer>
 
 namespace platform {
+class Autostart;
 class Desktop;
 class MessageBoxes;
-class Registry;
 } // namespace platform
 class MainWindowLink;
 class QWidget;
 struct SettingsDialogControls;
 
 // The "Settings" tab: the delay between zones and the switches, all written
-// by Apply only; the start-with-desktop entry lives in the registry.
+// by Apply only; starting with the desktop is the autostart service's.
 class SettingsTab {
 public:
-    SettingsTab(const SettingsDialogControls &controls, TypedSettings store, platform::Registry &registry,
+    SettingsTab(const SettingsDialogControls &controls, TypedSettings store, platform::Autostart &autostart,
                 platform::Desktop &desktop, platform::MessageBoxes &messages, MainWindowLink &mainWindow,
                 QWidget *dialog);
 
@@ -39,11 +39,9 @@ public:
     void stepDelayDown();
 
 private:
-    bool startsWithDesktop() const;
-
     const SettingsDialogControls &m_controls;
     TypedSettings m_store;
-    platform::Registry &m_registry;
+    platform::Autostart &m_autostart;
     platform::Desktop &m_desktop;
     platform::MessageBoxes &m_messages;
     MainWindowLink &m_mainWindow;

@@ -267,7 +267,7 @@ TEST_F(SettingsDialogTest, ASaveThatFailedIsToldAndOkKeepsTheDialogOpen)
 {
     const std::pair<const char *, std::function<void(const QString &)>> faults[] = {
         {"settings file", [this](const QString &why) { platform.settings.flushProblem = why; }},
-        {"autostart entry", [this](const QString &why) { platform.registry.failure = why; }},
+        {"autostart entry", [this](const QString &why) { platform.autostart.failure = why; }},
     };
     const QString why = u"The settings could not be saved to /x/Horalux.ini: the disk is full."_s;
     for (const auto &[where, fail] : faults) {
@@ -294,34 +294,24 @@ TEST_F(SettingsDialogTest, ASaveThatFailedIsToldAndOkKeepsTheDialogOpen)
 
 // ---- Start with the desktop ---------------------------------------------
 
-TEST_F(SettingsDialogTest, ApplyWritesTheRunEntryOnOrEmpty)
+TEST_F(SettingsDialogTest, ApplySwitchesStartingWithTheDesktopOnOrOff)
 {
     open();
     setChecked(u"startWithDesktopCheck"_s, true);
     click(u"applyButton"_s);
-    EXPECT_EQ(runEntry(), u"/opt/horalux/horalux");
+    EXPECT_EQ(platform.autostart.enabled, true);
     setChecked(u"startWithDesktopCheck"_s, false);
     click(u"applyButton"_s);
-    EXPECT_EQ(runEntry(), u"") << "emptied, not deleted";
+    EXPECT_EQ(platform.autostart.enabled, false);
 }
 
-TEST_F(SettingsDialogTest, RunEntryCountsWhenItNamesThisProgramInAnyCase)
+TEST_F(SettingsDialogTest, TheTickShowsWhetherTheClockStartsWithTheDesktop)
 {
-    const std::pair<std::optional<QString>, bool> cases[] = {
-        {u"/opt/horalux/horalux"_s, true},
-        {u"/OPT/Horalux/HORALUX"_s, true},
-        {u"/opt/other/horalux"_s, false},
-        {u"/opt/horalux/horalux.exe"_s, false},
-        {u""_s, false},
-        {std::nullopt, false},
-    };
-    for (const auto &[stored, expected] : cases) {
-        SCOPED_TRACE(stored.value_or(u"<missing>"_s).toStdString());
-        platform.registry.values.clear();
-        if (stored)
-            setRunEntry(*stored);
+    for (const bool enabled : {true, false}) {
+        SCOPED_TRACE(enabled);
+        platform.autostart.enabled = enabled;
         open();
-        EXPECT_EQ(checked(u"startWithDesktopCheck"_s), expected);
+        EXPECT_EQ(checked(u"startWithDesktopCheck"_s), enabled);
     }
 }
 
@@ -346,7 +336,7 @@ TEST_F(SettingsDialogTest, TypingANameWritesAtOnceAndCancelKeepsIt)
     EXPECT_EQ(platform.settings.value(u"diff1"_s), u"-7");
     EXPECT_FALSE(platform.settings.has(u"scan"_s)) << "Cancel writes nothing else";
     EXPECT_FALSE(platform.settings.has(u"uk"_s));
-    EXPECT_EQ(runEntry(), u"<none>");
+    EXPECT_EQ(platform.autostart.stores, 0);
 }
 
 TEST_F(SettingsDialogTest, SecondZoneHasItsOwnKeysAndMenuEntry)

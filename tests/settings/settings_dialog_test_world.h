@@ -23,8 +23,6 @@
 
 namespace settings_dialog_test {
 
-inline const QString kRunPath = QStringLiteral(R"(Software\Microsoft\Windows\CurrentVersion\Run)");
-
 // Records what the dialog does to the main window, in order.
 class FakeMainWindowLink final : public MainWindowLink {
 public:
@@ -109,16 +107,6 @@ protected:
         dialog->show();
         QApplication::setActiveWindow(dialog.get());
     }
-    QString runEntry()
-    {
-        return platform.registry.GetRegString(platform::RegistryRoot::LocalMachine, kRunPath, QStringLiteral("Horalux"),
-                                              QStringLiteral("<none>"));
-    }
-    void setRunEntry(const QString &data)
-    {
-        platform.registry.SetRegString(platform::RegistryRoot::LocalMachine, kRunPath, QStringLiteral("Horalux"), data);
-    }
-
     FakePlatform platform;
     FakeMessageBoxes messages;
     FakeMainWindowLink mainWindow;

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "settings/autostart_registry.h"
+#include "settings/autostart_entry.h"
 #include "settings/settings_store.h"
 
 #include "settings_test_files.h"
 
+#include "fake_platform.h"
 #include "file_size_limit.h"
 #include "log_capture.h"
 
@@ -55,9 +56,10 @@ TEST_F(SettingsLogTest, TheNormalPathLogsNothing)
     ASSERT_TRUE(writeBytes(file(), "[data]\nscan=40\n"));
     EXPECT_EQ(store.GetSetting(kApp, u"data"_s, u"scan"_s), u"40");
     store.flush();
-    settings::AutostartRegistry registry(root.path());
-    registry.SetRegString(platform::RegistryRoot::LocalMachine, uR"(Software\Microsoft\Windows\CurrentVersion\Run)"_s,
-                          u"Horalux"_s, u"/usr/bin/horalux"_s);
+    FakeDesktop desktop;
+    desktop.launcher = u"/usr/bin/horalux"_s;
+    settings::AutostartEntry autostart(root.path(), desktop);
+    autostart.setEnabled(true);
     expectNothingLogged();
 }
 

@@ -30,10 +30,9 @@ TEST_F(SettingsTabs, ResetGivesTheDefaultsOfAnEmptyStoreAndWritesNothing)
     };
     for (const auto &[key, value] : stored)
         platform.settings.set(key, value);
-    platform.registry.SetRegString(platform::RegistryRoot::LocalMachine, kRunPath, u"Horalux"_s,
-                                   platform.desktop.startCommand());
+    platform.autostart.enabled = true;
 
-    SettingsTab settingsTab(controls, TypedSettings(platform.settings), platform.registry, platform.desktop, messages,
+    SettingsTab settingsTab(controls, TypedSettings(platform.settings), platform.autostart, platform.desktop, messages,
                             mainWindow, &window);
     TimeZonesTab timeZonesTab(controls, TypedSettings(platform.settings), mainWindow);
     settingsTab.load();
@@ -49,7 +48,8 @@ TEST_F(SettingsTabs, ResetGivesTheDefaultsOfAnEmptyStoreAndWritesNothing)
     FakePlatform empty;
     QWidget freshWindow;
     SettingsDialogControls fresh = buildSettingsDialog(&freshWindow);
-    SettingsTab(fresh, TypedSettings(empty.settings), empty.registry, empty.desktop, messages, mainWindow, &freshWindow)
+    SettingsTab(fresh, TypedSettings(empty.settings), empty.autostart, empty.desktop, messages, mainWindow,
+                &freshWindow)
         .load();
     TimeZonesTab(fresh, TypedSettings(empty.settings), mainWindow).load();
 
@@ -71,9 +71,8 @@ TEST_F(SettingsTabs, ResetGivesTheDefaultsOfAnEmptyStoreAndWritesNothing)
 
     for (const auto &[key, value] : stored)
         EXPECT_EQ(platform.settings.value(key), value) << "reset writes nothing: " << key.toStdString();
-    EXPECT_EQ(platform.registry.values.size(), 1);
-    EXPECT_EQ(platform.registry.GetRegString(platform::RegistryRoot::LocalMachine, kRunPath, u"Horalux"_s),
-              platform.desktop.startCommand());
+    EXPECT_EQ(platform.autostart.stores, 0);
+    EXPECT_EQ(platform.autostart.enabled, true);
 }
 
 } // namespace

@@ -85,20 +85,14 @@ QString MemorySettingsStore::value(const QString &key) const
     return m_values.value(id(QStringLiteral("Horalux"), QStringLiteral("data"), key));
 }
 
-QString FakeRegistry::GetRegString(platform::RegistryRoot root, const QString &path, const QString &valueName,
-                                   const QString &defaultValue)
+bool FakeAutostart::setEnabled(bool on, QString *problem)
 {
-    return values.value(QString::number(int(root)) + path + QLatin1Char('|') + valueName, defaultValue);
-}
-
-bool FakeRegistry::SetRegString(platform::RegistryRoot root, const QString &path, const QString &valueName,
-                                const QString &data, QString *problem)
-{
+    ++stores;
     if (problem)
         *problem = failure;
     if (!failure.isEmpty())
         return false;
-    values.insert(QString::number(int(root)) + path + QLatin1Char('|') + valueName, data);
+    enabled = on;
     return true;
 }
 

@@ -4,11 +4,11 @@
 #include "fake_event_loop.h"
 #include "qt_printers.h"
 
+#include "platform/autostart.h"
 #include "platform/clock.h"
 #include "platform/desktop.h"
 #include "platform/network.h"
 #include "platform/processes.h"
-#include "platform/registry.h"
 #include "platform/services.h"
 #include "platform/settings_store.h"
 #include "platform/sound.h"
@@ -18,6 +18,8 @@
 #include <QDateTime>
 #include <QHash>
 #include <QStringList>
+
+#include <optional>
 
 // Local wall time that moves with the loop's virtual time.
 class FakeClock final : public platform::Clock {
@@ -89,14 +91,14 @@ private:
     int m_reads = 0;
 };
 
-class FakeRegistry final : public platform::Registry {
+class FakeAutostart final : public platform::Autostart {
 public:
-    QString GetRegString(platform::RegistryRoot root, const QString &path, const QString &valueName,
-                         const QString &defaultValue = QString()) override;
-    bool SetRegString(platform::RegistryRoot root, const QString &path, const QString &valueName, const QString &data,
-                      QString *problem = nullptr) override;
-    QHash<QString, QString> values;
-    // While set, every write fails with it and stores nothing.
+    bool isEnabled() const override { return enabled.value_or(false); }
+    bool setEnabled(bool on, QString *problem = nullptr) override;
+    // What was stored last; nothing until something is.
+    std::optional<bool> enabled;
+    int stores = 0;
+    // While set, every store fails with it and changes nothing.
     QString failure;
 };
 
@@ -171,10 +173,10 @@ struct FakePlatform {
     FakeTickCounter ticks {loop};
     FakeTimeZoneInfo timeZone;
     MemorySettingsStore settings;
-    FakeRegistry registry;
+    FakeAutostart autostart;
     FakeDesktop desktop;
     FakeNetwork network;
     FakeProcesses processes {loop};
     FakeSound sound {loop};
-    platform::Services services {clock, ticks, loop, timeZone, settings, registry, desktop, network, processes, sound};
+    platform::Services services {clock, ticks, loop, timeZone, settings, autostart, desktop, network, processes, sound};
 };

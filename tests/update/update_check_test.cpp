@@ -32,8 +32,8 @@ const QString kNotice = QStringLiteral(
 struct CheckWorld {
     explicit CheckWorld(const QString &server, ProgramVersion running = {1, 0, 9},
                         platform::SettingsStore *store = nullptr, bool offersDownload = true)
-        : services {fake.clock,    fake.ticks,   fake.loop,    fake.timeZone,  store ? *store : fake.settings,
-                    fake.registry, fake.desktop, fake.network, fake.processes, fake.sound},
+        : services {fake.clock,     fake.ticks,   fake.loop,    fake.timeZone,  store ? *store : fake.settings,
+                    fake.autostart, fake.desktop, fake.network, fake.processes, fake.sound},
           check {services, messages, http,
                  UpdateCheckSetup {server, QStringLiteral("http://www.web.test"), running, kBritish, offersDownload}}
     {

@@ -106,8 +106,8 @@ protected:
     platform::QtEventPump events;
     SteppingTicks ticks;
     RunningProcesses processes;
-    platform::Services services {fake.clock,    ticks,        events,       fake.timeZone, fake.settings,
-                                 fake.registry, fake.desktop, fake.network, processes,     fake.sound};
+    platform::Services services {fake.clock,     ticks,        events,       fake.timeZone, fake.settings,
+                                 fake.autostart, fake.desktop, fake.network, processes,     fake.sound};
     FakeMessageBoxes messages;
     ClockState state;
     platform::CurlHttp http {events, kTimeoutMs};

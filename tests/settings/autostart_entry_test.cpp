@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "settings/autostart_registry.h"
+#include "settings/autostart_entry.h"
 
+#include "fake_platform.h"
 #include "settings_test_files.h"
 
 #include <QDir>
@@ -10,18 +11,14 @@
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
-using platform::RegistryRoot;
-using settings::AutostartRegistry;
+using settings::AutostartEntry;
 using settings_test::entriesOf;
 using settings_test::readBytes;
 using settings_test::writeBytes;
 
 namespace {
 
-const QString kRun = uR"(Software\Microsoft\Windows\CurrentVersion\Run)"_s;
-const QString kValue = u"Horalux"_s;
-
-class AutostartRegistryTest : public ::testing::Test {
+class AutostartEntryTest : public ::testing::Test {
 protected:
     QString entryFile() const { return m_root.path() + u"/autostart/horalux.desktop"_s; }
     QString entryLine(const QString &key) const
@@ -33,20 +30,21 @@ protected:
         }
         return u"<none>"_s;
     }
-    QString read(const QString &defaultValue = u"<default>"_s)
+    // The entry's program, "<default>" when there is no readable entry.
+    QString read() const { return entry.startedProgram().value_or(u"<default>"_s); }
+    // Switched on for the program, or off when there is none.
+    bool write(const QString &program, QString *problem = nullptr)
     {
-        return registry.GetRegString(RegistryRoot::LocalMachine, kRun, kValue, defaultValue);
-    }
-    bool write(const QString &data, QString *problem = nullptr)
-    {
-        return registry.SetRegString(RegistryRoot::LocalMachine, kRun, kValue, data, problem);
+        desktop.launcher = program;
+        return entry.setEnabled(!program.isEmpty(), problem);
     }
 
     QTemporaryDir m_root;
-    AutostartRegistry registry {m_root.path()};
+    FakeDesktop desktop;
+    AutostartEntry entry {m_root.path(), desktop};
 };
 
-TEST_F(AutostartRegistryTest, OnOffOnKeepsTheEntryAndSwitchesIt)
+TEST_F(AutostartEntryTest, OnOffOnKeepsTheEntryAndSwitchesIt)
 {
     const QString program = u"/opt/Hora lux/horalux"_s;
     EXPECT_TRUE(write(QString()));
@@ -78,7 +76,7 @@ TEST_F(AutostartRegistryTest, OnOffOnKeepsTheEntryAndSwitchesIt)
     EXPECT_FALSE(QFileInfo::exists(entryFile()));
 }
 
-TEST_F(AutostartRegistryTest, ProgramPathsRoundTripWithDesktopEntryQuoting)
+TEST_F(AutostartEntryTest, ProgramPathsRoundTripWithDesktopEntryQuoting)
 {
     struct Case {
         QString program;
@@ -101,32 +99,33 @@ TEST_F(AutostartRegistryTest, ProgramPathsRoundTripWithDesktopEntryQuoting)
         write(c.program);
         EXPECT_EQ(entryLine(u"Exec"_s), c.execLine);
         EXPECT_EQ(entryLine(u"TryExec"_s), c.tryExecLine);
-        EXPECT_EQ(
-            AutostartRegistry(m_root.path()).GetRegString(RegistryRoot::CurrentUser, kRun, kValue, u"<default>"_s),
-            c.program);
+        EXPECT_EQ(AutostartEntry(m_root.path(), desktop).startedProgram(), c.program);
+        EXPECT_TRUE(entry.isEnabled());
     }
 }
 
-TEST_F(AutostartRegistryTest, OnlyTheRunValueIsMappedWhateverItsCase)
+TEST_F(AutostartEntryTest, CountsAsOnWhenItNamesThisProgramInAnyCase)
 {
-    registry.SetRegString(RegistryRoot::CurrentUser, kRun.toLower(), u"HORALUX"_s, u"/a/b"_s);
-    EXPECT_EQ(registry.GetRegString(RegistryRoot::LocalMachine, kRun.toUpper(), u"horalux"_s), u"/a/b");
-
-    const QList<std::pair<QString, QString>> others = {
-        {kRun + u"Once"_s, kValue},
-        {uR"(Software\Horalux)"_s, kValue},
-        {kRun, u"Other"_s},
-        {kRun, u"Horalux2"_s},
+    desktop.launcher = u"/opt/horalux/horalux"_s;
+    const std::pair<std::optional<QByteArray>, bool> cases[] = {
+        {"[Desktop Entry]\nExec=/opt/horalux/horalux\n", true},
+        {"[Desktop Entry]\nExec=/OPT/Horalux/HORALUX\n", true},
+        {"[Desktop Entry]\nExec=/opt/other/horalux\n", false},
+        {"[Desktop Entry]\nExec=/opt/horalux/horalux.exe\n", false},
+        {"[Desktop Entry]\nExec=/opt/horalux/horalux\nHidden=true\n", false},
+        {std::nullopt, false},
     };
-    for (const auto &[path, value] : others) {
-        SCOPED_TRACE((path + u" / "_s + value).toStdString());
-        registry.SetRegString(RegistryRoot::CurrentUser, path, value, u"/evil"_s);
-        EXPECT_EQ(registry.GetRegString(RegistryRoot::CurrentUser, path, value, u"dflt"_s), u"dflt");
+    for (const auto &[file, expected] : cases) {
+        SCOPED_TRACE(file.value_or("<missing>").toStdString());
+        QFile::remove(entryFile());
+        if (file) {
+            ASSERT_TRUE(writeBytes(entryFile(), *file));
+        }
+        EXPECT_EQ(entry.isEnabled(), expected);
     }
-    EXPECT_EQ(read(), u"/a/b");
 }
 
-TEST_F(AutostartRegistryTest, EntriesWrittenElsewhereAreReadSensibly)
+TEST_F(AutostartEntryTest, EntriesWrittenElsewhereAreReadSensibly)
 {
     struct Case {
         const char *name;
@@ -149,7 +148,7 @@ TEST_F(AutostartRegistryTest, EntriesWrittenElsewhereAreReadSensibly)
     }
 }
 
-TEST_F(AutostartRegistryTest, WriteFailureIsToldAndLeavesNoEntry)
+TEST_F(AutostartEntryTest, WriteFailureIsToldAndLeavesNoEntry)
 {
     // The autostart folder's place is taken by a file.
     ASSERT_TRUE(writeBytes(m_root.path() + u"/autostart"_s, "not a folder"));
@@ -160,11 +159,11 @@ TEST_F(AutostartRegistryTest, WriteFailureIsToldAndLeavesNoEntry)
     EXPECT_EQ(entriesOf(m_root.path()), QStringList {u"autostart"_s});
 }
 
-TEST(ExpectedAutostartData, IsTheProgramsAbsolutePathAsItIs)
+TEST(EntryProgramFor, IsTheStartCommandsAbsolutePathAsItIs)
 {
-    EXPECT_EQ(settings::expectedAutostartData(u"/opt/horalux/./bin/../horalux"_s), u"/opt/horalux/horalux");
-    EXPECT_EQ(settings::expectedAutostartData(u"horalux"_s), QDir::currentPath() + u"/horalux"_s);
-    EXPECT_EQ(settings::expectedAutostartData(u"/opt/Horalux.bin"_s), u"/opt/Horalux.bin");
+    EXPECT_EQ(settings::entryProgramFor(u"/opt/horalux/./bin/../horalux"_s), u"/opt/horalux/horalux");
+    EXPECT_EQ(settings::entryProgramFor(u"horalux"_s), QDir::currentPath() + u"/horalux"_s);
+    EXPECT_EQ(settings::entryProgramFor(u"/opt/Horalux.bin"_s), u"/opt/Horalux.bin");
 }
 
 } // namespace

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "settings/autostart_registry.h"
+#include "settings/autostart_entry.h"
 
 #include "settings/atomic_file.h"
 #include "settings/failure_words.h"
 #include "settings/file_descriptor.h"
 #include "settings/settings_log.h"
+
+#include "platform/desktop.h"
 
 #include <QDir>
 #include <QFile>
@@ -27,8 +29,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString kRunPath = QStringLiteral(R"(Software\Microsoft\Windows\CurrentVersion\Run)");
-const QString kRunValue = QStringLiteral("Horalux");
 const QString kGroup = QStringLiteral("[Desktop Entry]");
 
 bool isReserved(QChar c)
@@ -173,34 +173,32 @@ QByteArray entryText(const QString &program, bool on)
     return (lines.join(u'\n') + u'\n').toUtf8();
 }
 
-bool isRunValue(const QString &path, const QString &valueName)
-{
-    return path.compare(kRunPath, Qt::CaseInsensitive) == 0 && valueName.compare(kRunValue, Qt::CaseInsensitive) == 0;
-}
-
 } // namespace
 
-AutostartRegistry::AutostartRegistry(const QString &configRoot)
-    : m_autostartFolder(QDir::cleanPath(configRoot + QStringLiteral("/autostart"))),
+AutostartEntry::AutostartEntry(const QString &configRoot, const platform::Desktop &desktop)
+    : m_desktop(desktop),
+      m_autostartFolder(QDir::cleanPath(configRoot + QStringLiteral("/autostart"))),
       m_entryFile(m_autostartFolder + QStringLiteral("/horalux.desktop"))
 {
 }
 
-QString AutostartRegistry::GetRegString(platform::RegistryRoot, const QString &path, const QString &valueName,
-                                        const QString &defaultValue)
+std::optional<QString> AutostartEntry::startedProgram() const
 {
-    if (!isRunValue(path, valueName))
-        return defaultValue;
     const std::optional<EntryKeys> keys = readEntry(m_entryFile);
     if (!keys || !keys->exec)
-        return defaultValue;
+        return std::nullopt;
     if (keys->switchedOff || keys->exec->isEmpty())
         return QStringLiteral("");
     return firstArgument(*keys->exec);
 }
 
-bool AutostartRegistry::SetRegString(platform::RegistryRoot, const QString &path, const QString &valueName,
-                                     const QString &data, QString *problem)
+bool AutostartEntry::isEnabled() const
+{
+    const std::optional<QString> program = startedProgram();
+    return program && program->toLower() == entryProgramFor(m_desktop.startCommand()).toLower();
+}
+
+bool AutostartEntry::setEnabled(bool on, QString *problem)
 {
     const auto fail = [&](const QString &step, int error) {
         qCWarning(lcSettings).noquote() << u"cannot %1 the autostart entry %2: %3"_s.arg(step, m_entryFile,
@@ -210,13 +208,10 @@ bool AutostartRegistry::SetRegString(platform::RegistryRoot, const QString &path
                 m_entryFile, step == u"write" ? u"written"_s : u"removed"_s, causeInWords(error));
         return false;
     };
-    if (!isRunValue(path, valueName)) {
-        if (problem)
-            *problem = u"Only the start-with-the-desktop entry is stored."_s;
-        return false;
-    }
-    QString program = data;
-    if (data.isEmpty()) {
+    QString program;
+    if (on) {
+        program = entryProgramFor(m_desktop.startCommand());
+    } else {
         if (!QFileInfo::exists(m_entryFile))
             return true; // never switched on: nothing to switch off
         const std::optional<EntryKeys> keys = readEntry(m_entryFile);
@@ -229,13 +224,13 @@ bool AutostartRegistry::SetRegString(platform::RegistryRoot, const QString &path
     errno = 0;
     if (!QDir().mkpath(m_autostartFolder))
         return fail(u"write"_s, errno ? errno : ENOTDIR);
-    const QByteArray text = entryText(program, !data.isEmpty());
+    const QByteArray text = entryText(program, on);
     const auto written = replaceFile(QFile::encodeName(m_autostartFolder), "horalux.desktop", 0644,
                                      [&text](int fd) { return writeAll(fd, text.constData(), size_t(text.size())); });
     return written || fail(u"write"_s, errno);
 }
 
-QString expectedAutostartData(const QString &startCommand)
+QString entryProgramFor(const QString &startCommand)
 {
     return QDir::cleanPath(QFileInfo(startCommand).absoluteFilePath());
 }
