@@ -113,7 +113,6 @@ CatalogueEntry customEntry(int customNumber, platform::SettingsStore &store)
     entry.isCustom = true;
     const TypedSettings settings(store);
     entry.name = settings.text(setting::customName(customNumber));
-    entry.customOffsetText = settings.text(setting::customOffset(customNumber));
     return entry;
 }
 

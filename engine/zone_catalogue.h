@@ -39,7 +39,6 @@ struct CatalogueEntry {
     bool isCustom = false;
     qint16 offsetHours = 0;         // presets
     const char *ianaZone = nullptr; // presets
-    QString customOffsetText;       // custom zones: the stored text, converted when used
     bool daylightSaving = false;
 };
 
