@@ -24,8 +24,16 @@ void ClockFace::carry(std::initializer_list<RollingLabel *> labels)
     for (RollingLabel *label : labels) {
         // A label of fixed size spares its window a layout request per new text.
         label->setFixedSize(label->size());
-        label->paintOnto(this);
+        const auto onFace = [this, label](const QRect &part) { return part.translated(label->originOn(*this)); };
+        connect(label, &RollingLabel::partChanged, this, [this, onFace](const QRect &part) { update(onFace(part)); });
+        connect(label, &RollingLabel::rolled, this, [this, label, onFace](const QRect &band) {
+            if (!showRolledRows(*label, band))
+                update(onFace(band));
+        });
+        // The old place too: the label no longer covers it.
+        connect(label, &RollingLabel::placeChanged, this, [this] { update(); });
         m_labels.push_back(label);
+        label->handOverPainting();
     }
 }
 

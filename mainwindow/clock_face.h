@@ -20,17 +20,16 @@ public:
     // keep their places and sizes for good.
     void carry(std::initializer_list<RollingLabel *> labels);
 
-    // Puts the rows `band` (label coordinates) of a carried label that is
-    // being rolled on screen now, as a repaint would show them at its
-    // present visible height. False when they cannot be shown this way (the
-    // window is not on screen, something else covers them); the caller then
-    // asks for a repaint.
-    bool showRolledRows(const RollingLabel &label, const QRect &band);
-
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    // Puts the rows `band` (label coordinates) of a carried label that is
+    // being rolled on screen now, as a repaint would show them at its
+    // present visible height. False when they cannot be shown this way (the
+    // window is not on screen, something else covers them): then they are
+    // repainted.
+    bool showRolledRows(const RollingLabel &label, const QRect &band);
     // Everything that decides how the face looks under a rolling label.
     struct LabelLook {
         QString text;

@@ -37,17 +37,14 @@ QFont arial(double points)
     return font;
 }
 
-void setUpLabel(QLabel &label, const QRect &geometry, const QString &caption, const QFont &font)
+void setUpLabel(RollingLabel &label, const QRect &geometry, const QString &caption, const QFont &font)
 {
     label.setGeometry(geometry);
     label.setText(caption);
     label.setFont(font);
-    // Top-aligned like the original labels, so the roll clips the text from below.
-    label.setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     label.setToolTip(kOptionsTip);
     label.setAttribute(Qt::WA_TranslucentBackground);
     label.setAutoFillBackground(false);
-    label.setTextFormat(Qt::PlainText);
     QPalette palette = label.palette();
     palette.setColor(QPalette::WindowText, Qt::black);
     label.setPalette(palette);
@@ -106,8 +103,8 @@ void ClockWindow::buildControls()
     m_nextZoneArrow.setToolTip(QStringLiteral("Click here to move on to the next time zone"));
     m_nextZoneArrow.setCursor(Qt::PointingHandCursor);
 
-    for (QLabel *control :
-         std::initializer_list<QLabel *> {&m_clockFace, &m_zoneLabel, &m_timeLabel, &m_dateLabel, &m_nextZoneArrow})
+    for (QWidget *control :
+         std::initializer_list<QWidget *> {&m_clockFace, &m_zoneLabel, &m_timeLabel, &m_dateLabel, &m_nextZoneArrow})
         control->installEventFilter(this);
 }
 

@@ -1,24 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "mainwindow/rolling_label.h"
 
-#include "mainwindow/clock_face.h"
-
 #include <QEvent>
 #include <QPainter>
 
-RollingLabel::RollingLabel(QWidget *parent) : QLabel(parent)
+RollingLabel::RollingLabel(QWidget *parent) : QWidget(parent)
 {
-    setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    setTextFormat(Qt::PlainText);
 }
 
 void RollingLabel::setText(const QString &text)
 {
-    if (text == QLabel::text())
+    if (text == m_text)
         return;
-    QLabel::setText(text);
+    m_text = text;
+    // Read out as a label's text is.
+    setAccessibleName(text);
     // Rolled up, the hidden rows show the picture; the roll down draws them.
-    repaintPart(refreshText() & QRect(0, 0, width(), visibleHeight()));
+    repaintPart(refreshLayout() & QRect(0, 0, width(), visibleHeight()));
 }
 
 void RollingLabel::setVisibleHeight(int pixels)
@@ -29,28 +27,29 @@ void RollingLabel::setVisibleHeight(int pixels)
         return;
     m_visibleHeight = after == height() ? -1 : after;
     const QRect band(0, std::min(before, after), width(), std::abs(after - before));
-    if (m_canvas && m_canvas->showRolledRows(*this, band))
-        return;
-    repaintPart(band);
+    if (m_paintedElsewhere)
+        Q_EMIT rolled(band);
+    else
+        update(band);
 }
 
-void RollingLabel::paintOnto(ClockFace *canvas)
+void RollingLabel::handOverPainting()
 {
-    m_canvas = canvas;
+    m_paintedElsewhere = true;
     // Updates off: the widget is skipped when its window repaints, so the
-    // canvas's painting is the only one.
-    setUpdatesEnabled(canvas == nullptr);
-    refreshText();
+    // other painting is the only one.
+    setUpdatesEnabled(false);
+    refreshLayout();
     repaintPart(rect());
 }
 
-QRect RollingLabel::refreshText()
+QRect RollingLabel::refreshLayout()
 {
     // The font as this widget's screen resolves it, as QLabel would draw it.
     // Until the window is on screen texts are shaped whole: start-up sets a
     // few texts once and is waited for.
-    return m_text
-        .change(QLabel::text(), QFont(font(), this), contentsRect().size(),
+    return m_layout
+        .change(m_text, QFont(font(), this), contentsRect().size(),
                 isVisible() ? LabelText::Learning::Yes : LabelText::Learning::No)
         .translated(contentsRect().topLeft());
 }
@@ -59,8 +58,8 @@ void RollingLabel::repaintPart(const QRect &part)
 {
     if (part.isEmpty())
         return;
-    if (m_canvas)
-        m_canvas->update(part.translated(originOn(*m_canvas)));
+    if (m_paintedElsewhere)
+        Q_EMIT partChanged(part);
     else
         update(part);
 }
@@ -76,12 +75,10 @@ void RollingLabel::paintText(QPainter &painter, const QPoint &origin, const QRec
     const int shown = rows < 0 ? visibleHeight() : std::min(rows, height());
     if (shown <= 0)
         return;
-    if (m_text.text() != QLabel::text())
-        refreshText(); // set past setText, through QLabel
     painter.setClipRect(QRect(origin, QSize(width(), shown)));
     painter.setPen(palette().color(foregroundRole()));
     const QPoint box = origin + contentsRect().topLeft();
-    m_text.draw(painter, box, area.isNull() ? QRect() : area.translated(-box));
+    m_layout.draw(painter, box, area.isNull() ? QRect() : area.translated(-box));
 }
 
 void RollingLabel::paintEvent(QPaintEvent *)
@@ -92,12 +89,12 @@ void RollingLabel::paintEvent(QPaintEvent *)
 
 void RollingLabel::changeEvent(QEvent *event)
 {
-    QLabel::changeEvent(event);
+    QWidget::changeEvent(event);
     switch (event->type()) {
     case QEvent::FontChange:
     case QEvent::PaletteChange:
     case QEvent::ContentsRectChange:
-        refreshText();
+        refreshLayout();
         repaintPart(rect());
         break;
     default: break;
@@ -106,16 +103,15 @@ void RollingLabel::changeEvent(QEvent *event)
 
 void RollingLabel::resizeEvent(QResizeEvent *event)
 {
-    QLabel::resizeEvent(event);
-    refreshText();
-    // The canvas repaints the old place too: the label no longer covers it.
-    if (m_canvas)
-        m_canvas->update();
+    QWidget::resizeEvent(event);
+    refreshLayout();
+    if (m_paintedElsewhere)
+        Q_EMIT placeChanged();
 }
 
 void RollingLabel::moveEvent(QMoveEvent *event)
 {
-    QLabel::moveEvent(event);
-    if (m_canvas)
-        m_canvas->update();
+    QWidget::moveEvent(event);
+    if (m_paintedElsewhere)
+        Q_EMIT placeChanged();
 }

@@ -49,7 +49,7 @@ TEST(MainWindow, ControlsStandAtTheirPlacesWithTheirCaptionsAndTips)
         EXPECT_EQ(c.control->geometry(), c.geometry) << c.control->objectName().toStdString();
         EXPECT_EQ(c.control->toolTip(), QString::fromLatin1(c.tip));
         if (c.caption) {
-            EXPECT_EQ(static_cast<QLabel *>(c.control)->text(), QString::fromLatin1(c.caption));
+            EXPECT_EQ(static_cast<RollingLabel *>(c.control)->text(), QString::fromLatin1(c.caption));
         }
     }
     EXPECT_EQ(w.timeLabel().font().family(), QStringLiteral("Liberation Sans"));
@@ -169,7 +169,7 @@ TEST(MainWindow, DraggingByTheTimeSavesThePlaceForTheNextStart)
 {
     MainWindowFixture f;
     ClockWindow &w = f.load();
-    QLabel &time = w.timeLabel();
+    RollingLabel &time = w.timeLabel();
     sendMouse(time, QEvent::MouseButtonPress, Qt::LeftButton, QPoint(10, 10), Qt::LeftButton);
     sendMouse(time, QEvent::MouseMove, Qt::NoButton, QPoint(30, 15), Qt::LeftButton);
     EXPECT_EQ(w.pos(), QPoint(33, 18));
@@ -204,7 +204,7 @@ TEST(MainWindow, MiddleButtonNeverDragsAndRightReleaseOpensTheMenu)
 {
     MainWindowFixture f;
     ClockWindow &w = f.load();
-    QLabel &zone = w.zoneLabel();
+    RollingLabel &zone = w.zoneLabel();
     const QPoint start = w.pos();
 
     sendMouse(zone, QEvent::MouseButtonPress, Qt::MiddleButton, QPoint(5, 5), Qt::MiddleButton);
