@@ -7,7 +7,6 @@
 //   download_bench [--screenshot=PATH] [benchmark flags]
 
 #include "platform/message_box.h"
-#include "platform/real/curl_http.h"
 #include "platform/real/lazy_http.h"
 #include "platform/real/qt_event_pump.h"
 #include "platform/real/system_clock.h"
@@ -105,7 +104,7 @@ void saveScreenshot(const QString &path)
 {
     QTemporaryDir folder;
     platform::QtEventPump events;
-    platform::CurlHttp http(events);
+    platform::LazyHttp http(events, QStringLiteral(HORALUX_HTTP_MODULE));
     platform::MonotonicTickCounter ticks;
     CountingMessageBoxes messages;
     DownloadDialog form(http, messages, ticks, events);
@@ -125,7 +124,7 @@ void BM_DownloadFileThroughTheDialog(benchmark::State &state)
     QTemporaryDir folder;
     const QString destination = folder.filePath(QStringLiteral("hupdate"));
     platform::QtEventPump events;
-    platform::CurlHttp http(events);
+    platform::LazyHttp http(events, QStringLiteral(HORALUX_HTTP_MODULE));
     platform::MonotonicTickCounter ticks;
     CountingMessageBoxes messages;
     DownloadDialog form(http, messages, ticks, events);
@@ -194,7 +193,7 @@ BENCHMARK(BM_DownloadWithCurl)->UseManualTime()->Iterations(5)->Unit(benchmark::
 void BM_DialogProgressUpdate(benchmark::State &state)
 {
     platform::QtEventPump events;
-    platform::CurlHttp http(events);
+    platform::LazyHttp http(events, QStringLiteral(HORALUX_HTTP_MODULE));
     platform::MonotonicTickCounter ticks;
     CountingMessageBoxes messages;
     DownloadDialog form(http, messages, ticks, events);

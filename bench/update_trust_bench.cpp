@@ -7,9 +7,9 @@
 //
 //   update_trust_bench [--megabytes=200] [--sign-script=PATH]
 
+#include "http/curl_http.h"
+#include "http/ed25519_check.h"
 #include "platform/message_box.h"
-#include "platform/real/curl_http.h"
-#include "platform/real/ed25519_check.h"
 #include "platform/real/qt_event_pump.h"
 #include "platform/real/system_clock.h"
 #include "update/download_dialog.h"

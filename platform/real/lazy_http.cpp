@@ -2,7 +2,7 @@
 #include "platform/real/lazy_http.h"
 
 #include "platform/desktop_log.h"
-#include "platform/real/http_module.h"
+#include "platform/http_module.h"
 
 #include <QLibrary>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/real/lazy_signature_check.h"
 
-#include "platform/real/http_module.h"
+#include "platform/http_module.h"
 
 #include <QLibrary>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/real/curl_http.h"
+#include "http/curl_http.h"
 #include "platform/real/qt_event_pump.h"
 #include "raw_http_server.h"
 #include "tunnel_proxy.h"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/real/ed25519_check.h"
+#include "http/ed25519_check.h"
 #include "platform/real/private_folder.h"
 #include "update/legacy_update_program.h"
 #include "update/update_policy.h"

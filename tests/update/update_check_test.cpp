@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "update/update_check.h"
 
-#include "platform/real/curl_http.h"
+#include "http/curl_http.h"
 #include "platform/real/qt_event_pump.h"
 #include "raw_http_server.h"
 #include "settings/settings_store.h"

@@ -2,8 +2,8 @@
 #pragma once
 
 #include "engine/clock_state.h"
-#include "platform/real/curl_http.h"
-#include "platform/real/ed25519_check.h"
+#include "http/curl_http.h"
+#include "http/ed25519_check.h"
 #include "platform/real/qt_event_pump.h"
 #include "raw_http_server.h"
 #include "update/download_dialog.h"

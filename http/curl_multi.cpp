@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/real/curl_multi.h"
+#include "http/curl_multi.h"
 
 #include <QSocketNotifier>
 

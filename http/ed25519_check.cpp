@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/real/ed25519_check.h"
+#include "http/ed25519_check.h"
 
 #include <openssl/evp.h>
 

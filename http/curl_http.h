@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "http/curl_multi.h"
 #include "platform/http.h"
-#include "platform/real/curl_multi.h"
 
 #include <QDeadlineTimer>
 #include <QList>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/real/http_module.h"
+#include "platform/http_module.h"
 
-#include "platform/real/curl_http.h"
-#include "platform/real/ed25519_check.h"
+#include "http/curl_http.h"
+#include "http/ed25519_check.h"
 
 extern "C" Q_DECL_EXPORT platform::Http *horalux_create_http(platform::EventPump *events)
 {
