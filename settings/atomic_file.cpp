@@ -2,6 +2,7 @@
 #include "settings/atomic_file.h"
 
 #include "settings/file_descriptor.h"
+#include "settings/settings_log.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -25,6 +26,17 @@ namespace {
 QByteArray tempPrefixFor(const QByteArray &fileName)
 {
     return '.' + fileName + ".tmp-";
+}
+
+// Makes a rename or removal in `folder` durable; without it a power cut may
+// undo it after we said it was done. A failure is only logged: the change
+// itself is made.
+void syncFolder(const QByteArray &folder, const QByteArray &changedPath, const char *change)
+{
+    FileDescriptor dir(::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (!dir.valid() || ::fsync(dir.get()) != 0)
+        qCWarning(lcSettings).noquote() << u"%1 is %2, but its folder could not be flushed to disk: %3"_s.arg(
+            QFile::decodeName(changedPath), QLatin1StringView(change), qt_error_string(errno));
 }
 
 } // namespace
@@ -69,7 +81,8 @@ bool ReplacementFile::create(mode_t newFileMode)
 std::optional<FileIdentity> ReplacementFile::sync()
 {
     struct stat st;
-    if (m_fd < 0 || ::fdatasync(m_fd) != 0 || ::fstat(m_fd, &st) != 0) {
+    // fsync, not fdatasync: the mode set at create() must be on disk too.
+    if (m_fd < 0 || ::fsync(m_fd) != 0 || ::fstat(m_fd, &st) != 0) {
         discard();
         return std::nullopt;
     }
@@ -86,9 +99,10 @@ bool ReplacementFile::commit()
         errno = cause;
         return false;
     }
-    // Without this the rename may be lost to a power cut after we said "saved".
-    FileDescriptor folder(::open(m_folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    return folder.valid() && ::fsync(folder.get()) == 0;
+    // When the flush fails the new version is in place all the same, so the
+    // save stands.
+    syncFolder(m_folder, m_target, "written");
+    return true;
 }
 
 std::optional<FileIdentity> replaceFile(const QByteArray &folder, const QByteArray &fileName, mode_t newFileMode,

@@ -35,7 +35,8 @@ public:
     int fd() const { return m_fd; }
     // Flushes the new data to disk; the identity the file keeps once renamed.
     std::optional<FileIdentity> sync();
-    // Puts the new file in place and makes the rename itself durable.
+    // Puts the new file in place and makes the rename itself durable; true
+    // once it is in place, even if the folder could not be flushed (logged).
     bool commit();
 
 private:

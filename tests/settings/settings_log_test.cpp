@@ -13,9 +13,35 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <cerrno>
+
+#include <sys/stat.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+
 using namespace Qt::StringLiterals;
 using settings::IniSettingsStore;
 using settings_test::writeBytes;
+
+// Stands in for libc's fsync in this program: folder flushes fail while
+// `folderSyncFails` is set, as on a disk that took the rename but reports an
+// error on the flush; flushed files are counted.
+std::atomic<bool> folderSyncFails {false};
+std::atomic<int> filesSynced {0};
+
+extern "C" int fsync(int fd)
+{
+    struct stat st {};
+    const bool folder = ::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode);
+    if (folder && folderSyncFails) {
+        errno = EIO;
+        return -1;
+    }
+    if (S_ISREG(st.st_mode))
+        ++filesSynced;
+    return int(::syscall(SYS_fsync, fd));
+}
 
 namespace {
 
@@ -113,6 +139,20 @@ TEST_F(SettingsLogTest, AFileThatCannotBeReadIsLoggedOnce)
     store.flush();
     const QString message = onlyMessage();
     EXPECT_TRUE(message.contains(qt_error_string(EISDIR))) << message.toStdString();
+}
+
+TEST_F(SettingsLogTest, ARenameWhoseFolderFlushFailsIsSavedAndLogged)
+{
+    store.SaveSetting(kApp, u"data"_s, u"scan"_s, u"30"_s);
+    folderSyncFails = true;
+    const int synced = filesSynced;
+    QString problem;
+    const bool saved = store.flush(&problem);
+    folderSyncFails = false;
+    EXPECT_TRUE(saved) << problem.toStdString();
+    EXPECT_EQ(IniSettingsStore(root.path()).GetSetting(kApp, u"data"_s, u"scan"_s), u"30");
+    EXPECT_TRUE(onlyMessage().contains(qt_error_string(EIO)));
+    EXPECT_GT(filesSynced, synced) << "the new file, mode and all, is flushed with fsync";
 }
 
 } // namespace
