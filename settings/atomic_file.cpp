@@ -117,6 +117,15 @@ std::optional<FileIdentity> replaceFile(const QByteArray &folder, const QByteArr
     return identity;
 }
 
+bool removeFile(const QByteArray &folder, const QByteArray &fileName)
+{
+    const QByteArray path = folder + '/' + fileName;
+    if (::unlink(path.constData()) != 0)
+        return errno == ENOENT;
+    syncFolder(folder, path, "removed");
+    return true;
+}
+
 bool copyAside(const QByteArray &folder, const QByteArray &fileName, const QByteArray &copyName)
 {
     const QByteArray source = folder + '/' + fileName;

@@ -52,6 +52,10 @@ private:
 std::optional<FileIdentity> replaceFile(const QByteArray &folder, const QByteArray &fileName, mode_t newFileMode,
                                         const std::function<bool(int)> &write);
 
+// Removes `fileName` for good, by the same rule; true when it is gone,
+// otherwise errno says why.
+bool removeFile(const QByteArray &folder, const QByteArray &fileName);
+
 // Keeps a copy of `fileName` as `copyName`, replacing an older copy, by the
 // same rule; on failure errno says why.
 bool copyAside(const QByteArray &folder, const QByteArray &fileName, const QByteArray &copyName);

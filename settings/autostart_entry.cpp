@@ -17,8 +17,6 @@
 #include <cerrno>
 #include <optional>
 
-#include <unistd.h>
-
 // Desktop entries are written and read here by hand: QSettings would treat
 // the file as its own INI dialect (escapes, ';' comments, key case), which is
 // not the Desktop Entry format.
@@ -218,8 +216,7 @@ bool AutostartEntry::setEnabled(bool on, QString *problem)
         program = keys && keys->exec ? firstArgument(*keys->exec) : QString();
         // An entry that names no program would start nothing: it goes.
         if (program.isEmpty())
-            return ::unlink(QFile::encodeName(m_entryFile).constData()) == 0 || errno == ENOENT
-                || fail(u"remove"_s, errno);
+            return removeFile(QFile::encodeName(m_autostartFolder), "horalux.desktop") || fail(u"remove"_s, errno);
     }
     errno = 0;
     if (!QDir().mkpath(m_autostartFolder))

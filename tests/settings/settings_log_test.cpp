@@ -9,6 +9,7 @@
 #include "log_capture.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -153,6 +154,20 @@ TEST_F(SettingsLogTest, ARenameWhoseFolderFlushFailsIsSavedAndLogged)
     EXPECT_EQ(IniSettingsStore(root.path()).GetSetting(kApp, u"data"_s, u"scan"_s), u"30");
     EXPECT_TRUE(onlyMessage().contains(qt_error_string(EIO)));
     EXPECT_GT(filesSynced, synced) << "the new file, mode and all, is flushed with fsync";
+}
+
+TEST_F(SettingsLogTest, AnEntryNamingNoProgramIsRemovedForGood)
+{
+    const QString entry = root.path() + u"/autostart/horalux.desktop"_s;
+    ASSERT_TRUE(writeBytes(entry, "[Desktop Entry]\nExec=\n"));
+    FakeDesktop desktop;
+    settings::AutostartEntry autostart(root.path(), desktop);
+    folderSyncFails = true;
+    const bool removed = autostart.setEnabled(false);
+    folderSyncFails = false;
+    EXPECT_TRUE(removed);
+    EXPECT_FALSE(QFileInfo::exists(entry));
+    EXPECT_TRUE(onlyMessage().contains(u"removed"_s)) << "the removal's folder is flushed";
 }
 
 } // namespace
