@@ -384,8 +384,9 @@ bool IniSettingsStore::Impl::write(AppFile &file)
 
 Outcome IniSettingsStore::Impl::writeSnapshot(AppFile &file, const Snapshot &snapshot)
 {
+    errno = 0;
     if (!QDir().mkpath(snapshot.folder))
-        return failed(file, snapshot, u"cannot make its folder: "_s, errno);
+        return failed(file, snapshot, u"cannot make its folder: "_s, errno ? errno : ENOTDIR);
     if (snapshot.damaged) {
         {
             std::lock_guard lock(state);
