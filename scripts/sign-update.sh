@@ -20,6 +20,9 @@ usage() {
     exit 2
 }
 
+newline='
+'
+
 fail() {
     echo "sign-update.sh: $*" >&2
     exit 1
@@ -49,8 +52,10 @@ sign)
     [ $# -eq 4 ] || usage
     key=$2 file=$3 version=$4
     [ -f "$file" ] || fail "no file $file"
-    printf '%s' "$version" | grep -Eqx '[0-9]{1,9}(\.[0-9]{1,9}){0,3}' ||
-        fail "\"$version\" is no version the clock takes: one to four numbers of one to nine digits, joined by dots"
+    not_a_version="\"$version\" is no version the clock takes: one to four numbers of one to nine digits, joined by dots"
+    # grep matches line by line, so a line feed would let two lines pass as one version.
+    case $version in *"$newline"*) fail "$not_a_version" ;; esac
+    printf '%s' "$version" | grep -Eqx '[0-9]{1,9}(\.[0-9]{1,9}){0,3}' || fail "$not_a_version"
     hash=$(openssl dgst -sha256 -r "$file" | cut -c1-64) || fail "cannot read $file"
     printf '%s' "$hash" | grep -Eqx '[0-9a-f]{64}' || fail "openssl gave no SHA-256 of $file"
     tmp=$(mktemp "$file.sig.XXXXXX")

@@ -108,7 +108,7 @@ TEST(SignUpdateScript, PrintsTheKeyAsTheBuildTakesItAndSignsAPublicStatement)
         << "a web server running as another user serves it";
 
     for (const QString &version : {QStringLiteral("1.2.x"), QStringLiteral("1.2.3.4.5"), QStringLiteral("1234567890"),
-                                   QStringLiteral("1.2\u2028"), QString()}) {
+                                   QStringLiteral("1.2\u2028"), QStringLiteral("1.2\n3"), QString()}) {
         TestSigner::run({QStringLiteral("sign"), signer.keyFile(), signer.keyFile(), version}, &exitCode);
         EXPECT_NE(exitCode, 0) << "no statement of a version the clock would not take: " << version.toStdString();
     }
