@@ -13,3 +13,6 @@ class EventPump;
 // Events are handled at least once, even for 0 ms. The wait sleeps in the
 // event loop; it never spins. Survives the 32-bit tick counter wrapping.
 void PauseMilliseconds(qint32 ms, const platform::TickCounter &ticks, platform::EventPump &events);
+// Waits n seconds (0 to 255) the same way. Measured on the monotonic
+// counter, so a wait across midnight ends like any other.
+void PauseSeconds(int n, const platform::TickCounter &ticks, platform::EventPump &events);

@@ -186,11 +186,7 @@ bool DownloadDialog::downloadFile(const QString &url, QFileDevice &destination, 
 
 bool DownloadDialog::waitForHeader()
 {
-    while (m_http.stillExecuting()) {
-        if (m_cancelRequested)
-            return false;
-        m_events.waitForEvents(kHeaderWaitMs);
-    }
+    m_events.waitUntil([this] { return !m_http.stillExecuting() || m_cancelRequested; }, [] { return kHeaderWaitMs; });
     return !m_cancelRequested;
 }
 

@@ -13,13 +13,6 @@
 #include <QKeyEvent>
 #include <QWidget>
 
-#include <algorithm>
-
-void PauseSeconds(int n, const platform::TickCounter &ticks, platform::EventPump &events)
-{
-    PauseMilliseconds(std::clamp(n, 0, 255) * 1000, ticks, events);
-}
-
 QString homePageAddress(const QString &webSite, const ProgramVersion &version)
 {
     return webSite + QStringLiteral("/horalux/index.html?DirectConnection_via_Horalux") + version.digits();

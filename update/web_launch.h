@@ -11,16 +11,10 @@
 namespace platform {
 class Browser;
 class Desktop;
-class EventPump;
 class MessageBoxes;
 struct Services;
-class TickCounter;
 } // namespace platform
 class QWidget;
-
-// Waits n seconds (0 to 255) while handling window events. Measured on the
-// monotonic counter, so a wait across midnight ends like any other.
-void PauseSeconds(int n, const platform::TickCounter &ticks, platform::EventPump &events);
 
 // The product's home page on the web site, tagged with the version's digits.
 QString homePageAddress(const QString &webSite, const ProgramVersion &version);

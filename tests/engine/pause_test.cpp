@@ -49,4 +49,25 @@ TEST(PauseMilliseconds, SleepsInsteadOfSpinning)
     EXPECT_LE(fake.loop.pumpCount(), 2) << "a wait with nothing to do is one sleep, not a busy loop";
 }
 
+TEST(PauseSeconds, WaitsWhileHandlingEventsAcrossMidnightAndTheCounterWrap)
+{
+    FakePlatform fake;
+    fake.clock.setNow(QDate(2026, 12, 7), QTime(23, 59, 59, 600));
+    fake.ticks.setStartTick(0xFFFFFE00u);
+    bool handled = false;
+    fake.loop.postAt(700, [&] { handled = true; });
+    PauseSeconds(1, fake.ticks, fake.loop);
+    EXPECT_EQ(fake.loop.now(), 1000);
+    EXPECT_TRUE(handled);
+    EXPECT_EQ(fake.clock.localWallTime().date(), QDate(2026, 12, 8));
+
+    const int pumps = fake.loop.pumpCount();
+    PauseSeconds(0, fake.ticks, fake.loop);
+    EXPECT_EQ(fake.loop.now(), 1000);
+    EXPECT_GT(fake.loop.pumpCount(), pumps) << "events are handled even for no wait";
+
+    PauseSeconds(300, fake.ticks, fake.loop); // a byte's worth at most
+    EXPECT_EQ(fake.loop.now(), 1000 + 255 * 1000);
+}
+
 } // namespace
