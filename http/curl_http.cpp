@@ -512,20 +512,25 @@ QByteArray CurlHttp::takePiece(qint64 maxBytes)
 QByteArray CurlHttp::getChunk(qint64 maxBytes)
 {
     const quint64 generation = m_generation;
-    while (m_active && generation == m_generation && maxBytes > 0) {
-        if (m_headersIn && m_bodyReady > 0)
-            return takePiece(maxBytes);
-        if (m_ended)
-            break;
-        if (m_deadline.hasExpired()) {
-            qCWarning(lcHttp) << "no whole answer from" << withoutUserInfo(m_current) << "in time";
-            finish(TimedOut);
-            break;
-        }
-        m_events.waitForEvents(
-            m_deadline.isForever() ? kWakeMs : int(std::clamp<qint64>(m_deadline.remainingTime(), 1, kWakeMs)));
-    }
-    return QByteArray();
+    bool pieceReady = false;
+    m_events.waitUntil(
+        [&] {
+            if (!m_active || generation != m_generation || maxBytes <= 0)
+                return true;
+            pieceReady = m_headersIn && m_bodyReady > 0;
+            if (pieceReady || m_ended)
+                return true;
+            if (m_deadline.hasExpired()) {
+                qCWarning(lcHttp) << "no whole answer from" << withoutUserInfo(m_current) << "in time";
+                finish(TimedOut);
+                return true;
+            }
+            return false;
+        },
+        [this] {
+            return m_deadline.isForever() ? kWakeMs : int(std::clamp<qint64>(m_deadline.remainingTime(), 1, kWakeMs));
+        });
+    return pieceReady ? takePiece(maxBytes) : QByteArray();
 }
 
 int CurlHttp::responseCode() const

@@ -24,6 +24,7 @@ public:
             waitForEvents(nextSleepMs());
     }
 
+protected:
     // Sleep until an event arrives or maxMs milliseconds pass, handling what
     // arrives. Never spins the processor.
     virtual void waitForEvents(int maxMs) = 0;

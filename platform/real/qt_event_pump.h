@@ -16,9 +16,10 @@ public:
     ~QtEventPump() override;
 
     void pumpEvents() override;
-    void waitForEvents(int maxMs) override;
 
 private:
+    void waitForEvents(int maxMs) override;
+
     // One wake-up timer per nesting level: a wait inside another wait (a tick
     // inside the typing of a name) must not steal the outer one's deadline.
     // Kept between waits, since a roll waits some seventy times a second.

@@ -19,7 +19,6 @@ public:
     qint64 now() const { return m_now; }
 
     void pumpEvents() override;
-    void waitForEvents(int maxMs) override;
 
     // Runs every event due up to now + ms, in time order, then sets the time to now + ms.
     void advance(qint64 ms);
@@ -32,6 +31,7 @@ public:
 
 private:
     friend class FakeTimer;
+    void waitForEvents(int maxMs) override;
     struct Posted {
         qint64 at;
         std::function<void()> fn;
