@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/autostart_entry.h"
 
-#include "settings/atomic_file.h"
-#include "settings/failure_words.h"
-#include "settings/file_descriptor.h"
+#include "posix/atomic_file.h"
+#include "posix/failure_words.h"
+#include "posix/file_descriptor.h"
 #include "settings/settings_log.h"
 
 #include "platform/desktop.h"
@@ -24,6 +24,10 @@
 namespace settings {
 
 using namespace Qt::StringLiterals;
+using posix::causeInWords;
+using posix::removeFile;
+using posix::replaceFile;
+using posix::writeAll;
 
 namespace {
 
@@ -216,13 +220,14 @@ bool AutostartEntry::setEnabled(bool on, QString *problem)
         program = keys && keys->exec ? firstArgument(*keys->exec) : QString();
         // An entry that names no program would start nothing: it goes.
         if (program.isEmpty())
-            return removeFile(QFile::encodeName(m_autostartFolder), "horalux.desktop") || fail(u"remove"_s, errno);
+            return removeFile(QFile::encodeName(m_autostartFolder), "horalux.desktop", lcSettings())
+                || fail(u"remove"_s, errno);
     }
     errno = 0;
     if (!QDir().mkpath(m_autostartFolder))
         return fail(u"write"_s, errno ? errno : ENOTDIR);
     const QByteArray text = entryText(program, on);
-    const auto written = replaceFile(QFile::encodeName(m_autostartFolder), "horalux.desktop", 0644,
+    const auto written = replaceFile(QFile::encodeName(m_autostartFolder), "horalux.desktop", 0644, lcSettings(),
                                      [&text](int fd) { return writeAll(fd, text.constData(), size_t(text.size())); });
     return written || fail(u"write"_s, errno);
 }

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/settings_store.h"
 
-#include "settings/atomic_file.h"
-#include "settings/capped_file_read.h"
+#include "posix/atomic_file.h"
+#include "posix/capped_file_read.h"
+#include "posix/failure_words.h"
+#include "posix/file_descriptor.h"
+#include "posix/file_identity.h"
+#include "posix/folder_watch.h"
 #include "settings/deferred_work.h"
-#include "settings/failure_words.h"
-#include "settings/file_descriptor.h"
-#include "settings/file_identity.h"
-#include "settings/folder_watch.h"
 #include "settings/ini_format.h"
 #include "settings/settings_log.h"
 
@@ -30,6 +30,15 @@
 namespace settings {
 
 using namespace Qt::StringLiterals;
+using posix::causeInWords;
+using posix::copyAside;
+using posix::FileContent;
+using posix::FileIdentity;
+using posix::FolderWatch;
+using posix::readFile;
+using posix::removeStaleTempFiles;
+using posix::ReplacementFile;
+using posix::writeAll;
 
 namespace {
 
@@ -393,13 +402,13 @@ Outcome IniSettingsStore::Impl::writeSnapshot(AppFile &file, const Snapshot &sna
             if (!standsOnBase(file, snapshot))
                 return Outcome::Raced;
         }
-        if (!copyAside(snapshot.folderPath, snapshot.fileNameBytes, snapshot.fileNameBytes + ".bad"))
+        if (!copyAside(snapshot.folderPath, snapshot.fileNameBytes, snapshot.fileNameBytes + ".bad", lcSettings()))
             return failed(file, snapshot, u"cannot keep the damaged file aside: "_s, errno);
     }
     const QString header = snapshot.app + uR"( settings, UTF-8. In names and values \ starts an escape: )"_s
         + uR"(\\ \n \r \t \0 \= \xHH \uHHHH)"_s;
     const QByteArray text = serialiseIni(snapshot.document, header);
-    ReplacementFile replacement(snapshot.folderPath, snapshot.fileNameBytes);
+    ReplacementFile replacement(snapshot.folderPath, snapshot.fileNameBytes, lcSettings());
     std::optional<FileIdentity> identity;
     if (replacement.create(0600) && writeAll(replacement.fd(), text.constData(), size_t(text.size())))
         identity = replacement.sync();

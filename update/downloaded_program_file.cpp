@@ -21,7 +21,7 @@ DownloadedProgramFile::DownloadedProgramFile(const QString &cacheRoot)
         m_problem = QStringLiteral("no cache folder (neither XDG_CACHE_HOME nor HOME is set)");
         return;
     }
-    m_folder = platform::PrivateFolder::open(QDir(cacheRoot).filePath(QStringLiteral("Horalux")), &m_problem);
+    m_folder = posix::PrivateFolder::open(QDir(cacheRoot).filePath(QStringLiteral("Horalux")), &m_problem);
 }
 
 DownloadedProgramFile::~DownloadedProgramFile()

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "platform/real/private_folder.h"
+#include "posix/private_folder.h"
 
 #include <QString>
 
@@ -12,7 +12,7 @@
 // is removed again when this ends.
 class DownloadedProgramFile {
 public:
-    // Opens cacheRoot/Horalux by the rule of platform::PrivateFolder.
+    // Opens cacheRoot/Horalux by the rule of posix::PrivateFolder.
     explicit DownloadedProgramFile(const QString &cacheRoot);
     ~DownloadedProgramFile();
     DownloadedProgramFile(const DownloadedProgramFile &) = delete;
@@ -35,7 +35,7 @@ public:
     void remove();
 
 private:
-    platform::PrivateFolder m_folder;
+    posix::PrivateFolder m_folder;
     QString m_problem;
     int m_fd = -1;
 };

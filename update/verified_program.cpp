@@ -2,6 +2,7 @@
 #include "update/verified_program.h"
 
 #include "platform/signature_check.h"
+#include "posix/file_descriptor.h"
 #include "update/update_statement.h"
 #include "update/version_list.h"
 
@@ -30,20 +31,6 @@ QString systemError(const char *what)
     return QString::fromLatin1(what) + QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(errno));
 }
 
-bool writeAll(int fd, const char *data, size_t size)
-{
-    while (size > 0) {
-        const ssize_t written = ::write(fd, data, size);
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0)
-            return false;
-        data += written;
-        size -= size_t(written);
-    }
-    return true;
-}
-
 // Copies all of from into to, reading at most limit + 1 bytes; -1 on an
 // error, else the bytes copied (more than limit: the file grew past it).
 qint64 copyAll(int from, int to, qint64 limit)
@@ -58,7 +45,7 @@ qint64 copyAll(int from, int to, qint64 limit)
             return -1;
         if (got == 0)
             break;
-        if (!writeAll(to, block.data(), size_t(got)))
+        if (!posix::writeAll(to, block.data(), size_t(got)))
             return -1;
         copied += got;
     }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/real/instance_lock_place.h"
 
-#include "platform/real/private_folder.h"
+#include "posix/private_folder.h"
 
 #include <QDir>
 
@@ -31,7 +31,7 @@ QString cacheHome(const QProcessEnvironment &environment)
 QString instanceLockPath(const QProcessEnvironment &environment, QString *problem)
 {
     const QString runtime = absoluteOrEmpty(environment.value(QStringLiteral("XDG_RUNTIME_DIR")));
-    if (!runtime.isEmpty() && isPrivateFolder(runtime))
+    if (!runtime.isEmpty() && posix::isPrivateFolder(runtime))
         return QDir(runtime).filePath(lockFileName);
 
     const QString cache = cacheHome(environment);
@@ -41,7 +41,7 @@ QString instanceLockPath(const QProcessEnvironment &environment, QString *proble
         return {};
     }
     const QString folder = QDir(cache).filePath(QStringLiteral("Horalux"));
-    if (!makePrivateFolder(folder, problem))
+    if (!posix::makePrivateFolder(folder, problem))
         return {};
     return QDir(folder).filePath(lockFileName);
 }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/real/instance_lock_place.h"
-#include "platform/real/private_folder.h"
 #include "platform/real/qt_processes.h"
+#include "posix/private_folder.h"
 
 #include "qt_printers.h"
 
@@ -85,7 +85,7 @@ TEST_P(InstanceLockPlaceTest, OnlyAFolderOfTheUsersOwn)
         EXPECT_EQ(path, root.filePath(QString::fromUtf8(c.expected))) << problem.toStdString();
         const QString folder = QFileInfo(path).path();
         QString why;
-        EXPECT_TRUE(platform::isPrivateFolder(folder, &why)) << why.toStdString();
+        EXPECT_TRUE(posix::isPrivateFolder(folder, &why)) << why.toStdString();
     } else {
         EXPECT_EQ(path, QString());
         EXPECT_FALSE(problem.isEmpty());

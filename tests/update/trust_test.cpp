@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "http/ed25519_check.h"
-#include "platform/real/private_folder.h"
+#include "posix/private_folder.h"
 #include "update/legacy_update_program.h"
 #include "update/update_policy.h"
 #include "update/update_statement.h"
@@ -248,14 +248,14 @@ TEST(PrivateFolder, OnlyAFolderNoOneElseCouldWriteIntoIsTaken)
         LogCapture log;
 
         QString problem;
-        const platform::PrivateFolder opened = platform::PrivateFolder::open(folder, &problem);
+        const posix::PrivateFolder opened = posix::PrivateFolder::open(folder, &problem);
 
         const FolderState after = stateOf(folder);
         EXPECT_EQ(opened.isOpen(), c.expect != Expect::Refused) << c.what << ": " << problem.toStdString();
         EXPECT_EQ(problem.isEmpty(), c.expect != Expect::Refused) << c.what;
         if (opened.isOpen()) {
             EXPECT_EQ(opened.path(), folder) << c.what;
-            EXPECT_TRUE(platform::isPrivateFolder(folder)) << c.what;
+            EXPECT_TRUE(posix::isPrivateFolder(folder)) << c.what;
             struct stat held {};
             ASSERT_EQ(::fstat(opened.descriptor(), &held), 0);
             EXPECT_EQ(held.st_ino, after.inode) << c.what << ": the descriptor is of the folder at the path";
@@ -287,7 +287,7 @@ TEST(PrivateFolder, OnlyAFolderNoOneElseCouldWriteIntoIsTaken)
             << c.what << ": nothing made through a link";
     }
     QString problem;
-    EXPECT_FALSE(platform::PrivateFolder::open(QString(), &problem).isOpen());
+    EXPECT_FALSE(posix::PrivateFolder::open(QString(), &problem).isOpen());
     EXPECT_FALSE(problem.isEmpty());
 }
 

@@ -3,10 +3,10 @@
 
 #include <QString>
 
-namespace settings {
+namespace posix {
 
 // Why a file could not be written, as a user would say it, with the system's
 // own words beside it: "the disk is full (No space left on device)".
 QString causeInWords(int error);
 
-} // namespace settings
+} // namespace posix

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/real/private_folder.h"
+#include "posix/private_folder.h"
 
 #include "platform/desktop_log.h"
 
@@ -17,7 +17,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace platform {
+namespace posix {
 
 namespace {
 
@@ -137,8 +137,8 @@ PrivateFolder PrivateFolder::open(const QString &path, QString *problem)
                      + systemError());
             return {};
         }
-        qCWarning(lcDesktop).noquote() << "not trusting" << path << "because" << why << "- moved aside to"
-                                       << QFile::decodeName(aside) << "and made afresh";
+        qCWarning(platform::lcDesktop).noquote() << "not trusting" << path << "because" << why << "- moved aside to"
+                                                 << QFile::decodeName(aside) << "and made afresh";
     }
     fail(problem, path + QStringLiteral(": replaced by an untrusted folder again and again"));
     return {};
@@ -172,4 +172,4 @@ bool makePrivateFolder(const QString &path, QString *problem)
     return PrivateFolder::open(path, problem).isOpen();
 }
 
-} // namespace platform
+} // namespace posix

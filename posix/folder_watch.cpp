@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "settings/folder_watch.h"
+#include "posix/folder_watch.h"
 
-namespace settings {
+namespace posix {
 
 FolderWatch::FolderWatch() : m_fd(::inotify_init1(IN_NONBLOCK | IN_CLOEXEC))
 {
@@ -22,4 +22,4 @@ void FolderWatch::remove(int watch)
         ::inotify_rm_watch(m_fd.get(), watch);
 }
 
-} // namespace settings
+} // namespace posix

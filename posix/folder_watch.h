@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "settings/file_descriptor.h"
+#include "posix/file_descriptor.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -15,7 +15,7 @@
 // event loop has run, while a hand edit has to be seen by the very next read,
 // which may come before any event is processed.
 
-namespace settings {
+namespace posix {
 
 // inotify on the settings folders, read without blocking at each call.
 class FolderWatch {
@@ -53,4 +53,4 @@ private:
     FileDescriptor m_fd;
 };
 
-} // namespace settings
+} // namespace posix

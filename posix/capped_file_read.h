@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "settings/file_identity.h"
+#include "posix/file_identity.h"
 
 #include <QByteArray>
 
-namespace settings {
+namespace posix {
 
 struct FileContent {
     enum Status { Missing, Unreadable, Read } status = Missing;
@@ -19,4 +19,4 @@ struct FileContent {
 // its last whole line below the limit, with cutAtLimit set.
 FileContent readFile(const QByteArray &path, qint64 limit);
 
-} // namespace settings
+} // namespace posix

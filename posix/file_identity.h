@@ -7,7 +7,7 @@
 
 #include <sys/stat.h>
 
-namespace settings {
+namespace posix {
 
 // What a reload compares: a file replaced by rename has a new inode, one
 // rewritten in place a new size or modification time.
@@ -31,4 +31,4 @@ struct FileIdentity {
     }
 };
 
-} // namespace settings
+} // namespace posix

@@ -5,7 +5,7 @@
 
 #include <utility>
 
-namespace platform {
+namespace posix {
 
 // True when path is a folder itself (no symbolic link) that belongs to this
 // user and that no one else may enter: mode 0700. Otherwise false, and
@@ -48,4 +48,4 @@ private:
 // PrivateFolder::open for a caller that only needs the folder to be there.
 bool makePrivateFolder(const QString &path, QString *problem = nullptr);
 
-} // namespace platform
+} // namespace posix

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "settings/file_identity.h"
+#include "posix/file_identity.h"
 
 #include <QByteArray>
+#include <QLoggingCategory>
 #include <QString>
 
 #include <functional>
@@ -15,17 +16,19 @@
 // identity between the flush and the rename, to tell its own saves from
 // someone else's edit.
 
-namespace settings {
+namespace posix {
 
 // A new version of a file, written beside it and renamed over it only once
 // its data is on disk, so that a crash or power cut at any moment leaves the
 // old or the whole new version under the name, never an empty or half one
 // (a name swap with a later flush is not enough: ext4 may commit the swap
 // before the data). Dropped before commit(), it leaves nothing behind.
-// On failure errno says why.
+// On failure errno says why. A folder that cannot be flushed once the change
+// is made is no failure: it is logged in `log`, the caller's category, as it
+// is by the functions below.
 class ReplacementFile {
 public:
-    ReplacementFile(const QByteArray &folder, const QByteArray &fileName);
+    ReplacementFile(const QByteArray &folder, const QByteArray &fileName, const QLoggingCategory &log);
     ~ReplacementFile();
     ReplacementFile(const ReplacementFile &) = delete;
     ReplacementFile &operator=(const ReplacementFile &) = delete;
@@ -45,23 +48,25 @@ private:
     QByteArray m_folder;
     QByteArray m_target;
     QByteArray m_temp;
+    const QLoggingCategory &m_log;
     int m_fd = -1;
 };
 
 // The whole of ReplacementFile in one call.
 std::optional<FileIdentity> replaceFile(const QByteArray &folder, const QByteArray &fileName, mode_t newFileMode,
-                                        const std::function<bool(int)> &write);
+                                        const QLoggingCategory &log, const std::function<bool(int)> &write);
 
 // Removes `fileName` for good, by the same rule; true when it is gone,
 // otherwise errno says why.
-bool removeFile(const QByteArray &folder, const QByteArray &fileName);
+bool removeFile(const QByteArray &folder, const QByteArray &fileName, const QLoggingCategory &log);
 
 // Keeps a copy of `fileName` as `copyName`, replacing an older copy, by the
 // same rule; on failure errno says why.
-bool copyAside(const QByteArray &folder, const QByteArray &fileName, const QByteArray &copyName);
+bool copyAside(const QByteArray &folder, const QByteArray &fileName, const QByteArray &copyName,
+               const QLoggingCategory &log);
 
 // Leftovers of a process killed in the middle of a save; a minute old so that
 // another process's save under way is not disturbed.
 void removeStaleTempFiles(const QString &folder, const QString &fileName);
 
-} // namespace settings
+} // namespace posix

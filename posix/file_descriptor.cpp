@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "settings/file_descriptor.h"
+#include "posix/file_descriptor.h"
 
 #include <cerrno>
 
-namespace settings {
+namespace posix {
 
 bool writeAll(int fd, const char *data, size_t size)
 {
@@ -19,4 +19,4 @@ bool writeAll(int fd, const char *data, size_t size)
     return true;
 }
 
-} // namespace settings
+} // namespace posix

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "settings/failure_words.h"
+#include "posix/failure_words.h"
 
 #include <cerrno>
 
-namespace settings {
+namespace posix {
 
 using namespace Qt::StringLiterals;
 
@@ -23,4 +23,4 @@ QString causeInWords(int error)
     return u"%1 (%2)"_s.arg(words, qt_error_string(error));
 }
 
-} // namespace settings
+} // namespace posix

@@ -6,7 +6,7 @@
 
 #include <unistd.h>
 
-namespace settings {
+namespace posix {
 
 // Owns a POSIX file descriptor: closed when dropped or replaced.
 class FileDescriptor {
@@ -32,4 +32,4 @@ private:
 // Writes all `size` bytes, going on after short or interrupted writes.
 bool writeAll(int fd, const char *data, size_t size);
 
-} // namespace settings
+} // namespace posix

@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "settings/atomic_file.h"
+#include "posix/atomic_file.h"
 
-#include "settings/file_descriptor.h"
-#include "settings/settings_log.h"
+#include "posix/file_descriptor.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -17,7 +16,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace settings {
+namespace posix {
 
 using namespace Qt::StringLiterals;
 
@@ -31,20 +30,22 @@ QByteArray tempPrefixFor(const QByteArray &fileName)
 // Makes a rename or removal in `folder` durable; without it a power cut may
 // undo it after we said it was done. A failure is only logged: the change
 // itself is made.
-void syncFolder(const QByteArray &folder, const QByteArray &changedPath, const char *change)
+void syncFolder(const QByteArray &folder, const QByteArray &changedPath, const char *change,
+                const QLoggingCategory &log)
 {
     FileDescriptor dir(::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (!dir.valid() || ::fsync(dir.get()) != 0)
-        qCWarning(lcSettings).noquote() << u"%1 is %2, but its folder could not be flushed to disk: %3"_s.arg(
+        qCWarning(log).noquote() << u"%1 is %2, but its folder could not be flushed to disk: %3"_s.arg(
             QFile::decodeName(changedPath), QLatin1StringView(change), qt_error_string(errno));
 }
 
 } // namespace
 
-ReplacementFile::ReplacementFile(const QByteArray &folder, const QByteArray &fileName)
+ReplacementFile::ReplacementFile(const QByteArray &folder, const QByteArray &fileName, const QLoggingCategory &log)
     : m_folder(folder),
       m_target(folder + '/' + fileName),
-      m_temp(folder + '/' + tempPrefixFor(fileName) + "XXXXXX")
+      m_temp(folder + '/' + tempPrefixFor(fileName) + "XXXXXX"),
+      m_log(log)
 {
 }
 
@@ -101,14 +102,14 @@ bool ReplacementFile::commit()
     }
     // When the flush fails the new version is in place all the same, so the
     // save stands.
-    syncFolder(m_folder, m_target, "written");
+    syncFolder(m_folder, m_target, "written", m_log);
     return true;
 }
 
 std::optional<FileIdentity> replaceFile(const QByteArray &folder, const QByteArray &fileName, mode_t newFileMode,
-                                        const std::function<bool(int)> &write)
+                                        const QLoggingCategory &log, const std::function<bool(int)> &write)
 {
-    ReplacementFile file(folder, fileName);
+    ReplacementFile file(folder, fileName, log);
     if (!file.create(newFileMode) || !write(file.fd()))
         return std::nullopt;
     const std::optional<FileIdentity> identity = file.sync();
@@ -117,16 +118,17 @@ std::optional<FileIdentity> replaceFile(const QByteArray &folder, const QByteArr
     return identity;
 }
 
-bool removeFile(const QByteArray &folder, const QByteArray &fileName)
+bool removeFile(const QByteArray &folder, const QByteArray &fileName, const QLoggingCategory &log)
 {
     const QByteArray path = folder + '/' + fileName;
     if (::unlink(path.constData()) != 0)
         return errno == ENOENT;
-    syncFolder(folder, path, "removed");
+    syncFolder(folder, path, "removed", log);
     return true;
 }
 
-bool copyAside(const QByteArray &folder, const QByteArray &fileName, const QByteArray &copyName)
+bool copyAside(const QByteArray &folder, const QByteArray &fileName, const QByteArray &copyName,
+               const QLoggingCategory &log)
 {
     const QByteArray source = folder + '/' + fileName;
     FileDescriptor in(::open(source.constData(), O_RDONLY | O_CLOEXEC));
@@ -134,7 +136,7 @@ bool copyAside(const QByteArray &folder, const QByteArray &fileName, const QByte
         return errno == ENOENT; // nothing left to keep
     struct stat st;
     const mode_t mode = ::fstat(in.get(), &st) == 0 ? (st.st_mode & 07777) : 0600;
-    const auto copied = replaceFile(folder, copyName, mode, [&](int out) {
+    const auto copied = replaceFile(folder, copyName, mode, log, [&](int out) {
         char buffer[64 * 1024];
         for (;;) {
             const ssize_t n = ::read(in.get(), buffer, sizeof buffer);
@@ -168,4 +170,4 @@ void removeStaleTempFiles(const QString &folder, const QString &fileName)
     }
 }
 
-} // namespace settings
+} // namespace posix

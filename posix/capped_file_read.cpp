@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "settings/capped_file_read.h"
+#include "posix/capped_file_read.h"
 
-#include "settings/file_descriptor.h"
+#include "posix/file_descriptor.h"
 
 #include <algorithm>
 
@@ -10,7 +10,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace settings {
+namespace posix {
 
 FileContent readFile(const QByteArray &path, qint64 limit)
 {
@@ -65,4 +65,4 @@ FileContent readFile(const QByteArray &path, qint64 limit)
     return content;
 }
 
-} // namespace settings
+} // namespace posix
