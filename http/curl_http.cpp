@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "http/curl_http.h"
 
+#include "http/http_log.h"
 #include "platform/event_pump.h"
 
-#include <QLoggingCategory>
 #include <QScopeGuard>
 
 #include <openssl/err.h>
@@ -16,8 +16,6 @@
 namespace platform {
 
 namespace {
-
-Q_LOGGING_CATEGORY(lcHttp, "horalux.update.http")
 
 // A wait wakes at least this often even when nothing arrives.
 constexpr int kWakeMs = 1000;

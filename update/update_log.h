@@ -5,4 +5,8 @@
 
 // Failures of the update check and download that the user is not shown.
 // QT_LOGGING_RULES="horalux.update.warning=false" silences them.
-Q_DECLARE_LOGGING_CATEGORY(lcUpdate)
+inline const QLoggingCategory &lcUpdate()
+{
+    static const QLoggingCategory category("horalux.update", QtWarningMsg);
+    return category;
+}
