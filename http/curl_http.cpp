@@ -104,6 +104,22 @@ QString framingFault(const QList<QByteArray> &lines)
     return QString();
 }
 
+// Why the answer's body is not the bytes the server meant, or empty: any
+// content coding but identity (decoding it would change what is saved).
+QString contentCodingFault(const QList<QByteArray> &lines)
+{
+    for (const QByteArray &line : lines) {
+        const qsizetype colon = line.indexOf(':');
+        if (colon <= 0 || line.left(colon).trimmed().compare("Content-Encoding", Qt::CaseInsensitive) != 0)
+            continue;
+        for (const QByteArray &coding : line.mid(colon + 1).split(',')) {
+            if (!coding.trimmed().isEmpty() && coding.trimmed().compare("identity", Qt::CaseInsensitive) != 0)
+                return QStringLiteral("the content coding \"%1\"").arg(QString::fromLatin1(coding.trimmed().left(40)));
+        }
+    }
+    return QString();
+}
+
 // OpenSSL's programs take the authorities of SSL_CERT_FILE; libcurl does
 // not, so they are added to the system's for each connection.
 CURLcode addCertificateFile(CURL *, void *tlsContext, void *file)
@@ -135,6 +151,7 @@ bool reachedNoServer(CURLcode result, long proxyStatus)
 
 CurlHttp::CurlHttp(EventPump &events, int timeoutMs) : m_events(events), m_timeoutMs(timeoutMs)
 {
+    m_requestHeaders.reset(curl_slist_append(nullptr, "Accept-Encoding: identity"));
     m_multi.finished = [this](CURL *easy, CURLcode result) { finished(easy, result); };
     m_watch.setSingleShot(true);
     QObject::connect(&m_watch, &QTimer::timeout, &m_watch, [this] { takeTimeOut(); });
@@ -206,8 +223,10 @@ void CurlHttp::start(const QUrl &target)
     // The rules of what counts as an answer are HTTP/1.1's.
     curl_easy_setopt(easy, CURLOPT_HTTP_VERSION, long(CURL_HTTP_VERSION_1_1));
     curl_easy_setopt(easy, CURLOPT_USERAGENT, "Mozilla/5.0");
-    // The signed bytes are the bytes saved.
-    curl_easy_setopt(easy, CURLOPT_ACCEPT_ENCODING, "identity");
+    // The signed bytes are the bytes saved: no content coding asked for, and
+    // none undone (CURLOPT_ACCEPT_ENCODING would undo whatever comes).
+    curl_easy_setopt(easy, CURLOPT_HTTPHEADER, m_requestHeaders.get());
+    curl_easy_setopt(easy, CURLOPT_HTTP_CONTENT_DECODING, 0L);
     curl_easy_setopt(easy, CURLOPT_NOSIGNAL, 1L);
     // Pieces of 16 KiB (libcurl's own) cost a tenth of the loopback throughput.
     curl_easy_setopt(easy, CURLOPT_BUFFERSIZE, 128L * 1024);
@@ -323,7 +342,10 @@ bool CurlHttp::endOfAnswer()
         }
     }
     if (status != 204 && status != 304) {
-        if (const QString fault = framingFault(m_lines); !fault.isEmpty()) {
+        QString fault = framingFault(m_lines);
+        if (fault.isEmpty())
+            fault = contentCodingFault(m_lines);
+        if (!fault.isEmpty()) {
             keepHead(status);
             refuse(fault);
             return false;

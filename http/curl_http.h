@@ -10,6 +10,7 @@
 #include <QUrl>
 
 #include <deque>
+#include <memory>
 
 namespace platform {
 
@@ -22,7 +23,8 @@ class EventPump;
 // counts as an answer are ours: redirects followed one hop at a time, only on
 // the server first asked; credentials only after a 401 that asks for Basic,
 // once; interim 1xx answers passed over, 101 refused; exactly one length or
-// chunked coding; header lines at most 64 KiB; only a 200 is an answer
+// chunked coding; no content coding, so the bytes kept are the bytes sent;
+// header lines at most 64 KiB; only a 200 is an answer
 // without error; deadlines, a least rate and the body's size cap. The body
 // flows through a bounded buffer, so a large file never sits whole in memory.
 class CurlHttp final : public Http {
@@ -81,6 +83,7 @@ private:
     CurlMulti m_multi;
     CURL *m_easy = nullptr;
     char m_curlError[CURL_ERROR_SIZE] = {};
+    std::unique_ptr<curl_slist, void (*)(curl_slist *)> m_requestHeaders {nullptr, &curl_slist_free_all};
     QByteArray m_userAgent;
     QByteArray m_certFile; // SSL_CERT_FILE when the request started
     QTimer m_watch;        // at the header deadline, then at the end of each rate window

@@ -81,6 +81,23 @@ StagedReply withHead(QByteArray head, const QByteArray &body)
     return StagedReply {head, body};
 }
 
+// `bytes` as a gzip member, its deflate stream taken out of qCompress's zlib one.
+QByteArray gzipped(const QByteArray &bytes)
+{
+    quint32 crc = 0xffffffffu;
+    for (const char byte : bytes) {
+        crc ^= quint8(byte);
+        for (int bit = 0; bit < 8; ++bit)
+            crc = (crc >> 1) ^ (0xedb88320u & (0u - (crc & 1u)));
+    }
+    const auto littleEndian = [](quint32 value) {
+        const char bytes[] = {char(value), char(value >> 8), char(value >> 16), char(value >> 24)};
+        return QByteArray(bytes, 4);
+    };
+    return QByteArray("\x1f\x8b\x08\0\0\0\0\0\0\x03", 10) + qCompress(bytes).mid(4 + 2).chopped(4) + littleEndian(~crc)
+        + littleEndian(quint32(bytes.size()));
+}
+
 TEST_F(HostileServerTest, EveryHostileAnswerEndsWithoutRunningAnything)
 {
     const QByteArray script = updateScript();
@@ -120,6 +137,7 @@ TEST_F(HostileServerTest, EveryHostileAnswerEndsWithoutRunningAnything)
         reply.dripEveryMs = 100; // every byte well within the time-out
         return reply;
     };
+    const QByteArray gzip = gzipped(script); // libcurl would undo it, if asked to
     const QByteArray oneChunk = QByteArray::number(script.size(), 16) + "\r\n" + script + "\r\n";
 
     struct Row {
@@ -158,6 +176,9 @@ TEST_F(HostileServerTest, EveryHostileAnswerEndsWithoutRunningAnything)
         {"a length that is no number", withHead(okHead + "Content-Length: +12\r\n\r\n", script.left(12)),
          signer.sign(script.left(12)), Outcome::DownloadFailed},
         {"neither length nor chunked", okReply(script, false), signer.sign(script), Outcome::DownloadFailed},
+        {"the signed program, gzipped",
+         withHead(okHead + "Content-Encoding: gzip\r\nTransfer-Encoding: chunked\r\n\r\n", chunkedReply(gzip).body),
+         signer.sign(script), Outcome::DownloadFailed},
         {"announced length past the cap", okReply(script), signer.sign(script), Outcome::DownloadFailed, 40},
         {"chunked body past the cap", chunkedReply(script), signer.sign(script), Outcome::DownloadFailed, 40},
         {"exactly the cap", okReply(script), signer.sign(script), Outcome::Runs, exactly},
