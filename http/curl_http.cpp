@@ -13,6 +13,8 @@
 #include <algorithm>
 #include <utility>
 
+#include <sys/socket.h>
+
 namespace platform {
 
 namespace {
@@ -118,6 +120,13 @@ QString contentCodingFault(const QList<QByteArray> &lines)
         }
     }
     return QString();
+}
+
+// libcurl 7.88 opens its sockets without close-on-exec, and keeps finished
+// connections: a program started meanwhile would inherit them.
+curl_socket_t openCloseOnExec(void *, curlsocktype, curl_sockaddr *address)
+{
+    return ::socket(address->family, address->socktype | SOCK_CLOEXEC, address->protocol);
 }
 
 // OpenSSL's programs take the authorities of SSL_CERT_FILE; libcurl does
@@ -227,6 +236,7 @@ void CurlHttp::start(const QUrl &target)
     // none undone (CURLOPT_ACCEPT_ENCODING would undo whatever comes).
     curl_easy_setopt(easy, CURLOPT_HTTPHEADER, m_requestHeaders.get());
     curl_easy_setopt(easy, CURLOPT_HTTP_CONTENT_DECODING, 0L);
+    curl_easy_setopt(easy, CURLOPT_OPENSOCKETFUNCTION, &openCloseOnExec);
     curl_easy_setopt(easy, CURLOPT_NOSIGNAL, 1L);
     // Pieces of 16 KiB (libcurl's own) cost a tenth of the loopback throughput.
     curl_easy_setopt(easy, CURLOPT_BUFFERSIZE, 128L * 1024);

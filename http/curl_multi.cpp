@@ -3,7 +3,36 @@
 
 #include <QSocketNotifier>
 
+#include <cstdlib>
+#include <set>
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+
 namespace platform {
+
+namespace {
+
+// The sockets of this process that a program it starts would inherit.
+std::set<int> inheritableSockets()
+{
+    std::set<int> found;
+    DIR *fds = ::opendir("/proc/self/fd");
+    if (!fds)
+        return found;
+    while (const dirent *entry = ::readdir(fds)) {
+        const int fd = std::atoi(entry->d_name);
+        struct stat st;
+        if (fd > 2 && fd != ::dirfd(fds) && ::fstat(fd, &st) == 0 && S_ISSOCK(st.st_mode)
+            && !(::fcntl(fd, F_GETFD) & FD_CLOEXEC))
+            found.insert(fd);
+    }
+    ::closedir(fds);
+    return found;
+}
+
+} // namespace
 
 // A notifier goes once its own signal is done; disabling it first lets a new
 // one watch the same descriptor at once.
@@ -23,7 +52,14 @@ CurlMulti::CurlMulti()
 {
     // Safe to call again; the module stays loaded, so it is never undone.
     curl_global_init(CURL_GLOBAL_DEFAULT);
+    // libcurl 7.88 makes the handle's wake-up socket pair without
+    // close-on-exec, and offers no way to reach it: found by what is new.
+    const std::set<int> before = inheritableSockets();
     m_multi = curl_multi_init();
+    for (const int fd : inheritableSockets()) {
+        if (!before.contains(fd))
+            ::fcntl(fd, F_SETFD, FD_CLOEXEC);
+    }
     curl_multi_setopt(m_multi, CURLMOPT_SOCKETFUNCTION, &CurlMulti::takeSocket);
     curl_multi_setopt(m_multi, CURLMOPT_SOCKETDATA, this);
     curl_multi_setopt(m_multi, CURLMOPT_TIMERFUNCTION, &CurlMulti::takeTimer);

@@ -9,8 +9,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QScopeGuard>
+
+#include <fcntl.h>
 
 namespace {
 
@@ -429,6 +433,25 @@ TEST_F(CurlHttpTest, CancelEndsAWaitForTheBody)
     EXPECT_LE(readBody().size(), 1000);
     EXPECT_NE(http.responseCode(), 0);
     EXPECT_FALSE(http.stillExecuting());
+}
+
+TEST_F(CurlHttpTest, AKeptConnectionIsNotInheritedByProgramsStarted)
+{
+    StagedReply kept = okReply("kept");
+    kept.head.replace("Connection: close\r\n", "");
+    kept.keepOpen = true;
+    server.stage(QStringLiteral("/kept"), kept);
+    get(QStringLiteral("/kept"));
+    ASSERT_EQ(readBody(), QByteArray("kept"));
+    int sockets = 0;
+    const QDir fds(QStringLiteral("/proc/self/fd"));
+    for (const QString &name : fds.entryList(QDir::System | QDir::NoDotAndDotDot)) {
+        if (!QFile::symLinkTarget(fds.filePath(name)).contains(QLatin1String("socket:")))
+            continue;
+        ++sockets;
+        EXPECT_TRUE(::fcntl(name.toInt(), F_GETFD) & FD_CLOEXEC) << "socket " << name.toStdString();
+    }
+    EXPECT_GE(sockets, 2) << "the server's and libcurl's ends of the kept connection";
 }
 
 TEST_F(CurlHttpTest, ARequestWithoutProgressTimesOut)
