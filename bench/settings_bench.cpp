@@ -5,7 +5,7 @@
 // and, for scale, a QSettings write + sync and the load of a 10 MB file.
 #include "engine/settings_schema.h"
 #include "engine/zone_catalogue.h"
-#include "settings/settings_store.h"
+#include "settingsstore/settings_store.h"
 
 #include <QDir>
 #include <QFile>

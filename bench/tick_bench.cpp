@@ -6,7 +6,7 @@
 #include "platform/real/machine_zone.h"
 #include "platform/real/system_clock.h"
 #include "platform/real/system_time_zone_info.h"
-#include "settings/settings_store.h"
+#include "settingsstore/settings_store.h"
 
 #include "fake_platform.h"
 #include "fake_window_pieces.h"

@@ -4,7 +4,7 @@
 // in the document reads back exactly.
 
 #include "fuzz_check.h"
-#include "settings/ini_format.h"
+#include "settingsstore/ini_format.h"
 
 #include <QString>
 

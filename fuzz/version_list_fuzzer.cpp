@@ -6,7 +6,7 @@
 // (4 bytes), then the list's bytes.
 
 #include "fuzz_check.h"
-#include "settings/ini_format.h"
+#include "settingsstore/ini_format.h"
 #include "update/version_list.h"
 
 #include <QVersionNumber>

@@ -12,7 +12,7 @@
 #include "platform/processes.h"
 #include "platform/services.h"
 #include "platform/settings_store.h"
-#include "settings/first_start.h"
+#include "settingsstore/first_start.h"
 
 #include <QAction>
 #include <QChildEvent>

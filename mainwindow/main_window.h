@@ -10,7 +10,7 @@
 #include "mainwindow/context_menu.h"
 #include "mainwindow/rolling_label.h"
 #include "mainwindow/widget_pieces.h"
-#include "settings/main_window_link.h"
+#include "settingsdialog/main_window_link.h"
 
 #include <QLabel>
 #include <QWidget>

@@ -2,8 +2,8 @@
 #include "kill_loop.h"
 
 #include "save_sequence.h"
-#include "settings/ini_format.h"
-#include "settings/settings_store.h"
+#include "settingsstore/ini_format.h"
+#include "settingsstore/settings_store.h"
 
 #include <QDir>
 #include <QElapsedTimer>

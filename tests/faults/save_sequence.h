@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "settings/ini_format.h"
+#include "settingsstore/ini_format.h"
 
 #include <QString>
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "small_disk.h"
 
-#include "settings/ini_format.h"
-#include "settings/settings_store.h"
+#include "settingsstore/ini_format.h"
+#include "settingsstore/settings_store.h"
 
 #include <QDir>
 #include <QFile>

@@ -7,8 +7,8 @@
 // and no older than the last flush.
 #include "loop_disk.h"
 
-#include "settings/ini_format.h"
-#include "settings/settings_store.h"
+#include "settingsstore/ini_format.h"
+#include "settingsstore/settings_store.h"
 
 #include <QFile>
 #include <QLoggingCategory>

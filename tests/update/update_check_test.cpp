@@ -4,7 +4,7 @@
 #include "http/curl_http.h"
 #include "platform/real/qt_event_pump.h"
 #include "raw_http_server.h"
-#include "settings/settings_store.h"
+#include "settingsstore/settings_store.h"
 #include "update/version_list.h"
 #include "update_test_support.h"
 

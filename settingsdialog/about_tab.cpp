@@ -1,0 +1,13 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "settingsdialog/about_tab.h"
+
+#include "settingsdialog/settings_dialog_layout.h"
+
+#include "horalux_version.h"
+
+#include <QLabel>
+
+void AboutTab::load()
+{
+    m_controls.versionLabel->setText(QStringLiteral("This is version ") + QString::fromLatin1(horalux_version::Dotted));
+}

@@ -1,0 +1,107 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "settingsdialog/time_zones_tab.h"
+
+#include "engine/settings_schema.h"
+#include "engine/zone_catalogue.h"
+#include "settingsdialog/main_window_link.h"
+#include "settingsdialog/settings_dialog_layout.h"
+#include "settingsdialog/settings_dialog_text_box.h"
+
+#include <QCheckBox>
+
+#include <algorithm>
+
+namespace {
+
+// Apply writes the 12/24-hour switch among the zone boxes, after the zone
+// with this place in the apply order.
+constexpr int kMidwayAfterApplyOrder = 1;
+// The zone Apply turns on when the user left every box empty.
+constexpr int kUnitedKingdomPosition = 1;
+
+} // namespace
+
+TimeZonesTab::TimeZonesTab(const SettingsDialogControls &controls, TypedSettings store, MainWindowLink &mainWindow)
+    : m_controls(controls),
+      m_store(store),
+      m_mainWindow(mainWindow),
+      m_custom1 {controls.customName1Edit, controls.customOffset1Edit, setting::customName(1),
+                 setting::customOffset(1)},
+      m_custom2 {controls.customName2Edit, controls.customOffset2Edit, setting::customName(2), setting::customOffset(2)}
+{
+}
+
+void TimeZonesTab::load()
+{
+    for (const CustomZone *zone : {&m_custom1, &m_custom2}) {
+        const QString offset = m_store.storedText(zone->offsetSetting);
+        if (!offset.isEmpty())
+            zone->offset->setText(offset);
+    }
+    for (const CustomZone *zone : {&m_custom1, &m_custom2}) {
+        const QString name = m_store.storedText(zone->nameSetting);
+        if (!name.isEmpty())
+            zone->name->setText(name);
+    }
+    for (const PresetZone *zone : zone_catalogue::presetsBy(&PresetZone::boxLoadOrder)) {
+        const QString key = QLatin1String(zone->key);
+        if (m_store.isSet(setting::zoneEnabled(key)))
+            m_controls.zoneBoxes.value(key)->setChecked(true);
+    }
+}
+
+void TimeZonesTab::applyZones(const std::function<void()> &midway)
+{
+    for (const PresetZone *zone : zone_catalogue::presetsBy(&PresetZone::boxApplyOrder)) {
+        const QString key = QLatin1String(zone->key);
+        m_store.saveFlag(setting::zoneEnabled(key), m_controls.zoneBoxes.value(key)->isChecked());
+        if (zone->boxApplyOrder == kMidwayAfterApplyOrder)
+            midway();
+    }
+}
+
+bool TimeZonesTab::anyZoneChecked() const
+{
+    return std::any_of(m_controls.zoneBoxes.cbegin(), m_controls.zoneBoxes.cend(),
+                       [](const QCheckBox *box) { return box->isChecked(); });
+}
+
+void TimeZonesTab::turnOnUnitedKingdom()
+{
+    const QString key = QLatin1String(zone_catalogue::presetAt(kUnitedKingdomPosition)->key);
+    m_controls.zoneBoxes.value(key)->setChecked(true);
+    m_store.saveFlag(setting::zoneEnabled(key), true);
+}
+
+void TimeZonesTab::reset()
+{
+    for (QCheckBox *box : m_controls.zoneBoxes)
+        box->setChecked(true);
+}
+
+void TimeZonesTab::customNameChanged(int number)
+{
+    const CustomZone &zone = custom(number);
+    const QString name = zone.name->text();
+    m_store.save(zone.nameSetting, name);
+    m_store.save(zone.offsetSetting, zone.offset->text());
+    // An emptied name leaves the rotation, so its menu entry goes as well.
+    m_mainWindow.setCustomMenuEntryVisible(number, !name.isEmpty());
+    m_mainWindow.setCustomMenuEntryCaption(number, name);
+}
+
+void TimeZonesTab::customOffsetChanged(int number)
+{
+    const CustomZone &zone = custom(number);
+    m_store.save(zone.offsetSetting, zone.offset->text());
+}
+
+void TimeZonesTab::resetCustomZone(int number)
+{
+    const CustomZone &zone = custom(number);
+    zone.name->setText(customZonePlaceholder());
+    zone.offset->setText(zone.offsetSetting.defaultText);
+    m_store.remove(zone.nameSetting);
+    m_store.remove(zone.offsetSetting);
+    m_mainWindow.setCustomMenuEntryVisible(number, false);
+}
