@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/real/application_desktop.h"
+#include "settingsstore/autostart_entry.h"
 
-#include "settings_dialog_test_world.h"
+#include "fake_platform.h"
 
 #include <QDir>
 #include <QFile>
@@ -84,35 +85,42 @@ TEST_F(StartCommand, ALinkedLauncherIsNamedByItsOwnPath)
     EXPECT_EQ(platform::startCommandFor(path(u"usr/lib/horalux/horalux"_s)), path(u"usr/bin/horalux"_s));
 }
 
-// ---- The settings dialog's start-with-desktop entry -----------------------
+// ---- The start-with-desktop entry of an installed program ----------------
 
-using settings_dialog_test::DialogWorld;
-using AutostartOfInstalledProgram = DialogWorld;
+class AutostartOfInstalledProgram : public ::testing::Test {
+protected:
+    AutostartOfInstalledProgram()
+    {
+        desktop.folder = u"/usr/lib/horalux"_s;
+        desktop.launcher = u"/usr/bin/horalux"_s;
+    }
 
-TEST_F(AutostartOfInstalledProgram, ApplyWritesTheLauncher)
+    QTemporaryDir m_root;
+    FakeDesktop desktop;
+    settings::AutostartEntry entry {m_root.path(), desktop};
+};
+
+TEST_F(AutostartOfInstalledProgram, SwitchingOnWritesTheLauncher)
 {
-    platform.desktop.folder = u"/usr/lib/horalux"_s;
-    platform.desktop.launcher = u"/usr/bin/horalux"_s;
-    open();
-    setChecked(u"startWithDesktopCheck"_s, true);
-    click(u"applyButton"_s);
-    EXPECT_EQ(runEntry(), u"/usr/bin/horalux");
+    ASSERT_TRUE(entry.setEnabled(true));
+    EXPECT_EQ(entry.startedProgram(), u"/usr/bin/horalux");
 }
 
 TEST_F(AutostartOfInstalledProgram, OnlyAnEntryNamingTheLauncherCounts)
 {
-    platform.desktop.folder = u"/usr/lib/horalux"_s;
-    platform.desktop.launcher = u"/usr/bin/horalux"_s;
-    const std::pair<QString, bool> cases[] = {
-        {u"/usr/bin/horalux"_s, true},
-        {u"/USR/BIN/Horalux"_s, true},
-        {u"/usr/lib/horalux/horalux"_s, false},
+    const std::pair<QByteArray, bool> cases[] = {
+        {"/usr/bin/horalux", true},
+        {"/USR/BIN/Horalux", true},
+        {"/usr/lib/horalux/horalux", false},
     };
+    ASSERT_TRUE(QDir().mkpath(m_root.filePath(u"autostart"_s)));
     for (const auto &[stored, expected] : cases) {
         SCOPED_TRACE(stored.toStdString());
-        setRunEntry(stored);
-        open();
-        EXPECT_EQ(checked(u"startWithDesktopCheck"_s), expected);
+        QFile file(entry.entryFilePath());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write("[Desktop Entry]\nExec=" + stored + '\n');
+        file.close();
+        EXPECT_EQ(entry.isEnabled(), expected);
     }
 }
 
