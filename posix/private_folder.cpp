@@ -53,6 +53,17 @@ QString distrust(const struct stat &info)
     return QString();
 }
 
+bool isPrivate(const struct stat &info, QString *problem)
+{
+    if (!S_ISDIR(info.st_mode))
+        return fail(problem, QStringLiteral("not a folder"));
+    if (info.st_uid != ::geteuid())
+        return fail(problem, QStringLiteral("owned by user %1").arg(info.st_uid));
+    if ((info.st_mode & 07777) != privateMode)
+        return fail(problem, QStringLiteral("mode %1").arg(modeText(info.st_mode)));
+    return true;
+}
+
 // Renames path to a new name beside it, never over anything already there.
 bool moveAside(const QByteArray &path, QByteArray *aside)
 {
@@ -79,13 +90,25 @@ bool isPrivateFolder(const QString &path, QString *problem)
     struct stat info {};
     if (::lstat(QFile::encodeName(path).constData(), &info) != 0)
         return fail(problem, systemError());
-    if (!S_ISDIR(info.st_mode))
-        return fail(problem, QStringLiteral("not a folder"));
-    if (info.st_uid != ::geteuid())
-        return fail(problem, QStringLiteral("owned by user %1").arg(info.st_uid));
-    if ((info.st_mode & 07777) != privateMode)
-        return fail(problem, QStringLiteral("mode %1").arg(modeText(info.st_mode)));
-    return true;
+    return isPrivate(info, problem);
+}
+
+PrivateFolder PrivateFolder::take(const QString &path, QString *problem)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0) {
+        fail(problem, errno == ENOTDIR || errno == ELOOP ? QStringLiteral("not a folder (a link?)") : systemError());
+        return {};
+    }
+    PrivateFolder folder(fd, path);
+    struct stat info {};
+    if (::fstat(fd, &info) != 0) {
+        fail(problem, systemError());
+        return {};
+    }
+    if (!isPrivate(info, problem))
+        return {};
+    return folder;
 }
 
 PrivateFolder PrivateFolder::open(const QString &path, QString *problem)

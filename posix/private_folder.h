@@ -27,6 +27,10 @@ public:
     // - a symbolic link or anything else not a folder: refused, left alone.
     // Not open, and problem (when given) says why, when no folder can be had.
     static PrivateFolder open(const QString &path, QString *problem = nullptr);
+    // Takes path only if it is such a folder already, with mode 0700 (as
+    // isPrivateFolder() asks); nothing is made or changed. Not open, and
+    // problem (when given) says why, otherwise.
+    static PrivateFolder take(const QString &path, QString *problem = nullptr);
 
     PrivateFolder() = default;
     ~PrivateFolder();

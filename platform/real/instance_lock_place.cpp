@@ -1,15 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/real/instance_lock_place.h"
 
-#include "posix/private_folder.h"
-
 #include <QDir>
 
 namespace platform {
 
 namespace {
-
-const QString lockFileName = QStringLiteral("horalux.lock");
 
 // XDG base directories ignore relative paths in these variables.
 QString absoluteOrEmpty(const QString &path)
@@ -28,22 +24,20 @@ QString cacheHome(const QProcessEnvironment &environment)
 
 } // namespace
 
-QString instanceLockPath(const QProcessEnvironment &environment, QString *problem)
+posix::PrivateFolder instanceLockFolder(const QProcessEnvironment &environment, QString *problem)
 {
     const QString runtime = absoluteOrEmpty(environment.value(QStringLiteral("XDG_RUNTIME_DIR")));
-    if (!runtime.isEmpty() && posix::isPrivateFolder(runtime))
-        return QDir(runtime).filePath(lockFileName);
-
+    if (!runtime.isEmpty()) {
+        if (posix::PrivateFolder folder = posix::PrivateFolder::take(runtime); folder.isOpen())
+            return folder;
+    }
     const QString cache = cacheHome(environment);
     if (cache.isEmpty()) {
         if (problem)
             *problem = QStringLiteral("no runtime folder of our own and neither XDG_CACHE_HOME nor HOME set");
         return {};
     }
-    const QString folder = QDir(cache).filePath(QStringLiteral("Horalux"));
-    if (!posix::makePrivateFolder(folder, problem))
-        return {};
-    return QDir(folder).filePath(lockFileName);
+    return posix::PrivateFolder::open(QDir(cache).filePath(QStringLiteral("Horalux")), problem);
 }
 
 } // namespace platform

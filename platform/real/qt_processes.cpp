@@ -4,49 +4,95 @@
 #include "platform/desktop_log.h"
 #include "platform/real/instance_lock_place.h"
 
+#include "posix/file_descriptor.h"
+#include "posix/private_folder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QProcessEnvironment>
 
+#include <cerrno>
 #include <cstdlib>
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
 namespace platform {
+
+namespace {
+
+enum class Claim { Taken, HeldByAnother, Failed };
+
+// Opens the lock file in the folder `folder` is open on, never through a
+// link, and locks it; `lock` keeps it open while the claim lasts.
+Claim claim(int folder, const QByteArray &fileName, posix::FileDescriptor &lock)
+{
+    lock.reset(::openat(folder, fileName.constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600));
+    if (!lock.valid())
+        return Claim::Failed;
+    if (::flock(lock.get(), LOCK_EX | LOCK_NB) == 0)
+        return Claim::Taken;
+    const bool held = errno == EWOULDBLOCK;
+    lock.reset();
+    return held ? Claim::HeldByAnother : Claim::Failed;
+}
+
+} // namespace
 
 QtProcesses::QtProcesses(QString lockFilePath) : m_lockFilePath(std::move(lockFilePath))
 {
 }
 
-QtProcesses::~QtProcesses() = default;
+QtProcesses::~QtProcesses()
+{
+    if (m_instanceLock >= 0)
+        ::close(m_instanceLock);
+}
 
 bool QtProcesses::previousInstanceRunning()
 {
-    if (m_instanceLock)
+    if (m_instanceLock >= 0)
         return false;
+    posix::PrivateFolder place;
+    posix::FileDescriptor given;
+    int folder = -1;
+    QByteArray fileName;
+    QString where;
     if (m_lockFilePath.isEmpty()) {
         QString problem;
-        m_lockFilePath = instanceLockPath(QProcessEnvironment::systemEnvironment(), &problem);
-        if (m_lockFilePath.isEmpty()) {
+        place = instanceLockFolder(QProcessEnvironment::systemEnvironment(), &problem);
+        if (!place.isOpen()) {
             // Better two clocks than none: a folder someone else controls
             // must not be able to keep ours from starting.
             qCWarning(lcDesktop) << "no private folder for the single-instance lock:" << problem;
             return false;
         }
+        fileName = kInstanceLockFileName;
+        where = QDir(place.path()).filePath(QString::fromLatin1(kInstanceLockFileName));
+        folder = place.descriptor();
+    } else {
+        const QFileInfo info(m_lockFilePath);
+        fileName = QFile::encodeName(info.fileName());
+        where = m_lockFilePath;
+        given.reset(::open(QFile::encodeName(info.path()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+        folder = given.get();
     }
-    auto lock = std::make_unique<QLockFile>(m_lockFilePath);
-    // Never stale by age: a running clock holds it for days. A lock left by a
-    // crashed instance is still taken over, because its process is gone.
-    lock->setStaleLockTime(0);
-    if (!lock->tryLock(0)) {
+    posix::FileDescriptor lock;
+    const Claim result = folder >= 0 ? claim(folder, fileName, lock) : Claim::Failed;
+    if (result == Claim::Failed) {
         // Only another live instance keeps us out; a lock we cannot even
-        // create must not stop the clock from starting.
-        if (lock->error() == QLockFile::LockFailedError)
-            return true;
-        qCWarning(lcDesktop).noquote() << "cannot make the single-instance lock" << m_lockFilePath
-                                       << (lock->error() == QLockFile::PermissionError ? "(permission denied)"
-                                                                                       : "(its folder is unusable)")
+        // make must not stop the clock from starting.
+        const QString why = qt_error_string(errno);
+        qCWarning(lcDesktop).noquote() << "cannot make the single-instance lock" << where << "(" + why + ")"
                                        << "so a second clock is not kept out";
         return false;
     }
-    m_instanceLock = std::move(lock);
+    if (result == Claim::HeldByAnother)
+        return true;
+    m_instanceLock = lock.release();
     return false;
 }
 

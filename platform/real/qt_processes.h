@@ -3,16 +3,16 @@
 
 #include "platform/processes.h"
 
-#include <QLockFile>
-
-#include <memory>
+#include <QString>
 
 namespace platform {
 
 class QtProcesses final : public Processes {
 public:
     // lockFilePath: where the single-instance claim is kept; empty means a
-    // private folder of this user's (see instance_lock_place.h).
+    // private folder of this user's (see instance_lock_place.h). The claim is
+    // a flock on that file, held for the process's life: the kernel lets go
+    // of it when the process ends, however it ends.
     explicit QtProcesses(QString lockFilePath = QString());
     ~QtProcesses() override;
 
@@ -23,7 +23,7 @@ public:
 
 private:
     QString m_lockFilePath;
-    std::unique_ptr<QLockFile> m_instanceLock;
+    int m_instanceLock = -1; // the locked file, open
     QString m_startError;
 };
 

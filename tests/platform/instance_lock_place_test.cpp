@@ -79,13 +79,15 @@ TEST_P(InstanceLockPlaceTest, OnlyAFolderOfTheUsersOwn)
     const std::optional<Owner> before = watched.isEmpty() ? std::nullopt : ownerOf(watched);
 
     QString problem;
-    const QString path = platform::instanceLockPath(environment, &problem);
+    const posix::PrivateFolder folder = platform::instanceLockFolder(environment, &problem);
+    const QString path = folder.isOpen()
+        ? QDir(folder.path()).filePath(QString::fromLatin1(platform::kInstanceLockFileName))
+        : QString();
 
     if (*c.expected) {
         EXPECT_EQ(path, root.filePath(QString::fromUtf8(c.expected))) << problem.toStdString();
-        const QString folder = QFileInfo(path).path();
         QString why;
-        EXPECT_TRUE(posix::isPrivateFolder(folder, &why)) << why.toStdString();
+        EXPECT_TRUE(posix::isPrivateFolder(folder.path(), &why)) << why.toStdString();
     } else {
         EXPECT_EQ(path, QString());
         EXPECT_FALSE(problem.isEmpty());

@@ -12,6 +12,7 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -55,6 +56,19 @@ TEST(SingleInstance, ALockLeftByACrashDoesNotStopTheNextStart)
     ASSERT_TRUE(QFile::exists(lock));
     platform::QtProcesses next(lock);
     EXPECT_FALSE(next.previousInstanceRunning());
+
+    // After a crash and a restart of the machine the new clock may draw the
+    // dead one's process number: a file naming it, a live "horalux", is no claim.
+    QTemporaryDir again;
+    const QString left = again.filePath(QStringLiteral("horalux.lock"));
+    QFile file(left);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray::number(::getpid()) + '\n'
+               + QFileInfo(QStringLiteral("/proc/self/exe")).symLinkTarget().section(u'/', -1).toUtf8() + '\n'
+               + QSysInfo::machineHostName().toUtf8() + '\n' + QSysInfo::machineUniqueId() + '\n');
+    file.close();
+    platform::QtProcesses restarted(left);
+    EXPECT_FALSE(restarted.previousInstanceRunning());
 }
 
 TEST(SingleInstance, AnUnusableLockFolderDoesNotStopTheClock)
