@@ -32,8 +32,6 @@ constexpr int kMaxRedirects = 5;
 // Below this rate, averaged over each time-out, a transfer is given up: a
 // server dripping a byte a second would otherwise hold the dialog for days.
 constexpr qint64 kMinBytesPerSecond = 1024;
-// What a request shows when no server answered at all.
-const QString kNoServerBlock = QStringLiteral("HTTP/1.1 \r\n");
 
 QString withoutUserInfo(const QUrl &url)
 {
@@ -189,7 +187,8 @@ void CurlHttp::begin(const QString &url, const QString &userName, const QString 
     m_error = NoError;
     m_redirects = 0;
     m_sendsCredentials = false;
-    m_headerBlock.clear();
+    m_status = Unanswered;
+    m_shownStatusLine.clear();
     m_headers.clear();
     clearBody();
     m_received = 0;
@@ -381,11 +380,9 @@ void CurlHttp::keepHead(long status)
 {
     // "HTTP/1.1 200 OK": the reason follows the code's blank.
     const QByteArray reason = m_statusLine.mid(m_statusLine.indexOf(' ') + 5);
-    m_headerBlock = QStringLiteral("HTTP/1.1 ") + QString::number(status) + QLatin1Char(' ')
-        + QString::fromLatin1(reason) + QStringLiteral("\r\n");
-    for (const QByteArray &line : std::as_const(m_lines))
-        m_headerBlock += QString::fromLatin1(line) + QStringLiteral("\r\n");
-    m_headerBlock += QStringLiteral("\r\n");
+    m_status = int(status);
+    m_shownStatusLine =
+        QStringLiteral("HTTP/1.1 ") + QString::number(status) + QLatin1Char(' ') + QString::fromLatin1(reason);
     m_headers = m_lines;
     m_headersIn = true;
     m_windowBytes = 0;
@@ -480,7 +477,7 @@ void CurlHttp::finish(Error error)
     m_error = error;
     m_ended = true;
     if (!m_headersIn)
-        m_headerBlock = error == BrokenAnswer ? QString() : kNoServerBlock;
+        m_status = error == BrokenAnswer ? Unanswered : Unreached;
     stopTransfer();
 }
 
@@ -506,9 +503,14 @@ bool CurlHttp::stillExecuting() const
     return m_openDepth > 0 || (m_active && !m_headersIn && !m_ended);
 }
 
-QString CurlHttp::headerBlock() const
+int CurlHttp::status() const
 {
-    return m_headerBlock;
+    return m_status;
+}
+
+QString CurlHttp::statusLine() const
+{
+    return m_shownStatusLine;
 }
 
 QString CurlHttp::header(const QString &name) const

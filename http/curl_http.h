@@ -54,7 +54,8 @@ public:
     std::optional<QByteArray> openUrl(const QString &url, qint64 maxBytes) override;
     void execute(const QString &url, const QString &userName, const QString &password, qint64 maxBytes) override;
     bool stillExecuting() const override;
-    QString headerBlock() const override;
+    int status() const override;
+    QString statusLine() const override;
     QString header(const QString &name) const override;
     QByteArray getChunk(qint64 maxBytes) override;
     int responseCode() const override;
@@ -117,7 +118,8 @@ private:
     QList<QByteArray> m_lines;
 
     // The final answer.
-    QString m_headerBlock;
+    int m_status = Unanswered;
+    QString m_shownStatusLine;
     QList<QByteArray> m_headers;
     std::deque<QByteArray> m_body; // in the pieces it came in
     qsizetype m_bodyTaken = 0;     // of the first piece

@@ -33,11 +33,15 @@ public:
     // request failed, and all through openUrl().
     virtual bool stillExecuting() const = 0;
 
-    // The status line and the header lines, each ended by CR LF, then an empty
-    // line: characters 10 to 12 (counted from 1) are the status code. When no
-    // server could be reached the status line has no status ("HTTP/1.1 " then
-    // CR LF); when a connection was made but no answer came, the block is empty.
-    virtual QString headerBlock() const = 0;
+    // The final answer's status code (200, 404, ...); Unreached when no server
+    // could be reached, Unanswered when a connection was made but no answer (or
+    // none that could be trusted) came, and while the request is under way.
+    static constexpr int Unreached = -1;
+    static constexpr int Unanswered = 0;
+    virtual int status() const = 0;
+    // The final answer's status line for a message ("HTTP/1.1 404 Not Found");
+    // empty without an answer.
+    virtual QString statusLine() const = 0;
     // One header's value by name (any letter case); empty when absent.
     virtual QString header(const QString &name) const = 0;
 

@@ -192,26 +192,25 @@ bool DownloadDialog::waitForHeader()
 
 bool DownloadDialog::statusIsOk()
 {
-    const QString block = m_http.headerBlock();
-    const QString status = block.mid(9, 3);
-    if (status == QLatin1String("200"))
+    const int status = m_http.status();
+    if (status == 200)
         return true;
 
     hide();
     using Icon = platform::MessageBoxes::Icon;
-    if (status == QLatin1String("401")) {
+    if (status == 401) {
         m_messages.show(QStringLiteral("Authorization failed!"), QStringLiteral("Unauthorized"), Icon::Critical);
-    } else if (status == QLatin1String("404")) {
+    } else if (status == 404) {
         m_messages.show(QStringLiteral("The file, ") + shownServerText(m_http.url())
                             + QStringLiteral(" was not found!"),
                         QStringLiteral("File Not Found"), Icon::Critical);
-    } else if (status == QLatin1String("\r\n")) {
+    } else if (status == platform::Http::Unreached) {
         m_messages.show(QStringLiteral("Cannot establish connection.\r\rCheck your Internet connection and try again."),
                         QStringLiteral("Cannot Establish Connection"), Icon::Exclamation);
     } else {
-        const qsizetype cr = block.indexOf(QLatin1Char('\r'));
+        const QString line = m_http.statusLine();
         m_messages.show(QStringLiteral("The server returned the following response:\r\r")
-                            + (cr < 0 ? QString() : shownServerText(block.left(cr)) + QLatin1Char('\r')),
+                            + (line.isEmpty() ? QString() : shownServerText(line) + QLatin1Char('\r')),
                         QStringLiteral("Download Error"), Icon::Critical);
     }
     return false;

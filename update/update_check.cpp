@@ -71,7 +71,7 @@ void UpdateChecker::checkForUpdates()
     bool listed = false;
     if (const std::optional<QByteArray> list = m_http.openUrl(listUrl, kVersionListMaxBytes)) {
         // Only a 200 is a list: an error page or a redirect's own page offers nothing.
-        if (const QString status = m_http.headerBlock().mid(9, 3); status != QLatin1String("200")) {
+        if (const int status = m_http.status(); status != 200) {
             qCWarning(lcUpdate) << "update check: the server answered" << listUrl << "with status" << status;
         } else {
             m_lastVersionList = QString::fromUtf8(*list);

@@ -165,7 +165,7 @@ VerifiedProgram::Outcome UpdateInstall::verified(int fd, const QString &remote, 
 {
     const QString signatureUrl = remote + QStringLiteral(".sig");
     const std::optional<QByteArray> answer = m_http.openUrl(signatureUrl, kSignatureMaxBytes);
-    if (!answer || m_http.headerBlock().mid(9, 3) != QLatin1String("200"))
+    if (!answer || m_http.status() != 200)
         return {nullptr, QStringLiteral("no signature at ") + signatureUrl, true};
     const UpdateRules rules {m_setup.policy.publicKeys, m_setup.policy.maxBytes, m_setup.version, offeredVersion};
     return VerifiedProgram::check(fd, *answer, rules, m_signatures);

@@ -10,7 +10,6 @@ namespace platform {
 
 namespace {
 // What a request reports when no server could be reached.
-const QString kNoServerHeader = QStringLiteral("HTTP/1.1 \r\n");
 constexpr int kNoServerCode = -1;
 } // namespace
 
@@ -56,9 +55,14 @@ bool LazyHttp::stillExecuting() const
     return m_http && m_http->stillExecuting();
 }
 
-QString LazyHttp::headerBlock() const
+int LazyHttp::status() const
 {
-    return m_http ? m_http->headerBlock() : kNoServerHeader;
+    return m_http ? m_http->status() : Unreached;
+}
+
+QString LazyHttp::statusLine() const
+{
+    return m_http ? m_http->statusLine() : QString();
 }
 
 QString LazyHttp::header(const QString &name) const

@@ -19,7 +19,8 @@ public:
     std::optional<QByteArray> openUrl(const QString &url, qint64 maxBytes) override;
     void execute(const QString &url, const QString &userName, const QString &password, qint64 maxBytes) override;
     bool stillExecuting() const override;
-    QString headerBlock() const override;
+    int status() const override;
+    QString statusLine() const override;
     QString header(const QString &name) const override;
     QByteArray getChunk(qint64 maxBytes) override;
     int responseCode() const override;

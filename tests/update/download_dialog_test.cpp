@@ -294,7 +294,8 @@ public:
         m_left = 3000;
     }
     bool stillExecuting() const override { return false; }
-    QString headerBlock() const override { return QStringLiteral("HTTP/1.1 200 OK\r\nContent-Length: 5000\r\n\r\n"); }
+    int status() const override { return 200; }
+    QString statusLine() const override { return QStringLiteral("HTTP/1.1 200 OK"); }
     QString header(const QString &name) const override
     {
         return name.compare(QLatin1String("Content-Length"), Qt::CaseInsensitive) == 0 ? QStringLiteral("5000")
