@@ -2,26 +2,36 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Checks that every C++ file in the repository follows .clang-format; lists
 # the ones that do not and exits 1. With --fix, formats them in place.
-#   scripts/check-format.sh [--fix]
+# Files named after the options are the only ones checked or formatted.
+#   scripts/check-format.sh [--fix] [file...]
 set -eu
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 FORMAT=${CLANG_FORMAT:-clang-format-14}
 
 fix=false
+if [ "${1:-}" = --fix ]; then
+    fix=true
+    shift
+fi
 case ${1:-} in
-    --fix) fix=true ;;
-    '') ;;
-    *) echo "usage: $0 [--fix]" >&2; exit 2 ;;
+    -*) echo "usage: $0 [--fix] [file...]" >&2; exit 2 ;;
 esac
 if ! command -v "$FORMAT" >/dev/null 2>&1; then
     echo "$FORMAT is missing: scripts/install-deps.sh installs it" >&2
     exit 2
 fi
 
-cd "$ROOT"
 list=$(mktemp)
 trap 'rm -f "$list"' EXIT
-git ls-files -z --cached --others --exclude-standard -- '*.cpp' '*.h' >"$list"
+if [ $# -gt 0 ]; then
+    for file in "$@"; do
+        printf '%s\0' "$(realpath "$file")"
+    done >"$list"
+    cd "$ROOT"
+else
+    cd "$ROOT"
+    git ls-files -z --cached --others --exclude-standard -- '*.cpp' '*.h' >"$list"
+fi
 
 if $fix; then
     xargs -0 -r "$FORMAT" -i --style=file <"$list"
