@@ -16,6 +16,10 @@
 
 #include <QDir>
 
+namespace {
+constexpr LabelColours kBlackLabels {colours::Black, colours::Black, colours::Black};
+} // namespace
+
 ClockTick::ClockTick(ClockState &state, const platform::Services &services, ClockLabels labels,
                      platform::Picture &background, const QLocale &locale)
     : m_state(state),
@@ -55,8 +59,12 @@ void ClockTick::onClockTimer()
     m_labels.time.setText(clock_format::zoneTime(zoneNow.time(), !twelveHour));
     m_labels.date.setText(dateText(zoneNow.date()));
 
-    if (!rolls)
+    if (!rolls) {
+        // A tick inside a roll leaves the scenery to the roll's own tick.
+        if (!m_rolling)
+            followScenery(zoneNow.time());
         return;
+    }
     if (m_state.zoneJustShown) {
         applyScenery(zoneNow.time());
         m_state.zoneJustShown = false;
@@ -130,17 +138,33 @@ void ClockTick::rollDown(int fullHeight)
 
 void ClockTick::applyScenery(const QTime &zoneTimeOfDay)
 {
-    m_labels.date.setForeColor(colours::Black);
-    m_labels.time.setForeColor(colours::Black);
-    m_labels.zone.setForeColor(colours::Black);
+    m_sceneryRow = &scenery::forTimeOfDay(zoneTimeOfDay);
+    if (settings().isTrue(setting::Graphic))
+        showScenery(*m_sceneryRow);
+    else
+        setLabelColours(kBlackLabels);
+}
 
-    if (!settings().isTrue(setting::Graphic))
+void ClockTick::followScenery(const QTime &zoneTimeOfDay)
+{
+    if (!m_sceneryRow || scenery::covers(*m_sceneryRow, zoneTimeOfDay))
         return;
-    const SceneryRow &row = scenery::forTimeOfDay(zoneTimeOfDay);
+    // The row moves on even with the scenery off, so the settings are read
+    // once per part of the day, not every second.
+    m_sceneryRow = &scenery::forTimeOfDay(zoneTimeOfDay);
+    if (settings().isTrue(setting::Graphic))
+        showScenery(*m_sceneryRow);
+}
+
+void ClockTick::showScenery(const SceneryRow &row)
+{
     m_background.loadPicture(m_services.desktop.programFolder() + QDir::separator() + QLatin1String(row.picture));
-    if (row.colours) {
-        m_labels.date.setForeColor(row.colours->local);
-        m_labels.time.setForeColor(row.colours->time);
-        m_labels.zone.setForeColor(row.colours->zone);
-    }
+    setLabelColours(row.colours.value_or(kBlackLabels));
+}
+
+void ClockTick::setLabelColours(const LabelColours &shown)
+{
+    m_labels.date.setForeColor(shown.local);
+    m_labels.time.setForeColor(shown.time);
+    m_labels.zone.setForeColor(shown.zone);
 }

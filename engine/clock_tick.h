@@ -10,6 +10,9 @@
 
 #include <optional>
 
+struct LabelColours;
+struct SceneryRow;
+
 namespace platform {
 class Label;
 class Picture;
@@ -23,7 +26,8 @@ struct ClockLabels {
 };
 
 // The display tick: once a second, the time and date of the zone on show; when
-// a zone has just come on show, the roll of the time label and the scenery.
+// a zone has just come on show, the roll of the time label and the scenery;
+// when the zone's time enters another part of the day, that part's scenery.
 class ClockTick {
 public:
     // Each 15-twip step of the roll lasts about one display frame, so a full
@@ -42,6 +46,9 @@ private:
     void rollUp(int fullHeight);
     void rollDown(int fullHeight);
     void applyScenery(const QTime &zoneTimeOfDay);
+    void followScenery(const QTime &zoneTimeOfDay);
+    void showScenery(const SceneryRow &row);
+    void setLabelColours(const LabelColours &shown);
     // The zone on show's wall time now; clears zoneDaylightSaving outside the period.
     QDateTime zoneTimeNow();
     const QString &dateText(const QDate &zoneDate);
@@ -54,6 +61,9 @@ private:
     platform::Picture &m_background;
     QLocale m_locale;
     bool m_rolling = false;
+    // The part of the day the zone on show was last given scenery for; none
+    // before the first zone comes on show.
+    const SceneryRow *m_sceneryRow = nullptr;
     // The date label's text changes once a day: worked out only then.
     QDate m_dateShown;
     QString m_dateText;

@@ -36,4 +36,13 @@ const SceneryRow &forTimeOfDay(const QTime &time)
     return *match;
 }
 
+bool covers(const SceneryRow &row, const QTime &time)
+{
+    const auto &table = rows();
+    if (time < row.from)
+        return false;
+    const SceneryRow *next = &row + 1;
+    return next == table.data() + table.size() || time < next->from;
+}
+
 } // namespace scenery

@@ -31,4 +31,8 @@ namespace scenery {
 // The row for a zone's time of day.
 const SceneryRow &forTimeOfDay(const QTime &time);
 
+// Whether a time of day still lies in the window of a row forTimeOfDay gave,
+// without a lookup: the tick asks it every second.
+bool covers(const SceneryRow &row, const QTime &time);
+
 } // namespace scenery

@@ -306,15 +306,41 @@ TEST_F(ClockTickTest, SceneryAtTheWindowEdges)
     }
 }
 
-TEST_F(ClockTickTest, SceneryIsAppliedOnlyWhenAZoneComesOnShow)
+TEST_F(ClockTickTest, AZoneStayingOnShowFollowsThePartOfTheDayWithoutARoll)
 {
-    at(QDate(2026, 12, 7), QTime(18, 59, 58));
+    const struct {
+        const char *graphic;
+        QTime time;
+        const char *picture; // nullptr: the picture stays
+        quint32 local, clock, name;
+    } steps[] = {
+        {"True", QTime(19, 0, 0), "eve.bmp", 0, 0, 0},
+        {"True", QTime(19, 0, 1), nullptr, 0, 0, 0},
+        {"True", QTime(23, 0, 0), "nighttime.bmp", 0x00FFFFFF, 0x0000FFFF, 0x00FFFFFF},
+        // With the scenery off nothing follows, not even the colours.
+        {"False", QTime(5, 0, 0), nullptr, 0x00FFFFFF, 0x0000FFFF, 0x00FFFFFF},
+        {"False", QTime(8, 0, 0), nullptr, 0x00FFFFFF, 0x0000FFFF, 0x00FFFFFF},
+        {"True", QTime(19, 0, 0), "eve.bmp", 0, 0, 0},
+    };
+    at(QDate(2026, 12, 7), QTime(18, 59, 59));
     show(0, false);
     tick.onClockTimer();
-    EXPECT_EQ(background.current(), picture("day.bmp"));
-    at(QDate(2026, 12, 7), QTime(19, 30, 0));
-    tick.onClockTimer();
-    EXPECT_EQ(background.current(), picture("day.bmp")) << "the picture does not follow the clock";
+    ASSERT_EQ(background.current(), picture("day.bmp"));
+    for (const auto &s : steps) {
+        fake.settings.set(QStringLiteral("graphic"), QString::fromLatin1(s.graphic));
+        const QString before = background.current();
+        log.changes.clear();
+        at(QDate(2026, 12, 7), s.time);
+        tick.onClockTimer();
+        const std::string when = s.graphic + (' ' + s.time.toString().toStdString());
+        EXPECT_EQ(background.current(), s.picture ? picture(s.picture) : before) << when;
+        EXPECT_EQ(local.foreColor(), s.local) << when;
+        EXPECT_EQ(time.foreColor(), s.clock) << when;
+        EXPECT_EQ(zone.foreColor(), s.name) << when;
+        EXPECT_TRUE(log.values(QStringLiteral("timeLabel"), QStringLiteral("height")).isEmpty()) << "no roll";
+        EXPECT_TRUE(log.values(QStringLiteral("zoneLabel"), QStringLiteral("text")).isEmpty()) << "no retyping";
+        EXPECT_EQ(log.values(QStringLiteral("clockFace"), QStringLiteral("picture")).size(), s.picture ? 1 : 0) << when;
+    }
 }
 
 TEST_F(ClockTickTest, GraphicsOffTurnsTheLabelsBlackAndKeepsThePicture)
