@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/command_line.h"
 #include "app/platform_choices.h"
 #include "mainwindow/main_window.h"
 #include "platform/real/application_desktop.h"
@@ -28,6 +29,8 @@
 
 int main(int argc, char **argv)
 {
+    if (const std::optional<int> status = answerBeforeStart(argc, argv))
+        return *status;
     PlatformChoices choices;
     choices.preferX11UnderWayland();
     choices.preferPlainImageUpload();

@@ -1,0 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <optional>
+
+// Answers what needs no display, before Qt's platform starts (which aborts
+// without one): --help and --version, a command line the clock does not
+// understand (status 2), and a start with no display at all (status 1).
+// Returns the exit status, or nothing when the clock is to start; argv is left
+// as it was, for Qt's own options.
+std::optional<int> answerBeforeStart(int argc, const char *const *argv);
