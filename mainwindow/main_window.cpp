@@ -17,8 +17,10 @@
 #include <QAction>
 #include <QChildEvent>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QScreen>
@@ -358,4 +360,32 @@ void ClockWindow::onControlReleased(Qt::MouseButton button, QPoint globalPositio
     QMenu *popup = m_menu.settingsMenu;
     const QSize size = popup->sizeHint();
     popup->popup(QPoint(globalPosition.x() - size.width() / 2, globalPosition.y()));
+}
+
+void ClockWindow::contextMenuEvent(QContextMenuEvent *event)
+{
+    // The pointer's menu opens on the right button's release instead.
+    if (event->reason() != QContextMenuEvent::Keyboard) {
+        event->ignore();
+        return;
+    }
+    openMenuAtClock();
+}
+
+void ClockWindow::keyPressEvent(QKeyEvent *event)
+{
+    // Not every platform makes a menu event of these keys (none does of Shift+F10 here).
+    if (event->key() == Qt::Key_Menu || event->keyCombination() == QKeyCombination(Qt::ShiftModifier, Qt::Key_F10)) {
+        openMenuAtClock();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void ClockWindow::openMenuAtClock()
+{
+    // Under X11 the Menu key brings a menu event and then the key itself.
+    if (m_menu.settingsMenu->isVisible())
+        return;
+    m_menu.settingsMenu->popup(topLeftOnScreen(*this) + rect().center());
 }

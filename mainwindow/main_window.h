@@ -73,6 +73,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void childEvent(QChildEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void buildControls();
@@ -82,6 +84,8 @@ private:
     void onControlPressed(Qt::MouseButton button, QPointF positionTwips);
     void onControlMoved(QPointF positionTwips);
     void onControlReleased(Qt::MouseButton button, QPoint globalPosition);
+    // For the keyboard: the pointer may be anywhere, so the menu opens on the clock.
+    void openMenuAtClock();
     // The clock's on-top state holds for it and for the dialogs it owns.
     void applyTopmost(bool topmost);
     QList<QWidget *> ownDialogs() const;

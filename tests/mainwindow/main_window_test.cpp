@@ -8,13 +8,17 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
+#include <QCursor>
 #include <QDialog>
 #include <QDir>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QTest>
 #include <QWindow>
 
 #include <algorithm>
+#include <functional>
 
 namespace {
 
@@ -226,6 +230,36 @@ TEST(MainWindow, MiddleButtonNeverDragsAndRightReleaseOpensTheMenu)
     sendMouse(w.nextZoneArrow(), QEvent::MouseButtonPress, Qt::RightButton, QPoint(3, 3), Qt::RightButton);
     sendMouse(w.nextZoneArrow(), QEvent::MouseButtonRelease, Qt::RightButton, QPoint(3, 3), Qt::NoButton);
     EXPECT_FALSE(w.menu().settingsMenu->isVisible()) << "the arrow has no menu";
+}
+
+TEST(MainWindow, MenuKeyAndShiftF10OpenTheMenuAtTheClock)
+{
+    const struct {
+        const char *what;
+        std::function<void(ClockWindow &)> ask;
+    } ways[] = {
+        {"Menu key", [](ClockWindow &w) { QTest::keyClick(w.windowHandle(), Qt::Key_Menu); }},
+        {"Shift+F10", [](ClockWindow &w) { QTest::keyClick(w.windowHandle(), Qt::Key_F10, Qt::ShiftModifier); }},
+        {"keyboard menu event",
+         [](ClockWindow &w) {
+             QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(5, 5), w.mapToGlobal(QPoint(5, 5)));
+             QApplication::sendEvent(&w, &event);
+         }},
+    };
+    for (const auto &way : ways) {
+        MainWindowFixture f;
+        ClockWindow &w = f.load();
+        w.move(40, 40);
+        QCursor::setPos(700, 500);
+        QTest::keyClick(w.windowHandle(), Qt::Key_F10);
+        ASSERT_FALSE(w.menu().settingsMenu->isVisible()) << "F10 alone is not the menu's key";
+
+        way.ask(w);
+        const QMenu &menu = *w.menu().settingsMenu;
+        EXPECT_TRUE(menu.isVisible()) << way.what;
+        EXPECT_TRUE(QRect(w.mapToGlobal(QPoint(0, 0)), w.size()).contains(menu.geometry().topLeft()))
+            << way.what << ": opens at the clock, not at the pointer";
+    }
 }
 
 TEST(MainWindow, ClickingTheArrowMovesOnAtOnce)
