@@ -134,6 +134,9 @@ void ClockWindow::start()
 {
     if (m_services.processes.previousInstanceRunning())
         m_services.processes.endNow(0);
+    // With no taskbar entry, starting the program again is how a user finds
+    // a clock buried under other windows.
+    m_services.processes.onActivationRequest([this] { comeToFront(); });
 
     settings::settleFirstStart24hr(m_services.settings, QLocale::system());
     m_state.timeSyncStarted = false;
@@ -166,6 +169,13 @@ void ClockWindow::requestExit()
         return;
     }
     quit();
+}
+
+void ClockWindow::comeToFront()
+{
+    show();
+    raise();
+    activateWindow();
 }
 
 void ClockWindow::closeEvent(QCloseEvent *event)

@@ -43,6 +43,8 @@ public:
     void showAbout();
     void showHelp();
     void requestExit();
+    // Shown, raised and given the focus, for a later start of the program.
+    void comeToFront();
 
     // MainWindowLink
     void applyOnTopAndPlace() override;

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 namespace platform {
 
 class Processes {
@@ -19,8 +21,12 @@ public:
     // Why the last start() failed, for the log; empty when not known.
     virtual QString startError() const { return QString(); }
     // True when another instance of this program already runs for this user.
-    // The first caller holds the claim for the rest of its life.
+    // The first caller holds the claim for the rest of its life; a later
+    // caller that finds it held asks the holder to come to the front.
     virtual bool previousInstanceRunning() = 0;
+    // What the holder of the claim does, on its own thread, when a later
+    // start asks it to come to the front.
+    virtual void onActivationRequest(std::function<void()> handler) = 0;
     // Ends this process at once, without unloading anything.
     [[noreturn]] virtual void endNow(int exitCode) = 0;
 };

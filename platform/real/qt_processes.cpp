@@ -2,6 +2,7 @@
 #include "platform/real/qt_processes.h"
 
 #include "platform/desktop_log.h"
+#include "platform/real/activation_socket.h"
 #include "platform/real/instance_lock_place.h"
 
 #include "posix/file_descriptor.h"
@@ -12,6 +13,7 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QSocketNotifier>
 
 #include <cerrno>
 #include <cstdlib>
@@ -48,6 +50,7 @@ QtProcesses::QtProcesses(QString lockFilePath) : m_lockFilePath(std::move(lockFi
 
 QtProcesses::~QtProcesses()
 {
+    m_activationNotifier.reset();
     if (m_instanceLock >= 0)
         ::close(m_instanceLock);
 }
@@ -90,10 +93,34 @@ bool QtProcesses::previousInstanceRunning()
                                        << "so a second clock is not kept out";
         return false;
     }
-    if (result == Claim::HeldByAnother)
+    if (result == Claim::HeldByAnother) {
+        QString problem;
+        if (!requestActivation(folder, &problem))
+            qCWarning(lcDesktop).noquote() << "cannot ask the running clock to come to the front:" << problem;
         return true;
+    }
     m_instanceLock = lock.release();
+    listenForLaterStarts(folder);
     return false;
+}
+
+void QtProcesses::listenForLaterStarts(int folder)
+{
+    QString problem;
+    if (!listenForActivation(folder, m_activationListener, &problem)) {
+        qCWarning(lcDesktop).noquote() << "a later start cannot bring the clock to the front:" << problem;
+        return;
+    }
+    m_activationNotifier = std::make_unique<QSocketNotifier>(m_activationListener.get(), QSocketNotifier::Read);
+    QObject::connect(m_activationNotifier.get(), &QSocketNotifier::activated, m_activationNotifier.get(), [this] {
+        if (takeActivationRequests(m_activationListener.get()) && m_onActivationRequest)
+            m_onActivationRequest();
+    });
+}
+
+void QtProcesses::onActivationRequest(std::function<void()> handler)
+{
+    m_onActivationRequest = std::move(handler);
 }
 
 bool QtProcesses::start(const QString &program, const QStringList &arguments, Show show)

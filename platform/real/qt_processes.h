@@ -3,7 +3,14 @@
 
 #include "platform/processes.h"
 
+#include "posix/file_descriptor.h"
+
 #include <QString>
+
+#include <functional>
+#include <memory>
+
+class QSocketNotifier;
 
 namespace platform {
 
@@ -12,19 +19,26 @@ public:
     // lockFilePath: where the single-instance claim is kept; empty means a
     // private folder of this user's (see instance_lock_place.h). The claim is
     // a flock on that file, held for the process's life: the kernel lets go
-    // of it when the process ends, however it ends.
+    // of it when the process ends, however it ends. Beside it, the holder
+    // listens on a local socket (activation_socket.h) for later starts.
     explicit QtProcesses(QString lockFilePath = QString());
     ~QtProcesses() override;
 
     bool start(const QString &program, const QStringList &arguments, Show show) override;
     QString startError() const override { return m_startError; }
     bool previousInstanceRunning() override;
+    void onActivationRequest(std::function<void()> handler) override;
     [[noreturn]] void endNow(int exitCode) override;
 
 private:
     QString m_lockFilePath;
     int m_instanceLock = -1; // the locked file, open
     QString m_startError;
+    posix::FileDescriptor m_activationListener;
+    std::unique_ptr<QSocketNotifier> m_activationNotifier;
+    std::function<void()> m_onActivationRequest;
+
+    void listenForLaterStarts(int folder);
 };
 
 } // namespace platform

@@ -149,6 +149,16 @@ TEST(MainWindow, ASecondInstanceEndsBeforeAnythingElse)
     EXPECT_FALSE(f.fake.settings.has(QStringLiteral("24hr")));
 }
 
+TEST(MainWindow, ALaterStartBringsTheClockBack)
+{
+    MainWindowFixture f;
+    ClockWindow &w = f.load();
+    ASSERT_TRUE(f.fake.processes.activationRequest);
+    w.hide();
+    f.fake.processes.activationRequest();
+    EXPECT_TRUE(w.isVisible());
+}
+
 TEST(MainWindow, ExitIsRefusedDuringAnUpdate)
 {
     MainWindowFixture f;

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
@@ -69,6 +70,29 @@ TEST(SingleInstance, ALockLeftByACrashDoesNotStopTheNextStart)
     file.close();
     platform::QtProcesses restarted(left);
     EXPECT_FALSE(restarted.previousInstanceRunning());
+}
+
+TEST(SingleInstance, ASecondStartBringsTheRunningClockToTheFront)
+{
+    QTemporaryDir dir;
+    const QString lock = dir.filePath(QStringLiteral("horalux.lock"));
+    // A socket left by a clock that died is no obstacle to the next one.
+    ASSERT_TRUE(QFile(dir.filePath(QStringLiteral("horalux.socket"))).open(QIODevice::WriteOnly));
+    platform::QtProcesses first(lock);
+    int raised = 0;
+    first.onActivationRequest([&] { ++raised; });
+    ASSERT_FALSE(first.previousInstanceRunning());
+
+    QElapsedTimer asked;
+    asked.start();
+    platform::QtProcesses second(lock);
+    EXPECT_TRUE(second.previousInstanceRunning());
+    EXPECT_LT(asked.elapsed(), 1000) << "the second start never waits for the first";
+    QElapsedTimer waited;
+    waited.start();
+    while (raised == 0 && waited.elapsed() < 5000)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    EXPECT_EQ(raised, 1);
 }
 
 TEST(SingleInstance, AnUnusableLockFolderDoesNotStopTheClock)
