@@ -68,6 +68,7 @@ ClockWindow::ClockWindow(const platform::Services &services, platform::MessageBo
     setWindowTitle(QStringLiteral("Horalux"));
     // Shown without taking the focus from what the user is doing.
     setAttribute(Qt::WA_ShowWithoutActivating);
+    installClockAccessibility();
     buildControls();
     connectMenu();
     m_clockTimer.setAlignedToWallSeconds(true);

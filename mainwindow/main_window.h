@@ -6,6 +6,7 @@
 #include "engine/rotation.h"
 #include "engine/typed_settings.h"
 #include "engine/zone_commands.h"
+#include "mainwindow/clock_accessibility.h"
 #include "mainwindow/clock_face.h"
 #include "mainwindow/context_menu.h"
 #include "mainwindow/rolling_label.h"
@@ -102,7 +103,7 @@ private:
     RollingLabel m_zoneLabel {this};
     RollingLabel m_timeLabel {this};
     RollingLabel m_dateLabel {this};
-    QLabel m_nextZoneArrow {this};
+    NextZoneArrow m_nextZoneArrow {this};
     ContextMenu m_menu;
 
     LabelPiece m_zonePiece {m_zoneLabel};

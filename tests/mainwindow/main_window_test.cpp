@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -282,6 +283,28 @@ TEST(MainWindow, ClickingTheArrowMovesOnAtOnce)
     EXPECT_EQ(w.zoneTimer().interval(), 1);
     ASSERT_EQ(f.fake.sound.played.size(), 1u);
     EXPECT_TRUE(f.fake.sound.played[0].file.endsWith(QStringLiteral("/blip.wav")));
+}
+
+TEST(MainWindow, AScreenReaderReadsTheLabelsAndPressesTheArrowButton)
+{
+    MainWindowFixture f;
+    ClockWindow &w = f.load();
+    for (RollingLabel *label : {&w.zoneLabel(), &w.timeLabel(), &w.dateLabel()}) {
+        label->setText(label->objectName() + QStringLiteral(" now"));
+        QAccessibleInterface *read = QAccessible::queryAccessibleInterface(label);
+        ASSERT_TRUE(read);
+        EXPECT_EQ(read->role(), QAccessible::StaticText);
+        EXPECT_EQ(read->text(QAccessible::Name), label->objectName() + QStringLiteral(" now"));
+    }
+
+    w.commands().freeze();
+    QAccessibleInterface *arrow = QAccessible::queryAccessibleInterface(&w.nextZoneArrow());
+    ASSERT_TRUE(arrow);
+    EXPECT_EQ(arrow->role(), QAccessible::Button);
+    EXPECT_EQ(arrow->text(QAccessible::Name), QStringLiteral("Next time zone"));
+    ASSERT_TRUE(arrow->actionInterface());
+    arrow->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(w.zoneTimer().interval(), 1) << "pressed as a click moves on";
 }
 
 TEST(MainWindow, OnTopFollowsOnlyTheExactSwitchButPlaceAndSizeAlwaysApply)
