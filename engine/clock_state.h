@@ -6,15 +6,23 @@
 
 // The offset of the zone on show: a preset's whole hours, or a custom zone's
 // stored text, converted only when the time is computed. A preset also names
-// its zone of the time-zone database, for the exact clock.
+// its zone of the time-zone database, for the exact clock; a custom zone chosen
+// from the database names it by its id.
 struct ZoneOffset {
     bool isText = false;
     qint16 hours = 0;
     QString text;
     const char *ianaZone = nullptr;
+    QString zoneId;
 
-    static ZoneOffset fromHours(qint16 hours, const char *ianaZone = nullptr) { return {false, hours, {}, ianaZone}; }
-    static ZoneOffset fromText(const QString &text) { return {true, 0, text, nullptr}; }
+    static ZoneOffset fromHours(qint16 hours, const char *ianaZone = nullptr)
+    {
+        return {false, hours, {}, ianaZone, {}};
+    }
+    static ZoneOffset fromText(const QString &text, const QString &zoneId = {})
+    {
+        return {true, 0, text, nullptr, zoneId};
+    }
 
     // Whole hours east of GMT. Text that is not a number counts as 0 (the zone is
     // shown at GMT); a fractional offset is taken to the nearest whole hour.

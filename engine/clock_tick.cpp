@@ -105,6 +105,11 @@ std::optional<QDateTime> ClockTick::exactZoneTime(bool daylightSavingOn) const
     const QDateTime utc = m_services.clock.utcNow();
     const ZoneOffset &zone = m_state.zoneOffset;
     if (zone.isText) {
+        if (!zone.zoneId.isEmpty()) {
+            if (const std::optional<int> offset =
+                    exact_zone_time::customZoneOffsetSeconds(zone.zoneId, utc, daylightSavingOn))
+                return exact_zone_time::wallTime(utc, *offset);
+        }
         // Text that is no offset shows GMT, as it does on the catalogue's clock.
         return exact_zone_time::wallTime(utc, exact_zone_time::customOffsetSeconds(zone.text).value_or(0));
     }

@@ -2,8 +2,10 @@
 #include "engine/exact_zone_time.h"
 
 #include "engine/typed_number.h"
+#include "engine/zone_log.h"
 
 #include <QRegularExpression>
+#include <QSet>
 #include <QTimeZone>
 
 #include <cmath>
@@ -26,6 +28,26 @@ std::optional<int> zoneOffsetSeconds(const char *ianaZone, const QDateTime &utc,
     if (!zone.isValid())
         return std::nullopt;
     return daylightSaving ? zone.offsetFromUtc(utc) : zone.standardTimeOffset(utc);
+}
+
+std::optional<int> customZoneOffsetSeconds(const QString &zoneId, const QDateTime &utc, bool daylightSaving)
+{
+    // Looked up once per id, as the preset zones are.
+    static QString cachedId;
+    static QTimeZone cachedZone;
+    if (zoneId != cachedId) {
+        cachedZone = QTimeZone(zoneId.toUtf8());
+        cachedId = zoneId;
+    }
+    if (!cachedZone.isValid()) {
+        static QSet<QString> reported;
+        if (!reported.contains(zoneId)) {
+            reported.insert(zoneId);
+            qCWarning(lcZones) << "Time zone" << zoneId << "is unknown here; its custom zone keeps its offset";
+        }
+        return std::nullopt;
+    }
+    return daylightSaving ? cachedZone.offsetFromUtc(utc) : cachedZone.standardTimeOffset(utc);
 }
 
 std::optional<int> customOffsetSeconds(const QString &text)

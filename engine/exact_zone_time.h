@@ -15,6 +15,10 @@ namespace exact_zone_time {
 // off, the zone's standard offset. Nothing when the zone is unknown here.
 std::optional<int> zoneOffsetSeconds(const char *ianaZone, const QDateTime &utc, bool daylightSaving);
 
+// As zoneOffsetSeconds, for a custom zone's database id; an id this machine
+// does not know logs once and gives nothing.
+std::optional<int> customZoneOffsetSeconds(const QString &zoneId, const QDateTime &utc, bool daylightSaving);
+
 // A custom offset typed by a person, to the minute: "+5.5", "5:45", "-3:30",
 // "+1". Nothing when the text is not an offset within a day.
 std::optional<int> customOffsetSeconds(const QString &text);

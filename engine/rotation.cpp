@@ -91,10 +91,14 @@ void Rotation::putOnShow(const CatalogueEntry &entry, Typing typing)
     // the typing keep showing the previous zone whole.
     typeZoneName(entry.name, typing);
     // A custom offset is read after the typing: one saved meanwhile is the one shown.
-    m_state.zoneOffset = entry.isCustom
-        ? ZoneOffset::fromText(TypedSettings(m_services.settings)
-                                   .text(setting::customOffset(zone_catalogue::customNumberAt(entry.position))))
-        : ZoneOffset::fromHours(entry.offsetHours, entry.ianaZone);
+    if (entry.isCustom) {
+        const TypedSettings settings(m_services.settings);
+        const int number = zone_catalogue::customNumberAt(entry.position);
+        m_state.zoneOffset = ZoneOffset::fromText(settings.text(setting::customOffset(number)),
+                                                  settings.text(setting::customZoneId(number)));
+    } else {
+        m_state.zoneOffset = ZoneOffset::fromHours(entry.offsetHours, entry.ianaZone);
+    }
     m_state.zoneDaylightSaving = entry.daylightSaving;
     m_state.zoneJustShown = true;
 }

@@ -84,6 +84,11 @@ Setting customOffset(int customNumber)
     return {section::Data, QStringLiteral("diff%1").arg(customNumber), QStringLiteral("0"), Kind::Text};
 }
 
+Setting customZoneId(int customNumber)
+{
+    return {section::Data, QStringLiteral("zone%1").arg(customNumber), QString(), Kind::Text};
+}
+
 Setting versionOffered(const QString &version)
 {
     return {section::Version, version, settings_schema::flagText(false), Kind::Flag};

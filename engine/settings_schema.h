@@ -120,6 +120,9 @@ Setting zoneEnabled(const QString &zoneKey);
 // offset in hours as typed.
 Setting customName(int customNumber);
 Setting customOffset(int customNumber);
+// The time-zone database id the custom zone was chosen as; empty when the
+// user typed the zone themselves.
+Setting customZoneId(int customNumber);
 // A version the update list offered: "1" once the user has been told of it.
 Setting versionOffered(const QString &version);
 

@@ -5,6 +5,7 @@
 
 #include "fake_platform.h"
 #include "fake_window_pieces.h"
+#include "log_capture.h"
 
 #include <gtest/gtest.h>
 
@@ -137,6 +138,32 @@ TEST_F(ExactZoneTest, CustomOffsetsApplyToTheMinute)
     state.zoneOffset = ZoneOffset::fromText(QStringLiteral("5:45"));
     tick.onClockTimer();
     EXPECT_EQ(time.text(), QStringLiteral("12:00:00")) << "the catalogue's clock never read minutes";
+}
+
+TEST_F(ExactZoneTest, ACustomZoneChosenFromTheDatabaseFollowsItsRules)
+{
+    const struct {
+        const char *zoneId;
+        const char *offset;
+        QDateTime utc;
+        const char *shown;
+    } cases[] = {
+        // Lisbon: 01:00 WET on 29 March 2026 becomes 02:00 WEST.
+        {"Europe/Lisbon", "0", utc(2026, 3, 29, 0, 59, 59), "00:59:59"},
+        {"Europe/Lisbon", "0", utc(2026, 3, 29, 1, 0), "02:00:00"},
+        {"America/New_York", "-5", utc(2026, 3, 8, 7, 0), "03:00:00"},
+        // An id this machine lacks keeps the typed offset, to the minute.
+        {"Mars/Olympus_Mons", "5.75", utc(2026, 12, 7, 12, 0), "17:45:00"},
+    };
+    LogCapture logs;
+    for (const auto &c : cases) {
+        atUtc(c.utc);
+        state.zoneOffset = ZoneOffset::fromText(QLatin1String(c.offset), QLatin1String(c.zoneId));
+        tick.onClockTimer();
+        tick.onClockTimer();
+        EXPECT_EQ(time.text(), QLatin1String(c.shown)) << c.zoneId;
+    }
+    EXPECT_EQ(logs.texts(QStringLiteral("horalux.zones")).size(), 1) << "the unknown id is told once";
 }
 
 TEST_F(ExactZoneTest, TheSceneryFollowsTheExactTime)

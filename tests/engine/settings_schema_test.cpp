@@ -100,12 +100,13 @@ TEST(SettingsSchema, EveryDefaultIsValidAndEveryKeyIsItsOwn)
         }
     }
     for (int number : {1, 2}) {
-        for (const settings_schema::Setting &custom : {setting::customName(number), setting::customOffset(number)}) {
+        for (const settings_schema::Setting &custom :
+             {setting::customName(number), setting::customOffset(number), setting::customZoneId(number)}) {
             EXPECT_FALSE(keys.contains(custom.key.toCaseFolded())) << custom.key.toStdString();
             keys.insert(custom.key.toCaseFolded());
         }
     }
-    EXPECT_EQ(keys.size(), qsizetype(setting::fixedSettings().size()) + 4);
+    EXPECT_EQ(keys.size(), qsizetype(setting::fixedSettings().size()) + 6);
 }
 
 // What the store holds is what older and newer versions of the clock read:
