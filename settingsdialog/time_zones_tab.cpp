@@ -8,6 +8,7 @@
 #include "settingsdialog/settings_dialog_text_box.h"
 
 #include <QCheckBox>
+#include <QCompleter>
 
 #include <algorithm>
 
@@ -25,10 +26,39 @@ TimeZonesTab::TimeZonesTab(const SettingsDialogControls &controls, TypedSettings
     : m_controls(controls),
       m_store(store),
       m_mainWindow(mainWindow),
-      m_custom1 {controls.customName1Edit, controls.customOffset1Edit, setting::customName(1),
-                 setting::customOffset(1)},
-      m_custom2 {controls.customName2Edit, controls.customOffset2Edit, setting::customName(2), setting::customOffset(2)}
+      m_custom1 {controls.customName1Edit, controls.customOffset1Edit, setting::customName(1), setting::customOffset(1),
+                 setting::customZoneId(1)},
+      m_custom2 {controls.customName2Edit, controls.customOffset2Edit, setting::customName(2), setting::customOffset(2),
+                 setting::customZoneId(2)}
 {
+    offerZones(m_custom1, 1);
+    offerZones(m_custom2, 2);
+}
+
+void TimeZonesTab::offerZones(const CustomZone &zone, int number)
+{
+    QCompleter *completer = m_zoneChoices.makeCompleter(zone.name);
+    zone.name->setCompleter(completer);
+    // Queued: the box puts the suggestion itself in afterwards, which the
+    // place's name then replaces.
+    QObject::connect(
+        completer, qOverload<const QString &>(&QCompleter::activated), zone.name,
+        [this, number](const QString &suggestion) { customZoneChosen(number, suggestion); }, Qt::QueuedConnection);
+    // Only the user's own typing forgets the id: loading sets both boxes too.
+    const settings_schema::Setting zoneId = zone.zoneIdSetting;
+    for (LimitedTextBox *box : {zone.name, zone.offset})
+        QObject::connect(box, &QLineEdit::textEdited, box, [this, zoneId] { m_store.remove(zoneId); });
+}
+
+void TimeZonesTab::customZoneChosen(int number, const QString &suggestion)
+{
+    const QString zoneId = m_zoneChoices.zoneIdOf(suggestion);
+    if (zoneId.isEmpty())
+        return;
+    const CustomZone &zone = custom(number);
+    zone.offset->setText(ZoneChoices::standardOffsetText(zoneId));
+    zone.name->setText(ZoneChoices::placeName(zoneId));
+    m_store.save(zone.zoneIdSetting, zoneId);
 }
 
 void TimeZonesTab::load()
@@ -103,5 +133,6 @@ void TimeZonesTab::resetCustomZone(int number)
     zone.offset->setText(zone.offsetSetting.defaultText);
     m_store.remove(zone.nameSetting);
     m_store.remove(zone.offsetSetting);
+    m_store.remove(zone.zoneIdSetting);
     m_mainWindow.setCustomMenuEntryVisible(number, false);
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "engine/typed_settings.h"
+#include "settingsdialog/zone_choices.h"
 
 #include <functional>
 
@@ -30,6 +31,9 @@ public:
     void customNameChanged(int number);
     void customOffsetChanged(int number);
     void resetCustomZone(int number);
+    // A place chosen from the name box's suggestions: its id, name and
+    // standard offset are stored; typing in either box forgets the id.
+    void customZoneChosen(int number, const QString &suggestion);
 
 private:
     struct CustomZone {
@@ -37,12 +41,15 @@ private:
         LimitedTextBox *offset;
         settings_schema::Setting nameSetting;
         settings_schema::Setting offsetSetting;
+        settings_schema::Setting zoneIdSetting;
     };
+    void offerZones(const CustomZone &zone, int number);
     const CustomZone &custom(int number) const { return number == 1 ? m_custom1 : m_custom2; }
 
     const SettingsDialogControls &m_controls;
     TypedSettings m_store;
     MainWindowLink &m_mainWindow;
+    ZoneChoices m_zoneChoices;
     CustomZone m_custom1;
     CustomZone m_custom2;
 };

@@ -5,6 +5,8 @@
 
 #include "horalux_version.h"
 
+#include <QAbstractItemView>
+#include <QCompleter>
 #include <QLabel>
 #include <QLocale>
 #include <QScreen>
@@ -337,6 +339,44 @@ TEST_F(SettingsDialogTest, TypingANameWritesAtOnceAndCancelKeepsIt)
     EXPECT_FALSE(platform.settings.has(u"scan"_s)) << "Cancel writes nothing else";
     EXPECT_FALSE(platform.settings.has(u"uk"_s));
     EXPECT_EQ(platform.autostart.stores, 0);
+}
+
+TEST_F(SettingsDialogTest, APlaceChosenFromTheDatabaseKeepsItsZoneUntilTheUserTypes)
+{
+    const struct {
+        QString typed;
+        QString offered;
+        QString zoneId;
+        QString name;
+        QString offset;
+        QString typedAfter; // into the box below, which then forgets the id
+        QString box;
+    } cases[] = {
+        {u"Kathm"_s, u"Kathmandu"_s, u"Asia/Kathmandu"_s, u"Kathmandu"_s, u"5.75"_s, u"P"_s, u"customName1Edit"_s},
+        {u"asia/kolk"_s, u"Asia/Kolkata"_s, u"Asia/Kolkata"_s, u"Kolkata"_s, u"5.5"_s, u"6"_s, u"customOffset1Edit"_s},
+        {u"Chath"_s, u"Chatham"_s, u"Pacific/Chatham"_s, u"Chatham"_s, u"12.75"_s, u"P"_s, u"customName1Edit"_s},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.typed.toStdString());
+        open();
+        type(u"customName1Edit"_s, c.typed);
+        QCompleter *completer = box(u"customName1Edit"_s)->completer();
+        ASSERT_TRUE(completer);
+        EXPECT_EQ(completer->currentCompletion(), c.offered);
+        emit completer->activated(completer->currentCompletion());
+        QCoreApplication::processEvents();
+        EXPECT_EQ(platform.settings.value(u"zone1"_s), c.zoneId);
+        EXPECT_EQ(platform.settings.value(u"tz1"_s), c.name);
+        EXPECT_EQ(platform.settings.value(u"diff1"_s), c.offset);
+        EXPECT_EQ(box(u"customName1Edit"_s)->text(), c.name);
+        EXPECT_EQ(box(u"customOffset1Edit"_s)->text(), c.offset);
+
+        open();
+        EXPECT_EQ(platform.settings.value(u"zone1"_s), c.zoneId) << "loading the boxes is no typing";
+        type(c.box, c.typedAfter);
+        EXPECT_FALSE(platform.settings.has(u"zone1"_s));
+        EXPECT_FALSE(platform.settings.has(u"zone2"_s));
+    }
 }
 
 TEST_F(SettingsDialogTest, SecondZoneHasItsOwnKeysAndMenuEntry)
