@@ -82,6 +82,7 @@ TEST(Rotation, TheLastCustomPositionIsFollowedAtOnceByTheFirst)
     w.enableOnly({"uk"});
     w.fake.settings.set(QStringLiteral("tz2"), QStringLiteral("Kathmandu"));
     w.fake.settings.set(QStringLiteral("diff2"), QStringLiteral("+6"));
+    w.fake.settings.set(QStringLiteral("zone2"), QStringLiteral("Asia/Kathmandu"));
     w.fake.settings.set(QStringLiteral("diff1"), QStringLiteral("+3")); // no name: skipped
     w.start();
     for (int i = 0; i < 3; ++i)
@@ -89,6 +90,7 @@ TEST(Rotation, TheLastCustomPositionIsFollowedAtOnceByTheFirst)
     EXPECT_EQ(w.typedNames(), QStringList({"United Kingdom", "Kathmandu", "United Kingdom", "Kathmandu"}));
     EXPECT_TRUE(w.state.zoneOffset.isText);
     EXPECT_EQ(w.state.zoneOffset.text, QStringLiteral("+6"));
+    EXPECT_EQ(w.state.zoneOffset.zoneId, QStringLiteral("Asia/Kathmandu"));
     EXPECT_FALSE(w.state.zoneDaylightSaving);
 }
 
