@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Checks that every C++ file in the repository follows .clang-format; lists
 # the ones that do not and exits 1. With --fix, formats them in place.
-# Files named after the options are the only ones checked or formatted.
+# C++ files named after the options are the only ones checked or formatted.
 #   scripts/check-format.sh [--fix] [file...]
 set -eu
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
@@ -25,7 +25,10 @@ list=$(mktemp)
 trap 'rm -f "$list"' EXIT
 if [ $# -gt 0 ]; then
     for file in "$@"; do
-        printf '%s\0' "$(realpath "$file")"
+        case $file in
+            *.cpp | *.h) printf '%s\0' "$(realpath "$file")" ;;
+            *) echo "not a C++ file, left alone: $file" >&2 ;;
+        esac
     done >"$list"
     cd "$ROOT"
 else
