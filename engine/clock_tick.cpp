@@ -16,6 +16,8 @@
 
 #include <QDir>
 
+#include <cstring>
+
 namespace {
 constexpr LabelColours kBlackLabels {colours::Black, colours::Black, colours::Black};
 } // namespace
@@ -156,8 +158,11 @@ void ClockTick::followScenery(const QTime &zoneTimeOfDay)
         return;
     // The row moves on even with the scenery off, so the settings are read
     // once per part of the day, not every second.
+    const SceneryRow &shown = *m_sceneryRow;
     m_sceneryRow = &scenery::forTimeOfDay(zoneTimeOfDay);
-    if (settings().isTrue(setting::Graphic))
+    const bool looksTheSame =
+        std::strcmp(shown.picture, m_sceneryRow->picture) == 0 && shown.colours == m_sceneryRow->colours;
+    if (!looksTheSame && settings().isTrue(setting::Graphic))
         showScenery(*m_sceneryRow);
 }
 

@@ -18,6 +18,8 @@ struct LabelColours {
     quint32 local;
     quint32 time;
     quint32 zone;
+
+    friend bool operator==(const LabelColours &, const LabelColours &) = default;
 };
 
 struct SceneryRow {

@@ -317,6 +317,8 @@ TEST_F(ClockTickTest, AZoneStayingOnShowFollowsThePartOfTheDayWithoutARoll)
         {"True", QTime(19, 0, 0), "eve.bmp", 0, 0, 0},
         {"True", QTime(19, 0, 1), nullptr, 0, 0, 0},
         {"True", QTime(23, 0, 0), "nighttime.bmp", 0x00FFFFFF, 0x0000FFFF, 0x00FFFFFF},
+        // Midnight passes into a row that looks the same: nothing is loaded again.
+        {"True", QTime(0, 0, 0), nullptr, 0x00FFFFFF, 0x0000FFFF, 0x00FFFFFF},
         // With the scenery off nothing follows, not even the colours.
         {"False", QTime(5, 0, 0), nullptr, 0x00FFFFFF, 0x0000FFFF, 0x00FFFFFF},
         {"False", QTime(8, 0, 0), nullptr, 0x00FFFFFF, 0x0000FFFF, 0x00FFFFFF},
