@@ -10,8 +10,9 @@
 set -eu
 
 # Build: compiler and CMake, and what find_package and pkg_check_modules ask
-# for (Qt 6, libcanberra, xcb, OpenSSL, libcurl). Run: Qt's platform plugins,
-# the fonts, the zone database; Xvfb, xauth and ImageMagick's import for a
+# for (Qt 6 and its translation tools, libcanberra, xcb, OpenSSL, libcurl).
+# Run: Qt's platform plugins and its own translations, the fonts (Japanese
+# included), the zone database; Xvfb, xauth and ImageMagick's import for a
 # machine without a display.
 RUN_PACKAGES="
 build-essential
@@ -19,6 +20,9 @@ cmake
 ninja-build
 pkg-config
 qt6-base-dev
+qt6-tools-dev
+qt6-l10n-tools
+qt6-translations-l10n
 qt6-qpa-plugins
 libgl-dev
 libcanberra-dev
@@ -26,6 +30,7 @@ libxcb1-dev
 libssl-dev
 libcurl4-openssl-dev
 fonts-liberation
+fonts-ipafont-gothic
 tzdata
 xvfb
 xauth
@@ -59,6 +64,8 @@ openbox
 xfwm4
 xfconf
 dbus-daemon
+at-spi2-core
+python3-pyatspi
 weston
 xwayland
 xserver-xorg-core
