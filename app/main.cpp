@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/command_line.h"
 #include "app/platform_choices.h"
+#include "app/translations.h"
 #include "mainwindow/main_window.h"
 #include "platform/real/application_desktop.h"
 #include "platform/real/canberra_sound.h"
@@ -37,6 +38,7 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     choices.takeBack();
     QApplication::setApplicationName(QStringLiteral("Horalux"));
+    translations::install(app);
     // The clock ends only through its own exit; closing a dialog must not end it.
     QApplication::setQuitOnLastWindowClosed(false);
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/clock_format.h"
 
+#include <QRegularExpression>
+
 namespace clock_format {
 
 QString dayOrdinal(int day)
@@ -29,8 +31,24 @@ QString zoneTime(const QTime &time, bool twentyFourHour)
         .arg(time.hour() < 12 ? QLatin1String("am") : QLatin1String("pm"));
 }
 
+QString dayMonthYearFormat(const QLocale &locale)
+{
+    // Qt has no format for a date without its weekday, so the weekday and
+    // what joins it ("dddd, ", "dddd 'den' ", "日dddd", ", dddd") come out of
+    // the language's long format.
+    static const QRegularExpression leading(QStringLiteral("^dddd[^dMy']*('[^']*'\\s*)?"));
+    static const QRegularExpression trailing(QStringLiteral("[\\s,\u060C]*dddd(\\s*'[^']*')?\\s*$"));
+    QString format = locale.dateFormat(QLocale::LongFormat);
+    format.remove(leading);
+    format.remove(trailing);
+    return format;
+}
+
 QString zoneDate(const QDate &date, const QLocale &locale)
 {
+    if (locale.language() != QLocale::English && locale.language() != QLocale::C)
+        return locale.toString(date, dayMonthYearFormat(locale));
+
     // The month named by its number: the stand-alone form, not the one used
     // inside a date (genitive "grudnia" in Polish, "grudzień" on its own).
     return QStringLiteral("%1%2 %3 %4")

@@ -15,7 +15,12 @@ QString dayOrdinal(int day);
 // "19:05:09" on the 24-hour clock.
 QString zoneTime(const QTime &time, bool twentyFourHour);
 
-// "07th December 2026": the day keeps its leading zero; the month name is the user's.
+// The language's long date without the weekday: "d. MMMM yyyy" in German,
+// "yyyy年M月d日" in Japanese.
+QString dayMonthYearFormat(const QLocale &locale);
+
+// In English "07th December 2026" (the day keeps its leading zero); in any other
+// language its own way of writing the day, month and year ("8. Dezember 2026").
 QString zoneDate(const QDate &date, const QLocale &locale);
 
 } // namespace clock_format

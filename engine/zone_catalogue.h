@@ -64,6 +64,10 @@ int customNumberAt(int position);
 
 // Reads custom zones afresh from the store every time: nothing is cached.
 std::optional<CatalogueEntry> entryAt(int position, platform::SettingsStore &store);
+// The preset's texts in the user's language (the table holds the English ones).
+QString shownName(const PresetZone &zone);
+QString shownMenuCaption(const PresetZone &zone);
+QString shownBoxCaption(const PresetZone &zone);
 CatalogueEntry presetEntry(const PresetZone &zone);
 // Custom zone 1 or 2; a missing name is the empty text.
 CatalogueEntry customEntry(int customNumber, platform::SettingsStore &store);

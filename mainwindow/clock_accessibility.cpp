@@ -5,6 +5,7 @@
 
 #include <QAccessibleWidget>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QMouseEvent>
 
 namespace {
@@ -26,7 +27,7 @@ public:
 class NextZoneArrowAccessible final : public QAccessibleWidget {
 public:
     explicit NextZoneArrowAccessible(NextZoneArrow *arrow)
-        : QAccessibleWidget(arrow, QAccessible::Button, QStringLiteral("Next time zone"))
+        : QAccessibleWidget(arrow, QAccessible::Button, QCoreApplication::translate("ClockWindow", "Next time zone"))
     {
     }
 

@@ -30,8 +30,6 @@
 
 namespace {
 
-const QString kOptionsTip = QStringLiteral("Right click for options");
-
 QFont arial(double points)
 {
     QFont font(QStringLiteral("Liberation Sans"));
@@ -44,7 +42,7 @@ void setUpLabel(RollingLabel &label, const QRect &geometry, const QString &capti
     label.setGeometry(geometry);
     label.setText(caption);
     label.setFont(font);
-    label.setToolTip(kOptionsTip);
+    label.setToolTip(ClockWindow::tr("Right click for options"));
     label.setAttribute(Qt::WA_TranslucentBackground);
     label.setAutoFillBackground(false);
     QPalette palette = label.palette();
@@ -89,21 +87,21 @@ void ClockWindow::buildControls()
 
     m_clockFace.setObjectName(QStringLiteral("clockFace"));
     m_clockFace.setGeometry(twips::rect(0, 0, 2700, 1200));
-    m_clockFace.setToolTip(kOptionsTip);
+    m_clockFace.setToolTip(tr("Right click for options"));
     m_backgroundPiece.loadPicture(QStringLiteral(":/horalux/background.bmp"));
 
     m_zoneLabel.setObjectName(QStringLiteral("zoneLabel"));
-    setUpLabel(m_zoneLabel, twips::rect(510, 120, 2100, 255), QStringLiteral("Waiting for data"), arial(8.25));
+    setUpLabel(m_zoneLabel, twips::rect(510, 120, 2100, 255), tr("Waiting for data"), arial(8.25));
     m_timeLabel.setObjectName(QStringLiteral("timeLabel"));
     setUpLabel(m_timeLabel, twips::rect(100, 360, 2490, 525), QStringLiteral("12:12:12 pm"), arial(20.25));
     m_dateLabel.setObjectName(QStringLiteral("dateLabel"));
-    setUpLabel(m_dateLabel, twips::rect(120, 870, 2250, 255), QStringLiteral("Local time: 12:12:12"), arial(8.25));
+    setUpLabel(m_dateLabel, twips::rect(120, 870, 2250, 255), tr("Local time: 12:12:12"), arial(8.25));
     m_clockFace.carry({&m_zoneLabel, &m_timeLabel, &m_dateLabel});
 
     m_nextZoneArrow.setObjectName(QStringLiteral("nextZoneArrow"));
     m_nextZoneArrow.setGeometry(twips::rect(2390, 900, 195, 150));
     m_nextZoneArrow.setPixmap(loadPixmapForScreen(QStringLiteral(":/horalux/next.png"), devicePixelRatioF()));
-    m_nextZoneArrow.setToolTip(QStringLiteral("Click here to move on to the next time zone"));
+    m_nextZoneArrow.setToolTip(tr("Click here to move on to the next time zone"));
     m_nextZoneArrow.setCursor(Qt::PointingHandCursor);
 
     for (QWidget *control :
@@ -165,8 +163,8 @@ void ClockWindow::start()
 void ClockWindow::requestExit()
 {
     if (m_state.updating) {
-        m_messages.show(QStringLiteral("Sorry, you can`t exit during an update. Please wait!"),
-                        QStringLiteral("Please wait!"), platform::MessageBoxes::Icon::Information);
+        m_messages.show(tr("Sorry, you can`t exit during an update. Please wait!"), tr("Please wait!"),
+                        platform::MessageBoxes::Icon::Information);
         return;
     }
     quit();
