@@ -217,6 +217,17 @@ def report(args):
                                 for field, _, _ in ratio_columns)
                 print(line)
 
+    if "rotating" in rows and "rotating-de" in rows:
+        english, german = rows["rotating"], rows["rotating-de"]
+        print()
+        print("A translation's cost, German / English clock (same run):")
+        for field, title, digits in (("uss", "USS MB", 1), ("pss", "PSS MB", 1), ("mapped", "start-up ms", 0),
+                                     ("cpu", "CPU ms/min", 1)):
+            difference = (german[field] - english[field]
+                          if german[field] is not None and english[field] is not None else None)
+            print("  %-12s %s %s  difference %s" % (title, cell(english[field], digits), cell(german[field], digits),
+                                                  cell(difference, digits)))
+
     if args.xserver and args.xserver in measured and "cpu_ms_per_min" in measured[args.xserver]:
         xs = measured[args.xserver]
         print()
