@@ -9,5 +9,5 @@
 
 void AboutTab::load()
 {
-    m_controls.versionLabel->setText(QStringLiteral("This is version ") + QString::fromLatin1(horalux_version::Dotted));
+    m_controls.versionLabel->setText(tr("This is version %1").arg(QString::fromLatin1(horalux_version::Dotted)));
 }

@@ -90,9 +90,10 @@ SettingsDialog::Applied SettingsDialog::applyAll()
         // The store must agree with the message, or the clock has nothing to show.
         m_timeZones.turnOnUnitedKingdom();
         const QPointer<SettingsDialog> alive(this);
-        m_messages.show(u"You must select AT LEAST one of the time zones to be displayed. United Kingdom has now "
-                        "been turned on."_s,
-                        u"Error!"_s, platform::MessageBoxes::Icon::Information);
+        m_messages.show(tr("You must select AT LEAST one of the time zones to be displayed. United Kingdom has now "
+                           "been turned on."),
+                        //: The title of a message box about a choice the user must make.
+                        tr("Error!"), platform::MessageBoxes::Icon::Information);
         if (!alive)
             return Applied::DialogGone;
     }
@@ -105,11 +106,11 @@ SettingsDialog::Applied SettingsDialog::applyAll()
     if (problems.isEmpty())
         return Applied::Saved;
     const QPointer<SettingsDialog> alive(this);
-    m_messages.show(u"Your settings could not all be saved. The clock uses them now, but they will be lost when it "
-                    "ends.\n\n"_s
-                        + problems.join(u'\n')
-                        + u"\n\nMake room on the disk or make the folder writable, then press Apply again."_s,
-                    u"Settings not saved"_s, platform::MessageBoxes::Icon::Exclamation);
+    //: %1 is one line per setting that could not be stored, with the reason.
+    m_messages.show(tr("Your settings could not all be saved. The clock uses them now, but they will be lost when it "
+                       "ends.\n\n%1\n\nMake room on the disk or make the folder writable, then press Apply again.")
+                        .arg(problems.join(u'\n')),
+                    tr("Settings not saved"), platform::MessageBoxes::Icon::Exclamation);
     return alive ? Applied::NotSaved : Applied::DialogGone;
 }
 

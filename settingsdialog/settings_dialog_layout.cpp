@@ -10,6 +10,7 @@
 #include "settingsdialog/updown_arrows.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QFile>
 #include <QGroupBox>
 #include <QIcon>
@@ -36,8 +37,12 @@ QRect twipRect(int left, int top, int width, int height)
     return QRect(px(left), px(top), px(width), px(height));
 }
 
-const QString kOffsetTip = u"Enter the time difference between this time zone and GMT. E.g. France would have a "
-                           "difference of +1 and Arizona, USA would have a difference of -7"_s;
+QString offsetTip()
+{
+    return QCoreApplication::translate("TimeZonesTab",
+                                       "Enter the time difference between this time zone and GMT. E.g. France would "
+                                       "have a difference of +1 and Arizona, USA would have a difference of -7");
+}
 
 QFont designFont(const QString &family, bool underline = false)
 {
@@ -130,9 +135,15 @@ void buildButtons(Builder &b, QWidget *window, SettingsDialogControls &c)
         QString tip;
     };
     const ButtonDesign buttons[] = {
-        {c.okButton, u"okButton"_s, u"&OK"_s, 3240, 38, u"Click here to save changes and exit"_s},
-        {c.cancelButton, u"cancelButton"_s, u"&Cancel"_s, 4320, 40, u"Click here to exit without saving changes"_s},
-        {c.applyButton, u"applyButton"_s, u"&Apply"_s, 5400, 39, u"Click here to save changes"_s},
+        //: A button of fixed width: keep it short.
+        {c.okButton, u"okButton"_s, QCoreApplication::translate("SettingsDialog", "&OK"), 3240, 38,
+         QCoreApplication::translate("SettingsDialog", "Click here to save changes and exit")},
+        //: A button of fixed width: keep it short.
+        {c.cancelButton, u"cancelButton"_s, QCoreApplication::translate("SettingsDialog", "&Cancel"), 4320, 40,
+         QCoreApplication::translate("SettingsDialog", "Click here to exit without saving changes")},
+        //: A button of fixed width: keep it short.
+        {c.applyButton, u"applyButton"_s, QCoreApplication::translate("SettingsDialog", "&Apply"), 5400, 39,
+         QCoreApplication::translate("SettingsDialog", "Click here to save changes")},
     };
     for (const ButtonDesign &design : buttons) {
         design.button =
@@ -146,10 +157,12 @@ void buildButtons(Builder &b, QWidget *window, SettingsDialogControls &c)
 void buildTimeZonesPage(Builder &b, SettingsDialogControls &c)
 {
     constexpr int page = 0;
-    auto *intro = b.onPage<QLabel>(u"zonesIntroLabel"_s, page, twipRect(120, 405, 6135, 660),
-                                   u"From the list below, check which time zones you wish to see shown with "
-                                   "Horalux. If you remove the check from a time zone, then that zone will be "
-                                   "skipped by Horalux."_s);
+    auto *intro =
+        b.onPage<QLabel>(u"zonesIntroLabel"_s, page, twipRect(120, 405, 6135, 660),
+                         QCoreApplication::translate("TimeZonesTab",
+                                                     "From the list below, check which time zones you wish to see "
+                                                     "shown with Horalux. If you remove the check from a time zone, "
+                                                     "then that zone will be skipped by Horalux."));
     intro->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     intro->setWordWrap(true);
 
@@ -161,14 +174,17 @@ void buildTimeZonesPage(Builder &b, SettingsDialogControls &c)
         const int left = position < 12 ? 120 : 3240;
         const int top = 1080 + kZoneRowPitch * (position % 12);
         auto *box = b.onPage<QCheckBox>(key + u"ZoneCheck"_s, page, twipRect(left, top, zone->boxWidth, 255),
-                                        QString::fromUtf8(zone->boxCaption));
-        box->setToolTip(u"Check to enable this time zone, uncheck to disable it."_s);
+                                        QCoreApplication::translate("Zones", zone->boxCaption));
+        box->setToolTip(
+            QCoreApplication::translate("TimeZonesTab", "Check to enable this time zone, uncheck to disable it."));
         b.order(box, position);
         c.zoneBoxes.insert(key, box);
     }
 
-    auto *frame = b.onPage<QGroupBox>(u"customZonesGroup"_s, page, twipRect(120, 4440, 6135, 1275),
-                                      u"Custom Time Zones. Please type in the name of your own time zone"_s);
+    auto *frame =
+        b.onPage<QGroupBox>(u"customZonesGroup"_s, page, twipRect(120, 4440, 6135, 1275),
+                            QCoreApplication::translate(
+                                "TimeZonesTab", "Custom Time Zones. Please type in the name of your own time zone"));
     const QFont narrow = designFont(u"Liberation Sans Narrow"_s);
     struct Row {
         LimitedTextBox *&name;
@@ -188,26 +204,30 @@ void buildTimeZonesPage(Builder &b, SettingsDialogControls &c)
         row.name = b.make<LimitedTextBox>(u"customName%1Edit"_s.arg(n), frame, twipRect(120, row.top, 3375, 270), 30);
         row.name->setText(customZonePlaceholder());
         row.name->setFont(narrow);
-        row.name->setToolTip(
-            u"Enter any name you wish in here, this can be your town/city, country or even your name"_s);
+        row.name->setToolTip(QCoreApplication::translate(
+            "TimeZonesTab", "Enter any name you wish in here, this can be your town/city, country or even your name"));
         b.order(row.name, row.nameOrder);
 
-        QLabel *offsetLabel = b.label(u"customOffset%1Label"_s.arg(row.number), frame,
-                                      twipRect(3600, row.top, 675, 225), u"GMT offset"_s);
+        QLabel *offsetLabel =
+            b.label(u"customOffset%1Label"_s.arg(row.number), frame, twipRect(3600, row.top, 675, 225),
+                    //: A label of fixed width before a small box: keep it short.
+                    QCoreApplication::translate("TimeZonesTab", "GMT offset"));
         offsetLabel->setFont(narrow);
-        offsetLabel->setToolTip(kOffsetTip);
+        offsetLabel->setToolTip(offsetTip());
 
         row.offset =
             b.make<LimitedTextBox>(u"customOffset%1Edit"_s.arg(n), frame, twipRect(4440, row.top, 615, 270), 5);
         row.offset->setText(u"0"_s);
         row.offset->setAlignment(Qt::AlignCenter);
         row.offset->setFont(narrow);
-        row.offset->setToolTip(kOffsetTip);
+        row.offset->setToolTip(offsetTip());
         b.order(row.offset, row.nameOrder + 1);
 
-        row.reset =
-            b.make<QPushButton>(u"resetCustom%1Button"_s.arg(n), frame, twipRect(5160, row.top, 855, 255), u"Reset"_s);
-        row.reset->setToolTip(u"Click here to delete this custom time zone"_s);
+        row.reset = b.make<QPushButton>(u"resetCustom%1Button"_s.arg(n), frame, twipRect(5160, row.top, 855, 255),
+                                        //: A button of fixed width that clears a custom time zone: keep it short.
+                                        QCoreApplication::translate("TimeZonesTab", "Reset"));
+        row.reset->setToolTip(
+            QCoreApplication::translate("TimeZonesTab", "Click here to delete this custom time zone"));
         row.reset->setAutoDefault(false);
         b.order(row.reset, row.resetOrder);
     }
@@ -225,55 +245,83 @@ void buildSettingsPage(Builder &b, SettingsDialogControls &c)
         return box;
     };
 
-    QGroupBox *delay = frame(u"delayGroup"_s, u"Time delay between time zones being shown"_s, 480, 735);
+    QGroupBox *delay =
+        frame(u"delayGroup"_s, QCoreApplication::translate("SettingsTab", "Time delay between time zones being shown"),
+              480, 735);
     c.scanDelayEdit = b.make<LimitedTextBox>(u"scanDelayEdit"_s, delay, twipRect(120, 330, 735, 320), 2);
     c.scanDelayEdit->setAlignment(Qt::AlignCenter);
     b.order(c.scanDelayEdit, 44);
     c.scanDelayArrows = b.make<UpDownArrows>(u"scanDelayArrows"_s, delay, twipRect(840, 330, 195, 320));
-    c.scanDelayArrows->setToolTip(u"Click either the up or down arrow to adjust the zone scan frequency"_s);
+    c.scanDelayArrows->setToolTip(QCoreApplication::translate(
+        "SettingsTab", "Click either the up or down arrow to adjust the zone scan frequency"));
     b.order(c.scanDelayArrows, 28);
     b.label(u"scanDelayLabel"_s, delay, twipRect(1200, 390, 3855, 255),
-            u"This is the time in seconds between time zone scans"_s);
+            QCoreApplication::translate("SettingsTab", "This is the time in seconds between time zone scans"));
 
-    QGroupBox *general = frame(u"generalGroup"_s, u"General"_s, 1280, 1030);
+    QGroupBox *general = frame(u"generalGroup"_s,
+                               //: The title of a group of check boxes.
+                               QCoreApplication::translate("SettingsTab", "General"), 1280, 1030);
     c.startWithDesktopCheck =
         checkBox(b.make<QCheckBox>(u"startWithDesktopCheck"_s, general, twipRect(120, 270, 5415, 255),
-                                   u"Make Horalux load with windows"_s),
-                 29, u"Check this box to either enable or disable the clock loading with windows"_s);
-    c.alwaysOnTopCheck = checkBox(b.make<QCheckBox>(u"alwaysOnTopCheck"_s, general, twipRect(120, 510, 5415, 255),
-                                                    u"Make Horalux always on top (of other windows)"_s),
-                                  30, u"Check this box to make Horalux always on top"_s);
-    c.twentyFourHourCheck = checkBox(b.make<QCheckBox>(u"twentyFourHourCheck"_s, general, twipRect(120, 750, 5415, 255),
-                                                       u"Use a 24 hour clock instead of the standard 12 hour clock"_s),
-                                     31, u"Click here to make the clock 24 hour instead of 12 hour (or vice versa)"_s);
+                                   QCoreApplication::translate("SettingsTab", "Make Horalux load with windows")),
+                 29,
+                 QCoreApplication::translate(
+                     "SettingsTab", "Check this box to either enable or disable the clock loading with windows"));
+    c.alwaysOnTopCheck = checkBox(
+        b.make<QCheckBox>(u"alwaysOnTopCheck"_s, general, twipRect(120, 510, 5415, 255),
+                          QCoreApplication::translate("SettingsTab", "Make Horalux always on top (of other windows)")),
+        30, QCoreApplication::translate("SettingsTab", "Check this box to make Horalux always on top"));
+    c.twentyFourHourCheck = checkBox(
+        b.make<QCheckBox>(
+            u"twentyFourHourCheck"_s, general, twipRect(120, 750, 5415, 255),
+            QCoreApplication::translate("SettingsTab", "Use a 24 hour clock instead of the standard 12 hour clock")),
+        31,
+        QCoreApplication::translate("SettingsTab",
+                                    "Click here to make the clock 24 hour instead of 12 hour (or vice versa)"));
 
-    QGroupBox *sync = frame(u"timeSyncGroup"_s,
-                            u"Syncronize the system time using the Internet (more accurate time zones)"_s, 2400, 615);
-    c.timeSyncCheck =
-        checkBox(b.make<QCheckBox>(u"timeSyncCheck"_s, sync, twipRect(120, 300, 5895, 255),
-                                   u"Enable the system time to be syncronised to the Internet time servers"_s),
-                 32, u"Check this box to enable the time to be checked and set by the Internet Time servers"_s);
+    QGroupBox *sync =
+        frame(u"timeSyncGroup"_s,
+              QCoreApplication::translate("SettingsTab",
+                                          "Syncronize the system time using the Internet (more accurate time zones)"),
+              2400, 615);
+    c.timeSyncCheck = checkBox(
+        b.make<QCheckBox>(u"timeSyncCheck"_s, sync, twipRect(120, 300, 5895, 255),
+                          QCoreApplication::translate(
+                              "SettingsTab", "Enable the system time to be syncronised to the Internet time servers")),
+        32,
+        QCoreApplication::translate(
+            "SettingsTab", "Check this box to enable the time to be checked and set by the Internet Time servers"));
 
-    QGroupBox *effects = frame(u"sceneryGroup"_s, u"Use graphical effects"_s, 3120, 615);
-    c.sceneryCheck =
-        checkBox(b.make<QCheckBox>(u"sceneryCheck"_s, effects, twipRect(120, 300, 5895, 255),
-                                   u"Use different background graphics to coincide with the time of zone"_s),
-                 33, u"Check this box to enable different background graphics"_s);
+    QGroupBox *effects =
+        frame(u"sceneryGroup"_s, QCoreApplication::translate("SettingsTab", "Use graphical effects"), 3120, 615);
+    c.sceneryCheck = checkBox(
+        b.make<QCheckBox>(u"sceneryCheck"_s, effects, twipRect(120, 300, 5895, 255),
+                          QCoreApplication::translate(
+                              "SettingsTab", "Use different background graphics to coincide with the time of zone")),
+        33, QCoreApplication::translate("SettingsTab", "Check this box to enable different background graphics"));
 
-    QGroupBox *dst = frame(u"daylightSavingGroup"_s, u"DST Settings"_s, 3840, 1335);
+    QGroupBox *dst =
+        frame(u"daylightSavingGroup"_s, QCoreApplication::translate("SettingsTab", "DST Settings"), 3840, 1335);
     c.daylightSavingCheck = checkBox(
         b.make<WrappingCheckBox>(
             u"daylightSavingCheck"_s, dst, twipRect(120, 300, 5895, 975),
-            u"Automatically adjust the time for countries that support DST. E.g. in the UK, between April and "
-            "October, the clocks go forward by 1 hour. This is called Daylight Saving Time. Unless you "
-            "specifically want to see the time in an accurate scientific manner, then leave this option checked."_s),
-        34, u"Check this box to enable automatic adjustments for DST"_s);
+            QCoreApplication::translate(
+                "SettingsTab",
+                "Automatically adjust the time for countries that support DST. E.g. in the UK, between April and "
+                "October, the clocks go forward by 1 hour. This is called Daylight Saving Time. Unless you "
+                "specifically want to see the time in an accurate scientific manner, then leave this option "
+                "checked.")),
+        34, QCoreApplication::translate("SettingsTab", "Check this box to enable automatic adjustments for DST"));
 
-    QGroupBox *exact = frame(u"exactZonesGroup"_s, u"Exact time zones"_s, 5235, 615);
-    c.exactZonesCheck =
-        checkBox(b.make<QCheckBox>(u"exactZonesCheck"_s, exact, twipRect(120, 300, 5895, 255),
-                                   u"Use each zone's own clock rules (time-zone database)"_s),
-                 35, u"Check this box to show each zone's exact local time, with its own daylight-saving dates"_s);
+    QGroupBox *exact =
+        frame(u"exactZonesGroup"_s, QCoreApplication::translate("SettingsTab", "Exact time zones"), 5235, 615);
+    c.exactZonesCheck = checkBox(
+        b.make<QCheckBox>(
+            u"exactZonesCheck"_s, exact, twipRect(120, 300, 5895, 255),
+            QCoreApplication::translate("SettingsTab", "Use each zone's own clock rules (time-zone database)")),
+        35,
+        QCoreApplication::translate(
+            "SettingsTab", "Check this box to show each zone's exact local time, with its own daylight-saving dates"));
 }
 
 void buildAboutPage(Builder &b, SettingsDialogControls &c)
@@ -285,18 +333,23 @@ void buildAboutPage(Builder &b, SettingsDialogControls &c)
     const QString logo = u":/horalux/logo.png"_s;
     if (QFile::exists(logo))
         c.logo->setPixmap(QIcon(logo).pixmap(c.logo->size()));
-    c.versionLabel = b.label(u"versionLabel"_s, about, twipRect(3000, 1320, 2775, 255), u"This is version 1.1.1"_s);
+    c.versionLabel = b.label(u"versionLabel"_s, about, twipRect(3000, 1320, 2775, 255), QString());
     c.helpLink = b.link(u"helpLink"_s, about, twipRect(3000, 2160, 3015, 255),
-                        u"Click here for Instructions and Help"_s, u"Click here for instructions and help"_s);
+                        QCoreApplication::translate("AboutTab", "Click here for Instructions and Help"),
+                        QCoreApplication::translate("AboutTab", "Click here for instructions and help"));
 
-    auto *updates = b.onPage<QGroupBox>(u"updatesGroup"_s, page, twipRect(120, 3360, 6135, 2340), u"Updates"_s);
+    auto *updates = b.onPage<QGroupBox>(u"updatesGroup"_s, page, twipRect(120, 3360, 6135, 2340),
+                                        //: The title of the group about updating the program.
+                                        QCoreApplication::translate("AboutTab", "Updates"));
     b.label(u"updatesLabel"_s, updates, twipRect(120, 300, 5895, 735),
-            u"Updates to Horalux are free of charge and you can update the clock as often as you like. If you "
-            "download an update and find that the clock isn`t working, then go to the Horalux home page and "
-            "download the latest full version."_s);
-    c.updateLink =
-        b.link(u"updateLink"_s, updates, twipRect(120, 1080, 4095, 255),
-               u"Click here to update your copy of Horalux now"_s, u"Click here to update your copy of Horalux"_s);
+            QCoreApplication::translate(
+                "AboutTab",
+                "Updates to Horalux are free of charge and you can update the clock as often as you like. If you "
+                "download an update and find that the clock isn`t working, then go to the Horalux home page and "
+                "download the latest full version."));
+    c.updateLink = b.link(u"updateLink"_s, updates, twipRect(120, 1080, 4095, 255),
+                          QCoreApplication::translate("AboutTab", "Click here to update your copy of Horalux now"),
+                          QCoreApplication::translate("AboutTab", "Click here to update your copy of Horalux"));
 }
 
 void setWindowIcon(QWidget *window)
@@ -314,7 +367,7 @@ void setWindowIcon(QWidget *window)
 
 SettingsDialogControls buildSettingsDialog(QWidget *window)
 {
-    window->setWindowTitle(u"Settings"_s);
+    window->setWindowTitle(QCoreApplication::translate("SettingsDialog", "Settings", "window title"));
     window->setFixedSize(px(6390), px(5640 + kExactRowTwips + kBottomMarginTwips));
     window->setFont(designFont(u"Liberation Sans"_s));
     setWindowIcon(window);
@@ -322,8 +375,9 @@ SettingsDialogControls buildSettingsDialog(QWidget *window)
     SettingsDialogControls c;
     Builder b;
     c.tabControl = b.make<SettingsTabControl>(u"tabControl"_s, window, twipRect(0, 0, 6375, 5295 + kExactRowTwips));
-    for (const QString &caption : {u"Time Zones"_s, u"Settings"_s, u"About"_s})
-        c.tabControl->addTab(new QWidget, caption);
+    c.tabControl->addTab(new QWidget, QCoreApplication::translate("SettingsDialog", "Time Zones", "tab"));
+    c.tabControl->addTab(new QWidget, QCoreApplication::translate("SettingsDialog", "Settings", "tab"));
+    c.tabControl->addTab(new QWidget, QCoreApplication::translate("SettingsDialog", "About", "tab"));
     b.tabs = c.tabControl;
     // The tab bar takes the focus, not the tab control: chaining a control
     // that holds others would carry its pages' controls along, and the tab

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QString>
 
@@ -50,7 +51,7 @@ struct SettingsDialogControls {
 // What a custom zone's name box shows while there is no such zone.
 inline QString customZonePlaceholder()
 {
-    return QStringLiteral("Enter the name of the time zone in here");
+    return QCoreApplication::translate("TimeZonesTab", "Enter the name of the time zone in here");
 }
 
 // Builds every control of the settings dialog on the window with its place,

@@ -76,9 +76,10 @@ bool SettingsTab::applyDelay()
     // A message box runs events, and an update started meanwhile closes (and
     // so deletes) the dialog with this tab: then nothing here is left to use.
     const QPointer<QWidget> alive = m_dialog;
-    m_messages.show(u"Sorry, your Time delay is set to an invalid number. You must choose a number between 5 "
-                    "and 60. I have now set it to 20 for you"_s,
-                    u"Error"_s, platform::MessageBoxes::Icon::Information);
+    m_messages.show(tr("Sorry, your Time delay is set to an invalid number. You must choose a number between 5 "
+                       "and 60. I have now set it to 20 for you"),
+                    //: The title of a message box about a wrong number.
+                    tr("Error"), platform::MessageBoxes::Icon::Information);
     if (!alive)
         return false;
     m_store.save(setting::Scan, setting::Scan.defaultText);

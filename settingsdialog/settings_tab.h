@@ -3,6 +3,7 @@
 
 #include "engine/typed_settings.h"
 
+#include <QCoreApplication>
 #include <QPointer>
 
 namespace platform {
@@ -17,6 +18,8 @@ struct SettingsDialogControls;
 // The "Settings" tab: the delay between zones and the switches, all written
 // by Apply only; starting with the desktop is the autostart service's.
 class SettingsTab {
+    Q_DECLARE_TR_FUNCTIONS(SettingsTab)
+
 public:
     SettingsTab(const SettingsDialogControls &controls, TypedSettings store, platform::Autostart &autostart,
                 platform::Desktop &desktop, platform::MessageBoxes &messages, MainWindowLink &mainWindow,
