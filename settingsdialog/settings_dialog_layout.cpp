@@ -18,6 +18,7 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QTabBar>
+#include <QToolButton>
 
 #include <map>
 #include <utility>
@@ -204,6 +205,9 @@ void buildTimeZonesPage(Builder &b, SettingsDialogControls &c)
         row.name = b.make<LimitedTextBox>(u"customName%1Edit"_s.arg(n), frame, twipRect(120, row.top, 3375, 270), 30);
         row.name->setText(customZonePlaceholder());
         row.name->setFont(narrow);
+        // The frame's title would name all four boxes alike.
+        row.name->setAccessibleName(
+            QCoreApplication::translate("TimeZonesTab", "Name of custom time zone %1").arg(row.number));
         row.name->setToolTip(QCoreApplication::translate(
             "TimeZonesTab", "Enter any name you wish in here, this can be your town/city, country or even your name"));
         b.order(row.name, row.nameOrder);
@@ -221,6 +225,8 @@ void buildTimeZonesPage(Builder &b, SettingsDialogControls &c)
         row.offset->setAlignment(Qt::AlignCenter);
         row.offset->setFont(narrow);
         row.offset->setToolTip(offsetTip());
+        row.offset->setAccessibleName(
+            QCoreApplication::translate("TimeZonesTab", "GMT offset of custom time zone %1").arg(row.number));
         b.order(row.offset, row.nameOrder + 1);
 
         row.reset = b.make<QPushButton>(u"resetCustom%1Button"_s.arg(n), frame, twipRect(5160, row.top, 855, 255),
@@ -228,6 +234,8 @@ void buildTimeZonesPage(Builder &b, SettingsDialogControls &c)
                                         QCoreApplication::translate("TimeZonesTab", "Reset"));
         row.reset->setToolTip(
             QCoreApplication::translate("TimeZonesTab", "Click here to delete this custom time zone"));
+        row.reset->setAccessibleName(
+            QCoreApplication::translate("TimeZonesTab", "Reset custom time zone %1").arg(row.number));
         row.reset->setAutoDefault(false);
         b.order(row.reset, row.resetOrder);
     }
@@ -250,10 +258,16 @@ void buildSettingsPage(Builder &b, SettingsDialogControls &c)
               480, 735);
     c.scanDelayEdit = b.make<LimitedTextBox>(u"scanDelayEdit"_s, delay, twipRect(120, 330, 735, 320), 2);
     c.scanDelayEdit->setAlignment(Qt::AlignCenter);
+    c.scanDelayEdit->setAccessibleName(QCoreApplication::translate("SettingsTab", "Seconds between time zones"));
     b.order(c.scanDelayEdit, 44);
     c.scanDelayArrows = b.make<UpDownArrows>(u"scanDelayArrows"_s, delay, twipRect(840, 330, 195, 320));
     c.scanDelayArrows->setToolTip(QCoreApplication::translate(
         "SettingsTab", "Click either the up or down arrow to adjust the zone scan frequency"));
+    c.scanDelayArrows->setAccessibleName(QCoreApplication::translate("SettingsTab", "Change the delay"));
+    c.scanDelayArrows->setAccessibleDescription(
+        QCoreApplication::translate("SettingsTab", "The Up and Down keys add or take away a second"));
+    c.scanDelayArrows->upButton()->setAccessibleName(QCoreApplication::translate("SettingsTab", "Increase delay"));
+    c.scanDelayArrows->downButton()->setAccessibleName(QCoreApplication::translate("SettingsTab", "Decrease delay"));
     b.order(c.scanDelayArrows, 28);
     b.label(u"scanDelayLabel"_s, delay, twipRect(1200, 390, 3855, 255),
             QCoreApplication::translate("SettingsTab", "This is the time in seconds between time zone scans"));
@@ -328,7 +342,9 @@ void buildAboutPage(Builder &b, SettingsDialogControls &c)
 {
     constexpr int page = 2;
     auto *about = b.onPage<QGroupBox>(u"aboutGroup"_s, page, twipRect(120, 360, 6135, 2775));
+    about->setAccessibleName(QCoreApplication::translate("AboutTab", "About Horalux"));
     c.logo = b.make<QLabel>(u"logo"_s, about, twipRect(120, 240, 2520, 2460));
+    c.logo->setAccessibleName(QCoreApplication::translate("AboutTab", "Horalux logo"));
     // The logo is built in; without it the place stays empty.
     const QString logo = u":/horalux/logo.png"_s;
     if (QFile::exists(logo))

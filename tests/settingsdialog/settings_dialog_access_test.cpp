@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings_dialog_test_world.h"
 
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -81,6 +83,82 @@ TEST_F(SettingsDialogAccess, EveryTextAndMessageGoesThroughTheTranslator)
         EXPECT_TRUE(marked(shown.title)) << shown.title.toStdString();
     }
     EXPECT_TRUE(messages.shown[2].text.contains(u"\n\ndisk full\n\n"_s));
+}
+
+// A control a screen reader user can reach or work: it must say what it is.
+bool interactive(QAccessibleInterface *node)
+{
+    if (node->state().focusable)
+        return true;
+    const QAccessibleActionInterface *actions = node->actionInterface();
+    return actions && !actions->actionNames().isEmpty();
+}
+
+void collectInteractive(QAccessibleInterface *node, std::vector<QAccessibleInterface *> &found)
+{
+    for (int i = 0; i < node->childCount(); ++i) {
+        QAccessibleInterface *child = node->child(i);
+        if (!child)
+            continue;
+        if (interactive(child))
+            found.push_back(child);
+        collectInteractive(child, found);
+    }
+}
+
+QAccessibleInterface *interfaceOf(QObject *object)
+{
+    return QAccessible::queryAccessibleInterface(object);
+}
+
+TEST_F(SettingsDialogAccess, EveryControlIsNamedForAScreenReader)
+{
+    QCoreApplication::removeTranslator(&translator);
+    platform.settings.set(u"scan"_s, u"20"_s);
+    open();
+    std::vector<QAccessibleInterface *> controls;
+    collectInteractive(interfaceOf(dialog.get()), controls);
+    ASSERT_GT(controls.size(), 40u);
+    QHash<QString, int> seen;
+    for (QAccessibleInterface *control : controls) {
+        const QString name = control->text(QAccessible::Name);
+        const QString what = control->object() ? control->object()->objectName() : QString();
+        EXPECT_FALSE(name.isEmpty()) << "unnamed: " << what.toStdString() << " role " << control->role();
+        // A tab bar goes by the name of its open tab.
+        if (control->role() != QAccessible::PageTabList) {
+            EXPECT_EQ(seen[name]++, 0) << "named twice: " << name.toStdString();
+        }
+    }
+
+    struct Named {
+        const char *object;
+        QAccessible::Role role;
+        QString name;
+    };
+    const Named named[] = {
+        {"customName1Edit", QAccessible::EditableText, u"Name of custom time zone 1"_s},
+        {"customOffset1Edit", QAccessible::EditableText, u"GMT offset of custom time zone 1"_s},
+        {"customName2Edit", QAccessible::EditableText, u"Name of custom time zone 2"_s},
+        {"customOffset2Edit", QAccessible::EditableText, u"GMT offset of custom time zone 2"_s},
+        {"resetCustom2Button", QAccessible::Button, u"Reset custom time zone 2"_s},
+        {"scanDelayEdit", QAccessible::EditableText, u"Seconds between time zones"_s},
+        {"up", QAccessible::Button, u"Increase delay"_s},
+        {"down", QAccessible::Button, u"Decrease delay"_s},
+        {"logo", QAccessible::Graphic, u"Horalux logo"_s},
+    };
+    for (const Named &n : named) {
+        QAccessibleInterface *node = interfaceOf(control(QString::fromLatin1(n.object)));
+        EXPECT_EQ(node->role(), n.role) << n.object;
+        EXPECT_EQ(node->text(QAccessible::Name), n.name) << n.object;
+    }
+
+    // The arrows work by their press action alone, as a screen reader works them.
+    for (const auto &[arrow, after] : {std::pair {"up", "21"}, std::pair {"down", "20"}}) {
+        QAccessibleActionInterface *actions = interfaceOf(control(QString::fromLatin1(arrow)))->actionInterface();
+        ASSERT_TRUE(actions) << arrow;
+        actions->doAction(QAccessibleActionInterface::pressAction());
+        EXPECT_EQ(box(u"scanDelayEdit"_s)->text(), QString::fromLatin1(after)) << arrow;
+    }
 }
 
 } // namespace
