@@ -353,6 +353,8 @@ void buildAboutPage(Builder &b, SettingsDialogControls &c)
     c.helpLink = b.link(u"helpLink"_s, about, twipRect(3000, 2160, 3015, 255),
                         QCoreApplication::translate("AboutTab", "Click here for Instructions and Help"),
                         QCoreApplication::translate("AboutTab", "Click here for instructions and help"));
+    // The links come after the tab bar and before OK, as each page's own controls do.
+    b.order(c.helpLink, 36);
 
     auto *updates = b.onPage<QGroupBox>(u"updatesGroup"_s, page, twipRect(120, 3360, 6135, 2340),
                                         //: The title of the group about updating the program.
@@ -366,6 +368,7 @@ void buildAboutPage(Builder &b, SettingsDialogControls &c)
     c.updateLink = b.link(u"updateLink"_s, updates, twipRect(120, 1080, 4095, 255),
                           QCoreApplication::translate("AboutTab", "Click here to update your copy of Horalux now"),
                           QCoreApplication::translate("AboutTab", "Click here to update your copy of Horalux"));
+    b.order(c.updateLink, 37);
 }
 
 void setWindowIcon(QWidget *window)

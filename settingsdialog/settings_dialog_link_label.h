@@ -3,8 +3,9 @@
 
 #include <QLabel>
 
-// A label that reports a left click (press and release on it), for the
-// links on the About tab.
+// A label that works as a link, for the About tab: a left click (press and
+// release on it), Enter or Space report it. It takes the focus by Tab, shows
+// a focus frame then, and is a link with a press action to a screen reader.
 class LinkLabel final : public QLabel {
     Q_OBJECT
 public:
@@ -16,4 +17,6 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 };

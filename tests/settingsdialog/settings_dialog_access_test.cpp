@@ -145,6 +145,7 @@ TEST_F(SettingsDialogAccess, EveryControlIsNamedForAScreenReader)
         {"up", QAccessible::Button, u"Increase delay"_s},
         {"down", QAccessible::Button, u"Decrease delay"_s},
         {"logo", QAccessible::Graphic, u"Horalux logo"_s},
+        {"helpLink", QAccessible::Link, u"Click here for Instructions and Help"_s},
     };
     for (const Named &n : named) {
         QAccessibleInterface *node = interfaceOf(control(QString::fromLatin1(n.object)));
@@ -159,6 +160,10 @@ TEST_F(SettingsDialogAccess, EveryControlIsNamedForAScreenReader)
         actions->doAction(QAccessibleActionInterface::pressAction());
         EXPECT_EQ(box(u"scanDelayEdit"_s)->text(), QString::fromLatin1(after)) << arrow;
     }
+    int follows = 0;
+    dialog->onHelpLinkClicked = [&] { ++follows; };
+    interfaceOf(control(u"helpLink"_s))->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(follows, 1) << "the link's press action follows it";
 }
 
 } // namespace

@@ -4,7 +4,8 @@
 #include <QImage>
 
 // The dialog's keys as a desktop user expects them: Enter presses the focused
-// button and nothing else, Esc is Cancel, a focused button shows it.
+// button or link and nothing else, Esc is Cancel, a focused button or link
+// shows it.
 
 using namespace settings_dialog_test;
 using namespace Qt::StringLiterals;
@@ -18,20 +19,32 @@ struct KeyCase {
     Qt::Key key;
     bool applies;
     bool closes;
+    bool followsLink;
 };
 
 TEST_F(SettingsDialogKeyboard, EnterPressesOnlyTheFocusedButtonAndEscCancels)
 {
     const KeyCase cases[] = {
-        {"applyButton", Qt::Key_Return, true, false},      {"okButton", Qt::Key_Enter, true, true},
-        {"cancelButton", Qt::Key_Return, false, true},     {"ukZoneCheck", Qt::Key_Return, false, false},
-        {"scanDelayEdit", Qt::Key_Return, false, false},   {"customName1Edit", Qt::Key_Enter, false, false},
-        {"alwaysOnTopCheck", Qt::Key_Escape, false, true}, {"applyButton", Qt::Key_Escape, false, true},
+        {"applyButton", Qt::Key_Return, true, false, false},
+        {"okButton", Qt::Key_Enter, true, true, false},
+        {"cancelButton", Qt::Key_Return, false, true, false},
+        {"ukZoneCheck", Qt::Key_Return, false, false, false},
+        {"scanDelayEdit", Qt::Key_Return, false, false, false},
+        {"customName1Edit", Qt::Key_Enter, false, false, false},
+        {"alwaysOnTopCheck", Qt::Key_Escape, false, true, false},
+        {"applyButton", Qt::Key_Escape, false, true, false},
+        {"helpLink", Qt::Key_Return, false, false, true},
+        {"updateLink", Qt::Key_Enter, false, false, true},
+        {"helpLink", Qt::Key_Space, false, false, true},
+        {"updateLink", Qt::Key_Escape, false, true, false},
     };
     for (const KeyCase &c : cases) {
         SCOPED_TRACE(std::string(c.focus) + " key " + std::to_string(c.key));
         platform.settings.DeleteSetting(u"Horalux"_s, u"data"_s, u"ontop"_s);
         open();
+        int follows = 0;
+        dialog->onHelpLinkClicked = [&] { ++follows; };
+        dialog->onUpdateLinkClicked = [&] { ++follows; };
         QWidget *target = control(QString::fromLatin1(c.focus));
         showOnItsTab(target);
         target->setFocus(Qt::TabFocusReason);
@@ -41,6 +54,7 @@ TEST_F(SettingsDialogKeyboard, EnterPressesOnlyTheFocusedButtonAndEscCancels)
 
         EXPECT_EQ(platform.settings.has(u"ontop"_s), c.applies);
         EXPECT_EQ(dialog->isVisible(), !c.closes);
+        EXPECT_EQ(follows, c.followsLink ? 1 : 0);
         EXPECT_EQ(checked(u"ukZoneCheck"_s), ukBefore) << "Enter is no space bar";
     }
 }
@@ -61,7 +75,8 @@ TEST_F(SettingsDialogKeyboard, EnterOnAResetButtonResetsItsZone)
 TEST_F(SettingsDialogKeyboard, AFocusedButtonShowsAFocusMark)
 {
     open();
-    for (const QString &name : {u"okButton"_s, u"cancelButton"_s, u"applyButton"_s, u"resetCustom2Button"_s}) {
+    for (const QString &name : {u"okButton"_s, u"cancelButton"_s, u"applyButton"_s, u"resetCustom2Button"_s,
+                                u"helpLink"_s, u"updateLink"_s}) {
         SCOPED_TRACE(name.toStdString());
         QWidget *button = control(name);
         showOnItsTab(button);

@@ -95,7 +95,7 @@ TEST_F(SettingsDialogLayout, TabKeyFollowsTheDesignedOrderOnEachPage)
         QStringList {u"scanDelayArrows"_s, u"startWithDesktopCheck"_s, u"alwaysOnTopCheck"_s, u"twentyFourHourCheck"_s,
                      u"timeSyncCheck"_s, u"sceneryCheck"_s, u"daylightSavingCheck"_s, u"exactZonesCheck"_s}
             + buttons + QStringList {u"scanDelayEdit"_s},
-        buttons,
+        buttons + QStringList {u"helpLink"_s, u"updateLink"_s},
     };
     open();
     dialog->show();
