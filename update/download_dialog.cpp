@@ -47,8 +47,6 @@ int kilobytes(qint64 bytes)
     return int(qMin<qint64>(bytes / 1024, INT_MAX));
 }
 
-const QString kErrorTitle = QStringLiteral("Error Downloading File");
-
 } // namespace
 
 DownloadDialog::DownloadDialog(platform::Http &http, platform::MessageBoxes &messages,
@@ -60,7 +58,6 @@ DownloadDialog::DownloadDialog(platform::Http &http, platform::MessageBoxes &mes
       m_events(events)
 {
     setObjectName(QStringLiteral("DownloadDialog"));
-    setWindowTitle(QStringLiteral("Download File"));
     QFont font(QStringLiteral("Liberation Sans"));
     font.setPointSizeF(8.25);
     setFont(font);
@@ -81,10 +78,21 @@ DownloadDialog::DownloadDialog(platform::Http &http, platform::MessageBoxes &mes
         label->setTextFormat(Qt::PlainText);
     }
     m_cancelButton.setObjectName(QStringLiteral("cancelButton"));
-    m_cancelButton.setText(QStringLiteral("Cancel"));
+    setFixedTexts();
     m_cancelButton.setGeometry(twipRect(1920, 2520, 1215, 375));
     m_cancelButton.setAutoDefault(false);
     connect(&m_cancelButton, &QPushButton::clicked, this, [this] { cancel(); });
+}
+
+void DownloadDialog::setFixedTexts()
+{
+    setWindowTitle(tr("Download File"));
+    m_cancelButton.setText(tr("Cancel"));
+}
+
+QString DownloadDialog::errorTitle()
+{
+    return tr("Error Downloading File");
 }
 
 void DownloadDialog::setStatus(const QString &text)
@@ -135,18 +143,20 @@ bool DownloadDialog::downloadFile(const QString &url, const QString &destination
     const QString fileName = ReturnFileOrFolder(destination, true, false);
     const QString urlFolder = ReturnFileOrFolder(url, false, true);
 
-    setWindowTitle(QStringLiteral("Download File"));
+    setFixedTexts();
     setStatus(QString());
     m_progressBar.setRange(0, 1);
     m_progressBar.setValue(0);
     show();
     raise();
     activateWindow();
-    setProgressText(QStringLiteral("Getting file information..."));
+    //: The progress line under the bar, which has room for two or three short lines.
+    setProgressText(tr("Getting file information..."));
     m_events.pumpEvents();
 
     m_http.execute(url, userName, password, m_maxBytes);
-    setStatus(QStringLiteral("Saving:\r\r") + fileName + QStringLiteral(" from ") + shownFolder(urlFolder));
+    //: The line above the bar. %1 is the file's name, %2 the web folder it comes from.
+    setStatus(tr("Saving:\r\r%1 from %2").arg(fileName, shownFolder(urlFolder)));
     const quint32 startTick = m_ticks.tickCount();
 
     bool complete = false;
@@ -157,13 +167,13 @@ bool DownloadDialog::downloadFile(const QString &url, const QString &destination
     }
 
     if (complete) {
-        setStatus(QStringLiteral("Download completed!"));
+        setStatus(tr("Download completed!"));
     } else {
         if (!m_into && QFile::exists(destination))
             QFile::remove(destination);
         if (!m_cancelRequested) {
-            setStatus(QStringLiteral("Download failed!"));
-            m_messages.show(QStringLiteral("Download failed!"), kErrorTitle, platform::MessageBoxes::Icon::Critical);
+            setStatus(tr("Download failed!"));
+            m_messages.show(tr("Download failed!"), errorTitle(), platform::MessageBoxes::Icon::Critical);
         }
     }
     succeeded = complete;
@@ -199,19 +209,20 @@ bool DownloadDialog::statusIsOk()
     hide();
     using Icon = platform::MessageBoxes::Icon;
     if (status == 401) {
-        m_messages.show(QStringLiteral("Authorization failed!"), QStringLiteral("Unauthorized"), Icon::Critical);
+        m_messages.show(tr("Authorization failed!"), tr("Unauthorized"), Icon::Critical);
     } else if (status == 404) {
-        m_messages.show(QStringLiteral("The file, ") + shownServerText(m_http.url())
-                            + QStringLiteral(" was not found!"),
-                        QStringLiteral("File Not Found"), Icon::Critical);
+        //: %1 is the address of the file.
+        m_messages.show(tr("The file, %1 was not found!").arg(shownServerText(m_http.url())), tr("File Not Found"),
+                        Icon::Critical);
     } else if (status == platform::Http::Unreached) {
-        m_messages.show(QStringLiteral("Cannot establish connection.\r\rCheck your Internet connection and try again."),
-                        QStringLiteral("Cannot Establish Connection"), Icon::Exclamation);
+        m_messages.show(tr("Cannot establish connection.\r\rCheck your Internet connection and try again."),
+                        tr("Cannot Establish Connection"), Icon::Exclamation);
     } else {
         const QString line = m_http.statusLine();
-        m_messages.show(QStringLiteral("The server returned the following response:\r\r")
-                            + (line.isEmpty() ? QString() : shownServerText(line) + QLatin1Char('\r')),
-                        QStringLiteral("Download Error"), Icon::Critical);
+        //: %1 is the server's status line (e.g. "HTTP/1.1 500 Internal Server Error") and a line break, or nothing.
+        m_messages.show(tr("The server returned the following response:\r\r%1")
+                            .arg(line.isEmpty() ? QString() : shownServerText(line) + QLatin1Char('\r')),
+                        tr("Download Error"), Icon::Critical);
     }
     return false;
 }
@@ -309,5 +320,5 @@ void DownloadDialog::reportWriteFailure()
 {
     // The transfer ends here, so the user hears of it once, not once a chunk.
     m_http.cancel();
-    m_messages.show(QStringLiteral("Cannot write file to disk!"), kErrorTitle, platform::MessageBoxes::Icon::Critical);
+    m_messages.show(tr("Cannot write file to disk!"), errorTitle(), platform::MessageBoxes::Icon::Critical);
 }

@@ -70,6 +70,9 @@ private:
     qint64 contentLength() const;
     void showProgress(qint64 received, qint64 length, qint64 elapsedMs, const QString &fileName);
     void reportWriteFailure();
+    // The title and the button's text, looked up again at each transfer.
+    void setFixedTexts();
+    static QString errorTitle();
     void setStatus(const QString &text);
     void setProgressText(const QString &text);
 

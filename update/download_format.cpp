@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "update/download_format.h"
 
+#include <QCoreApplication>
 #include <QUrl>
 
 #include <cmath>
@@ -29,13 +30,16 @@ QString FormatFileSize(double n, const QLocale &locale)
     // The steps fall at 1000 of a unit, so a size never reads "1024.0 KB".
     if (!(n >= 0))
         return QString();
-    if (n < 1000)
-        return withoutGrouping(locale).toString(n, 'g', QLocale::FloatingPointShortest) + QStringLiteral(" bytes");
+    if (n < 1000) {
+        //: A size under 1000 bytes; %n is the count.
+        return QCoreApplication::translate("DownloadProgress", "%n bytes", nullptr, int(n));
+    }
     if (n < 1024000.0)
-        return withoutGrouping(locale).toString(n / 1024, 'f', 1) + QStringLiteral(" KB");
+        return QCoreApplication::translate("DownloadProgress", "%1 KB")
+            .arg(withoutGrouping(locale).toString(n / 1024, 'f', 1));
     if (n < 1024000000.0)
-        return oneOrTwoDecimals(n / 1048576, locale) + QStringLiteral(" MB");
-    return oneOrTwoDecimals(n / 1073741824, locale) + QStringLiteral(" GB");
+        return QCoreApplication::translate("DownloadProgress", "%1 MB").arg(oneOrTwoDecimals(n / 1048576, locale));
+    return QCoreApplication::translate("DownloadProgress", "%1 GB").arg(oneOrTwoDecimals(n / 1073741824, locale));
 }
 
 QString FormatTime(double t, const QLocale &locale)
@@ -45,16 +49,20 @@ QString FormatTime(double t, const QLocale &locale)
     // Rounded before it is split, so 119.6 seconds reads "2 min 0 sec", not "1 min 0 sec".
     const QLocale plain = withoutGrouping(locale);
     const double seconds = std::nearbyint(t);
-    if (seconds < 60)
-        return plain.toString(qint64(seconds)) + QStringLiteral(" sec");
+    if (seconds < 60) {
+        //: Seconds left, abbreviated; keep it short.
+        return QCoreApplication::translate("DownloadProgress", "%1 sec").arg(plain.toString(qint64(seconds)));
+    }
     if (seconds < 3600) {
         const qint64 whole = qint64(seconds);
-        return plain.toString(whole / 60) + QStringLiteral(" min ") + plain.toString(whole % 60)
-            + QStringLiteral(" sec");
+        //: Minutes and seconds left, abbreviated; keep it short.
+        return QCoreApplication::translate("DownloadProgress", "%1 min %2 sec")
+            .arg(plain.toString(whole / 60), plain.toString(whole % 60));
     }
     const qint64 minutes = qint64(std::nearbyint(t / 60));
-    return plain.toString(minutes / 60) + QStringLiteral(" hr ") + plain.toString(minutes % 60)
-        + QStringLiteral(" min");
+    //: Hours and minutes left, abbreviated; keep it short.
+    return QCoreApplication::translate("DownloadProgress", "%1 hr %2 min")
+        .arg(plain.toString(minutes / 60), plain.toString(minutes % 60));
 }
 
 QString ReturnFileOrFolder(const QString &FullPath, bool ReturnFile, bool IsURL)
@@ -83,18 +91,28 @@ std::optional<TransferProgress> transferProgress(qint64 received, qint64 total, 
     if (elapsedMs <= 0 || received <= 0)
         return std::nullopt;
     const double rate = (double(received) / 1024) / (double(elapsedMs) / 1000); // KB per second
+    // One text a line, so a translation keeps the blank line between them.
+    const QString gap = QStringLiteral("\r\r");
+    //: The progress label has a fixed width: keep it short. %1 is the rate in kilobytes a second.
     const QString rateLine =
-        QStringLiteral("\r\rTransfer Rate: ") + locale.toString(rate, 'f', 1) + QStringLiteral(" KB/Sec");
+        QCoreApplication::translate("DownloadProgress", "Transfer Rate: %1 KB/Sec").arg(locale.toString(rate, 'f', 1));
     if (total <= 0) {
-        return TransferProgress {QStringLiteral("Estimated Time Left: unknown (")
-                                     + FormatFileSize(double(received), locale) + QStringLiteral(" copied)") + rateLine,
-                                 QString()};
+        //: The progress label has a fixed width: keep it short. %1 is the amount received so far.
+        const QString timeLine =
+            QCoreApplication::translate("DownloadProgress", "Estimated Time Left: unknown (%1 copied)")
+                .arg(FormatFileSize(double(received), locale));
+        return TransferProgress {timeLine + gap + rateLine, QString()};
     }
     const double secondsLeft = (double(qMax<qint64>(total - received, 0)) / 1024) / rate;
     const int percent = qRound(100.0 * double(received) / double(total));
-    return TransferProgress {
-        QStringLiteral("Estimated Time Left: ") + FormatTime(secondsLeft, locale) + QStringLiteral(" (")
-            + FormatFileSize(double(received), locale) + QStringLiteral(" of ") + FormatFileSize(double(total), locale)
-            + QStringLiteral(" copied)") + rateLine,
-        withoutGrouping(locale).toString(percent) + QStringLiteral("% of ") + fileName + QStringLiteral(" Completed")};
+    //: The progress label has a fixed width: keep it short. %1 is the time left, %2 the amount received, %3 the
+    //: file's size.
+    const QString timeLine =
+        QCoreApplication::translate("DownloadProgress", "Estimated Time Left: %1 (%2 of %3 copied)")
+            .arg(FormatTime(secondsLeft, locale), FormatFileSize(double(received), locale),
+                 FormatFileSize(double(total), locale));
+    //: The download window's title. %1 is the percentage done, %2 the file's name.
+    const QString caption = QCoreApplication::translate("DownloadProgress", "%1% of %2 Completed")
+                                .arg(withoutGrouping(locale).toString(percent), fileName);
+    return TransferProgress {timeLine + gap + rateLine, caption};
 }

@@ -49,12 +49,11 @@ void UpdateChecker::noticeBeforeFirstAccess()
     if (!settings.isFalse(setting::InternetNoticeShown))
         return;
     settings.saveSwitch(setting::InternetNoticeShown, true);
-    m_messages.show(
-        QStringLiteral("Horalux is about to check with Veltrane to see whether there is an update available. If you "
+    m_messages.show(tr("Horalux is about to check with Veltrane to see whether there is an update available. If you "
                        "are using a FireWall, then you may be asked to grant permission to Horalux to access the "
                        "Internet. Please select YES and allow the rule, if you don`t do this, then Horalux won`t be "
                        "able to update itself!"),
-        QStringLiteral("Internet access beginning."), platform::MessageBoxes::Icon::Information);
+                    tr("Internet access beginning."), platform::MessageBoxes::Icon::Information);
 }
 
 void UpdateChecker::checkForUpdates()
@@ -102,7 +101,8 @@ void UpdateChecker::checkForUpdates()
     const QString offer = m_setup.offersDownload
         ? updateOfferText(m_setup.version, shown, build_urls::hostOf(m_setup.webSite))
         : homePageOfferText(m_setup.version, shown);
-    const auto answer = m_messages.show(offer, QStringLiteral("NewVersion"), platform::MessageBoxes::Icon::None,
+    //: The title of the box that offers a newer version.
+    const auto answer = m_messages.show(offer, tr("NewVersion"), platform::MessageBoxes::Icon::None,
                                         platform::MessageBoxes::Buttons::YesNo);
     // Offered once, whatever the answer.
     settings.saveFlag(setting::versionOffered(version), true);

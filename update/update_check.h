@@ -4,6 +4,7 @@
 #include "engine/call_outs.h"
 #include "update/program_version.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QString>
 
@@ -31,6 +32,8 @@ struct UpdateCheckSetup {
 // The daily update check: at most once a day (never on the first day of
 // use) it fetches the version list and offers a newer version once.
 class UpdateChecker final : public UpdateCheck {
+    Q_DECLARE_TR_FUNCTIONS(UpdateChecker)
+
 public:
     // http: the main window's transfer control.
     UpdateChecker(const platform::Services &services, platform::MessageBoxes &messages, platform::Http &http,

@@ -51,15 +51,15 @@ UpdateInstall::~UpdateInstall() = default;
 
 QString UpdateInstall::untrustedText()
 {
-    return QStringLiteral("The downloaded update is not signed by the makers of Horalux, so it has been deleted "
-                          "and was not run. Your clock has not been changed.");
+    return tr("The downloaded update is not signed by the makers of Horalux, so it has been deleted and was not run. "
+              "Your clock has not been changed.");
 }
 
 QString UpdateInstall::packageManagedText()
 {
-    return QStringLiteral("This copy of Horalux does not update itself: new versions come from where it was "
-                          "installed, such as your package manager.\r\n\r\n"
-                          "Do you want to open the Horalux home page to see what is new?");
+    return tr("This copy of Horalux does not update itself: new versions come from where it was installed, such as "
+              "your package manager.\r\n\r\n"
+              "Do you want to open the Horalux home page to see what is new?");
 }
 
 QString UpdateInstall::localFile() const
@@ -81,9 +81,8 @@ DownloadDialog &UpdateInstall::form()
 
 void UpdateInstall::offerHomePage()
 {
-    const auto answer =
-        m_messages.show(packageManagedText(), QStringLiteral("Updates"), platform::MessageBoxes::Icon::Information,
-                        platform::MessageBoxes::Buttons::YesNo);
+    const auto answer = m_messages.show(packageManagedText(), tr("Updates"), platform::MessageBoxes::Icon::Information,
+                                        platform::MessageBoxes::Buttons::YesNo);
     if (answer == platform::MessageBoxes::Answer::Yes && openHomePage)
         openHomePage();
 }
@@ -112,8 +111,8 @@ void UpdateInstall::downloadUpdate(const QString &offeredVersion)
     file.removeOld();
     removeLegacyUpdateProgram(m_services.desktop.programFolder());
     if (m_http.stillExecuting()) {
-        m_messages.show(QStringLiteral("I Can`t download right now, please try again in a couple of minutes!"),
-                        QStringLiteral("Sorry, I`m busy"), Icon::Information);
+        m_messages.show(tr("I Can`t download right now, please try again in a couple of minutes!"),
+                        tr("Sorry, I`m busy"), Icon::Information);
         m_state.updating = false;
         return;
     }
@@ -124,7 +123,7 @@ void UpdateInstall::downloadUpdate(const QString &offeredVersion)
     // file is never started.
     const QString remote = m_setup.downloadServer + kRemotePath;
     if (!download(remote, file)) {
-        m_messages.show(QStringLiteral("Download failed."), QStringLiteral("Download Failed"), Icon::Information);
+        m_messages.show(tr("Download failed."), tr("Download Failed"), Icon::Information);
         m_state.updating = false;
         return;
     }
@@ -133,14 +132,14 @@ void UpdateInstall::downloadUpdate(const QString &offeredVersion)
     if (!checked.program) {
         qCWarning(lcUpdate) << "update program refused:" << checked.why;
         if (checked.untrusted)
-            m_messages.show(untrustedText(), QStringLiteral("Update Not Trusted"), Icon::Critical);
+            m_messages.show(untrustedText(), tr("Update Not Trusted"), Icon::Critical);
         else
-            m_messages.show(QStringLiteral("Download failed."), QStringLiteral("Download Failed"), Icon::Information);
+            m_messages.show(tr("Download failed."), tr("Download Failed"), Icon::Information);
         m_state.updating = false;
         return;
     }
-    m_messages.show(QStringLiteral("Download successful! I will now run the update file."),
-                    QStringLiteral("Download Successful!"), Icon::Information);
+    m_messages.show(tr("Download successful! I will now run the update file."), tr("Download Successful!"),
+                    Icon::Information);
     QString why;
     if (!checked.program->prepareToStart(&why))
         qCWarning(lcUpdate) << "update program not started:" << why;

@@ -5,6 +5,7 @@
 #include "update/update_policy.h"
 #include "update/verified_program.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <functional>
@@ -34,6 +35,8 @@ struct UpdateInstallSetup {
 // of it, starts that copy and ends the clock so that it can be replaced. The download dialog is made on first use
 // and kept. Where the build does not update itself, it offers the home page.
 class UpdateInstall {
+    Q_DECLARE_TR_FUNCTIONS(UpdateInstall)
+
 public:
     // http: the main window's transfer control (asked whether it is busy, and
     // fetches the signature); dialogHttp: the download dialog's.

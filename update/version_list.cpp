@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "update/version_list.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <QVersionNumber>
 
@@ -87,30 +88,31 @@ QDate lastCheckDateFromText(const QString &text, const QLocale &locale)
     return format.isEmpty() ? QDate() : locale.toDate(trimmed, format);
 }
 
+// The offers are whole texts, so a translation may move the versions and break its own lines.
 QString updateOfferText(const ProgramVersion &running, const QString &listed, const QString &webHost)
 {
-    return QStringList {
-        QStringLiteral("There is a new version of Horalux available."),
-        QStringLiteral("You have version ") + running.dotted() + QStringLiteral(", and the new version number"),
-        QStringLiteral("is ") + listed + QStringLiteral(". Do you want me to download it now for you?"),
-        QString(),
-        QStringLiteral("WARNING: if this update stops your clock from working, then please"),
-        QStringLiteral("go along to ") + webHost + QStringLiteral("/horalux") + QStringLiteral(" and download"),
-        QStringLiteral("the latest FULL VERSION (not update) from there"),
-    }
-        .join(QStringLiteral("\r\n"));
+    //: %1 is the running version, %2 the new one, %3 the web site's address; break the lines where they read well.
+    return QCoreApplication::translate("UpdateOffer",
+                                       "There is a new version of Horalux available.\r\n"
+                                       "You have version %1, and the new version number\r\n"
+                                       "is %2. Do you want me to download it now for you?\r\n"
+                                       "\r\n"
+                                       "WARNING: if this update stops your clock from working, then please\r\n"
+                                       "go along to %3 and download\r\n"
+                                       "the latest FULL VERSION (not update) from there")
+        .arg(running.dotted(), listed, webHost + QStringLiteral("/horalux"));
 }
 
 QString homePageOfferText(const ProgramVersion &running, const QString &listed)
 {
-    return QStringList {
-        QStringLiteral("There is a new version of Horalux available."),
-        QStringLiteral("You have version ") + running.dotted() + QStringLiteral(", and the new version number"),
-        QStringLiteral("is ") + listed + QStringLiteral("."),
-        QString(),
-        QStringLiteral("This copy of Horalux does not update itself: new versions come from where"),
-        QStringLiteral("it was installed, such as your package manager. Do you want to open the"),
-        QStringLiteral("Horalux home page to see what is new?"),
-    }
-        .join(QStringLiteral("\r\n"));
+    //: %1 is the running version, %2 the new one; break the lines where they read well.
+    return QCoreApplication::translate("UpdateOffer",
+                                       "There is a new version of Horalux available.\r\n"
+                                       "You have version %1, and the new version number\r\n"
+                                       "is %2.\r\n"
+                                       "\r\n"
+                                       "This copy of Horalux does not update itself: new versions come from where\r\n"
+                                       "it was installed, such as your package manager. Do you want to open the\r\n"
+                                       "Horalux home page to see what is new?")
+        .arg(running.dotted(), listed);
 }

@@ -42,10 +42,8 @@ void WebLaunch::helpThenHomePage(QWidget &window)
 
     PauseSeconds(1, m_services.ticks, m_services.events);
     const auto answer = m_messages.show(
-        QStringLiteral("Do you want to connect to the Horalux home page on the Internet? You may be able to find "
-                       "help there?"),
-        QStringLiteral("Do you want more help?"), platform::MessageBoxes::Icon::None,
-        platform::MessageBoxes::Buttons::YesNo);
+        tr("Do you want to connect to the Horalux home page on the Internet? You may be able to find help there?"),
+        tr("Do you want more help?"), platform::MessageBoxes::Icon::None, platform::MessageBoxes::Buttons::YesNo);
     if (answer == platform::MessageBoxes::Answer::Yes)
         openWebPage(homePageAddress(m_webSite, m_version));
 }
@@ -54,12 +52,11 @@ void WebLaunch::openWebPage(const QString &address)
 {
     using Icon = platform::MessageBoxes::Icon;
     if (!m_browser.hasWebBrowser()) {
-        m_messages.show(QStringLiteral("Could not find associated browser!"), QStringLiteral("BROWSER NOT FOUND"),
-                        Icon::Exclamation);
+        m_messages.show(tr("Could not find associated browser!"), tr("BROWSER NOT FOUND"), Icon::Exclamation);
         return;
     }
     if (!m_browser.openPage(address))
-        m_messages.show(QStringLiteral("Web Page not Opened"), QStringLiteral("URL FAILED"), Icon::Exclamation);
+        m_messages.show(tr("Web Page not Opened"), tr("URL FAILED"), Icon::Exclamation);
 }
 
 void WebLaunch::showHelp()

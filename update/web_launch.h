@@ -3,6 +3,7 @@
 
 #include "update/program_version.h"
 
+#include <QCoreApplication>
 #include <QObject>
 #include <QString>
 
@@ -24,6 +25,8 @@ QString helpPagePath(const platform::Desktop &desktop);
 
 // The help commands: show the help page, then offer the home page.
 class WebLaunch {
+    Q_DECLARE_TR_FUNCTIONS(WebLaunch)
+
 public:
     // webSite: scheme, host and optional port; empty means the build's site.
     WebLaunch(const platform::Services &services, platform::MessageBoxes &messages, platform::Browser &browser,

@@ -268,6 +268,42 @@ TEST_F(DownloadFileTest, ProgressIsShownWhileBytesArrive)
         << captions.join(QLatin1Char('|')).toStdString();
 }
 
+TEST_F(DownloadFileTest, EveryTextIsLookedUpWhenShown)
+{
+    const BracketTranslation brackets; // installed after the dialog was made
+    server.stage(QStringLiteral("/401"), statusReply(401, "Unauthorized"));
+    server.stage(QStringLiteral("/404"), statusReply(404, "Not Found"));
+    server.stage(QStringLiteral("/500"), statusReply(500, "Internal Server Error"));
+    server.stage(QStringLiteral("/updates/hupdate"), okReply(patternBytes(1500)));
+    const std::pair<QString, QString> failures[] = {
+        {server.base() + QStringLiteral("/401"), destination},
+        {server.base() + QStringLiteral("/404"), destination},
+        {server.base() + QStringLiteral("/500"), destination},
+        {QStringLiteral("http://127.0.0.1:%1/x").arg(closedPort()), destination},
+        {server.base() + QStringLiteral("/updates/hupdate"), QStringLiteral("/nonexistent-folder/hupdate")},
+    };
+    for (const auto &[url, into] : failures)
+        EXPECT_FALSE(form.downloadFile(url, into, {}, {})) << url.toStdString();
+    ASSERT_EQ(messages.shown.size(), 10u) << "each failure's box, then the failure";
+    for (const auto &box : messages.shown)
+        EXPECT_TRUE(isBracketed(box.text) && isBracketed(box.title))
+            << box.title.toStdString() << box.text.toStdString();
+    EXPECT_EQ(messages.shown[2].text,
+              QStringLiteral("[The file, ") + server.base() + QStringLiteral("/404 was not found!]"));
+    EXPECT_EQ(form.statusText(), QStringLiteral("[Download failed!]"));
+    EXPECT_EQ(form.windowTitle(), QStringLiteral("[Download File]"));
+
+    QString saving;
+    QObject::connect(&server, &RawHttpServer::requestReceived, &form,
+                     [&] { saving = form.progressText() + form.statusText(); });
+    EXPECT_TRUE(download(QStringLiteral("/updates/hupdate")));
+    EXPECT_EQ(saving,
+              QStringLiteral("[Getting file information...][Saving:\r\rhupdate from ") + server.base()
+                  + QStringLiteral("/updates/]"));
+    EXPECT_EQ(form.statusText(), QStringLiteral("[Download completed!]"));
+    EXPECT_EQ(form.cancelButton().text(), QStringLiteral("[Cancel]"));
+}
+
 TEST_F(DownloadFileTest, ASecondCallWhileOneRunsChangesNothing)
 {
     StagedReply stalling = okReply(patternBytes(5000));

@@ -3,6 +3,7 @@
 #include "update/download_format.h"
 #include "update/server_text.h"
 #include "update/web_launch.h"
+#include "update_test_support.h"
 
 #include "qt_printers.h"
 
@@ -126,6 +127,27 @@ TEST(TransferProgress, ReckonsRateAndTimeLeft)
     EXPECT_EQ(unknown->progressText,
               QStringLiteral("Estimated Time Left: unknown (1.0 KB copied)\r\rTransfer Rate: 1.0 KB/Sec"));
     EXPECT_TRUE(unknown->caption.isEmpty());
+}
+
+TEST(TransferProgress, EachUnitAndTimeIsLookedUpWhenShown)
+{
+    const BracketTranslation brackets;
+    const std::pair<QString, const char *> cases[] = {
+        {FormatFileSize(1, kEnglish), "[1 bytes]"},
+        {FormatFileSize(1536, kEnglish), "[1.5 KB]"},
+        {FormatFileSize(1572864, kEnglish), "[1.5 MB]"},
+        {FormatFileSize(5368709120.0, kEnglish), "[5.0 GB]"},
+        {FormatTime(59, kEnglish), "[59 sec]"},
+        {FormatTime(62, kEnglish), "[1 min 2 sec]"},
+        {FormatTime(3720, kEnglish), "[1 hr 2 min]"},
+        {transferProgress(1024, -1, 1000, QStringLiteral("f"), kEnglish)->progressText,
+         "[Estimated Time Left: unknown ([1.0 KB] copied)]\r\r[Transfer Rate: 1.0 KB/Sec]"},
+        {transferProgress(10240, 40960, 2000, QStringLiteral("f"), kEnglish)->progressText,
+         "[Estimated Time Left: [6 sec] ([10.0 KB] of [40.0 KB] copied)]\r\r[Transfer Rate: 5.0 KB/Sec]"},
+        {transferProgress(10240, 40960, 2000, QStringLiteral("f"), kEnglish)->caption, "[25% of f Completed]"},
+    };
+    for (const auto &[shown, expected] : cases)
+        EXPECT_EQ(shown, QString::fromLatin1(expected));
 }
 
 TEST(TransferProgress, NeverDividesByZero)

@@ -181,6 +181,25 @@ TEST_F(UpdateCheckTest, TheNoticeComesOnceBeforeTheFirstFetch)
     EXPECT_EQ(server.requestedPaths.size(), 2);
 }
 
+TEST_F(UpdateCheckTest, TheNoticeAndTheOfferAreLookedUpWhenShown)
+{
+    const BracketTranslation brackets;
+    server.stage(QStringLiteral("/versions.txt"), okReply("horalux:1.2.4:"));
+    for (const bool offersDownload : {true, false}) {
+        CheckWorld world(server.base(), {1, 0, 9}, nullptr, offersDownload);
+        world.storeLastCheck(kToday.addDays(-1));
+        world.check.checkForUpdates();
+        ASSERT_EQ(world.messages.shown.size(), 2u);
+        EXPECT_EQ(world.messages.shown[0].text, QLatin1Char('[') + kNotice + QLatin1Char(']'));
+        EXPECT_EQ(world.messages.shown[0].title, QStringLiteral("[Internet access beginning.]"));
+        EXPECT_EQ(world.messages.shown[1].title, QStringLiteral("[NewVersion]"));
+        const QString offer = world.messages.shown[1].text;
+        EXPECT_TRUE(isBracketed(offer)
+                    && offer.contains(QStringLiteral("version 1.0.9, and the new version number\r\nis 1.2.4.")))
+            << offer.toStdString();
+    }
+}
+
 TEST_F(UpdateCheckTest, NoFetchOnTheDayOfTheLastCheckOrWithADateThatIsNoPastDay)
 {
     server.stage(QStringLiteral("/versions.txt"), okReply("horalux:9.0.0:"));

@@ -132,6 +132,38 @@ TEST_F(DownloadUpdateTest, ASecondRequestOnlyBringsTheRunningDownloadForward)
     EXPECT_EQ(markerText(), QByteArray("ran\n"));
 }
 
+TEST_F(DownloadUpdateTest, EveryBoxIsLookedUpWhenShown)
+{
+    const BracketTranslation brackets;
+    StagedReply silent;
+    silent.silent = true;
+    server.stage(QStringLiteral("/versions.txt"), silent);
+    http.execute(server.base() + QStringLiteral("/versions.txt"), {}, {}, 1024);
+    runDownloadUpdate(); // busy
+    http.cancel();
+    publish(okReply(updateScript()), "other bytes");
+    runDownloadUpdate(); // not trusted
+    server.stage(QStringLiteral("/updates/horaluxupdate.exe"), statusReply(404, "Not Found"));
+    runDownloadUpdate(); // failed
+    UpdateInstallSetup withoutKeys = setupFor(server.base());
+    withoutKeys.policy.publicKeys.clear();
+    UpdateInstall packaged {services, messages, state, http, dialogHttp, signatures, withoutKeys};
+    runDownloadUpdate(packaged); // offers the home page
+    publish(updateScript());
+    EXPECT_TRUE(runDownloadUpdate());
+
+    QStringList titles;
+    for (const auto &box : messages.shown) {
+        titles << box.title;
+        EXPECT_TRUE(isBracketed(box.text)) << box.text.toStdString();
+    }
+    EXPECT_EQ(titles,
+              (QStringList {QStringLiteral("[Sorry, I`m busy]"), QStringLiteral("[Update Not Trusted]"),
+                            QStringLiteral("[File Not Found]"), QStringLiteral("[Error Downloading File]"),
+                            QStringLiteral("[Download Failed]"), QStringLiteral("[Updates]"),
+                            QStringLiteral("[Download Successful!]")}));
+}
+
 TEST_F(DownloadUpdateTest, TheProgramIsSavedInAFolderOnlyTheUserCanEnter)
 {
     EXPECT_EQ(install.localFile(), savedFile());

@@ -7,6 +7,7 @@
 #include <QDeadlineTimer>
 #include <QTcpServer>
 #include <QTimer>
+#include <QTranslator>
 
 #include <functional>
 
@@ -21,6 +22,24 @@ private:
     quint32 m_step;
     mutable quint32 m_now;
 };
+
+// While it lives, every text looked up for translation comes back in
+// brackets: a text shown without them was not looked up when shown.
+class BracketTranslation final : public QTranslator {
+public:
+    BracketTranslation() { QCoreApplication::installTranslator(this); }
+    ~BracketTranslation() override { QCoreApplication::removeTranslator(this); }
+    bool isEmpty() const override { return false; }
+    QString translate(const char *, const char *source, const char *, int) const override
+    {
+        return QLatin1Char('[') + QString::fromUtf8(source) + QLatin1Char(']');
+    }
+};
+
+inline bool isBracketed(const QString &text)
+{
+    return text.startsWith(QLatin1Char('[')) && text.endsWith(QLatin1Char(']'));
+}
 
 // Handles events until done() holds; false if it still does not after a
 // generous limit (a hung test, not a timing check).

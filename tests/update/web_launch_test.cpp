@@ -2,6 +2,7 @@
 #include "update/web_launch.h"
 
 #include "platform/browser.h"
+#include "update_test_support.h"
 
 #include "fake_message_boxes.h"
 #include "fake_platform.h"
@@ -134,6 +135,26 @@ TEST_F(WebLaunchTest, FailuresToOpenAPageAreReported)
         EXPECT_EQ(browser.opened.size(), c.opens) << c.title;
         EXPECT_EQ(browser.asked, 1) << c.title;
     }
+}
+
+TEST_F(WebLaunchTest, EveryBoxIsLookedUpWhenShown)
+{
+    const BracketTranslation brackets;
+    QWidget mainWindow;
+    browser.found = false;
+    messages.answers = {Answer::Yes};
+    web.helpThenHomePage(mainWindow);
+    browser.found = true;
+    browser.openWorks = false;
+    web.openWebPage(homePage);
+    QStringList titles;
+    for (const auto &box : messages.shown) {
+        titles << box.title;
+        EXPECT_TRUE(isBracketed(box.text)) << box.text.toStdString();
+    }
+    EXPECT_EQ(titles,
+              (QStringList {QStringLiteral("[Do you want more help?]"), QStringLiteral("[BROWSER NOT FOUND]"),
+                            QStringLiteral("[URL FAILED]")}));
 }
 
 TEST_F(WebLaunchTest, F1InAnyWindowShowsTheHelpPage)
