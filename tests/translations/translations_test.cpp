@@ -1,0 +1,119 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/translations.h"
+#include "engine/zone_catalogue.h"
+#include "settings_dialog_test_world.h"
+#include "settingsdialog/settings_dialog_wrapping_check_box.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyleOptionButton>
+#include <QTabBar>
+#include <QTranslator>
+
+using namespace settings_dialog_test;
+
+namespace {
+
+// Installs a language for one test and takes it away again.
+class Language {
+public:
+    explicit Language(const QString &name) : loaded(translations::install(*QCoreApplication::instance(), QLocale(name)))
+    {
+    }
+    ~Language() { qDeleteAll(QCoreApplication::instance()->findChildren<QTranslator *>()); }
+    Language(const Language &) = delete;
+    Language &operator=(const Language &) = delete;
+
+    const QString loaded;
+};
+
+QString translated(const char *context, const char *source)
+{
+    return QCoreApplication::translate(context, source);
+}
+
+// What of a text control cannot be seen at its fixed size, or empty.
+QString cutText(QWidget *control)
+{
+    const QFontMetrics metrics(control->font());
+    if (auto *box = qobject_cast<WrappingCheckBox *>(control)) {
+        QStyleOptionButton option;
+        option.initFrom(box);
+        const QRect indicator = box->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, box);
+        const int left = indicator.right() + 1 + box->style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing);
+        const QRect room(left, 0, box->width() - left, box->height());
+        const QRect wanted = metrics.boundingRect(room, Qt::AlignLeft | Qt::TextWordWrap, box->text());
+        return wanted.width() <= room.width() && wanted.height() <= room.height() ? QString() : box->text();
+    }
+    if (auto *label = qobject_cast<QLabel *>(control)) {
+        if (label->text().isEmpty())
+            return {};
+        const QRect room = label->contentsRect();
+        const bool fits = label->wordWrap()
+            ? label->heightForWidth(room.width()) <= room.height() && label->minimumSizeHint().width() <= room.width()
+            : label->sizeHint().width() <= label->width();
+        return fits ? QString() : label->text();
+    }
+    if (auto *button = qobject_cast<QAbstractButton *>(control)) {
+        if (button->text().isEmpty())
+            return {};
+        return button->sizeHint().width() <= button->width() ? QString() : button->text();
+    }
+    if (auto *group = qobject_cast<QGroupBox *>(control)) {
+        const int wanted = metrics.horizontalAdvance(group->title()) + 2 * metrics.averageCharWidth();
+        return wanted <= group->width() ? QString() : group->title();
+    }
+    return {};
+}
+
+class Translations : public DialogWorld, public ::testing::WithParamInterface<const char *> {};
+
+} // namespace
+
+TEST_P(Translations, EachLanguageIsLoadedForItsLocaleWithQtsOwn)
+{
+    const QString language = QString::fromLatin1(GetParam());
+    const Language installed(language);
+    if (language == QLatin1String("en")) {
+        EXPECT_TRUE(installed.loaded.isEmpty()) << "English is the program's own";
+        EXPECT_EQ(translated("ClockMenu", "&Exit"), QStringLiteral("&Exit"));
+        return;
+    }
+    ASSERT_EQ(installed.loaded, language);
+    EXPECT_NE(translated("ClockMenu", "&Exit"), QStringLiteral("&Exit"));
+    EXPECT_NE(translated("Zones", "United Kingdom"), QStringLiteral("United Kingdom"));
+    EXPECT_NE(translated("QPlatformTheme", "&Yes"), QStringLiteral("&Yes")) << "Qt's own buttons";
+}
+
+// The dialog and the clock's labels keep their fixed sizes: a translation must fit them.
+TEST_P(Translations, EveryTextOfTheDialogFitsItsControl)
+{
+    const Language installed(QString::fromLatin1(GetParam()));
+    open();
+    dialog->show();
+    QStringList cut;
+    for (QWidget *control : dialog->findChildren<QWidget *>()) {
+        const QString text = cutText(control);
+        if (!text.isEmpty())
+            cut << control->objectName() + QStringLiteral(": ") + text;
+    }
+    QTabBar *tabs = dialog->findChild<QTabBar *>();
+    ASSERT_NE(tabs, nullptr);
+    for (int tab = 0; tab < tabs->count(); ++tab) {
+        if (tabs->tabRect(tab).right() >= tabs->parentWidget()->width())
+            cut << QStringLiteral("tab: ") + tabs->tabText(tab);
+    }
+    EXPECT_TRUE(cut.isEmpty()) << cut.join(QStringLiteral("\n")).toStdString();
+
+    // The zone label of the clock: 2100 twips in Liberation Sans 8.25 pt.
+    QFont zoneFont(QStringLiteral("Liberation Sans"));
+    zoneFont.setPointSizeF(8.25);
+    const QFontMetrics metrics(zoneFont);
+    for (const PresetZone &zone : zone_catalogue::presets())
+        EXPECT_LE(metrics.horizontalAdvance(zone_catalogue::shownName(zone)), 2100 / 15) << zone.key;
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, Translations, ::testing::Values("en", "de", "fr", "es", "pl", "ja"),
+                         [](const auto &info) { return std::string(info.param); });
