@@ -20,11 +20,23 @@ import xml.etree.ElementTree as ET
 PLACEHOLDER = re.compile(r"%(?:\d+|n)")
 
 
+def text_of(element):
+    """An element's text with the control characters lupdate writes as <byte value="xd"/>."""
+    if element is None:
+        return ""
+    parts = [element.text or ""]
+    for child in element:
+        if child.tag == "byte":
+            parts.append(chr(int(child.get("value").lstrip("x"), 16)))
+        parts.append(child.tail or "")
+    return "".join(parts)
+
+
 def translations(message):
     """The translation texts of a message (its plural forms, if any)."""
     translation = message.find("translation")
     forms = translation.findall("numerusform")
-    texts = [form.text or "" for form in forms] if forms else [translation.text or ""]
+    texts = [text_of(form) for form in forms] if forms else [text_of(translation)]
     return translation, texts
 
 
@@ -36,7 +48,7 @@ def problems_of(path):
         name = context.findtext("name")
         for message in context.iter("message"):
             count += 1
-            source = message.findtext("source") or ""
+            source = text_of(message.find("source"))
             translation, texts = translations(message)
             where = "%s: %r" % (name, source)
             # A plural form may spell its number out ("one file").
