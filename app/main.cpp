@@ -38,7 +38,7 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     choices.takeBack();
     QApplication::setApplicationName(QStringLiteral("Horalux"));
-    translations::install(app);
+    const QString language = translations::install(app);
     // The clock ends only through its own exit; closing a dialog must not end it.
     QApplication::setQuitOnLastWindowClosed(false);
 
@@ -69,6 +69,7 @@ int main(int argc, char **argv)
     checkSetup.offersDownload = installSetup.policy.startsPrograms();
     UpdateChecker updateCheck(services, messages, http, checkSetup);
     ClockWindow window(services, messages, updateCheck);
+    messages.setMainWindow(&window);
     // Parented to the clock, so the dialog stays above an always-on-top clock.
     SettingsDialogOpener settingsDialog(services, messages, window, &window);
     window.openSettings = [&settingsDialog] { settingsDialog.show(); };
@@ -76,6 +77,7 @@ int main(int argc, char **argv)
 
     UpdateInstall install(services, messages, window.state(), http, dialogHttp, signatures, installSetup);
     WebLaunch web(services, messages, browser);
+    web.setLanguage(language);
     const auto openHomePage = [&web] {
         web.openWebPage(homePageAddress(build_urls::webSite(), ProgramVersion::current()));
     };

@@ -10,6 +10,7 @@
 #include "update/update_log.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QWidget>
 
@@ -18,9 +19,15 @@ QString homePageAddress(const QString &webSite, const ProgramVersion &version)
     return webSite + QStringLiteral("/horalux/index.html?DirectConnection_via_Horalux") + version.digits();
 }
 
-QString helpPagePath(const platform::Desktop &desktop)
+QString helpPagePath(const platform::Desktop &desktop, const QString &language)
 {
-    return QDir(desktop.programFolder()).filePath(QStringLiteral("help/index.html"));
+    const QDir folder(desktop.programFolder());
+    if (!language.isEmpty()) {
+        const QString translated = folder.filePath(QStringLiteral("help/index.%1.html").arg(language));
+        if (QFileInfo(translated).isFile())
+            return translated;
+    }
+    return folder.filePath(QStringLiteral("help/index.html"));
 }
 
 WebLaunch::WebLaunch(const platform::Services &services, platform::MessageBoxes &messages, platform::Browser &browser,
@@ -61,7 +68,7 @@ void WebLaunch::openWebPage(const QString &address)
 
 void WebLaunch::showHelp()
 {
-    const QString page = helpPagePath(m_services.desktop);
+    const QString page = helpPagePath(m_services.desktop, m_language);
     if (!m_browser.showDocument(page))
         qCWarning(lcUpdate) << "the help page could not be shown:" << page;
 }

@@ -20,8 +20,9 @@ class QWidget;
 // The product's home page on the web site, tagged with the version's digits.
 QString homePageAddress(const QString &webSite, const ProgramVersion &version);
 
-// The help page installed beside the program.
-QString helpPagePath(const platform::Desktop &desktop);
+// The help page installed beside the program: help/index.<language>.html when
+// the program's folder has one for that language, else the English help/index.html.
+QString helpPagePath(const platform::Desktop &desktop, const QString &language = QString());
 
 // The help commands: show the help page, then offer the home page.
 class WebLaunch {
@@ -39,6 +40,8 @@ public:
     void openWebPage(const QString &address);
     // Shows the help page in the desktop's viewer; a failure is only logged.
     void showHelp();
+    // The language the program speaks ("de"), for the help page; empty is English.
+    void setLanguage(const QString &language) { m_language = language; }
 
 private:
     const platform::Services &m_services;
@@ -46,6 +49,7 @@ private:
     platform::Browser &m_browser;
     QString m_webSite;
     ProgramVersion m_version;
+    QString m_language;
 };
 
 // F1 in any of the program's windows shows the help. Installed on the

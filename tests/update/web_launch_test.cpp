@@ -12,9 +12,12 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QDir>
+#include <QFile>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QScopeGuard>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -106,6 +109,25 @@ TEST_F(WebLaunchTest, YesOpensTheHomePageInTheBrowserForWebPages)
     EXPECT_EQ(browser.asked, 1);
     EXPECT_EQ(browser.opened, QStringList {homePage});
     EXPECT_EQ(messages.shown.size(), 1u) << "no failure message";
+}
+
+// The page of the program's language where the folder has one; English otherwise.
+TEST_F(WebLaunchTest, HelpIsThePageOfTheProgramsLanguage)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(QDir(folder.path()).mkpath(QStringLiteral("help")));
+    for (const char *page : {"help/index.html", "help/index.de.html"}) {
+        QFile file(folder.filePath(QLatin1String(page)));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    fake.desktop.folder = folder.path();
+    for (const auto &[language, page] : {std::pair {"de", "help/index.de.html"}, std::pair {"fr", "help/index.html"},
+                                         std::pair {"", "help/index.html"}}) {
+        browser.shownDocuments.clear();
+        web.setLanguage(QLatin1String(language));
+        web.showHelp();
+        EXPECT_EQ(browser.shownDocuments, QStringList {folder.filePath(QLatin1String(page))}) << language;
+    }
 }
 
 TEST_F(WebLaunchTest, FailuresToOpenAPageAreReported)
