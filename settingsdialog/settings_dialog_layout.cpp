@@ -175,7 +175,7 @@ void buildTimeZonesPage(Builder &b, SettingsDialogControls &c)
         const int left = position < 12 ? 120 : 3240;
         const int top = 1080 + kZoneRowPitch * (position % 12);
         auto *box = b.onPage<QCheckBox>(key + u"ZoneCheck"_s, page, twipRect(left, top, zone->boxWidth, 255),
-                                        QCoreApplication::translate("Zones", zone->boxCaption));
+                                        zone_catalogue::shownBoxCaption(*zone));
         box->setToolTip(
             QCoreApplication::translate("TimeZonesTab", "Check to enable this time zone, uncheck to disable it."));
         b.order(box, position);
