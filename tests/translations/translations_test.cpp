@@ -5,6 +5,7 @@
 #include "settingsdialog/settings_dialog_wrapping_check_box.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -112,6 +113,15 @@ TEST_P(Translations, EveryTextOfTheDialogFitsItsControl)
             cut << QStringLiteral("tab: ") + tabs->tabText(tab);
     }
     EXPECT_TRUE(cut.isEmpty()) << cut.join(QStringLiteral("\n")).toStdString();
+
+    // Pictures of each tab for a reviewer who reads the language.
+    const QString shots = qEnvironmentVariable("HORALUX_SCREENSHOT_DIR");
+    for (int tab = 0; !shots.isEmpty() && tab < tabs->count(); ++tab) {
+        dialog->tabs()->setCurrentIndex(tab);
+        QDir().mkpath(shots);
+        EXPECT_TRUE(
+            dialog->grab().save(QStringLiteral("%1/dialog-%2-%3.png").arg(shots, QLatin1String(GetParam())).arg(tab)));
+    }
 
     // The zone label of the clock: 2100 twips in Liberation Sans 8.25 pt.
     QFont zoneFont(QStringLiteral("Liberation Sans"));
