@@ -6,6 +6,6 @@
 // Translations that were expected and could not be loaded.
 inline const QLoggingCategory &lcLanguage()
 {
-    static const QLoggingCategory category("horalux.language", QtInfoMsg);
+    static const QLoggingCategory category("horalux.language", QtWarningMsg);
     return category;
 }

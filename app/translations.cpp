@@ -55,7 +55,7 @@ QString install(QCoreApplication &app, const QLocale &locale)
     if (qt->load(QStringLiteral("qtbase_") + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(qt);
     else {
-        qCInfo(lcLanguage()) << "no Qt translation for" << language << "in"
+        qCDebug(lcLanguage()) << "no Qt translation for" << language << "in"
                              << QLibraryInfo::path(QLibraryInfo::TranslationsPath);
         delete qt;
     }
