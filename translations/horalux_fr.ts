@@ -5,173 +5,173 @@
     <name>AboutTab</name>
     <message>
         <source>This is version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ceci est la version %1</translation>
     </message>
     <message>
         <source>About Horalux</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de Horalux</translation>
     </message>
     <message>
         <source>Horalux logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Logo de Horalux</translation>
     </message>
     <message>
         <source>Click here for Instructions and Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez pour le mode d’emploi et l’aide</translation>
     </message>
     <message>
         <source>Click here for instructions and help</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez ici pour le mode d’emploi et l’aide</translation>
     </message>
     <message>
         <source>Updates</source>
         <extracomment>The title of the group about updating the program.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mises à jour</translation>
     </message>
     <message>
         <source>Updates to Horalux are free of charge and you can update the clock as often as you like. If you download an update and find that the clock isn`t working, then go to the Horalux home page and download the latest full version.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les mises à jour de Horalux sont gratuites, aussi souvent que vous le voulez. Si l’horloge ne fonctionne plus après une mise à jour, téléchargez la dernière version complète sur la page d’accueil de Horalux.</translation>
     </message>
     <message>
         <source>Click here to update your copy of Horalux now</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez ici pour mettre à jour Horalux maintenant</translation>
     </message>
     <message>
         <source>Click here to update your copy of Horalux</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez ici pour mettre à jour votre copie de Horalux</translation>
     </message>
 </context>
 <context>
     <name>ClockMenu</name>
     <message>
         <source>-= Settings =-</source>
-        <translation type="unfinished"></translation>
+        <translation>-= Paramètres =-</translation>
     </message>
     <message>
         <source>&amp;Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Paramètres</translation>
     </message>
     <message>
         <source>Show Time Zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher le fuseau horaire</translation>
     </message>
     <message>
         <source>Freeze current time zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Figer le fuseau horaire actuel</translation>
     </message>
     <message>
         <source>About Horalux</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de Horalux</translation>
     </message>
     <message>
         <source>Instructions and Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode d’emploi et aide</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
 </context>
 <context>
     <name>ClockWindow</name>
     <message>
         <source>Next time zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuseau horaire suivant</translation>
     </message>
     <message>
         <source>Right click for options</source>
-        <translation type="unfinished"></translation>
+        <translation>Clic droit pour les options</translation>
     </message>
     <message>
         <source>Waiting for data</source>
-        <translation type="unfinished"></translation>
+        <translation>En attente de données</translation>
     </message>
     <message>
         <source>Local time: 12:12:12</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure locale : 12:12:12</translation>
     </message>
     <message>
         <source>Click here to move on to the next time zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez ici pour passer au fuseau horaire suivant</translation>
     </message>
     <message>
         <source>Sorry, you can`t exit during an update. Please wait!</source>
-        <translation type="unfinished"></translation>
+        <translation>Désolé, vous ne pouvez pas quitter pendant une mise à jour. Veuillez patienter !</translation>
     </message>
     <message>
         <source>Please wait!</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez patienter !</translation>
     </message>
 </context>
 <context>
     <name>DownloadDialog</name>
     <message>
         <source>Download File</source>
-        <translation type="unfinished"></translation>
+        <translation>Télécharger le fichier</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Error Downloading File</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de téléchargement du fichier</translation>
     </message>
     <message>
         <source>Getting file information...</source>
         <extracomment>The progress line under the bar, which has room for two or three short lines.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Obtention des informations sur le fichier…</translation>
     </message>
     <message>
         <source>Saving:<byte value="xd"/><byte value="xd"/>%1 from %2</source>
         <extracomment>The line above the bar. %1 is the file&apos;s name, %2 the web folder it comes from.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrement :<byte value="xd"/><byte value="xd"/>%1 depuis %2</translation>
     </message>
     <message>
         <source>Download completed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Téléchargement terminé !</translation>
     </message>
     <message>
         <source>Download failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec du téléchargement !</translation>
     </message>
     <message>
         <source>Authorization failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de l’autorisation !</translation>
     </message>
     <message>
         <source>Unauthorized</source>
-        <translation type="unfinished"></translation>
+        <translation>Non autorisé</translation>
     </message>
     <message>
         <source>The file, %1 was not found!</source>
         <extracomment>%1 is the address of the file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier %1 est introuvable !</translation>
     </message>
     <message>
         <source>File Not Found</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier introuvable</translation>
     </message>
     <message>
         <source>Cannot establish connection.<byte value="xd"/><byte value="xd"/>Check your Internet connection and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’établir la connexion.<byte value="xd"/><byte value="xd"/>Vérifiez votre connexion Internet et réessayez.</translation>
     </message>
     <message>
         <source>Cannot Establish Connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’établir la connexion</translation>
     </message>
     <message>
         <source>The server returned the following response:<byte value="xd"/><byte value="xd"/>%1</source>
         <extracomment>%1 is the server&apos;s status line (e.g. &quot;HTTP/1.1 500 Internal Server Error&quot;) and a line break, or nothing.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur a renvoyé la réponse suivante :<byte value="xd"/><byte value="xd"/>%1</translation>
     </message>
     <message>
         <source>Download Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de téléchargement</translation>
     </message>
     <message>
         <source>Cannot write file to disk!</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’écrire le fichier sur le disque !</translation>
     </message>
 </context>
 <context>
@@ -179,69 +179,69 @@
     <message numerus="yes">
         <source>%n bytes</source>
         <extracomment>A size under 1000 bytes; %n is the count.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n octet</numerusform>
+            <numerusform>%n octets</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Ko</translation>
     </message>
     <message>
         <source>%1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Mo</translation>
     </message>
     <message>
         <source>%1 GB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Go</translation>
     </message>
     <message>
         <source>%1 sec</source>
         <extracomment>Seconds left, abbreviated; keep it short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 s</translation>
     </message>
     <message>
         <source>%1 min %2 sec</source>
         <extracomment>Minutes and seconds left, abbreviated; keep it short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 min %2 s</translation>
     </message>
     <message>
         <source>%1 hr %2 min</source>
         <extracomment>Hours and minutes left, abbreviated; keep it short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 h %2 min</translation>
     </message>
     <message>
         <source>Transfer Rate: %1 KB/Sec</source>
         <extracomment>The progress label has a fixed width: keep it short. %1 is the rate in kilobytes a second.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Débit : %1 Ko/s</translation>
     </message>
     <message>
         <source>Estimated Time Left: unknown (%1 copied)</source>
         <extracomment>The progress label has a fixed width: keep it short. %1 is the amount received so far.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Temps restant : inconnu (%1 copiés)</translation>
     </message>
     <message>
         <source>Estimated Time Left: %1 (%2 of %3 copied)</source>
         <extracomment>The progress label has a fixed width: keep it short. %1 is the time left, %2 the amount received, %3 the file&apos;s size.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Temps restant : %1 (%2 sur %3 copiés)</translation>
     </message>
     <message>
         <source>%1% of %2 Completed</source>
         <extracomment>The download window&apos;s title. %1 is the percentage done, %2 the file&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 % de %2 terminé</translation>
     </message>
 </context>
 <context>
     <name>SettingsDialog</name>
     <message>
         <source>You must select AT LEAST one of the time zones to be displayed. United Kingdom has now been turned on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous devez sélectionner AU MOINS un fuseau horaire à afficher. Le Royaume-Uni vient d’être activé.</translation>
     </message>
     <message>
         <source>Error!</source>
         <extracomment>The title of a message box about a choice the user must make.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Erreur !</translation>
     </message>
     <message>
         <source>Your settings could not all be saved. The clock uses them now, but they will be lost when it ends.
@@ -250,293 +250,299 @@
 
 Make room on the disk or make the folder writable, then press Apply again.</source>
         <extracomment>%1 is one line per setting that could not be stored, with the reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Certains de vos paramètres n’ont pas pu être enregistrés. L’horloge les utilise dès maintenant, mais ils seront perdus à sa fermeture.
+
+%1
+
+Libérez de la place sur le disque ou rendez le dossier accessible en écriture, puis cliquez de nouveau sur Appliquer.</translation>
     </message>
     <message>
         <source>Settings not saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres non enregistrés</translation>
     </message>
     <message>
         <source>&amp;OK</source>
         <extracomment>A button of fixed width: keep it short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>Click here to save changes and exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez ici pour enregistrer les modifications et fermer</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
         <extracomment>A button of fixed width: keep it short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>Click here to exit without saving changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez ici pour fermer sans enregistrer les modifications</translation>
     </message>
     <message>
         <source>&amp;Apply</source>
         <extracomment>A button of fixed width: keep it short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;ppliquer</translation>
     </message>
     <message>
         <source>Click here to save changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez ici pour enregistrer les modifications</translation>
     </message>
     <message>
         <source>Settings</source>
         <comment>window title</comment>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres</translation>
     </message>
     <message>
         <source>Time Zones</source>
         <comment>tab</comment>
-        <translation type="unfinished"></translation>
+        <translation>Fuseaux horaires</translation>
     </message>
     <message>
         <source>Settings</source>
         <comment>tab</comment>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres</translation>
     </message>
     <message>
         <source>About</source>
         <comment>tab</comment>
-        <translation type="unfinished"></translation>
+        <translation>À propos</translation>
     </message>
 </context>
 <context>
     <name>SettingsTab</name>
     <message>
         <source>Time delay between time zones being shown</source>
-        <translation type="unfinished"></translation>
+        <translation>Délai entre l’affichage de deux fuseaux horaires</translation>
     </message>
     <message>
         <source>Seconds between time zones</source>
-        <translation type="unfinished"></translation>
+        <translation>Secondes entre deux fuseaux horaires</translation>
     </message>
     <message>
         <source>Click either the up or down arrow to adjust the zone scan frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez sur la flèche haut ou bas pour régler la fréquence de défilement des fuseaux</translation>
     </message>
     <message>
         <source>Change the delay</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier le délai</translation>
     </message>
     <message>
         <source>The Up and Down keys add or take away a second</source>
-        <translation type="unfinished"></translation>
+        <translation>Les touches Haut et Bas ajoutent ou retirent une seconde</translation>
     </message>
     <message>
         <source>Increase delay</source>
-        <translation type="unfinished"></translation>
+        <translation>Augmenter le délai</translation>
     </message>
     <message>
         <source>Decrease delay</source>
-        <translation type="unfinished"></translation>
+        <translation>Diminuer le délai</translation>
     </message>
     <message>
         <source>This is the time in seconds between time zone scans</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps en secondes entre deux fuseaux horaires</translation>
     </message>
     <message>
         <source>General</source>
         <extracomment>The title of a group of check boxes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Général</translation>
     </message>
     <message>
         <source>Make Horalux load with windows</source>
-        <translation type="unfinished"></translation>
+        <translation>Lancer Horalux au démarrage du bureau</translation>
     </message>
     <message>
         <source>Check this box to either enable or disable the clock loading with windows</source>
-        <translation type="unfinished"></translation>
+        <translation>Cochez cette case pour activer ou désactiver le lancement de l’horloge au démarrage du bureau</translation>
     </message>
     <message>
         <source>Make Horalux always on top (of other windows)</source>
-        <translation type="unfinished"></translation>
+        <translation>Garder Horalux au premier plan (devant les autres fenêtres)</translation>
     </message>
     <message>
         <source>Check this box to make Horalux always on top</source>
-        <translation type="unfinished"></translation>
+        <translation>Cochez cette case pour garder Horalux toujours au premier plan</translation>
     </message>
     <message>
         <source>Use a 24 hour clock instead of the standard 12 hour clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Utiliser le format 24 heures au lieu du format 12 heures</translation>
     </message>
     <message>
         <source>Click here to make the clock 24 hour instead of 12 hour (or vice versa)</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez ici pour passer l’horloge au format 24 heures au lieu de 12 heures (ou inversement)</translation>
     </message>
     <message>
         <source>Syncronize the system time using the Internet (more accurate time zones)</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchroniser l’heure système par Internet (fuseaux horaires plus précis)</translation>
     </message>
     <message>
         <source>Enable the system time to be syncronised to the Internet time servers</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchroniser l’heure système avec les serveurs de temps Internet</translation>
     </message>
     <message>
         <source>Check this box to enable the time to be checked and set by the Internet Time servers</source>
-        <translation type="unfinished"></translation>
+        <translation>Cochez cette case pour que l’heure soit vérifiée et réglée par les serveurs de temps Internet</translation>
     </message>
     <message>
         <source>Use graphical effects</source>
-        <translation type="unfinished"></translation>
+        <translation>Utiliser des effets graphiques</translation>
     </message>
     <message>
         <source>Use different background graphics to coincide with the time of zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Utiliser un fond différent selon l’heure du fuseau</translation>
     </message>
     <message>
         <source>Check this box to enable different background graphics</source>
-        <translation type="unfinished"></translation>
+        <translation>Cochez cette case pour activer des images de fond différentes</translation>
     </message>
     <message>
         <source>DST Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres de l’heure d’été</translation>
     </message>
     <message>
         <source>Automatically adjust the time for countries that support DST. E.g. in the UK, between April and October, the clocks go forward by 1 hour. This is called Daylight Saving Time. Unless you specifically want to see the time in an accurate scientific manner, then leave this option checked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuster automatiquement l’heure des pays qui appliquent l’heure d’été. Par exemple, au Royaume-Uni, d’avril à octobre, les horloges avancent d’une heure. C’est ce qu’on appelle l’heure d’été. Sauf si vous voulez voir l’heure de façon scientifiquement exacte, laissez cette option cochée.</translation>
     </message>
     <message>
         <source>Check this box to enable automatic adjustments for DST</source>
-        <translation type="unfinished"></translation>
+        <translation>Cochez cette case pour activer le passage automatique à l’heure d’été</translation>
     </message>
     <message>
         <source>Exact time zones</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuseaux horaires exacts</translation>
     </message>
     <message>
         <source>Use each zone&apos;s own clock rules (time-zone database)</source>
-        <translation type="unfinished"></translation>
+        <translation>Utiliser les règles de chaque fuseau (base de données des fuseaux)</translation>
     </message>
     <message>
         <source>Check this box to show each zone&apos;s exact local time, with its own daylight-saving dates</source>
-        <translation type="unfinished"></translation>
+        <translation>Cochez cette case pour afficher l’heure locale exacte de chaque fuseau, avec ses propres dates d’heure d’été</translation>
     </message>
     <message>
         <source>Sorry, your Time delay is set to an invalid number. You must choose a number between 5 and 60. I have now set it to 20 for you</source>
-        <translation type="unfinished"></translation>
+        <translation>Désolé, le délai indiqué n’est pas un nombre valide. Vous devez choisir un nombre entre 5 et 60. Je l’ai réglé sur 20 pour vous.</translation>
     </message>
     <message>
         <source>Error</source>
         <extracomment>The title of a message box about a wrong number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Erreur</translation>
     </message>
 </context>
 <context>
     <name>TimeZonesTab</name>
     <message>
         <source>Enter the time difference between this time zone and GMT. E.g. France would have a difference of +1 and Arizona, USA would have a difference of -7</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez le décalage horaire entre ce fuseau et GMT. Par exemple, la France a un décalage de +1 et l’Arizona (États-Unis) un décalage de -7</translation>
     </message>
     <message>
         <source>From the list below, check which time zones you wish to see shown with Horalux. If you remove the check from a time zone, then that zone will be skipped by Horalux.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dans la liste ci-dessous, cochez les fuseaux horaires que Horalux doit afficher. Si vous décochez un fuseau horaire, Horalux l’ignorera.</translation>
     </message>
     <message>
         <source>Check to enable this time zone, uncheck to disable it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cochez pour activer ce fuseau horaire, décochez pour le désactiver.</translation>
     </message>
     <message>
         <source>Custom Time Zones. Please type in the name of your own time zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuseaux horaires personnalisés. Saisissez le nom de votre propre fuseau horaire</translation>
     </message>
     <message>
         <source>Name of custom time zone %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du fuseau horaire personnalisé %1</translation>
     </message>
     <message>
         <source>Enter any name you wish in here, this can be your town/city, country or even your name</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez ici le nom de votre choix : votre ville, votre pays ou même votre nom</translation>
     </message>
     <message>
         <source>GMT offset</source>
         <extracomment>A label of fixed width before a small box: keep it short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Écart GMT</translation>
     </message>
     <message>
         <source>GMT offset of custom time zone %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Écart GMT du fuseau horaire personnalisé %1</translation>
     </message>
     <message>
         <source>Reset</source>
         <extracomment>A button of fixed width that clears a custom time zone: keep it short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Effacer</translation>
     </message>
     <message>
         <source>Click here to delete this custom time zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez ici pour supprimer ce fuseau horaire personnalisé</translation>
     </message>
     <message>
         <source>Reset custom time zone %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer le fuseau horaire personnalisé %1</translation>
     </message>
     <message>
         <source>Enter the name of the time zone in here</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez ici le nom du fuseau horaire</translation>
     </message>
 </context>
 <context>
     <name>UpdateChecker</name>
     <message>
         <source>Horalux is about to check with Veltrane to see whether there is an update available. If you are using a FireWall, then you may be asked to grant permission to Horalux to access the Internet. Please select YES and allow the rule, if you don`t do this, then Horalux won`t be able to update itself!</source>
-        <translation type="unfinished"></translation>
+        <translation>Horalux va vérifier auprès de Veltrane si une mise à jour est disponible. Si vous utilisez un pare-feu, il vous sera peut-être demandé d’autoriser Horalux à accéder à Internet. Choisissez OUI et autorisez la règle ; sinon, Horalux ne pourra pas se mettre à jour !</translation>
     </message>
     <message>
         <source>Internet access beginning.</source>
-        <translation type="unfinished"></translation>
+        <translation>Début de l’accès à Internet.</translation>
     </message>
     <message>
         <source>NewVersion</source>
         <extracomment>The title of the box that offers a newer version.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle version</translation>
     </message>
 </context>
 <context>
     <name>UpdateInstall</name>
     <message>
         <source>The downloaded update is not signed by the makers of Horalux, so it has been deleted and was not run. Your clock has not been changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>La mise à jour téléchargée n’est pas signée par les auteurs de Horalux : elle a donc été supprimée sans être exécutée. Votre horloge n’a pas été modifiée.</translation>
     </message>
     <message>
         <source>This copy of Horalux does not update itself: new versions come from where it was installed, such as your package manager.<byte value="xd"/>
 <byte value="xd"/>
 Do you want to open the Horalux home page to see what is new?</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette copie de Horalux ne se met pas à jour elle-même : les nouvelles versions proviennent de l’endroit où elle a été installée, par exemple votre gestionnaire de paquets.<byte value="xd"/>
+<byte value="xd"/>
+Voulez-vous ouvrir la page d’accueil de Horalux pour voir les nouveautés ?</translation>
     </message>
     <message>
         <source>Updates</source>
-        <translation type="unfinished"></translation>
+        <translation>Mises à jour</translation>
     </message>
     <message>
         <source>I Can`t download right now, please try again in a couple of minutes!</source>
-        <translation type="unfinished"></translation>
+        <translation>Je ne peux pas télécharger pour l’instant, veuillez réessayer dans quelques minutes !</translation>
     </message>
     <message>
         <source>Sorry, I`m busy</source>
-        <translation type="unfinished"></translation>
+        <translation>Désolé, je suis occupé</translation>
     </message>
     <message>
         <source>Download failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec du téléchargement.</translation>
     </message>
     <message>
         <source>Download Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec du téléchargement</translation>
     </message>
     <message>
         <source>Update Not Trusted</source>
-        <translation type="unfinished"></translation>
+        <translation>Mise à jour non fiable</translation>
     </message>
     <message>
         <source>Download successful! I will now run the update file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Téléchargement réussi ! Je vais maintenant lancer le fichier de mise à jour.</translation>
     </message>
     <message>
         <source>Download Successful!</source>
-        <translation type="unfinished"></translation>
+        <translation>Téléchargement réussi !</translation>
     </message>
 </context>
 <context>
@@ -550,7 +556,13 @@ WARNING: if this update stops your clock from working, then please<byte value="x
 go along to %3 and download<byte value="xd"/>
 the latest FULL VERSION (not update) from there</source>
         <extracomment>%1 is the running version, %2 the new one, %3 the web site&apos;s address; break the lines where they read well.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Une nouvelle version de Horalux est disponible.<byte value="xd"/>
+Vous avez la version %1 et le numéro de la nouvelle version<byte value="xd"/>
+est %2. Voulez-vous que je la télécharge pour vous maintenant ?<byte value="xd"/>
+<byte value="xd"/>
+ATTENTION : si cette mise à jour empêche votre horloge de fonctionner,<byte value="xd"/>
+rendez-vous sur %3 et téléchargez-y<byte value="xd"/>
+la dernière VERSION COMPLÈTE (pas la mise à jour)</translation>
     </message>
     <message>
         <source>There is a new version of Horalux available.<byte value="xd"/>
@@ -561,161 +573,167 @@ This copy of Horalux does not update itself: new versions come from where<byte v
 it was installed, such as your package manager. Do you want to open the<byte value="xd"/>
 Horalux home page to see what is new?</source>
         <extracomment>%1 is the running version, %2 the new one; break the lines where they read well.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Une nouvelle version de Horalux est disponible.<byte value="xd"/>
+Vous avez la version %1 et le numéro de la nouvelle version<byte value="xd"/>
+est %2.<byte value="xd"/>
+<byte value="xd"/>
+Cette copie de Horalux ne se met pas à jour elle-même : les nouvelles versions proviennent<byte value="xd"/>
+de l’endroit où elle a été installée, par exemple votre gestionnaire de paquets.<byte value="xd"/>
+Voulez-vous ouvrir la page d’accueil de Horalux pour voir les nouveautés ?</translation>
     </message>
 </context>
 <context>
     <name>WebLaunch</name>
     <message>
         <source>Do you want to connect to the Horalux home page on the Internet? You may be able to find help there?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vous connecter à la page d’accueil de Horalux sur Internet ? Vous y trouverez peut-être de l’aide.</translation>
     </message>
     <message>
         <source>Do you want more help?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous plus d’aide ?</translation>
     </message>
     <message>
         <source>Could not find associated browser!</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de trouver le navigateur associé !</translation>
     </message>
     <message>
         <source>BROWSER NOT FOUND</source>
-        <translation type="unfinished"></translation>
+        <translation>NAVIGATEUR INTROUVABLE</translation>
     </message>
     <message>
         <source>Web Page not Opened</source>
-        <translation type="unfinished"></translation>
+        <translation>Page web non ouverte</translation>
     </message>
     <message>
         <source>URL FAILED</source>
-        <translation type="unfinished"></translation>
+        <translation>ÉCHEC DE L’URL</translation>
     </message>
 </context>
 <context>
     <name>Zones</name>
     <message>
         <source>United Kingdom</source>
-        <translation type="unfinished"></translation>
+        <translation>Royaume-Uni</translation>
     </message>
     <message>
         <source>Pacific Time, USA</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure du Pacifique, É.-U.</translation>
     </message>
     <message>
         <source>Mountain Time, USA</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure des Rocheuses, É.-U.</translation>
     </message>
     <message>
         <source>Central Time, USA</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure du Centre, É.-U.</translation>
     </message>
     <message>
         <source>Central Time (US and Canada)</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure du Centre (É.-U. et Canada)</translation>
     </message>
     <message>
         <source>Eastern Time, USA</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure de l’Est, É.-U.</translation>
     </message>
     <message>
         <source>Eastern Time (US and Canada)</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure de l’Est (É.-U. et Canada)</translation>
     </message>
     <message>
         <source>Brasilia + Greenland</source>
-        <translation type="unfinished"></translation>
+        <translation>Brasilia + Groenland</translation>
     </message>
     <message>
         <source>Brazil</source>
-        <translation type="unfinished"></translation>
+        <translation>Brésil</translation>
     </message>
     <message>
         <source>Amsterdam + Berlin</source>
-        <translation type="unfinished"></translation>
+        <translation>Amsterdam + Berlin</translation>
     </message>
     <message>
         <source>Belgium + France</source>
-        <translation type="unfinished"></translation>
+        <translation>Belgique + France</translation>
     </message>
     <message>
         <source>Jerusalem</source>
-        <translation type="unfinished"></translation>
+        <translation>Jérusalem</translation>
     </message>
     <message>
         <source>Kuwait + Riyadh</source>
-        <translation type="unfinished"></translation>
+        <translation>Koweït + Riyad</translation>
     </message>
     <message>
         <source>Kuwait + Riyahd</source>
-        <translation type="unfinished"></translation>
+        <translation>Koweït + Riyad</translation>
     </message>
     <message>
         <source>Moscow + Volgograd</source>
-        <translation type="unfinished"></translation>
+        <translation>Moscou + Volgograd</translation>
     </message>
     <message>
         <source>Moscow, Volgograd</source>
-        <translation type="unfinished"></translation>
+        <translation>Moscou, Volgograd</translation>
     </message>
     <message>
         <source>Abu Dhabi + Muscat</source>
-        <translation type="unfinished"></translation>
+        <translation>Abou Dabi + Mascate</translation>
     </message>
     <message>
         <source>Abu Dhabi, Muscat</source>
-        <translation type="unfinished"></translation>
+        <translation>Abou Dabi, Mascate</translation>
     </message>
     <message>
         <source>Islamabad + Tashkent</source>
-        <translation type="unfinished"></translation>
+        <translation>Islamabad + Tachkent</translation>
     </message>
     <message>
         <source>Bangkok + Hanoi</source>
-        <translation type="unfinished"></translation>
+        <translation>Bangkok + Hanoï</translation>
     </message>
     <message>
         <source>Beijing + Hong Kong</source>
-        <translation type="unfinished"></translation>
+        <translation>Pékin + Hong Kong</translation>
     </message>
     <message>
         <source>Perth, Australia</source>
-        <translation type="unfinished"></translation>
+        <translation>Perth, Australie</translation>
     </message>
     <message>
         <source>Seoul, South Korea</source>
-        <translation type="unfinished"></translation>
+        <translation>Séoul, Corée du Sud</translation>
     </message>
     <message>
         <source>Brisbane, Australia</source>
-        <translation type="unfinished"></translation>
+        <translation>Brisbane, Australie</translation>
     </message>
     <message>
         <source>Vladivostok, Russia</source>
-        <translation type="unfinished"></translation>
+        <translation>Vladivostok, Russie</translation>
     </message>
     <message>
         <source>Vladivostok + Russia</source>
-        <translation type="unfinished"></translation>
+        <translation>Vladivostok, Russie</translation>
     </message>
     <message>
         <source>Wellington, New Zealand</source>
-        <translation type="unfinished"></translation>
+        <translation>Wellington, Nlle-Zélande</translation>
     </message>
     <message>
         <source>Finland</source>
-        <translation type="unfinished"></translation>
+        <translation>Finlande</translation>
     </message>
     <message>
         <source>Germany + Gibraltar</source>
-        <translation type="unfinished"></translation>
+        <translation>Allemagne + Gibraltar</translation>
     </message>
     <message>
         <source>Spain + Sweden</source>
-        <translation type="unfinished"></translation>
+        <translation>Espagne + Suède</translation>
     </message>
     <message>
         <source>Turkey</source>
-        <translation type="unfinished"></translation>
+        <translation>Turquie</translation>
     </message>
 </context>
 </TS>
