@@ -272,7 +272,7 @@ Schaffen Sie Platz auf dem Datenträger oder machen Sie den Ordner beschreibbar,
     <message>
         <source>&amp;Cancel</source>
         <extracomment>A button of fixed width: keep it short.</extracomment>
-        <translation>&amp;Abbruch</translation>
+        <translation>&amp;Abbrechen</translation>
     </message>
     <message>
         <source>Click here to exit without saving changes</source>

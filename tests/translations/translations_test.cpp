@@ -60,13 +60,15 @@ QString cutText(QWidget *control)
     if (auto *button = qobject_cast<QAbstractButton *>(control)) {
         if (button->text().isEmpty())
             return {};
-        // A push button's size hint has a floor of its own: the text and its
-        // margins are what must fit.
-        const int margin = button->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button);
-        const int wanted = qobject_cast<QPushButton *>(button)
-            ? metrics.size(Qt::TextShowMnemonic, button->text()).width() + 2 * margin
-            : button->sizeHint().width();
-        return wanted <= button->width() ? QString() : button->text();
+        // A push button's size hint has a floor of its own: what must fit is
+        // its text inside the frame the style draws.
+        if (auto *push = qobject_cast<QPushButton *>(button)) {
+            QStyleOptionButton option;
+            option.initFrom(push);
+            const QRect room = push->style()->subElementRect(QStyle::SE_PushButtonContents, &option, push);
+            return metrics.size(Qt::TextShowMnemonic, push->text()).width() <= room.width() ? QString() : push->text();
+        }
+        return button->sizeHint().width() <= button->width() ? QString() : button->text();
     }
     if (auto *group = qobject_cast<QGroupBox *>(control)) {
         const int wanted = metrics.horizontalAdvance(group->title()) + 2 * metrics.averageCharWidth();
