@@ -1,31 +1,78 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/real/qt_message_boxes.h"
 
+#include <QApplication>
 #include <QMessageBox>
 
 namespace platform {
 
+namespace {
+
+bool staysOnTop(const QWidget *window)
+{
+    return window && window->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+}
+
+// The window manager may give the focus to any window once the box is gone
+// (xfwm4 left it nowhere): ask for the owner back, with the control that had it.
+void giveFocusBack(QWidget *window, QWidget *focused)
+{
+    if (!window || !window->isVisible())
+        return;
+    window->activateWindow();
+    if (focused && focused->window() == window && focused->isVisible())
+        focused->setFocus(Qt::ActiveWindowFocusReason);
+}
+
+} // namespace
+
+QWidget *QtMessageBoxes::owner() const
+{
+    if (QWidget *modal = QApplication::activeModalWidget())
+        return modal;
+    // A menu is no owner: it closes under the box.
+    for (QWidget *active = QApplication::activeWindow(); active; active = active->parentWidget()) {
+        if (active->windowType() != Qt::Popup && active->windowType() != Qt::ToolTip)
+            return active->window();
+    }
+    if (m_mainWindow && m_mainWindow->isVisible())
+        return m_mainWindow;
+    return nullptr;
+}
+
+bool QtMessageBoxes::onTop(const QWidget *owner) const
+{
+    return staysOnTop(owner) || staysOnTop(m_mainWindow);
+}
+
 MessageBoxes::Answer QtMessageBoxes::show(const QString &text, const QString &title, Icon icon, Buttons buttons)
 {
-    QMessageBox box;
-    box.setWindowTitle(title);
+    QWidget *window = owner();
+    const QPointer<QWidget> focused = window ? window->focusWidget() : nullptr;
+    const QPointer<QWidget> owned = window;
+    // On the heap: a child dies with its owner, which events run by the box
+    // may close and delete.
+    const QPointer<QMessageBox> box = new QMessageBox(window);
+    box->setWindowFlag(Qt::WindowStaysOnTopHint, onTop(window));
+    box->setWindowTitle(title);
     // Texts carry what servers and users wrote (a status line, a URL): never
     // read as markup, or a server could put a live link in the box.
-    box.setTextFormat(Qt::PlainText);
-    box.setText(text);
+    box->setTextFormat(Qt::PlainText);
+    box->setText(text);
     switch (icon) {
-    case Icon::None: box.setIcon(QMessageBox::NoIcon); break;
-    case Icon::Information: box.setIcon(QMessageBox::Information); break;
-    case Icon::Exclamation: box.setIcon(QMessageBox::Warning); break;
-    case Icon::Critical: box.setIcon(QMessageBox::Critical); break;
+    case Icon::None: box->setIcon(QMessageBox::NoIcon); break;
+    case Icon::Information: box->setIcon(QMessageBox::Information); break;
+    case Icon::Exclamation: box->setIcon(QMessageBox::Warning); break;
+    case Icon::Critical: box->setIcon(QMessageBox::Critical); break;
     }
-    if (buttons == Buttons::YesNo) {
-        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        return box.exec() == QMessageBox::Yes ? Answer::Yes : Answer::No;
-    }
-    box.setStandardButtons(QMessageBox::Ok);
-    box.exec();
-    return Answer::Ok;
+    box->setStandardButtons(buttons == Buttons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok);
+    const int chosen = box->exec();
+    delete box.data();
+    giveFocusBack(owned, focused);
+    if (buttons == Buttons::Ok)
+        return Answer::Ok;
+    // A box gone with its owner was never answered: no.
+    return chosen == QMessageBox::Yes ? Answer::Yes : Answer::No;
 }
 
 } // namespace platform

@@ -5,9 +5,14 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDeadlineTimer>
+#include <QDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QPointer>
 #include <QTimer>
+#include <QWindow>
 
 namespace {
 
@@ -46,6 +51,113 @@ TEST(QtMessageBoxes, TextFromOutsideIsShownAsPlainText)
         EXPECT_EQ(seen.text, hostile) << "shown as it came, tags and all";
         EXPECT_FALSE(seen.labelOpensLinks);
     }
+}
+
+void waitFor(const std::function<bool()> &condition)
+{
+    for (QDeadlineTimer deadline(2000); !condition() && !deadline.hasExpired();)
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+}
+
+// The clock and its settings dialog, each with two boxes and the focus on
+// the second, so a window merely activated again would not pass for one
+// whose focus came back.
+struct Windows {
+    explicit Windows(bool clockOnTop)
+    {
+        clock.setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | (clockOnTop ? Qt::WindowStaysOnTopHint : Qt::Widget));
+        dialog->setWindowFlag(Qt::WindowStaysOnTopHint, clockOnTop);
+        for (QWidget *window : {&clock, static_cast<QWidget *>(dialog)}) {
+            new QLineEdit(window);
+            auto *second = new QLineEdit(window);
+            second->move(0, 40);
+            second->setFocus();
+        }
+        clock.show();
+    }
+    void activate(QWidget &window)
+    {
+        window.show();
+        window.activateWindow();
+        waitFor([&window] { return QApplication::activeWindow() == &window; });
+    }
+
+    QWidget clock;
+    QPointer<QDialog> dialog = new QDialog(&clock);
+};
+
+struct Ownership {
+    QWidget *parent = nullptr;
+    QWindow *transientParent = nullptr;
+    bool onTop = false;
+    bool modal = false;
+};
+
+TEST(QtMessageBoxes, BoxStandsOverTheWindowInUseAndGivesItsFocusBack)
+{
+    enum Active { Nothing, Clock, Dialog };
+    const struct {
+        const char *what;
+        bool clockOnTop;
+        Active active;
+        bool expectOnTop;
+    } rows[] = {
+        {"an on-top clock, no window of ours active", true, Nothing, true},
+        {"the settings dialog of an on-top clock", true, Dialog, true},
+        {"a clock not on top, active", false, Clock, false},
+        {"the dialog of a clock not on top", false, Dialog, false},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.what);
+        Windows windows(row.clockOnTop);
+        if (row.active == Clock)
+            windows.activate(windows.clock);
+        if (row.active == Dialog)
+            windows.activate(*windows.dialog);
+        QWidget *owner = row.active == Dialog ? static_cast<QWidget *>(windows.dialog) : &windows.clock;
+        QWidget *focused = owner->focusWidget();
+        platform::QtMessageBoxes boxes;
+        boxes.setMainWindow(&windows.clock);
+
+        Ownership seen;
+        QTimer::singleShot(0, [&seen] {
+            QWidget *box = QApplication::activeModalWidget();
+            ASSERT_NE(box, nullptr);
+            seen = {box->parentWidget(), box->windowHandle()->transientParent(),
+                    box->windowFlags().testFlag(Qt::WindowStaysOnTopHint), box->isModal()};
+            box->close();
+        });
+        boxes.show(QStringLiteral("Sorry"), QStringLiteral("Error"), platform::MessageBoxes::Icon::Information);
+
+        EXPECT_EQ(seen.parent, owner);
+        EXPECT_EQ(seen.transientParent, owner->windowHandle());
+        EXPECT_EQ(seen.onTop, row.expectOnTop);
+        EXPECT_TRUE(seen.modal);
+        waitFor([focused] { return QApplication::focusWidget() == focused; });
+        EXPECT_EQ(QApplication::activeWindow(), owner);
+        EXPECT_EQ(QApplication::focusWidget(), focused);
+    }
+}
+
+TEST(QtMessageBoxes, OwnerClosedUnderTheBoxLeavesTheQuestionUnanswered)
+{
+    // An update started meanwhile closes and deletes the settings dialog.
+    Windows windows(true);
+    windows.activate(*windows.dialog);
+    platform::QtMessageBoxes boxes;
+    boxes.setMainWindow(&windows.clock);
+    bool outlived = false;
+    QTimer::singleShot(0, [&windows, &outlived] {
+        delete windows.dialog.data();
+        if (QWidget *left = QApplication::activeModalWidget()) {
+            outlived = true;
+            left->close();
+        }
+    });
+    const auto answer = boxes.show(QStringLiteral("Connect?"), QStringLiteral("Updates"),
+                                   platform::MessageBoxes::Icon::Information, platform::MessageBoxes::Buttons::YesNo);
+    EXPECT_FALSE(outlived) << "the box went with its owner";
+    EXPECT_EQ(answer, platform::MessageBoxes::Answer::No);
 }
 
 } // namespace
