@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/clock_format.h"
 
-#include <QRegularExpression>
-
 namespace clock_format {
 
 QString dayOrdinal(int day)
@@ -34,14 +32,40 @@ QString zoneTime(const QTime &time, bool twentyFourHour)
 QString dayMonthYearFormat(const QLocale &locale)
 {
     // Qt has no format for a date without its weekday, so the weekday and
-    // what joins it ("dddd, ", "dddd 'den' ", "日dddd", ", dddd") come out of
-    // the language's long format.
-    static const QRegularExpression leading(QStringLiteral("^dddd[^dMy']*('[^']*'\\s*)?"));
-    static const QRegularExpression trailing(QStringLiteral("[\\s,\u060C]*dddd(\\s*'[^']*')?\\s*$"));
+    // what joins it ("dddd, ", "dddd 'den' ", "日dddd", ", dddd 'гараг'") come
+    // out of the language's long format. By hand rather than with a regular
+    // expression: the tick formats a date every second, and the expression
+    // engine would stay in the idle clock's memory for it.
+    const QString weekday = QStringLiteral("dddd");
     QString format = locale.dateFormat(QLocale::LongFormat);
-    format.remove(leading);
-    format.remove(trailing);
-    return format;
+    const auto isJoin = [](QChar c) { return c.isSpace() || c == u',' || c == u'\u060C'; };
+    if (format.startsWith(weekday)) {
+        qsizetype next = weekday.size();
+        while (next < format.size() && !QStringView(u"dMy'").contains(format.at(next)))
+            ++next;
+        if (next < format.size() && format.at(next) == u'\'') {
+            const qsizetype close = format.indexOf(u'\'', next + 1);
+            if (close > 0) {
+                next = close + 1;
+                while (next < format.size() && format.at(next).isSpace())
+                    ++next;
+            }
+        }
+        format.remove(0, next);
+    }
+    QString trailing = format.trimmed();
+    if (trailing.endsWith(u'\'')) {
+        const qsizetype open = trailing.lastIndexOf(u'\'', trailing.size() - 2);
+        if (open > 0 && trailing.left(open).trimmed().endsWith(weekday))
+            trailing = trailing.left(open).trimmed();
+    }
+    if (trailing.endsWith(weekday)) {
+        trailing.chop(weekday.size());
+        while (!trailing.isEmpty() && isJoin(trailing.back()))
+            trailing.chop(1);
+        format = trailing;
+    }
+    return format.trimmed();
 }
 
 QString zoneDate(const QDate &date, const QLocale &locale)
