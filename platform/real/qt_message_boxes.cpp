@@ -13,8 +13,8 @@ bool staysOnTop(const QWidget *window)
     return window && window->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
 }
 
-// The window manager may give the focus to any window once the box is gone
-// (xfwm4 left it nowhere): ask for the owner back, with the control that had it.
+// The window manager may give the focus to any window once the box is gone:
+// ask for the owner back, with the control that had it.
 void giveFocusBack(QWidget *window, QWidget *focused)
 {
     if (!window || !window->isVisible())
@@ -48,6 +48,8 @@ bool QtMessageBoxes::onTop(const QWidget *owner) const
 MessageBoxes::Answer QtMessageBoxes::show(const QString &text, const QString &title, Icon icon, Buttons buttons)
 {
     QWidget *window = owner();
+    // A box that came while the user was in another program leaves the focus where it falls.
+    const bool inUse = window && window->isActiveWindow();
     const QPointer<QWidget> focused = window ? window->focusWidget() : nullptr;
     const QPointer<QWidget> owned = window;
     // On the heap: a child dies with its owner, which events run by the box
@@ -68,7 +70,8 @@ MessageBoxes::Answer QtMessageBoxes::show(const QString &text, const QString &ti
     box->setStandardButtons(buttons == Buttons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok);
     const int chosen = box->exec();
     delete box.data();
-    giveFocusBack(owned, focused);
+    if (inUse)
+        giveFocusBack(owned, focused);
     if (buttons == Buttons::Ok)
         return Answer::Ok;
     // A box gone with its owner was never answered: no.

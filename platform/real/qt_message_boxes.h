@@ -12,8 +12,8 @@ namespace platform {
 // Each box belongs to the window the user is working in: a modal window that
 // is up, else the active window, else the clock's. It stands over that window
 // (transient for it, and on top where the window or the clock is, or the
-// window manager would stack it under an on-top clock), and the window gets
-// the focus back when it closes.
+// window manager would stack it under an on-top clock), and the window, when
+// the user was in it, gets the focus back when the box closes.
 class QtMessageBoxes final : public MessageBoxes {
 public:
     // The clock's window: the owner of boxes no other window of ours asks for.

@@ -72,6 +72,20 @@ def read_settings(session):
 BASE_SETTINGS = {"sync": "False", "scan": "60", "24hr": "True"}
 
 
+def quiet_browser(session):
+    """A web browser that opens nothing, so the clock's Help and home-page
+    links start no real one on the test display."""
+    session.env["XDG_DATA_HOME"] = os.path.join(session.workdir, "data")
+    applications = os.path.join(session.env["XDG_DATA_HOME"], "applications")
+    os.makedirs(applications, exist_ok=True)
+    with open(os.path.join(applications, "horalux-quiet-browser.desktop"), "w") as out:
+        out.write("[Desktop Entry]\nType=Application\nName=Quiet browser\nExec=true %u\n")
+    os.makedirs(session.env["XDG_CONFIG_HOME"], exist_ok=True)
+    with open(os.path.join(session.env["XDG_CONFIG_HOME"], "mimeapps.list"), "w") as out:
+        out.write("[Default Applications]\nx-scheme-handler/https=horalux-quiet-browser.desktop\n"
+                  "text/html=horalux-quiet-browser.desktop\n")
+
+
 class Checks:
     def __init__(self, name, shots):
         self.name = name
@@ -297,6 +311,69 @@ def check_window_manager(session, program, checks):
     clock.stop()
 
 
+def close_box(x, pid, title, checks, what, covered):
+    """The box titled title stands over the windows covered; Enter closes it."""
+    box = xs.wait_for("the box " + title, lambda: (x.windows_of(pid, title) or [None])[0], timeout=15)
+    time.sleep(0.8)
+    checks.shot(x, "box-" + title.lower().replace(" ", "-").strip("?"))
+    for name, window in covered:
+        checks.expect(above(x, box, window) and x.drawn_above(box, window),
+                      "%s: the box \"%s\" stands above the %s" % (what, title, name))
+    x.key("Return")
+    xs.wait_for("the box to close", lambda: not x.windows_of(pid, title), timeout=10)
+    time.sleep(0.8)
+
+
+def check_message_boxes(session, program, checks):
+    """With the clock on top, each message box stands above the clock and its
+    settings dialog, and once Enter has closed it the keys reach the window
+    it came from again."""
+    stored = (100, 200)
+    quiet_browser(session)
+    write_settings(session, dict(BASE_SETTINGS, ontop="True", FormX=stored[0] * TWIPS, FormY=stored[1] * TWIPS))
+    clock = Clock(session, program)
+    x = clock.x
+    window = clock.start()
+    pid = clock.process.pid
+    time.sleep(1.0)
+    dialog = open_settings(x, clock, stored)
+    inner = x.geometry(dialog)
+    both = (("clock", window), ("dialog", dialog))
+
+    # The clock's menu, Instructions and Help: the one above Exit.
+    x.click(stored[0] + 90, stored[1] + 40, button=3)
+    time.sleep(0.5)
+    x.key("Up", "Up", "Return")
+    close_box(x, pid, "Do you want more help?", checks, "the menu's Help", both)
+
+    # A delay out of range, applied from the Settings tab.
+    x.activate(dialog)
+    x.key("ctrl+Tab")
+    time.sleep(0.3)
+    # scanDelayEdit: delayGroup at 8,32 on the tab control, the box 8,22 inside it.
+    x.click(inner[0] + 16 + 20, inner[1] + 54 + 10)
+    x.key("ctrl+a", "3", "alt+a")
+    close_box(x, pid, "Error", checks, "a bad delay", both)
+    x.key("ctrl+a", "4", "5", "alt+a")
+    time.sleep(1.0)
+    checks.expect(read_settings(session).get("scan") == "45",
+                  "after the box, a delay typed lands in the dialog's box (%s)" % read_settings(session).get("scan"))
+
+    # The About tab's update link: updatesGroup at 8,224, the link 8,72 inside it.
+    x.key("ctrl+Tab")
+    time.sleep(0.3)
+    x.click(inner[0] + 16 + 30, inner[1] + 296 + 8)
+    close_box(x, pid, "Updates", checks, "the update link", both)
+    x.key("alt+c")
+    closed = True
+    try:
+        xs.wait_for("the dialog to close", lambda: not x.windows_of(pid, "Settings"), timeout=5)
+    except AssertionError:
+        closed = False
+    checks.expect(closed, "after the box, Alt+C reaches the dialog and cancels it")
+    clock.stop()
+
+
 def check_weston(session, program, checks):
     stored = (300, 200)
     write_settings(session, dict(BASE_SETTINGS, ontop="False", FormX=stored[0] * TWIPS, FormY=stored[1] * TWIPS))
@@ -451,6 +528,7 @@ def main():
             session.xvfb()
             session.window_manager(args.desktop)
             check_window_manager(session, args.program, checks)
+            check_message_boxes(session, args.program, checks)
     except xs.Skip as reason:
         print("SKIP: %s" % reason)
         return xs.SKIP

@@ -102,6 +102,7 @@ TEST(QtMessageBoxes, BoxStandsOverTheWindowInUseAndGivesItsFocusBack)
         Active active;
         bool expectOnTop;
     } rows[] = {
+        // The user is in another program: the box must not pull the focus to the clock after it.
         {"an on-top clock, no window of ours active", true, Nothing, true},
         {"the settings dialog of an on-top clock", true, Dialog, true},
         {"a clock not on top, active", false, Clock, false},
@@ -133,6 +134,11 @@ TEST(QtMessageBoxes, BoxStandsOverTheWindowInUseAndGivesItsFocusBack)
         EXPECT_EQ(seen.transientParent, owner->windowHandle());
         EXPECT_EQ(seen.onTop, row.expectOnTop);
         EXPECT_TRUE(seen.modal);
+        if (row.active == Nothing) {
+            QApplication::processEvents();
+            EXPECT_EQ(QApplication::activeWindow(), nullptr);
+            continue;
+        }
         waitFor([focused] { return QApplication::focusWidget() == focused; });
         EXPECT_EQ(QApplication::activeWindow(), owner);
         EXPECT_EQ(QApplication::focusWidget(), focused);
