@@ -340,8 +340,9 @@ def check_message_boxes(session, program, checks):
     inner = x.geometry(dialog)
     both = (("clock", window), ("dialog", dialog))
 
-    # The clock's menu, Instructions and Help: the one above Exit.
-    x.click(stored[0] + 90, stored[1] + 40, button=3)
+    # The clock's menu, Instructions and Help: the one above Exit. Not where
+    # the pointer already is: xdotool's --sync would wait for a move.
+    x.click(stored[0] + 60, stored[1] + 30, button=3)
     time.sleep(0.5)
     x.key("Up", "Up", "Return")
     close_box(x, pid, "Do you want more help?", checks, "the menu's Help", both)
