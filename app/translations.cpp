@@ -13,21 +13,6 @@ namespace {
 // place from the program's mapped image rather than copied.
 constexpr char kProgramFolder[] = ":/i18n";
 
-// English first in the order of preference stops the search: a user who
-// prefers English over German gets English, not the German second choice.
-QString firstSpoken(const QStringList &uiLanguages)
-{
-    const QStringList spoken = translations::shipped();
-    for (const QString &tag : uiLanguages) {
-        const QString language = QLocale(tag).name().section(QLatin1Char('_'), 0, 0);
-        if (language == QLatin1String("en") || language == QLatin1String("C"))
-            return {};
-        if (spoken.contains(language))
-            return language;
-    }
-    return {};
-}
-
 } // namespace
 
 namespace translations {
@@ -38,9 +23,24 @@ QStringList shipped()
             QStringLiteral("ja")};
 }
 
+// English first in the order of preference stops the search: a user who
+// prefers English over German gets English, not the German second choice.
+QString chooseLanguage(const QStringList &uiLanguages)
+{
+    const QStringList spoken = shipped();
+    for (const QString &tag : uiLanguages) {
+        const QString language = QLocale(tag).name().section(QLatin1Char('_'), 0, 0);
+        if (language == QLatin1String("en") || language == QLatin1String("C"))
+            return {};
+        if (spoken.contains(language))
+            return language;
+    }
+    return {};
+}
+
 QString install(QCoreApplication &app, const QLocale &locale)
 {
-    const QString language = firstSpoken(locale.uiLanguages());
+    const QString language = chooseLanguage(locale.uiLanguages());
     if (language.isEmpty())
         return {};
     auto *program = new QTranslator(&app);
@@ -56,7 +56,7 @@ QString install(QCoreApplication &app, const QLocale &locale)
         QCoreApplication::installTranslator(qt);
     else {
         qCDebug(lcLanguage()) << "no Qt translation for" << language << "in"
-                             << QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+                              << QLibraryInfo::path(QLibraryInfo::TranslationsPath);
         delete qt;
     }
     return language;

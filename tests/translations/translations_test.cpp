@@ -96,6 +96,25 @@ TEST_P(Translations, EachLanguageIsLoadedForItsLocaleWithQtsOwn)
     EXPECT_NE(translated("QPlatformTheme", "&Yes"), QStringLiteral("&Yes")) << "Qt's own buttons";
 }
 
+TEST(ChooseLanguage, TheFirstSpokenOfTheUsersLanguagesUnlessEnglishComesFirst)
+{
+    const struct {
+        QStringList uiLanguages;
+        const char *chosen;
+    } cases[] = {
+        {{QStringLiteral("de-AT")}, "de"},
+        {{QStringLiteral("it-IT"), QStringLiteral("fr-FR")}, "fr"},
+        {{QStringLiteral("en-GB"), QStringLiteral("de-DE")}, ""},
+        {{QStringLiteral("pt-BR")}, ""},
+        {{QStringLiteral("ja")}, "ja"},
+        {{QStringLiteral("C")}, ""},
+        {{}, ""},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(translations::chooseLanguage(c.uiLanguages), QLatin1String(c.chosen))
+            << c.uiLanguages.join(u',').toStdString();
+}
+
 // The dialog and the clock's labels keep their fixed sizes: a translation must fit them.
 TEST_P(Translations, EveryTextOfTheDialogFitsItsControl)
 {
