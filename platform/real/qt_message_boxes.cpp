@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QTimer>
 
 namespace platform {
 
@@ -13,15 +14,24 @@ bool staysOnTop(const QWidget *window)
     return window && window->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
 }
 
-// The window manager may give the focus to any window once the box is gone:
-// ask for the owner back, with the control that had it.
+// Long enough for the window manager's own choice of window to reach us.
+constexpr int kFocusSettleMs = 200;
+
+// The control that had the focus gets it back whenever its window is active.
+// The window itself is asked for only where the window manager gave the
+// focus to no window of ours: asking against its choice (xfwm4 picks the
+// settings dialog over the clock) can leave the X server's focus and Qt's
+// on different windows, and keys then reach neither.
 void giveFocusBack(QWidget *window, QWidget *focused)
 {
     if (!window || !window->isVisible())
         return;
-    window->activateWindow();
     if (focused && focused->window() == window && focused->isVisible())
         focused->setFocus(Qt::ActiveWindowFocusReason);
+    QTimer::singleShot(kFocusSettleMs, window, [window] {
+        if (!QApplication::activeWindow() && window->isVisible())
+            window->activateWindow();
+    });
 }
 
 } // namespace

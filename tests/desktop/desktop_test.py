@@ -313,9 +313,14 @@ def check_window_manager(session, program, checks):
 
 def close_box(x, pid, title, checks, what, covered):
     """The box titled title stands over the windows covered; Enter closes it."""
-    box = xs.wait_for("the box " + title, lambda: (x.windows_of(pid, title) or [None])[0], timeout=15)
+    shot = "box-" + title.lower().replace(" ", "-").strip("?")
+    try:
+        box = xs.wait_for("the box " + title, lambda: (x.windows_of(pid, title) or [None])[0], timeout=15)
+    except AssertionError:
+        checks.shot(x, "no-" + shot)
+        raise
     time.sleep(0.8)
-    checks.shot(x, "box-" + title.lower().replace(" ", "-").strip("?"))
+    checks.shot(x, shot)
     for name, window in covered:
         checks.expect(above(x, box, window) and x.drawn_above(box, window),
                       "%s: the box \"%s\" stands above the %s" % (what, title, name))
