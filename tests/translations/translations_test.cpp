@@ -3,6 +3,12 @@
 #include "engine/zone_catalogue.h"
 #include "settings_dialog_test_world.h"
 #include "settingsdialog/settings_dialog_wrapping_check_box.h"
+#include "update/download_dialog.h"
+#include "update/download_format.h"
+
+#include "http/curl_http.h"
+#include "platform/real/qt_event_pump.h"
+#include "platform/tick_counter.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -77,6 +83,11 @@ QString cutText(QWidget *control)
     return {};
 }
 
+class StillTicks final : public platform::TickCounter {
+public:
+    quint32 tickCount() const override { return 0; }
+};
+
 class Translations : public DialogWorld, public ::testing::WithParamInterface<const char *> {};
 
 } // namespace
@@ -150,6 +161,29 @@ TEST_P(Translations, EveryTextOfTheDialogFitsItsControl)
     const QFontMetrics metrics(zoneFont);
     for (const PresetZone &zone : zone_catalogue::presets())
         EXPECT_LE(metrics.horizontalAdvance(zone_catalogue::shownName(zone)), 2100 / 15) << zone.key;
+}
+
+// The download window's progress lines, at their longest, within its fixed progress label.
+TEST_P(Translations, TheLongestProgressFitsTheDownloadWindow)
+{
+    const Language installed(QString::fromLatin1(GetParam()));
+    platform::QtEventPump events;
+    platform::CurlHttp http {events};
+    StillTicks ticks;
+    DownloadDialog download {http, messages, ticks, events};
+    const struct {
+        qint64 received, total, elapsedMs;
+    } cases[] = {
+        {511'500'000, 1'023'000'000, 215'940'000}, // 59 hours 59 minutes left, two sizes in MB
+        {900'000, -1, 700},                        // the total unknown
+        {1'000, 1'023'000'000, 59'000},            // the time left at its widest
+    };
+    for (const auto &c : cases) {
+        const auto progress = transferProgress(c.received, c.total, c.elapsedMs, QStringLiteral("horaluxupdate.exe"));
+        ASSERT_TRUE(progress);
+        download.progressLabel().setText(QString(progress->progressText).replace(u'\r', u'\n'));
+        EXPECT_EQ(cutText(&download.progressLabel()), QString()) << c.received;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, Translations, ::testing::Values("en", "de", "fr", "es", "pl", "ja"),
