@@ -118,6 +118,21 @@ expect_program_starts() {
     kill -0 "$pid" 2>/dev/null && running=yes
     # timeout passes the signal on to its whole process group: strace and the clock.
     kill "$pid" 2>/dev/null
+    # strace -f can be left waiting on a clock whose threads stopped as its
+    # main thread ended (seen under the sanitizers): killing strace lets the
+    # kernel detach and end them, rather than waiting for ctest's limit.
+    waited=0
+    while kill -0 "$pid" 2>/dev/null && [ $waited -lt 50 ]; do
+        sleep 0.1
+        waited=$((waited + 1))
+    done
+    if kill -0 "$pid" 2>/dev/null; then
+        echo "strace and the clock still running 5 s after TERM: killed" >&2
+        for child in $(cat "/proc/$pid/task/$pid/children" 2>/dev/null); do
+            kill -KILL "$child" 2>/dev/null
+        done
+        kill -KILL "$pid" 2>/dev/null
+    fi
     wait "$pid"
 
     [ $running = yes ] || fail "the clock ended after $tenths tenths of a second: $(cat "$scratch/output.log")"
