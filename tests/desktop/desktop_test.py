@@ -12,7 +12,6 @@ import os
 import shutil
 import sys
 import time
-import traceback
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
@@ -514,7 +513,8 @@ def main():
     workdir = xs.workdir("horalux-desktop-%s-" % args.desktop)
     session = xs.Session(workdir)
     checks = Checks(args.desktop, args.shots)
-    try:
+
+    def body():
         if args.desktop == "weston":
             session.weston()
             check_weston(session, args.program, checks)
@@ -535,19 +535,8 @@ def main():
             session.window_manager(args.desktop)
             check_window_manager(session, args.program, checks)
             check_message_boxes(session, args.program, checks)
-    except xs.Skip as reason:
-        print("SKIP: %s" % reason)
-        return xs.SKIP
-    except Exception:
-        traceback.print_exc()
-        checks.failures.append("stopped by an error")
-    finally:
-        session.close()
-    if checks.failures:
-        print("%d check(s) failed; logs in %s" % (len(checks.failures), workdir))
-        return 1
-    shutil.rmtree(workdir, ignore_errors=True)
-    return 0
+
+    return xs.run_checks(session, workdir, checks, body)
 
 
 if __name__ == "__main__":

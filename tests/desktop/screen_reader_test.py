@@ -13,10 +13,8 @@ import argparse
 import json
 import os
 import re
-import shutil
 import subprocess
 import sys
-import traceback
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
@@ -237,7 +235,8 @@ def main():
     workdir = xs.workdir("horalux-screen-reader-")
     session = xs.Session(workdir)
     checks = Checks("screen-reader", None)
-    try:
+
+    def body():
         for tool in ("xdotool", "xprop"):
             xs.need(tool)
         python = atspi_python()
@@ -246,19 +245,8 @@ def main():
         session.window_manager("openbox")
         start_buses(session, python)
         check_screen_reader(session, args.program, python, checks)
-    except xs.Skip as reason:
-        print("SKIP: %s" % reason)
-        return xs.SKIP
-    except Exception:
-        traceback.print_exc()
-        checks.failures.append("stopped by an error")
-    finally:
-        session.close()
-    if checks.failures:
-        print("%d check(s) failed; logs in %s" % (len(checks.failures), workdir))
-        return 1
-    shutil.rmtree(workdir, ignore_errors=True)
-    return 0
+
+    return xs.run_checks(session, workdir, checks, body)
 
 
 if __name__ == "__main__":

@@ -10,6 +10,7 @@ import signal
 import subprocess
 import tempfile
 import time
+import traceback
 
 SKIP = 77
 
@@ -212,3 +213,24 @@ def need(program):
 
 def workdir(prefix):
     return tempfile.mkdtemp(prefix=prefix)
+
+
+def run_checks(session, workdir, checks, body):
+    """Runs body() on the session and closes it. Returns the exit status: SKIP
+    when the desktop cannot run here, 1 with the failures listed (the scratch
+    folder kept for its logs), else 0 with the folder removed."""
+    try:
+        body()
+    except Skip as reason:
+        print("SKIP: %s" % reason)
+        return SKIP
+    except Exception:
+        traceback.print_exc()
+        checks.failures.append("stopped by an error")
+    finally:
+        session.close()
+    if checks.failures:
+        print("%d check(s) failed; logs in %s" % (len(checks.failures), workdir))
+        return 1
+    shutil.rmtree(workdir, ignore_errors=True)
+    return 0
