@@ -24,9 +24,10 @@ struct ZoneOffset {
         return {true, 0, text, nullptr, zoneId};
     }
 
-    // Whole hours east of GMT. Text that is not a number counts as 0 (the zone is
-    // shown at GMT); a fractional offset is taken to the nearest whole hour.
-    int wholeHours() const;
+    // Seconds east of GMT on the fixed-offset clock: a preset's whole hours, a
+    // custom zone's text to the minute ("5.5" is +5:30). Text that is no offset
+    // within a day counts as 0: the zone is shown at GMT.
+    int fixedSeconds() const;
 };
 
 // The state the main window's handlers share. Handlers pump events while they

@@ -98,7 +98,7 @@ QDateTime ClockTick::zoneTimeNow()
         if (const std::optional<QDateTime> exact = exactZoneTime(daylightSavingOn))
             return *exact;
     }
-    const int shift = m_state.zoneOffset.wholeHours() + (m_state.zoneDaylightSaving ? 1 : 0);
+    const int shift = m_state.zoneOffset.fixedSeconds() + (m_state.zoneDaylightSaving ? 3600 : 0);
     return zoneWallTime(localNow, m_state.localToGmtHours, shift);
 }
 

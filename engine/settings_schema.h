@@ -94,8 +94,9 @@ inline const Setting Graphic {section::Data, QStringLiteral("graphic"), QStringL
 inline const Setting Sync {section::Data, QStringLiteral("sync"), QStringLiteral("True"), Kind::Switch};
 // "True" raises the window, "False" lowers it, any other text leaves it be.
 inline const Setting OnTop {section::DataCapital, QStringLiteral("ontop"), QStringLiteral("False"), Kind::Switch};
-// The time-zone database instead of fixed offsets, only for exactly "True".
-inline const Setting Exact {section::Data, QStringLiteral("exact"), QStringLiteral("False"), Kind::Switch};
+// The time-zone database for every zone, the default; any text but "True"
+// keeps the fixed offsets and the one shared summer rule of old.
+inline const Setting Exact {section::Data, QStringLiteral("exact"), QStringLiteral("True"), Kind::Switch};
 // The window's left and top edges in twips, single-precision numbers.
 inline const Setting FormX {section::DataCapital,
                             QStringLiteral("FormX"),

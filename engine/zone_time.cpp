@@ -3,8 +3,8 @@
 
 #include <cmath>
 
-QDateTime zoneWallTime(const QDateTime &localWall, double localToGmtHours, int shiftHours)
+QDateTime zoneWallTime(const QDateTime &localWall, double localToGmtHours, int shiftSeconds)
 {
     const qint64 toGmt = std::llround(localToGmtHours * 3600.0);
-    return localWall.addSecs(toGmt + qint64(shiftHours) * 3600);
+    return localWall.addSecs(toGmt + shiftSeconds);
 }

@@ -83,6 +83,7 @@ void SettingsDialog::loadAll()
 
 SettingsDialog::Applied SettingsDialog::applyAll()
 {
+    m_timeZones.checkTypedNames();
     if (!m_settingsTab.applyDelay())
         return Applied::DialogGone;
     m_timeZones.applyZones([this] { m_settingsTab.apply24Hour(); });
@@ -139,6 +140,16 @@ void SettingsDialog::keyPressEvent(QKeyEvent *event)
 
 bool SettingsDialog::eventFilter(QObject *watched, QEvent *event)
 {
+    if (event->type() == QEvent::FocusOut) {
+        // The suggestions' list takes the focus while the user is still typing.
+        if (static_cast<QFocusEvent *>(event)->reason() != Qt::PopupFocusReason) {
+            if (watched == m_controls.customName1Edit)
+                onCustomName1Left();
+            else if (watched == m_controls.customName2Edit)
+                onCustomName2Left();
+        }
+        return QDialog::eventFilter(watched, event);
+    }
     if (event->type() != QEvent::FocusIn)
         return QDialog::eventFilter(watched, event);
     // Coming back from another window or a context menu is no new visit to

@@ -40,7 +40,8 @@ public:
     std::function<void()> onHelpLinkClicked;
 
 protected:
-    // Selects a custom zone box's whole text when the user comes to it.
+    // Selects a custom zone box's whole text when the user comes to it, and
+    // looks up the place a name box names when the user leaves it.
     bool eventFilter(QObject *watched, QEvent *event) override;
     // Enter presses the focused button, Esc is Cancel; nothing else.
     void keyPressEvent(QKeyEvent *event) override;
@@ -58,6 +59,8 @@ private:
     void onCustomName2Changed() { m_timeZones.customNameChanged(2); }
     void onCustomOffset1Changed() { m_timeZones.customOffsetChanged(1); }
     void onCustomOffset2Changed() { m_timeZones.customOffsetChanged(2); }
+    void onCustomName1Left() { m_timeZones.checkTypedName(1); }
+    void onCustomName2Left() { m_timeZones.checkTypedName(2); }
     void stepDelayUp() { m_settingsTab.stepDelayUp(); }
     void stepDelayDown() { m_settingsTab.stepDelayDown(); }
 

@@ -121,9 +121,9 @@ constexpr int kButtonTop = 5320 + kExactRowTwips;
 // Below the buttons, so their lower edge is not the window's (at scale 2 it
 // fell outside the window).
 constexpr int kBottomMarginTwips = 120;
-// The zone rows and the custom-zone frame spread over the height the exact
-// row added, so the first tab ends where the others do.
-constexpr int kZoneRowPitch = 270;
+// The zone rows as close as their boxes allow, so the custom-zone frame has
+// room for a note under each name box.
+constexpr int kZoneRowPitch = 255;
 
 void buildButtons(Builder &b, QWidget *window, SettingsDialogControls &c)
 {
@@ -183,7 +183,7 @@ void buildTimeZonesPage(Builder &b, SettingsDialogControls &c)
     }
 
     auto *frame =
-        b.onPage<QGroupBox>(u"customZonesGroup"_s, page, twipRect(120, 4440, 6135, 1275),
+        b.onPage<QGroupBox>(u"customZonesGroup"_s, page, twipRect(120, 4260, 6135, 1455),
                             QCoreApplication::translate(
                                 "TimeZonesTab", "Custom Time Zones. Please type in the name of your own time zone"));
     const QFont narrow = designFont(u"Liberation Sans Narrow"_s);
@@ -191,14 +191,15 @@ void buildTimeZonesPage(Builder &b, SettingsDialogControls &c)
         LimitedTextBox *&name;
         LimitedTextBox *&offset;
         QPushButton *&reset;
+        QLabel *&note;
         int number;
         int top;
         int nameOrder;
         int resetOrder;
     };
     const Row rows[] = {
-        {c.customName1Edit, c.customOffset1Edit, c.resetCustom1Button, 1, 390, 24, 53},
-        {c.customName2Edit, c.customOffset2Edit, c.resetCustom2Button, 2, 810, 26, 54},
+        {c.customName1Edit, c.customOffset1Edit, c.resetCustom1Button, c.customPlace1Note, 1, 390, 24, 53},
+        {c.customName2Edit, c.customOffset2Edit, c.resetCustom2Button, c.customPlace2Note, 2, 870, 26, 54},
     };
     for (const Row &row : rows) {
         const QString n = QString::number(row.number);
@@ -238,6 +239,10 @@ void buildTimeZonesPage(Builder &b, SettingsDialogControls &c)
             QCoreApplication::translate("TimeZonesTab", "Reset custom time zone %1").arg(row.number));
         row.reset->setAutoDefault(false);
         b.order(row.reset, row.resetOrder);
+
+        row.note = b.label(u"customPlace%1Note"_s.arg(n), frame, twipRect(120, row.top + 270, 5895, 195), QString());
+        row.note->setFont(narrow);
+        row.note->hide();
     }
 }
 
@@ -330,10 +335,7 @@ void buildSettingsPage(Builder &b, SettingsDialogControls &c)
     QGroupBox *exact =
         frame(u"exactZonesGroup"_s, QCoreApplication::translate("SettingsTab", "Exact time zones"), 5235, 615);
     c.exactZonesCheck = checkBox(
-        b.make<QCheckBox>(
-            u"exactZonesCheck"_s, exact, twipRect(120, 300, 5895, 255),
-            QCoreApplication::translate("SettingsTab", "Use each zone's own clock rules (time-zone database)")),
-        35,
+        b.make<QCheckBox>(u"exactZonesCheck"_s, exact, twipRect(120, 300, 5895, 255), exactZonesCaption(false)), 35,
         QCoreApplication::translate(
             "SettingsTab", "Check this box to show each zone's exact local time, with its own daylight-saving dates"));
 }

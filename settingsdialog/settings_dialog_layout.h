@@ -29,6 +29,9 @@ struct SettingsDialogControls {
     LimitedTextBox *customName2Edit = nullptr;
     LimitedTextBox *customOffset2Edit = nullptr;
     QPushButton *resetCustom2Button = nullptr;
+    // Under each name box: shown when a typed name is no known place.
+    QLabel *customPlace1Note = nullptr;
+    QLabel *customPlace2Note = nullptr;
 
     // "Settings"
     LimitedTextBox *scanDelayEdit = nullptr;
@@ -52,6 +55,13 @@ struct SettingsDialogControls {
 inline QString customZonePlaceholder()
 {
     return QCoreApplication::translate("TimeZonesTab", "Enter the name of the time zone in here");
+}
+
+// The exact-zones switch says which clock is on.
+inline QString exactZonesCaption(bool on)
+{
+    return on ? QCoreApplication::translate("SettingsTab", "On: each zone's own clock rules (time-zone database)")
+              : QCoreApplication::translate("SettingsTab", "Off: fixed offsets and one shared summer rule");
 }
 
 // Builds every control of the settings dialog on the window with its place,

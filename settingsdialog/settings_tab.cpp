@@ -51,6 +51,8 @@ SettingsTab::SettingsTab(const SettingsDialogControls &controls, TypedSettings s
       m_mainWindow(mainWindow),
       m_dialog(dialog)
 {
+    QCheckBox *exact = controls.exactZonesCheck;
+    QObject::connect(exact, &QCheckBox::toggled, exact, [exact](bool on) { exact->setText(exactZonesCaption(on)); });
 }
 
 void SettingsTab::load()

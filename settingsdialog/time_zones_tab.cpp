@@ -1,14 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "settingsdialog/time_zones_tab.h"
 
+#include "engine/exact_zone_time.h"
 #include "engine/settings_schema.h"
 #include "engine/zone_catalogue.h"
 #include "settingsdialog/main_window_link.h"
 #include "settingsdialog/settings_dialog_layout.h"
 #include "settingsdialog/settings_dialog_text_box.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QCompleter>
+#include <QLabel>
 
 #include <algorithm>
 
@@ -20,45 +23,105 @@ constexpr int kMidwayAfterApplyOrder = 1;
 // The zone Apply turns on when the user left every box empty.
 constexpr int kUnitedKingdomPosition = 1;
 
+// "GMT+5:30", "GMT-3", "GMT": the offset the clock reads from the box.
+QString gmtText(const QString &offsetText)
+{
+    const int minutes = exact_zone_time::customOffsetSeconds(offsetText).value_or(0) / 60;
+    if (minutes == 0)
+        return QStringLiteral("GMT");
+    QString text = QStringLiteral("GMT%1%2").arg(QChar(minutes < 0 ? u'\u2212' : u'+')).arg(std::abs(minutes) / 60);
+    if (minutes % 60 != 0)
+        text += QStringLiteral(":%1").arg(std::abs(minutes) % 60, 2, 10, QLatin1Char('0'));
+    return text;
+}
+
 } // namespace
 
 TimeZonesTab::TimeZonesTab(const SettingsDialogControls &controls, TypedSettings store, MainWindowLink &mainWindow)
     : m_controls(controls),
       m_store(store),
       m_mainWindow(mainWindow),
-      m_custom1 {controls.customName1Edit, controls.customOffset1Edit, setting::customName(1), setting::customOffset(1),
-                 setting::customZoneId(1)},
-      m_custom2 {controls.customName2Edit, controls.customOffset2Edit, setting::customName(2), setting::customOffset(2),
-                 setting::customZoneId(2)}
+      m_custom1 {controls.customName1Edit, controls.customOffset1Edit, setting::customName(1),
+                 setting::customOffset(1), setting::customZoneId(1),   controls.customPlace1Note},
+      m_custom2 {controls.customName2Edit, controls.customOffset2Edit, setting::customName(2),
+                 setting::customOffset(2), setting::customZoneId(2),   controls.customPlace2Note}
 {
     offerZones(m_custom1, 1);
     offerZones(m_custom2, 2);
 }
 
-void TimeZonesTab::offerZones(const CustomZone &zone, int number)
+void TimeZonesTab::offerZones(CustomZone &zone, int number)
 {
     QCompleter *completer = m_zoneChoices.makeCompleter(zone.name);
     zone.name->setCompleter(completer);
     // Queued: the box puts the suggestion itself in afterwards, which the
-    // place's name then replaces.
+    // place's name then replaces. Not the box as the receiver: a line edit
+    // cuts every connection from its completer to itself when it loses the
+    // focus, and a pick after that would be lost.
     QObject::connect(
-        completer, qOverload<const QString &>(&QCompleter::activated), zone.name,
+        completer, qOverload<const QString &>(&QCompleter::activated), completer,
         [this, number](const QString &suggestion) { customZoneChosen(number, suggestion); }, Qt::QueuedConnection);
     // Only the user's own typing forgets the id: loading sets both boxes too.
     const settings_schema::Setting zoneId = zone.zoneIdSetting;
     for (LimitedTextBox *box : {zone.name, zone.offset})
         QObject::connect(box, &QLineEdit::textEdited, box, [this, zoneId] { m_store.remove(zoneId); });
+    QObject::connect(zone.name, &QLineEdit::textEdited, zone.name, [this, &zone] {
+        zone.nameTyped = true;
+        showNote(zone, QString());
+    });
 }
 
 void TimeZonesTab::customZoneChosen(int number, const QString &suggestion)
 {
     const QString zoneId = m_zoneChoices.zoneIdOf(suggestion);
-    if (zoneId.isEmpty())
-        return;
-    const CustomZone &zone = custom(number);
-    zone.offset->setText(ZoneChoices::standardOffsetText(zoneId));
+    if (!zoneId.isEmpty())
+        bindPlace(custom(number), zoneId);
+}
+
+void TimeZonesTab::bindPlace(CustomZone &zone, const QString &zoneId)
+{
+    zone.nameTyped = false;
+    zone.offset->setText(ZoneChoices::offsetTextNow(zoneId));
     zone.name->setText(ZoneChoices::placeName(zoneId));
     m_store.save(zone.zoneIdSetting, zoneId);
+    showNote(zone, QString());
+}
+
+void TimeZonesTab::checkTypedName(int number)
+{
+    CustomZone &zone = custom(number);
+    if (!zone.nameTyped)
+        return;
+    zone.nameTyped = false;
+    const QString name = zone.name->text();
+    if (name.trimmed().isEmpty())
+        return;
+    if (const QString zoneId = m_zoneChoices.zoneIdOfTyped(name); !zoneId.isEmpty()) {
+        bindPlace(zone, zoneId);
+        return;
+    }
+    //: Under a custom zone's name box; %1 is the offset the clock uses, such as "GMT+5:30". Keep it short.
+    showNote(zone,
+             QCoreApplication::translate("TimeZonesTab", "No place of this name is known: shown at %1, as typed.")
+                 .arg(gmtText(zone.offset->text())));
+}
+
+void TimeZonesTab::checkTypedNames()
+{
+    checkTypedName(1);
+    checkTypedName(2);
+}
+
+void TimeZonesTab::showNote(CustomZone &zone, const QString &text)
+{
+    if (zone.note->text() == text)
+        return;
+    zone.note->setText(text);
+    zone.note->setVisible(!text.isEmpty());
+    // Read with the box when the user comes back to it.
+    zone.name->setAccessibleDescription(text);
+    QAccessibleEvent changed(zone.note, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&changed);
 }
 
 void TimeZonesTab::load()
@@ -72,6 +135,12 @@ void TimeZonesTab::load()
         const QString name = m_store.storedText(zone->nameSetting);
         if (!name.isEmpty())
             zone->name->setText(name);
+    }
+    // A bound place shows its difference now, which the fixed-offset clock uses.
+    for (CustomZone *zone : {&m_custom1, &m_custom2}) {
+        const QString zoneId = m_store.storedText(zone->zoneIdSetting);
+        if (!zoneId.isEmpty() && !m_zoneChoices.zoneIdOf(zoneId).isEmpty())
+            zone->offset->setText(ZoneChoices::offsetTextNow(zoneId));
     }
     for (const PresetZone *zone : zone_catalogue::presetsBy(&PresetZone::boxLoadOrder)) {
         const QString key = QLatin1String(zone->key);
@@ -128,7 +197,9 @@ void TimeZonesTab::customOffsetChanged(int number)
 
 void TimeZonesTab::resetCustomZone(int number)
 {
-    const CustomZone &zone = custom(number);
+    CustomZone &zone = custom(number);
+    zone.nameTyped = false;
+    showNote(zone, QString());
     zone.name->setText(customZonePlaceholder());
     zone.offset->setText(zone.offsetSetting.defaultText);
     m_store.remove(zone.nameSetting);

@@ -8,6 +8,7 @@
 
 class LimitedTextBox;
 class MainWindowLink;
+class QLabel;
 struct SettingsDialogControls;
 
 // The "Time Zones" tab: the 24 zone boxes, written by Apply, and the two
@@ -32,8 +33,13 @@ public:
     void customOffsetChanged(int number);
     void resetCustomZone(int number);
     // A place chosen from the name box's suggestions: its id, name and
-    // standard offset are stored; typing in either box forgets the id.
+    // difference now are stored; typing in either box forgets the id.
     void customZoneChosen(int number, const QString &suggestion);
+    // A name typed since the last look is bound to the place it names, as a
+    // pick is; one that names no place keeps the typed offset, and the note
+    // under the box says so. When the box loses the focus, and at Apply.
+    void checkTypedName(int number);
+    void checkTypedNames();
 
 private:
     struct CustomZone {
@@ -42,9 +48,13 @@ private:
         settings_schema::Setting nameSetting;
         settings_schema::Setting offsetSetting;
         settings_schema::Setting zoneIdSetting;
+        QLabel *note;
+        bool nameTyped = false;
     };
-    void offerZones(const CustomZone &zone, int number);
-    const CustomZone &custom(int number) const { return number == 1 ? m_custom1 : m_custom2; }
+    void offerZones(CustomZone &zone, int number);
+    void bindPlace(CustomZone &zone, const QString &zoneId);
+    void showNote(CustomZone &zone, const QString &text);
+    CustomZone &custom(int number) { return number == 1 ? m_custom1 : m_custom2; }
 
     const SettingsDialogControls &m_controls;
     TypedSettings m_store;

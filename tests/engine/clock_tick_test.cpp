@@ -21,6 +21,9 @@ protected:
     ClockState state;
     ClockTick tick {state, fake.services, {zone, time, local}, background, QLocale(QLocale::English)};
 
+    // The fixed-offset clock: the catalogue's hours and the one shared summer rule.
+    ClockTickTest() { fake.settings.set(QStringLiteral("exact"), QStringLiteral("False")); }
+
     void show(int offsetHours, bool dst)
     {
         state.zoneOffset = ZoneOffset::fromHours(qint16(offsetHours));
@@ -273,7 +276,8 @@ TEST_F(ClockTickTest, CustomOffsetTextIsConvertedWhenUsed)
     const struct {
         const char *text;
         const char *shown;
-    } cases[] = {{"+5", "17:00:00"}, {"-7", "05:00:00"}, {"5.5", "18:00:00"}, {"abc", "12:00:00"}, {"", "12:00:00"}};
+    } cases[] = {{"+5", "17:00:00"},   {"-7", "05:00:00"},  {"5.5", "17:30:00"}, {"12.75", "00:45:00"},
+                 {"-3.5", "08:30:00"}, {"abc", "12:00:00"}, {"", "12:00:00"}};
     for (const auto &c : cases) {
         at(QDate(2026, 7, 1), QTime(12, 0, 0));
         showCustom(QString::fromLatin1(c.text));

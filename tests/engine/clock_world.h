@@ -47,6 +47,8 @@ struct ClockWorld {
     {
         fake.clock.setStart(QDate(2026, 12, 7), QTime(12, 0, 0));
         fake.settings.set(QStringLiteral("24hr"), QStringLiteral("True"));
+        // The rotation's cases reckon with the catalogue's fixed hours.
+        fake.settings.set(QStringLiteral("exact"), QStringLiteral("False"));
         clockTimer.setHandler([this] { tick.onClockTimer(); });
         zoneTimer.setHandler([this] { rotation.onZoneTimer(); });
     }

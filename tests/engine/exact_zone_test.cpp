@@ -25,8 +25,8 @@ protected:
 
     ExactZoneTest()
     {
+        // No "exact" key: a new user's file.
         fake.settings.set(QStringLiteral("24hr"), QStringLiteral("True"));
-        fake.settings.set(QStringLiteral("exact"), QStringLiteral("True"));
     }
 
     // The machine's wall clock at a UTC instant, for a machine at the given offset.
@@ -80,9 +80,13 @@ TEST_F(ExactZoneTest, TransitionsFollowEachZonesOwnRules)
         // Brasilia has had no daylight saving since 2019.
         {"braz", utc(2026, 1, 10, 12, 0), "10th January 2026 09:00:00"},
     };
-    for (const auto &c : cases)
-        EXPECT_EQ(shownAt(c.key, c.utc), QString::fromLatin1(c.shown))
-            << c.key << ' ' << c.utc.toString(Qt::ISODate).toStdString();
+    for (const char *exact : {"(missing)", "True"}) {
+        if (exact[0] != '(')
+            fake.settings.set(QStringLiteral("exact"), QLatin1String(exact));
+        for (const auto &c : cases)
+            EXPECT_EQ(shownAt(c.key, c.utc), QString::fromLatin1(c.shown))
+                << exact << ' ' << c.key << ' ' << c.utc.toString(Qt::ISODate).toStdString();
+    }
 }
 
 TEST_F(ExactZoneTest, SwitchedOffEverythingStaysAsBefore)
@@ -115,6 +119,11 @@ TEST_F(ExactZoneTest, DaylightSavingOffShowsStandardTime)
     fake.settings.set(QStringLiteral("dst"), QStringLiteral("False"));
     EXPECT_EQ(shownAt("uk", utc(2026, 7, 1, 12, 0)), QStringLiteral("01st July 2026 12:00:00"));
     EXPECT_EQ(shownAt("auc", utc(2026, 1, 1, 0, 0)), QStringLiteral("01st January 2026 12:00:00"));
+    // A place of one's own as well as a preset.
+    atUtc(utc(2026, 7, 1, 1, 0));
+    state.zoneOffset = ZoneOffset::fromText(QStringLiteral("1"), QStringLiteral("Europe/Lisbon"));
+    tick.onClockTimer();
+    EXPECT_EQ(time.text(), QStringLiteral("01:00:00"));
 }
 
 TEST_F(ExactZoneTest, CustomOffsetsApplyToTheMinute)
@@ -135,9 +144,11 @@ TEST_F(ExactZoneTest, CustomOffsetsApplyToTheMinute)
     }
     fake.settings.set(QStringLiteral("exact"), QStringLiteral("False"));
     atUtc(utc(2026, 12, 7, 12, 0));
-    state.zoneOffset = ZoneOffset::fromText(QStringLiteral("5:45"));
-    tick.onClockTimer();
-    EXPECT_EQ(time.text(), QStringLiteral("12:00:00")) << "the catalogue's clock never read minutes";
+    for (const auto &c : cases) {
+        state.zoneOffset = ZoneOffset::fromText(QString::fromLatin1(c.text));
+        tick.onClockTimer();
+        EXPECT_EQ(time.text(), QString::fromLatin1(c.shown)) << "fixed offsets, " << c.text;
+    }
 }
 
 TEST_F(ExactZoneTest, ACustomZoneChosenFromTheDatabaseFollowsItsRules)

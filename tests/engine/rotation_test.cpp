@@ -335,7 +335,7 @@ TEST(ZoneCommands, CustomZonesAreReadAtEachClick)
     w.commands.showCustom2();
     EXPECT_EQ(w.zone.text(), QStringLiteral("Newfoundland"));
     w.fake.loop.advance(1100);
-    EXPECT_EQ(w.time.text().left(5), QStringLiteral("08:00")) << "-3.5 is taken to -4";
+    EXPECT_EQ(w.time.text().left(5), QStringLiteral("08:30")) << "-3.5 is -3:30, to the minute";
 }
 
 // How a custom zone comes on show: by the rotation or by its menu command.

@@ -100,18 +100,19 @@ TEST(ClockFormat, TwelveAndTwentyFourHourClocks)
     }
 }
 
-TEST(ZoneOffset, CustomTextBecomesWholeHours)
+TEST(ZoneOffset, CustomTextCountsToTheMinuteOnTheFixedClock)
 {
     const struct {
         const char *text;
-        int hours;
+        int seconds;
     } cases[] = {
-        {"0", 0},     {"+1", 1}, {"-7", -7}, {" 3 ", 3}, {"5.5", 6},   {"-3.5", -4}, {"5.4", 5}, {"12", 12},
-        {"-12", -12}, {"", 0},   {"abc", 0}, {"5h", 0},  {"1e400", 0}, {"nan", 0},   {"100", 0},
+        {"0", 0},         {"+1", 3600},     {"-7", -25200},  {" 3 ", 10800},  {"5.5", 19800}, {"5.75", 20700},
+        {"-3.5", -12600}, {"12.75", 45900}, {"5:45", 20700}, {"-12", -43200}, {"", 0},        {"abc", 0},
+        {"5h", 0},        {"1e400", 0},     {"nan", 0},      {"100", 0},
     };
     for (const auto &c : cases)
-        EXPECT_EQ(ZoneOffset::fromText(QString::fromLatin1(c.text)).wholeHours(), c.hours) << '"' << c.text << '"';
-    EXPECT_EQ(ZoneOffset::fromHours(-8).wholeHours(), -8);
+        EXPECT_EQ(ZoneOffset::fromText(QString::fromLatin1(c.text)).fixedSeconds(), c.seconds) << '"' << c.text << '"';
+    EXPECT_EQ(ZoneOffset::fromHours(-8).fixedSeconds(), -8 * 3600);
 }
 
 TEST(LocalZone, CorrectionIsTheLocalOffsetToTheSecond)
@@ -150,12 +151,12 @@ TEST(ZoneTime, ShiftsAcrossDayAndYearBoundaries)
 {
     const QDateTime local(QDate(2026, 12, 31), QTime(11, 0, 0), Qt::UTC);
     // Local zone at +1 (localToGmtHours -1), zone at +12: 10:00 GMT + 12 = 22:00 the same day.
-    EXPECT_EQ(zoneWallTime(local, -1, 12), QDateTime(QDate(2026, 12, 31), QTime(22, 0), Qt::UTC));
+    EXPECT_EQ(zoneWallTime(local, -1, 12 * 3600), QDateTime(QDate(2026, 12, 31), QTime(22, 0), Qt::UTC));
     // Zone at +13 (+12 with daylight saving): 23:00 GMT on 31 Dec is 12:00 on 1 Jan.
-    EXPECT_EQ(zoneWallTime(QDateTime(QDate(2026, 12, 31), QTime(23, 0), Qt::UTC), 0, 13),
+    EXPECT_EQ(zoneWallTime(QDateTime(QDate(2026, 12, 31), QTime(23, 0), Qt::UTC), 0, 13 * 3600),
               QDateTime(QDate(2027, 1, 1), QTime(12, 0), Qt::UTC));
     // Just past local midnight at +5:30 (localToGmtHours -5.5), Pacific -8: back into the previous day.
-    EXPECT_EQ(zoneWallTime(QDateTime(QDate(2027, 1, 1), QTime(0, 10), Qt::UTC), -5.5, -8),
+    EXPECT_EQ(zoneWallTime(QDateTime(QDate(2027, 1, 1), QTime(0, 10), Qt::UTC), -5.5, -8 * 3600),
               QDateTime(QDate(2026, 12, 31), QTime(10, 40), Qt::UTC));
 }
 

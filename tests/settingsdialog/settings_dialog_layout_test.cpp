@@ -127,9 +127,9 @@ TEST_F(SettingsDialogLayout, ControlsStandAtTheirDesignedPlaces)
         {u"cancelButton"_s, {288, 395, 65, 21}},
         {u"applyButton"_s, {360, 395, 65, 21}},
         {u"abuZoneCheck"_s, {8, 72, 185, 17}},
-        // The zone rows and the custom frame fill the height the exact row added.
-        {u"aucZoneCheck"_s, {216, 270, 161, 17}},
-        {u"customZonesGroup"_s, {8, 296, 409, 85}},
+        // The zone rows close up to leave the custom frame room for its notes.
+        {u"aucZoneCheck"_s, {216, 259, 161, 17}},
+        {u"customZonesGroup"_s, {8, 284, 409, 97}},
         {u"daylightSavingGroup"_s, {8, 256, 409, 89}},
         {u"aboutGroup"_s, {8, 24, 409, 185}},
     };
@@ -150,7 +150,7 @@ TEST_F(SettingsDialogLayout, ControlsStandAtTheirDesignedPlaces)
     EXPECT_EQ(dialog->size(), QSize(426, 424));
     EXPECT_GE(dialog->height() - control(u"okButton"_s)->geometry().bottom() - 1, 6)
         << "the buttons stand clear of the window's lower edge";
-    EXPECT_EQ(control(u"customOffset2Edit"_s)->geometry(), QRect(296, 54, 41, 18)) << "inside its frame";
+    EXPECT_EQ(control(u"customOffset2Edit"_s)->geometry(), QRect(296, 58, 41, 18)) << "inside its frame";
     EXPECT_EQ(control(u"scanDelayArrows"_s)->geometry(), QRect(56, 22, 13, 21));
 }
 

@@ -99,6 +99,9 @@ TEST_F(SettingsDialogRender, EveryTabShowsEveryControlWhole)
     platform.settings.set(u"tz1"_s, u"Home"_s);
     open();
     dialog->show();
+    // The note under a name box that names no place.
+    type(u"customName2Edit"_s, u"Atlantis"_s);
+    click(u"applyButton"_s);
     const QString folder = qEnvironmentVariable("HORALUX_SCREENSHOT_DIR");
     if (!folder.isEmpty())
         QDir().mkpath(folder);

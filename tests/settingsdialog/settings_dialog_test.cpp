@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLocale>
 #include <QScreen>
+#include <QTimeZone>
 
 using namespace settings_dialog_test;
 using namespace Qt::StringLiterals;
@@ -29,6 +30,12 @@ const QString kNoZoneError = u"You must select AT LEAST one of the time zones to
 const QString kPlaceholder = u"Enter the name of the time zone in here"_s;
 
 using SettingsDialogTest = DialogWorld;
+
+// The place's difference from GMT now, as the offset box shows it.
+QString offsetNow(const char *zoneId)
+{
+    return QString::number(QTimeZone(zoneId).offsetFromUtc(QDateTime::currentDateTimeUtc()) / 3600.0);
+}
 
 // ---- Apply: the delay ---------------------------------------------------
 
@@ -194,8 +201,9 @@ TEST_F(SettingsDialogTest, LoadsEachSwitchOnlyForItsExactTextAndAppliesItBack)
         {u"dst"_s, u"daylightSavingCheck"_s, u"true"_s, false, t, f},
         {u"graphic"_s, u"sceneryCheck"_s, std::nullopt, true, t, f},
         {u"graphic"_s, u"sceneryCheck"_s, u"False"_s, false, t, f},
-        {u"exact"_s, u"exactZonesCheck"_s, std::nullopt, false, t, f},
+        {u"exact"_s, u"exactZonesCheck"_s, std::nullopt, true, t, f},
         {u"exact"_s, u"exactZonesCheck"_s, u"True"_s, true, t, f},
+        {u"exact"_s, u"exactZonesCheck"_s, u"False"_s, false, t, f},
         {u"exact"_s, u"exactZonesCheck"_s, u"true"_s, false, t, f},
         {u"uk"_s, u"ukZoneCheck"_s, std::nullopt, true, u"1"_s, u"0"_s},
         {u"auc"_s, u"aucZoneCheck"_s, u"0"_s, false, u"1"_s, u"0"_s},
@@ -354,7 +362,8 @@ TEST_F(SettingsDialogTest, APlaceChosenFromTheDatabaseKeepsItsZoneUntilTheUserTy
     } cases[] = {
         {u"Kathm"_s, u"Kathmandu"_s, u"Asia/Kathmandu"_s, u"Kathmandu"_s, u"5.75"_s, u"P"_s, u"customName1Edit"_s},
         {u"asia/kolk"_s, u"Asia/Kolkata"_s, u"Asia/Kolkata"_s, u"Kolkata"_s, u"5.5"_s, u"6"_s, u"customOffset1Edit"_s},
-        {u"Chath"_s, u"Chatham"_s, u"Pacific/Chatham"_s, u"Chatham"_s, u"12.75"_s, u"P"_s, u"customName1Edit"_s},
+        {u"Chath"_s, u"Chatham"_s, u"Pacific/Chatham"_s, u"Chatham"_s, offsetNow("Pacific/Chatham"), u"P"_s,
+         u"customName1Edit"_s},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.typed.toStdString());
@@ -377,6 +386,69 @@ TEST_F(SettingsDialogTest, APlaceChosenFromTheDatabaseKeepsItsZoneUntilTheUserTy
         EXPECT_FALSE(platform.settings.has(u"zone1"_s));
         EXPECT_FALSE(platform.settings.has(u"zone2"_s));
     }
+}
+
+TEST_F(SettingsDialogTest, ANameTypedInFullIsBoundToItsPlaceAsAPickIs)
+{
+    const struct {
+        QString typed;
+        const char *zoneId; // nullptr: no place
+        QString name;
+        bool byApply; // else by leaving the box
+    } cases[] = {
+        {u"KATHMANDU"_s, "Asia/Kathmandu", u"Kathmandu"_s, false},
+        {u"São Paulo"_s, "America/Sao_Paulo", u"Sao Paulo"_s, true},
+        {u"St. John's"_s, "America/St_Johns", u"St Johns"_s, false},
+        {u"new york"_s, "America/New_York", u"New York"_s, true},
+        {u"america/new_york"_s, "America/New_York", u"New York"_s, false},
+        // New York keeps summer from March, Sydney from October: one of them
+        // tells the difference now from the standard one all year.
+        {u" sydney "_s, "Australia/Sydney", u"Sydney"_s, false},
+        {u"Atlantis"_s, nullptr, u"Atlantis"_s, false},
+        {u"GMT+5"_s, nullptr, u"GMT+5"_s, true},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.typed.toStdString());
+        platform.settings = MemorySettingsStore();
+        platform.settings.set(u"tz1"_s, u"Sao Paulo"_s);
+        platform.settings.set(u"diff1"_s, u"-3"_s);
+        platform.settings.set(u"zone1"_s, u"America/Sao_Paulo"_s);
+        open();
+        type(u"customName1Edit"_s, c.typed);
+        if (c.byApply)
+            click(u"applyButton"_s);
+        else
+            box(u"customOffset1Edit"_s)->setFocus(Qt::TabFocusReason);
+
+        const QLabel *note = control<QLabel>(u"customPlace1Note"_s);
+        EXPECT_EQ(platform.settings.value(u"tz1"_s), c.name);
+        if (c.zoneId) {
+            EXPECT_EQ(platform.settings.value(u"zone1"_s), QLatin1String(c.zoneId));
+            EXPECT_EQ(platform.settings.value(u"diff1"_s), offsetNow(c.zoneId));
+            EXPECT_EQ(box(u"customOffset1Edit"_s)->text(), offsetNow(c.zoneId));
+            EXPECT_TRUE(note->isHidden());
+        } else {
+            EXPECT_FALSE(platform.settings.has(u"zone1"_s));
+            EXPECT_EQ(platform.settings.value(u"diff1"_s), u"-3") << "the typed offset stays";
+            EXPECT_FALSE(note->isHidden());
+            EXPECT_TRUE(note->text().contains(u"GMT\u22123"_s)) << note->text().toStdString();
+            EXPECT_EQ(box(u"customName1Edit"_s)->accessibleDescription(), note->text()) << "read with the box";
+        }
+    }
+}
+
+TEST_F(SettingsDialogTest, APickAfterTheBoxOnceLostTheFocusStillBindsThePlace)
+{
+    open();
+    type(u"customName2Edit"_s, u"Kolk"_s);
+    click(u"applyButton"_s);
+    type(u"customOffset2Edit"_s, u"1"_s);
+    type(u"customName2Edit"_s, u"New Yo"_s);
+    QCompleter *completer = box(u"customName2Edit"_s)->completer();
+    emit completer->activated(u"New York"_s);
+    QCoreApplication::sendPostedEvents();
+    EXPECT_EQ(platform.settings.value(u"zone2"_s), u"America/New_York");
+    EXPECT_EQ(platform.settings.value(u"diff2"_s), offsetNow("America/New_York"));
 }
 
 TEST_F(SettingsDialogTest, SecondZoneHasItsOwnKeysAndMenuEntry)

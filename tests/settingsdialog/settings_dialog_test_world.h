@@ -86,7 +86,13 @@ protected:
         QLineEdit *target = box(name);
         showOnItsTab(target);
         target->setFocus(Qt::TabFocusReason);
-        QTest::keyClicks(target, keys);
+        // QTest spells only ASCII as keys; other letters come as their text.
+        for (const QChar key : keys) {
+            if (key.unicode() < 0x80)
+                QTest::keyClick(target, key.toLatin1());
+            else
+                QTest::sendKeyEvent(QTest::Click, target, Qt::Key_unknown, QString(key), Qt::NoModifier);
+        }
     }
     // Keys pressed at the end of the box's text.
     void append(const QString &name, const QString &keys) const
