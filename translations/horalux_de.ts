@@ -412,10 +412,6 @@ Schaffen Sie Platz auf dem Datenträger oder machen Sie den Ordner beschreibbar,
         <translation>Genaue Zeitzonen</translation>
     </message>
     <message>
-        <source>Use each zone&apos;s own clock rules (time-zone database)</source>
-        <translation>Die Zeitregeln jeder einzelnen Zone verwenden (Zeitzonendatenbank)</translation>
-    </message>
-    <message>
         <source>Check this box to show each zone&apos;s exact local time, with its own daylight-saving dates</source>
         <translation>Aktivieren Sie dieses Kontrollkästchen, um die genaue Ortszeit jeder Zone mit ihren eigenen Sommerzeitterminen anzuzeigen</translation>
     </message>
@@ -427,6 +423,14 @@ Schaffen Sie Platz auf dem Datenträger oder machen Sie den Ordner beschreibbar,
         <source>Error</source>
         <extracomment>The title of a message box about a wrong number.</extracomment>
         <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>On: each zone&apos;s own clock rules (time-zone database)</source>
+        <translation>Ein: die eigenen Uhrregeln jeder Zone (Zeitzonen-Datenbank)</translation>
+    </message>
+    <message>
+        <source>Off: fixed offsets and one shared summer rule</source>
+        <translation>Aus: feste Abstände und eine gemeinsame Sommerzeitregel</translation>
     </message>
 </context>
 <context>
@@ -480,6 +484,11 @@ Schaffen Sie Platz auf dem Datenträger oder machen Sie den Ordner beschreibbar,
     <message>
         <source>Enter the name of the time zone in here</source>
         <translation>Namen der Zeitzone hier eingeben</translation>
+    </message>
+    <message>
+        <source>No place of this name is known: shown at %1, as typed.</source>
+        <extracomment>Under a custom zone&apos;s name box; %1 is the offset the clock uses, such as &quot;GMT+5:30&quot;. Keep it short.</extracomment>
+        <translation>Kein Ort dieses Namens bekannt: gezeigt mit %1, wie eingegeben.</translation>
     </message>
 </context>
 <context>

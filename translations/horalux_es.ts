@@ -186,35 +186,35 @@
     </message>
     <message>
         <source>%1 KB</source>
-        <translation>%1 KB</translation>
+        <translation>%1&#xa0;KB</translation>
     </message>
     <message>
         <source>%1 MB</source>
-        <translation>%1 MB</translation>
+        <translation>%1&#xa0;MB</translation>
     </message>
     <message>
         <source>%1 GB</source>
-        <translation>%1 GB</translation>
+        <translation>%1&#xa0;GB</translation>
     </message>
     <message>
         <source>%1 sec</source>
         <extracomment>Seconds left, abbreviated; keep it short.</extracomment>
-        <translation>%1 s</translation>
+        <translation>%1&#xa0;s</translation>
     </message>
     <message>
         <source>%1 min %2 sec</source>
         <extracomment>Minutes and seconds left, abbreviated; keep it short.</extracomment>
-        <translation>%1 min %2 s</translation>
+        <translation>%1&#xa0;min %2&#xa0;s</translation>
     </message>
     <message>
         <source>%1 hr %2 min</source>
         <extracomment>Hours and minutes left, abbreviated; keep it short.</extracomment>
-        <translation>%1 h %2 min</translation>
+        <translation>%1&#xa0;h %2&#xa0;min</translation>
     </message>
     <message>
         <source>Transfer Rate: %1 KB/Sec</source>
         <extracomment>The progress label has a fixed width: keep it short. %1 is the rate in kilobytes a second.</extracomment>
-        <translation>Velocidad: %1 KB/s</translation>
+        <translation>Velocidad: %1&#xa0;KB/s</translation>
     </message>
     <message>
         <source>Estimated Time Left: unknown (%1 copied)</source>
@@ -229,7 +229,7 @@
     <message>
         <source>%1% of %2 Completed</source>
         <extracomment>The download window&apos;s title. %1 is the percentage done, %2 the file&apos;s name.</extracomment>
-        <translation>%1 % de %2 completado</translation>
+        <translation>%1&#xa0;% de %2 completado</translation>
     </message>
 </context>
 <context>
@@ -412,10 +412,6 @@ Libere espacio en el disco o permita la escritura en la carpeta y, a continuaci�
         <translation>Zonas horarias exactas</translation>
     </message>
     <message>
-        <source>Use each zone&apos;s own clock rules (time-zone database)</source>
-        <translation>Usar las reglas horarias de cada zona (base de datos de zonas horarias)</translation>
-    </message>
-    <message>
         <source>Check this box to show each zone&apos;s exact local time, with its own daylight-saving dates</source>
         <translation>Marque esta casilla para mostrar la hora local exacta de cada zona, con sus propias fechas de horario de verano</translation>
     </message>
@@ -428,12 +424,20 @@ Libere espacio en el disco o permita la escritura en la carpeta y, a continuaci�
         <extracomment>The title of a message box about a wrong number.</extracomment>
         <translation>Error</translation>
     </message>
+    <message>
+        <source>On: each zone&apos;s own clock rules (time-zone database)</source>
+        <translation>Sí: las reglas horarias de cada zona (base de zonas horarias)</translation>
+    </message>
+    <message>
+        <source>Off: fixed offsets and one shared summer rule</source>
+        <translation>No: desfases fijos y una sola regla de verano común</translation>
+    </message>
 </context>
 <context>
     <name>TimeZonesTab</name>
     <message>
         <source>Enter the time difference between this time zone and GMT. E.g. France would have a difference of +1 and Arizona, USA would have a difference of -7</source>
-        <translation>Introduzca la diferencia horaria entre esta zona y GMT. Por ejemplo, Francia tendría una diferencia de +1 y Arizona (EE. UU.), una diferencia de -7</translation>
+        <translation>Introduzca la diferencia horaria entre esta zona y GMT. Por ejemplo, Francia tendría una diferencia de +1 y Arizona (EE.&#xa0;UU.), una diferencia de -7</translation>
     </message>
     <message>
         <source>From the list below, check which time zones you wish to see shown with Horalux. If you remove the check from a time zone, then that zone will be skipped by Horalux.</source>
@@ -480,6 +484,11 @@ Libere espacio en el disco o permita la escritura en la carpeta y, a continuaci�
     <message>
         <source>Enter the name of the time zone in here</source>
         <translation>Escriba aquí el nombre de la zona horaria</translation>
+    </message>
+    <message>
+        <source>No place of this name is known: shown at %1, as typed.</source>
+        <extracomment>Under a custom zone&apos;s name box; %1 is the offset the clock uses, such as &quot;GMT+5:30&quot;. Keep it short.</extracomment>
+        <translation>No se conoce ningún lugar con este nombre: se muestra a %1, como se escribió.</translation>
     </message>
 </context>
 <context>
@@ -617,27 +626,27 @@ página principal de Horalux para ver las novedades?</translation>
     </message>
     <message>
         <source>Pacific Time, USA</source>
-        <translation>Hora del Pacífico, EE. UU.</translation>
+        <translation>Hora del Pacífico, EE.&#xa0;UU.</translation>
     </message>
     <message>
         <source>Mountain Time, USA</source>
-        <translation>Hora de montaña, EE. UU.</translation>
+        <translation>Hora de montaña, EE.&#xa0;UU.</translation>
     </message>
     <message>
         <source>Central Time, USA</source>
-        <translation>Hora central, EE. UU.</translation>
+        <translation>Hora central, EE.&#xa0;UU.</translation>
     </message>
     <message>
         <source>Central Time (US and Canada)</source>
-        <translation>Hora central (EE. UU. y Canadá)</translation>
+        <translation>Hora central (EE.&#xa0;UU. y Canadá)</translation>
     </message>
     <message>
         <source>Eastern Time, USA</source>
-        <translation>Hora del este, EE. UU.</translation>
+        <translation>Hora del este, EE.&#xa0;UU.</translation>
     </message>
     <message>
         <source>Eastern Time (US and Canada)</source>
-        <translation>Hora del este (EE. UU. y Canadá)</translation>
+        <translation>Hora del este (EE.&#xa0;UU. y Canadá)</translation>
     </message>
     <message>
         <source>Brasilia + Greenland</source>

@@ -411,10 +411,6 @@ Make room on the disk or make the folder writable, then press Apply again.</sour
         <translation>正確なタイムゾーン</translation>
     </message>
     <message>
-        <source>Use each zone&apos;s own clock rules (time-zone database)</source>
-        <translation>各地域固有の時刻規則を使用する (タイムゾーン データベース)</translation>
-    </message>
-    <message>
         <source>Check this box to show each zone&apos;s exact local time, with its own daylight-saving dates</source>
         <translation>オンにすると、各地域の夏時間の期間に従って正確な現地時刻を表示します</translation>
     </message>
@@ -426,6 +422,14 @@ Make room on the disk or make the folder writable, then press Apply again.</sour
         <source>Error</source>
         <extracomment>The title of a message box about a wrong number.</extracomment>
         <translation>エラー</translation>
+    </message>
+    <message>
+        <source>On: each zone&apos;s own clock rules (time-zone database)</source>
+        <translation>オン: 各ゾーン固有の時刻規則 (タイムゾーンデータベース)</translation>
+    </message>
+    <message>
+        <source>Off: fixed offsets and one shared summer rule</source>
+        <translation>オフ: 固定の時差と共通の夏時間規則</translation>
     </message>
 </context>
 <context>
@@ -479,6 +483,11 @@ Make room on the disk or make the folder writable, then press Apply again.</sour
     <message>
         <source>Enter the name of the time zone in here</source>
         <translation>ここにタイムゾーン名を入力</translation>
+    </message>
+    <message>
+        <source>No place of this name is known: shown at %1, as typed.</source>
+        <extracomment>Under a custom zone&apos;s name box; %1 is the offset the clock uses, such as &quot;GMT+5:30&quot;. Keep it short.</extracomment>
+        <translation>この名前の場所は見つかりません: 入力どおり %1 で表示します。</translation>
     </message>
 </context>
 <context>

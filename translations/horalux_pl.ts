@@ -413,10 +413,6 @@ Zwolnij miejsce na dysku lub nadaj uprawnienia do zapisu w folderze, a następni
         <translation>Dokładne strefy czasowe</translation>
     </message>
     <message>
-        <source>Use each zone&apos;s own clock rules (time-zone database)</source>
-        <translation>Stosuj własne reguły czasu każdej strefy (baza stref czasowych)</translation>
-    </message>
-    <message>
         <source>Check this box to show each zone&apos;s exact local time, with its own daylight-saving dates</source>
         <translation>Zaznacz to pole, aby pokazywać dokładny czas lokalny każdej strefy z jej własnymi datami zmiany czasu</translation>
     </message>
@@ -428,6 +424,14 @@ Zwolnij miejsce na dysku lub nadaj uprawnienia do zapisu w folderze, a następni
         <source>Error</source>
         <extracomment>The title of a message box about a wrong number.</extracomment>
         <translation>Błąd</translation>
+    </message>
+    <message>
+        <source>On: each zone&apos;s own clock rules (time-zone database)</source>
+        <translation>Wł.: własne reguły czasu każdej strefy (baza stref czasowych)</translation>
+    </message>
+    <message>
+        <source>Off: fixed offsets and one shared summer rule</source>
+        <translation>Wył.: stałe przesunięcia i jedna wspólna reguła letnia</translation>
     </message>
 </context>
 <context>
@@ -481,6 +485,11 @@ Zwolnij miejsce na dysku lub nadaj uprawnienia do zapisu w folderze, a następni
     <message>
         <source>Enter the name of the time zone in here</source>
         <translation>Wpisz tutaj nazwę strefy czasowej</translation>
+    </message>
+    <message>
+        <source>No place of this name is known: shown at %1, as typed.</source>
+        <extracomment>Under a custom zone&apos;s name box; %1 is the offset the clock uses, such as &quot;GMT+5:30&quot;. Keep it short.</extracomment>
+        <translation>Nie znam miejsca o tej nazwie: pokazano w %1, jak wpisano.</translation>
     </message>
 </context>
 <context>
