@@ -55,11 +55,9 @@ void TimeZonesTab::offerZones(CustomZone &zone, int number)
     QCompleter *completer = m_zoneChoices.makeCompleter(zone.name);
     zone.name->setCompleter(completer);
     // Queued: the box puts the suggestion itself in afterwards, which the
-    // place's name then replaces. Not the box as the receiver: a line edit
-    // cuts every connection from its completer to itself when it loses the
-    // focus, and a pick after that would be lost.
+    // place's name then replaces.
     QObject::connect(
-        completer, qOverload<const QString &>(&QCompleter::activated), completer,
+        completer, qOverload<const QString &>(&QCompleter::activated), zone.name,
         [this, number](const QString &suggestion) { customZoneChosen(number, suggestion); }, Qt::QueuedConnection);
     // Only the user's own typing forgets the id: loading sets both boxes too.
     const settings_schema::Setting zoneId = zone.zoneIdSetting;

@@ -9,12 +9,8 @@ ZoneChoices::ZoneChoices()
 {
     for (const QByteArray &id : QTimeZone::availableTimeZoneIds()) {
         const QString zoneId = QString::fromUtf8(id);
-        // "Etc/GMT+5" is five hours west: offered as "GMT+5" it would read
-        // the wrong way round, so only its id is offered.
-        const bool signInverted = zoneId.startsWith(QLatin1String("Etc/"));
         // The first zone of a city keeps its name; the id still reaches the rest.
-        for (const QString &suggestion :
-             signInverted ? QStringList {zoneId} : QStringList {placeName(zoneId), zoneId}) {
+        for (const QString &suggestion : {placeName(zoneId), zoneId}) {
             if (!m_zoneIds.contains(suggestion)) {
                 m_zoneIds.insert(suggestion, zoneId);
                 m_suggestions.append(suggestion);
@@ -67,11 +63,8 @@ QString ZoneChoices::folded(const QString &text)
     const QString decomposed = text.normalized(QString::NormalizationForm_KD);
     QString key;
     key.reserve(decomposed.size());
-    for (qsizetype i = 0; i < decomposed.size(); ++i) {
-        const QChar c = decomposed.at(i);
-        const bool signOfNumber =
-            (c == u'+' || c == u'-') && i + 1 < decomposed.size() && decomposed.at(i + 1).isDigit();
-        if (c.isLetterOrNumber() || c == u'/' || signOfNumber)
+    for (const QChar c : decomposed) {
+        if (c.isLetterOrNumber() || c == u'/')
             key += c.toCaseFolded();
         else if (c.isSpace() || c == u'_' || c == u'-')
             key += u' ';
