@@ -500,12 +500,14 @@ TEST_F(SettingsDialogTest, ResetForgetsTheZoneWhetherStoredOrNot)
         if (stored) {
             platform.settings.set(u"tz1"_s, stored->first);
             platform.settings.set(u"diff1"_s, stored->second);
+            platform.settings.set(u"zone1"_s, u"Europe/Istanbul"_s);
         }
         open();
         mainWindow.calls.clear();
         click(u"resetCustom1Button"_s);
         EXPECT_FALSE(platform.settings.has(u"tz1"_s));
         EXPECT_FALSE(platform.settings.has(u"diff1"_s));
+        EXPECT_FALSE(platform.settings.has(u"zone1"_s)) << "the box no longer shows it, the file must not keep it";
         EXPECT_FALSE(mainWindow.entryVisible[1]);
         ASSERT_FALSE(mainWindow.calls.isEmpty());
         EXPECT_EQ(mainWindow.calls.last(), u"visible 1 0");
