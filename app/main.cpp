@@ -67,6 +67,7 @@ int main(int argc, char **argv)
     const UpdateInstallSetup installSetup = UpdateInstallSetup::fromBuild(desktop.programFolder());
     UpdateCheckSetup checkSetup = UpdateCheckSetup::fromBuild();
     checkSetup.offersDownload = installSetup.policy.startsPrograms();
+    checkSetup.listTrust = {installSetup.policy.publicKeys, &signatures};
     UpdateChecker updateCheck(services, messages, http, checkSetup);
     ClockWindow window(services, messages, updateCheck);
     messages.setMainWindow(&window);

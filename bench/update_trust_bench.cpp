@@ -100,7 +100,8 @@ void verifyFigure(const QString &signScript, const QString &path, double megabyt
     }
     const QByteArray statement = sigFile.readAll();
     const platform::Ed25519Check check;
-    const UpdateRules rules {{publicKey}, qint64(1) << 31, ProgramVersion {1, 0, 0}, QStringLiteral("2.0.0")};
+    const UpdateRules rules {
+        {publicKey}, qint64(1) << 31, ProgramVersion {1, 0, 0}, QStringLiteral("2.0.0"), QString()};
     double best = 1e9;
     long peakGrowthKb = 0;
     for (int run = 0; run < 5; ++run) {

@@ -97,8 +97,19 @@ Setting versionOffered(const QString &version)
 std::span<const Setting *const> fixedSettings()
 {
     static const Setting *const kFixed[] = {
-        &Scan,  &TwentyFourHour,  &DaylightSaving,      &Graphic, &Sync, &OnTop, &Exact, &FormX,
-        &FormY, &LastUpdateCheck, &InternetNoticeShown,
+        &Scan,
+        &TwentyFourHour,
+        &DaylightSaving,
+        &Graphic,
+        &Sync,
+        &OnTop,
+        &Exact,
+        &FormX,
+        &FormY,
+        &LastUpdateCheck,
+        &InternetNoticeShown,
+        &VersionListDate,
+        &VersionListEntry,
     };
     return kFixed;
 }

@@ -114,6 +114,10 @@ inline const Setting LastUpdateCheck {section::Data, QStringLiteral("lastupdatec
 // while exactly "False".
 inline const Setting InternetNoticeShown {section::Data, QStringLiteral("check"), QStringLiteral("False"),
                                           Kind::Switch};
+// The newest signed version list seen: its date (yyyyMMddTHHmmssZ, UTC) and
+// its entry, below which nothing is downloaded.
+inline const Setting VersionListDate {section::Data, QStringLiteral("versionlistdate"), QString(), Kind::Text};
+inline const Setting VersionListEntry {section::Data, QStringLiteral("versionlisted"), QString(), Kind::Text};
 
 // A preset zone takes part in the rotation only for exactly "1".
 Setting zoneEnabled(const QString &zoneKey);

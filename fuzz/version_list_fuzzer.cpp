@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The daily update check's reading of what comes from outside: the version
 // list from the download server, the version found there (saved as a
-// settings key), and the date of the last check read back from the settings.
+// settings key), the signed list's last lines, and the date of the last
+// check read back from the settings.
 // Input: the running version (3 x 2 bytes), a locale (1 byte), a day
 // (4 bytes), then the list's bytes.
 
 #include "fuzz_check.h"
 #include "settingsstore/ini_format.h"
+#include "update/signed_version_list.h"
 #include "update/version_list.h"
 
 #include <QVersionNumber>
@@ -74,6 +76,31 @@ void checkVersionList(const QString &list, const ProgramVersion &running)
     FUZZ_CHECK(updateOfferText(running, listed, QStringLiteral("www.example.org")).contains(listed));
 }
 
+void checkSignedList(const QByteArray &text)
+{
+    const std::optional<SignedVersionList> list = SignedVersionList::fromText(text);
+    if (!list)
+        return;
+    FUZZ_CHECK(list->signature.size() == 64);
+    FUZZ_CHECK(list->date.isValid() && list->validUntil.isValid());
+    FUZZ_CHECK(text.startsWith(list->list));
+    const QByteArray header = SignedVersionList::kSignedListHeader;
+    FUZZ_CHECK(list->signedText.startsWith(header));
+    const QByteArray covered = list->signedText.mid(header.size());
+    FUZZ_CHECK(text.startsWith(covered) && covered.startsWith(list->list));
+    // The signature's line is all that is left uncovered.
+    FUZZ_CHECK(text.mid(covered.size()).startsWith("signature ")
+               && !text.mid(covered.size()).chopped(1).contains('\n'));
+}
+
+void checkSpellings(const QString &listed)
+{
+    for (const QString &spelling : sameVersionSpellings(listed))
+        FUZZ_CHECK(isSameVersion(spelling, listed) && plainVersion(spelling) == spelling);
+    if (!plainVersion(listed).isEmpty())
+        FUZZ_CHECK(isSameVersion(plainVersion(listed), listed));
+}
+
 void checkLastCheckDate(const QString &storedText, QDate day, const QLocale &locale)
 {
     // Whatever the file holds is read without harm; a date read is written
@@ -104,6 +131,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QString list = QString::fromUtf8(body);
 
     checkVersionList(list, running);
+    checkSignedList(body);
+    checkSpellings(versionFromList(list));
     checkLastCheckDate(list, day, locale);
     return 0;
 }

@@ -5,6 +5,9 @@
 #   scripts/sign-update.sh keygen KEY.pem                new private key (mode 0600); prints the public key
 #   scripts/sign-update.sh pubkey KEY.pem                prints the public key of KEY.pem again
 #   scripts/sign-update.sh sign KEY.pem FILE VERSION     writes FILE.sig (mode 0644): FILE's signed statement
+#   scripts/sign-update.sh sign-list KEY.pem LIST DAYS [DATE]
+#                                                        writes LIST.signed (mode 0644): the version list LIST,
+#                                                        dated DATE (default now) and valid for DAYS days
 #
 # The public key is printed as the build takes it: -DHORALUX_UPDATE_PUBLIC_KEYS=<key>[,<key>...]
 # FILE.sig holds three lines that say what FILE is, and their signature:
@@ -13,10 +16,14 @@
 #   sha256 <SHA-256 of FILE, lower-case hex>
 #   signature <base64 of the Ed25519 signature of the three lines above, line feeds included>
 # VERSION is the one the version list offers: one to four numbers of one to nine digits, joined by dots.
+# LIST.signed is served as versions.txt: LIST's lines, then
+#   date DATE                  (UTC, yyyymmddThhmmssZ: a clock takes no list older than one it has seen)
+#   valid-until DATE+DAYS      (a clock takes no list past this)
+#   signature <base64 of the Ed25519 signature of "horalux-version-list-v1", a line feed, and all lines above>
 set -eu
 
 usage() {
-    sed -n '3,7s/^# \{0,1\}//p' "$0" >&2
+    sed -n '3,10s/^# \{0,1\}//p' "$0" >&2
     exit 2
 }
 
@@ -67,6 +74,32 @@ sign)
     # The statement is public: a web server running as another user must be able to serve it.
     chmod 0644 "$tmp"
     mv "$tmp" "$file.sig"
+    trap - EXIT
+    ;;
+sign-list)
+    [ $# -eq 4 ] || [ $# -eq 5 ] || usage
+    key=$2 list=$3 days=$4 date=${5:-$(date -u +%Y%m%dT%H%M%SZ)}
+    [ -f "$list" ] || fail "no file $list"
+    printf '%s' "$days" | grep -Eqx '[1-9][0-9]{0,2}' || fail "\"$days\" is no number of days from 1 to 999"
+    case $date in *"$newline"*) fail "\"$date\" is no date" ;; esac
+    printf '%s' "$date" | grep -Eqx '[0-9]{8}T[0-9]{6}Z' || fail "\"$date\" is no date of the form yyyymmddThhmmssZ"
+    spaced=$(printf '%s' "$date" | sed -E 's/^(....)(..)(..)T(..)(..)(..)Z$/\1-\2-\3 \4:\5:\6/')
+    until=$(date -u -d "$spaced UTC +$days days" +%Y%m%dT%H%M%SZ) || fail "\"$date\" is no date"
+    grep -Eq '^(date|valid-until|signature) ' "$list" && fail "$list is signed already; sign the list without its last lines"
+    tmp=$(mktemp "$list.signed.XXXXXX")
+    message=$(mktemp "$list.message.XXXXXX")
+    trap 'rm -f "$tmp" "$message"' EXIT
+    cat "$list" >"$tmp"
+    # The list's last line ends before the date's.
+    [ -s "$tmp" ] && [ "$(tail -c 1 "$tmp" | od -An -c | tr -d ' ')" != '\n' ] && echo >>"$tmp"
+    printf 'date %s\nvalid-until %s\n' "$date" "$until" >>"$tmp"
+    { printf 'horalux-version-list-v1\n' && cat "$tmp"; } >"$message"
+    signature=$(openssl pkeyutl -sign -inkey "$key" -rawin -in "$message" | base64 -w0) || fail "cannot sign with $key"
+    [ "$(printf '%s' "$signature" | base64 -d 2>/dev/null | wc -c)" -eq 64 ] || fail "openssl gave no Ed25519 signature"
+    printf 'signature %s\n' "$signature" >>"$tmp"
+    chmod 0644 "$tmp"
+    mv "$tmp" "$list.signed"
+    rm -f "$message"
     trap - EXIT
     ;;
 *)

@@ -82,6 +82,12 @@ DownloadDialog::DownloadDialog(platform::Http &http, platform::MessageBoxes &mes
     m_cancelButton.setGeometry(twipRect(1920, 2520, 1215, 375));
     m_cancelButton.setAutoDefault(false);
     connect(&m_cancelButton, &QPushButton::clicked, this, [this] { cancel(); });
+    m_timeLimit.setSingleShot(true);
+    connect(&m_timeLimit, &QTimer::timeout, this, [this] {
+        qCWarning(lcUpdate) << "download of" << m_http.url() << "not done within" << m_timeLimitMs / 1000 << "s";
+        m_outOfTime = true;
+        m_http.cancel();
+    });
 }
 
 void DownloadDialog::setFixedTexts()
@@ -154,6 +160,9 @@ bool DownloadDialog::downloadFile(const QString &url, const QString &destination
     setProgressText(tr("Getting file information..."));
     m_events.pumpEvents();
 
+    m_outOfTime = false;
+    m_timeLimit.start(m_timeLimitMs);
+    const auto timeKept = qScopeGuard([this] { m_timeLimit.stop(); });
     m_http.execute(url, userName, password, m_maxBytes);
     //: The line above the bar. %1 is the file's name, %2 the web folder it comes from.
     setStatus(tr("Saving:\r\r%1 from %2").arg(fileName, shownFolder(urlFolder)));
@@ -300,12 +309,14 @@ bool DownloadDialog::writeChunks(QFileDevice &file, qint64 length, const QString
         }
     }
     // Whole only when the body ended properly and, when announced, at its length.
-    return !m_cancelRequested && m_http.responseCode() == 0 && received > 0 && (length < 0 || received == length);
+    return !m_cancelRequested && !m_outOfTime && m_http.responseCode() == 0 && received > 0
+        && (length < 0 || received == length);
 }
 
 void DownloadDialog::showProgress(qint64 received, qint64 length, qint64 elapsedMs, const QString &fileName)
 {
-    const std::optional<TransferProgress> progress = transferProgress(received, length, elapsedMs, fileName);
+    const std::optional<TransferProgress> progress =
+        transferProgress(received, length, elapsedMs, fileName, QLocale(), m_timeLimit.remainingTime());
     if (!progress)
         return;
     if (length > 0) {

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTimer>
 
 #include <limits>
 
@@ -40,6 +41,8 @@ public:
     bool downloadFile(const QString &url, QFileDevice &destination, const QString &shownPath);
     // The largest file saved: a longer announced length or body fails the transfer.
     void setMaxBytes(qint64 maxBytes) { m_maxBytes = maxBytes; }
+    // How long a whole transfer may take, however steadily the bytes come; an hour unless set.
+    void setTimeLimit(int milliseconds) { m_timeLimitMs = milliseconds; }
     // The outcome of the last transfer.
     bool succeeded = false;
     bool isTransferring() const { return m_transferring; }
@@ -92,4 +95,7 @@ private:
     bool m_transferring = false;
     QFileDevice *m_into = nullptr; // set while downloadFile writes into a caller's file
     qint64 m_maxBytes = std::numeric_limits<qint64>::max();
+    int m_timeLimitMs = 60 * 60 * 1000;
+    QTimer m_timeLimit; // ends the transfer when its time is up
+    bool m_outOfTime = false;
 };

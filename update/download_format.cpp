@@ -86,7 +86,7 @@ QString shownFolder(const QString &urlFolder)
 }
 
 std::optional<TransferProgress> transferProgress(qint64 received, qint64 total, qint64 elapsedMs,
-                                                 const QString &fileName, const QLocale &locale)
+                                                 const QString &fileName, const QLocale &locale, qint64 allowedMs)
 {
     if (elapsedMs <= 0 || received <= 0)
         return std::nullopt;
@@ -96,23 +96,26 @@ std::optional<TransferProgress> transferProgress(qint64 received, qint64 total, 
     //: The progress label has a fixed width: keep it short. %1 is the rate in kilobytes a second.
     const QString rateLine =
         QCoreApplication::translate("DownloadProgress", "Transfer Rate: %1 KB/Sec").arg(locale.toString(rate, 'f', 1));
-    if (total <= 0) {
+    const auto unknownTimeLine = [&] {
         //: The progress label has a fixed width: keep it short. %1 is the amount received so far.
-        const QString timeLine =
-            QCoreApplication::translate("DownloadProgress", "Estimated Time Left: unknown (%1 copied)")
-                .arg(FormatFileSize(double(received), locale));
-        return TransferProgress {timeLine + gap + rateLine, QString()};
-    }
+        return QCoreApplication::translate("DownloadProgress", "Estimated Time Left: unknown (%1 copied)")
+            .arg(FormatFileSize(double(received), locale));
+    };
+    if (total <= 0)
+        return TransferProgress {unknownTimeLine() + gap + rateLine, QString()};
     const double secondsLeft = (double(qMax<qint64>(total - received, 0)) / 1024) / rate;
     const int percent = qRound(100.0 * double(received) / double(total));
+    //: The download window's title. %1 is the percentage done, %2 the file's name.
+    const QString caption = QCoreApplication::translate("DownloadProgress", "%1% of %2 Completed")
+                                .arg(withoutGrouping(locale).toString(percent), fileName);
+    // At this rate the transfer would be given up before its end.
+    if (allowedMs >= 0 && secondsLeft * 1000 > double(allowedMs))
+        return TransferProgress {unknownTimeLine() + gap + rateLine, caption};
     //: The progress label has a fixed width: keep it short. %1 is the time left, %2 the amount received, %3 the
     //: file's size.
     const QString timeLine =
         QCoreApplication::translate("DownloadProgress", "Estimated Time Left: %1 (%2 of %3 copied)")
             .arg(FormatTime(secondsLeft, locale), FormatFileSize(double(received), locale),
                  FormatFileSize(double(total), locale));
-    //: The download window's title. %1 is the percentage done, %2 the file's name.
-    const QString caption = QCoreApplication::translate("DownloadProgress", "%1% of %2 Completed")
-                                .arg(withoutGrouping(locale).toString(percent), fileName);
     return TransferProgress {timeLine + gap + rateLine, caption};
 }

@@ -30,6 +30,9 @@ struct TransferProgress {
 };
 
 // totalBytes < 0: the server did not say. Nothing when no time has passed or
-// nothing has arrived yet, so there is no rate to reckon with.
+// nothing has arrived yet, so there is no rate to reckon with. allowedMs: the
+// time the transfer has left before it is given up (negative: no limit); a
+// time left beyond it is not promised, and shows as unknown.
 std::optional<TransferProgress> transferProgress(qint64 receivedBytes, qint64 totalBytes, qint64 elapsedMs,
-                                                 const QString &fileName, const QLocale &locale = QLocale());
+                                                 const QString &fileName, const QLocale &locale = QLocale(),
+                                                 qint64 allowedMs = -1);

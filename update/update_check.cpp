@@ -20,7 +20,10 @@ constexpr qsizetype kShownVersionChars = 40;
 
 UpdateCheckSetup UpdateCheckSetup::fromBuild()
 {
-    return UpdateCheckSetup {build_urls::downloadServer(), build_urls::webSite()};
+    UpdateCheckSetup setup;
+    setup.downloadServer = build_urls::downloadServer();
+    setup.webSite = build_urls::webSite();
+    return setup;
 }
 
 UpdateChecker::UpdateChecker(const platform::Services &services, platform::MessageBoxes &messages, platform::Http &http,
@@ -72,9 +75,12 @@ void UpdateChecker::checkForUpdates()
         // Only a 200 is a list: an error page or a redirect's own page offers nothing.
         if (const int status = m_http.status(); status != 200) {
             qCWarning(lcUpdate) << "update check: the server answered" << listUrl << "with status" << status;
-        } else {
-            m_lastVersionList = QString::fromUtf8(*list);
+        } else if (const std::optional<QString> text =
+                       trustedVersionList(*list, m_setup.listTrust, m_services.settings, m_services.clock.utcNow())) {
+            m_lastVersionList = *text;
             listed = true;
+        } else {
+            return; // not an offer, nor is an earlier list now
         }
     } else {
         qCWarning(lcUpdate) << "update check failed: no whole answer from" << listUrl << "(error"
@@ -94,8 +100,13 @@ void UpdateChecker::checkForUpdates()
     if (!isNewerVersion(version, m_setup.version))
         return;
     TypedSettings settings(m_services.settings);
+    // Remembered by its numbers, so a respelled version ("1.02.4", "1.2.4.0") is not offered again.
     if (settings.isSet(setting::versionOffered(version)))
         return;
+    for (const QString &spelling : sameVersionSpellings(version)) {
+        if (settings.isSet(setting::versionOffered(spelling)))
+            return;
+    }
 
     const QString shown = shownServerText(version);
     const QString offer = m_setup.offersDownload
@@ -105,7 +116,7 @@ void UpdateChecker::checkForUpdates()
     const auto answer = m_messages.show(offer, tr("NewVersion"), platform::MessageBoxes::Icon::None,
                                         platform::MessageBoxes::Buttons::YesNo);
     // Offered once, whatever the answer.
-    settings.saveFlag(setting::versionOffered(version), true);
+    settings.saveFlag(setting::versionOffered(plainVersion(version)), true);
     if (answer != platform::MessageBoxes::Answer::Yes)
         return;
     if (m_setup.offersDownload && downloadUpdate)

@@ -3,6 +3,7 @@
 
 #include "engine/call_outs.h"
 #include "update/program_version.h"
+#include "update/signed_version_list.h"
 
 #include <QCoreApplication>
 #include <QLocale>
@@ -25,6 +26,8 @@ struct UpdateCheckSetup {
     // Whether a Yes downloads the update; otherwise the offer is of the home
     // page (a build that does not update itself, or has no key to check one).
     bool offersDownload = true;
+    // With the publisher's keys, only a signed, valid and newest list offers anything.
+    VersionListTrust listTrust;
 
     static UpdateCheckSetup fromBuild();
 };

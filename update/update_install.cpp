@@ -2,6 +2,7 @@
 #include "update/update_install.h"
 
 #include "engine/clock_state.h"
+#include "platform/clock.h"
 #include "platform/desktop.h"
 #include "platform/http.h"
 #include "platform/message_box.h"
@@ -12,8 +13,10 @@
 #include "update/download_dialog.h"
 #include "update/downloaded_program_file.h"
 #include "update/legacy_update_program.h"
+#include "update/signed_version_list.h"
 #include "update/update_log.h"
 #include "update/verified_program.h"
+#include "update/version_list.h"
 
 #include <QDir>
 #include <QFile>
@@ -122,12 +125,13 @@ void UpdateInstall::downloadUpdate(const QString &offeredVersion)
     // The result of this transfer, not an earlier one: a partial or unwritten
     // file is never started.
     const QString remote = m_setup.downloadServer + kRemotePath;
+    const QString least = offeredVersion.isEmpty() ? listedVersion() : QString();
     if (!download(remote, file)) {
         m_messages.show(tr("Download failed."), tr("Download Failed"), Icon::Information);
         m_state.updating = false;
         return;
     }
-    const VerifiedProgram::Outcome checked = verified(file.descriptor(), remote, offeredVersion);
+    const VerifiedProgram::Outcome checked = verified(file.descriptor(), remote, offeredVersion, least);
     file.remove(); // the sealed copy holds the bytes from here
     if (!checked.program) {
         qCWarning(lcUpdate) << "update program refused:" << checked.why;
@@ -160,12 +164,30 @@ bool UpdateInstall::download(const QString &remote, DownloadedProgramFile &file)
     return form().downloadFile(remote, out, file.path());
 }
 
-VerifiedProgram::Outcome UpdateInstall::verified(int fd, const QString &remote, const QString &offeredVersion)
+QString UpdateInstall::listedVersion()
+{
+    const QString listUrl = m_setup.downloadServer + QStringLiteral("/versions.txt");
+    const std::optional<QByteArray> answer = m_http.openUrl(listUrl, kVersionListMaxBytes);
+    if (!answer || m_http.status() != 200) {
+        qCWarning(lcUpdate) << "update link: no version list from" << listUrl << "(status" << m_http.status() << ")";
+    } else if (const std::optional<QString> list =
+                   trustedVersionList(*answer, {m_setup.policy.publicKeys, &m_signatures}, m_services.settings,
+                                      m_services.clock.utcNow())) {
+        if (const QString listed = plainVersion(versionFromList(*list)); !listed.isEmpty())
+            return listed;
+    }
+    // The newest signed list seen stands when this one cannot be had or trusted.
+    return newestListedVersion(m_services.settings);
+}
+
+VerifiedProgram::Outcome UpdateInstall::verified(int fd, const QString &remote, const QString &offeredVersion,
+                                                 const QString &leastVersion)
 {
     const QString signatureUrl = remote + QStringLiteral(".sig");
     const std::optional<QByteArray> answer = m_http.openUrl(signatureUrl, kSignatureMaxBytes);
     if (!answer || m_http.status() != 200)
         return {nullptr, QStringLiteral("no signature at ") + signatureUrl, true};
-    const UpdateRules rules {m_setup.policy.publicKeys, m_setup.policy.maxBytes, m_setup.version, offeredVersion};
+    const UpdateRules rules {m_setup.policy.publicKeys, m_setup.policy.maxBytes, m_setup.version, offeredVersion,
+                             leastVersion};
     return VerifiedProgram::check(fd, *answer, rules, m_signatures);
 }

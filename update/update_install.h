@@ -49,8 +49,9 @@ public:
 
     // Does not return when the update program was fetched and verified: the
     // process ends. offeredVersion: the version the check offered, which the
-    // program must be signed as; empty from the settings' link, where any
-    // signed version newer than this one is taken.
+    // program must be signed as; empty from the settings' link, where a
+    // signed version newer than this one and no older than the version
+    // list's entry (or the newest signed list's seen) is taken.
     void downloadUpdate(const QString &offeredVersion = QString());
 
     // Closes the settings dialog when it is open; nothing while unset.
@@ -72,8 +73,11 @@ private:
     void offerHomePage();
     // Downloads remote into a file made new; false when it is not whole.
     bool download(const QString &remote, DownloadedProgramFile &file);
+    // The version list's entry, the least version the settings' link takes; empty when there is none.
+    QString listedVersion();
     // The saved program's sealed copy, when it meets its signed statement.
-    VerifiedProgram::Outcome verified(int fd, const QString &remote, const QString &offeredVersion);
+    VerifiedProgram::Outcome verified(int fd, const QString &remote, const QString &offeredVersion,
+                                      const QString &leastVersion);
 
     const platform::Services &m_services;
     platform::MessageBoxes &m_messages;

@@ -94,6 +94,23 @@ VerifiedProgram::Outcome VerifiedProgram::check(int fd, const QByteArray &signat
     if (!statement)
         return refused(QStringLiteral("no well-formed signed statement"));
 
+    // The statement first: a stranger's is refused before a large program is copied and hashed.
+    bool signedByUs = false;
+    for (const QByteArray &key : rules.keys)
+        signedByUs = signedByUs || signatures.verify(statement->signedText, statement->signature, key);
+    if (!signedByUs)
+        return refused(rules.keys.isEmpty() ? QStringLiteral("no public key is built in")
+                                            : QStringLiteral("the signature does not verify with any built-in key"));
+    if (!rules.offeredVersion.isEmpty() && !isSameVersion(statement->version, rules.offeredVersion))
+        return refused(QStringLiteral("the program is signed as version %1, not the offered %2")
+                           .arg(statement->version, rules.offeredVersion));
+    if (!isNewerVersion(statement->version, rules.running))
+        return refused(QStringLiteral("the program is signed as version %1, not newer than this %2")
+                           .arg(statement->version, rules.running.dotted()));
+    if (!rules.leastVersion.isEmpty() && isOlderVersion(statement->version, rules.leastVersion))
+        return refused(QStringLiteral("the program is signed as version %1, older than the listed %2")
+                           .arg(statement->version, rules.leastVersion));
+
     struct stat info {};
     if (::fstat(fd, &info) != 0)
         return Outcome {nullptr, systemError("cannot read the update program"), false};
@@ -115,19 +132,6 @@ VerifiedProgram::Outcome VerifiedProgram::check(int fd, const QByteArray &signat
         return Outcome {nullptr, QStringLiteral("cannot hash the sealed copy"), false};
     if (*hash != statement->sha256)
         return refused(QStringLiteral("the program's SHA-256 is not the signed one"));
-
-    bool signedByUs = false;
-    for (const QByteArray &key : rules.keys)
-        signedByUs = signedByUs || signatures.verify(statement->signedText, statement->signature, key);
-    if (!signedByUs)
-        return refused(rules.keys.isEmpty() ? QStringLiteral("no public key is built in")
-                                            : QStringLiteral("the signature does not verify with any built-in key"));
-    if (!rules.offeredVersion.isEmpty() && !isSameVersion(statement->version, rules.offeredVersion))
-        return refused(QStringLiteral("the program is signed as version %1, not the offered %2")
-                           .arg(statement->version, rules.offeredVersion));
-    if (!isNewerVersion(statement->version, rules.running))
-        return refused(QStringLiteral("the program is signed as version %1, not newer than this %2")
-                           .arg(statement->version, rules.running.dotted()));
     return Outcome {std::move(program), QString(), false};
 }
 

@@ -19,6 +19,7 @@ struct UpdateRules {
     qint64 maxBytes = 0;    // the largest program taken
     ProgramVersion running; // the signed version must be newer than this
     QString offeredVersion; // and, when a version was offered, this one; empty: none offered
+    QString leastVersion;   // and not older than this, the version list's entry; empty: no list
 };
 
 // A downloaded program that passed its checks, as a sealed copy in memory:
@@ -32,13 +33,13 @@ public:
         bool untrusted = false;                   // refused for what the server sent; otherwise this machine failed
     };
 
-    // Copies the program that fd holds (a regular file of this user's with
-    // one name, at most rules.maxBytes) into a memory file sealed against
-    // writing, growing and shrinking, and checks that copy against the
-    // statement of signatureFile (see UpdateStatement): signed by one of
-    // rules.keys, the copy's SHA-256, and a version newer than the running
-    // one and equal to the offered one. The copy is not executable until
-    // prepareToStart.
+    // Checks the statement of signatureFile (see UpdateStatement): signed by
+    // one of rules.keys, a version newer than the running one, equal to the
+    // offered one and not older than the listed one; only then copies the
+    // program that fd holds (a regular file of this user's with one name, at
+    // most rules.maxBytes) into a memory file sealed against writing, growing
+    // and shrinking, and checks the copy's SHA-256. The copy is not
+    // executable until prepareToStart.
     static Outcome check(int fd, const QByteArray &signatureFile, const UpdateRules &rules,
                          const platform::SignatureCheck &signatures);
     ~VerifiedProgram();

@@ -49,11 +49,41 @@ bool isNewerVersion(const QString &listed, const ProgramVersion &running)
     return QVersionNumber::compare(version.normalized(), ours.normalized()) > 0;
 }
 
+bool isOlderVersion(const QString &version, const QString &than)
+{
+    const QVersionNumber a = versionNumber(version);
+    const QVersionNumber b = versionNumber(than);
+    return !a.isNull() && !b.isNull() && QVersionNumber::compare(a.normalized(), b.normalized()) < 0;
+}
+
 bool isSameVersion(const QString &one, const QString &other)
 {
     const QVersionNumber a = versionNumber(one);
     const QVersionNumber b = versionNumber(other);
     return !a.isNull() && !b.isNull() && a.normalized() == b.normalized();
+}
+
+QString plainVersion(const QString &version)
+{
+    const QVersionNumber number = versionNumber(version);
+    return number.isNull() ? QString() : number.toString();
+}
+
+QStringList sameVersionSpellings(const QString &version)
+{
+    constexpr qsizetype kMaxParts = 4;
+    QStringList spellings;
+    const QVersionNumber number = versionNumber(version);
+    if (number.isNull())
+        return spellings;
+    QList<int> parts = number.normalized().segments();
+    while (parts.size() < kMaxParts) {
+        if (!parts.isEmpty())
+            spellings << QVersionNumber(parts).toString();
+        parts << 0;
+    }
+    spellings << QVersionNumber(parts).toString();
+    return spellings;
 }
 
 namespace {

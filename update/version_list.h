@@ -6,6 +6,7 @@
 #include <QDate>
 #include <QLocale>
 #include <QString>
+#include <QStringList>
 #include <QVersionNumber>
 
 // The version list is read up to this size; an entry further on is not seen.
@@ -27,8 +28,17 @@ QVersionNumber versionNumber(const QString &text);
 // A text that is no version is never newer.
 bool isNewerVersion(const QString &listed, const ProgramVersion &running);
 
+// Whether a version is older than another, number by number; false when either is no version.
+bool isOlderVersion(const QString &version, const QString &than);
+
 // Whether two texts are versions with the same numbers (1.2 and 1.2.0 are).
 bool isSameVersion(const QString &one, const QString &other);
+
+// A version's numbers written plainly ("99.01.2" is "99.1.2"); empty for no version.
+QString plainVersion(const QString &version);
+// Every plain spelling of the same numbers, in up to four parts ("1.2.0":
+// "1.2", "1.2.0", "1.2.0.0").
+QStringList sameVersionSpellings(const QString &version);
 
 // The date of the last check as stored: the locale's short date when that
 // shows the year whole and reads back to the same day, else yyyy-MM-dd.

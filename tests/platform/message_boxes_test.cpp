@@ -67,7 +67,7 @@ struct Windows {
     {
         clock.setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | (clockOnTop ? Qt::WindowStaysOnTopHint : Qt::Widget));
         dialog->setWindowFlag(Qt::WindowStaysOnTopHint, clockOnTop);
-        for (QWidget *window : {&clock, static_cast<QWidget *>(dialog)}) {
+        for (QWidget *window : {&clock, static_cast<QWidget *>(dialog), static_cast<QWidget *>(&download)}) {
             new QLineEdit(window);
             (new QLineEdit(window))->setFocus();
         }
@@ -82,11 +82,12 @@ struct Windows {
 
     QWidget clock;
     QPointer<QDialog> dialog = new QDialog(&clock);
+    QDialog download; // a window of its own, never on top
 };
 
 TEST(QtMessageBoxes, BoxStandsOverTheWindowInUseAndGivesItsFocusBack)
 {
-    enum Active { Nothing, Clock, Dialog };
+    enum Active { Nothing, Clock, Dialog, Download };
     const struct {
         const char *what;
         bool clockOnTop;
@@ -97,6 +98,7 @@ TEST(QtMessageBoxes, BoxStandsOverTheWindowInUseAndGivesItsFocusBack)
         {"an on-top clock, no window of ours active", true, Nothing, true},
         {"the settings dialog of an on-top clock", true, Dialog, true},
         {"a clock not on top, active", false, Clock, false},
+        {"the download dialog, not on top, of an on-top clock", true, Download, true},
     };
     for (const auto &row : rows) {
         SCOPED_TRACE(row.what);
@@ -105,7 +107,11 @@ TEST(QtMessageBoxes, BoxStandsOverTheWindowInUseAndGivesItsFocusBack)
             windows.activate(windows.clock);
         if (row.active == Dialog)
             windows.activate(*windows.dialog);
-        QWidget *owner = row.active == Dialog ? static_cast<QWidget *>(windows.dialog) : &windows.clock;
+        if (row.active == Download)
+            windows.activate(windows.download);
+        QWidget *owner = row.active == Dialog ? static_cast<QWidget *>(windows.dialog)
+            : row.active == Download          ? static_cast<QWidget *>(&windows.download)
+                                              : &windows.clock;
         QWidget *focused = owner->focusWidget();
         platform::QtMessageBoxes boxes;
         boxes.setMainWindow(&windows.clock);

@@ -152,8 +152,22 @@ TEST_F(CurlHttpTest, RedirectsStayOnTheServerAsked)
     server.stage(QStringLiteral("/other-scheme"),
                  redirectTo(QStringLiteral("https://127.0.0.1:%1/file").arg(server.port())));
 
+    // A chain of `hops` redirects on the server, then the file.
+    for (int hops : {5, 6}) {
+        for (int i = 0; i < hops; ++i)
+            server.stage(QStringLiteral("/chain%1-%2").arg(hops).arg(i),
+                         redirectTo(QStringLiteral("/chain%1-%2").arg(hops).arg(i + 1)));
+        server.stage(QStringLiteral("/chain%1-%2").arg(hops).arg(hops), okReply("here"));
+    }
+
     get(QStringLiteral("/same"));
     EXPECT_EQ(readBody(), QByteArray("here"));
+    get(QStringLiteral("/chain5-0"));
+    EXPECT_EQ(readBody(), QByteArray("here")) << "five redirects are followed";
+    get(QStringLiteral("/chain6-0"));
+    EXPECT_EQ(http.status(), 302) << "a sixth is not";
+    EXPECT_TRUE(readBody().isEmpty());
+    EXPECT_EQ(http.responseCode(), platform::CurlHttp::RedirectRefused);
     for (const char *path : {"/other-port", "/other-host", "/other-scheme"}) {
         get(QString::fromLatin1(path));
         EXPECT_EQ(http.status(), 302) << path << ": the refused redirect is the answer";
@@ -471,6 +485,38 @@ TEST_F(CurlHttpTest, ARequestWithoutProgressTimesOut)
         body += chunk;
     EXPECT_EQ(body.size(), 1000) << "the wait for the rest ends";
     EXPECT_NE(impatient.responseCode(), 0);
+
+    // A fast start counts for its own window only: the stall after it ends the transfer.
+    StagedReply fastThenStalled = okReply(patternBytes(200 * 1024));
+    fastThenStalled.stallAfter = 100 * 1024;
+    server.stage(QStringLiteral("/fast-then-stalled"), fastThenStalled);
+    impatient.execute(server.base() + QStringLiteral("/fast-then-stalled"), QString(), QString(), kAnySize);
+    QTimer hung; // ends the test, not the transfer's rule
+    hung.setSingleShot(true);
+    QObject::connect(&hung, &QTimer::timeout, &hung, [&] { impatient.cancel(); });
+    hung.start(20000);
+    body.clear();
+    for (QByteArray chunk = impatient.getChunk(65536); !chunk.isEmpty(); chunk = impatient.getChunk(65536))
+        body += chunk;
+    EXPECT_EQ(body.size(), 100 * 1024);
+    EXPECT_EQ(impatient.responseCode(), platform::CurlHttp::TimedOut);
+
+    // Five redirects, each in well within the time-out, all of them well past it: the header
+    // deadline is the whole request's.
+    for (int i = 0; i < 5; ++i) {
+        StagedReply slowHop {QByteArray(),
+                             "HTTP/1.1 302 Found\r\nLocation: /slow" + QByteArray::number(i + 1)
+                                 + "\r\nContent-Length: 0\r\nConnection: close\r\n\r\n"};
+        slowHop.dripBytes = 8; // ten pieces, 600 ms
+        slowHop.dripEveryMs = 60;
+        server.stage(QStringLiteral("/slow%1").arg(i), slowHop);
+    }
+    server.stage(QStringLiteral("/slow5"), okReply("late"));
+    impatient.execute(server.base() + QStringLiteral("/slow0"), QString(), QString(), kAnySize);
+    ASSERT_TRUE(waitUntil([&] { return !impatient.stillExecuting(); }));
+    EXPECT_EQ(impatient.responseCode(), platform::CurlHttp::TimedOut);
+    EXPECT_EQ(impatient.status(), platform::Http::Unreached);
+    EXPECT_FALSE(server.requestedPaths.contains(QStringLiteral("/slow5")));
 }
 
 TEST_F(CurlHttpTest, OpenUrlFetchesWhateverTheServerAnswers)

@@ -88,6 +88,19 @@ TEST_F(DownloadFileTest, WholeFilesAreSaved)
     EXPECT_TRUE(messages.shown.empty());
 }
 
+TEST_F(DownloadFileTest, AWholeTransferEndsAtItsTimeLimitHoweverSteadilyBytesCome)
+{
+    StagedReply steady = okReply(patternBytes(20 * 1024));
+    steady.dripBytes = 900;
+    steady.dripEveryMs = 200; // well above the least rate, four seconds in all
+    server.stage(QStringLiteral("/steady"), steady);
+    form.setTimeLimit(1000);
+    EXPECT_FALSE(download(QStringLiteral("/steady")));
+    expectNothingLeft("/steady");
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, QStringLiteral("Download failed!"));
+}
+
 TEST_F(DownloadFileTest, FilesOverThirtyTwoMegabytesAreSaved)
 {
     const QByteArray body = patternBytes(33 * 1024 * 1024 + 5);

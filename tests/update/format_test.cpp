@@ -127,6 +127,15 @@ TEST(TransferProgress, ReckonsRateAndTimeLeft)
     EXPECT_EQ(unknown->progressText,
               QStringLiteral("Estimated Time Left: unknown (1.0 KB copied)\r\rTransfer Rate: 1.0 KB/Sec"));
     EXPECT_TRUE(unknown->caption.isEmpty());
+
+    // Six seconds left: promised with seven allowed, not with five.
+    for (const qint64 allowedMs : {7000, 5000}) {
+        const auto limited = transferProgress(10240, 40960, 2000, QStringLiteral("hupdate"), kEnglish, allowedMs);
+        ASSERT_TRUE(limited);
+        EXPECT_EQ(limited->progressText.startsWith(QLatin1String("Estimated Time Left: 6 sec")), allowedMs == 7000)
+            << qPrintable(limited->progressText);
+        EXPECT_EQ(limited->caption, QStringLiteral("25% of hupdate Completed"));
+    }
 }
 
 TEST(TransferProgress, EachUnitAndTimeIsLookedUpWhenShown)

@@ -2,10 +2,12 @@
 #include "update/update_check.h"
 
 #include "http/curl_http.h"
+#include "http/ed25519_check.h"
 #include "platform/real/qt_event_pump.h"
 #include "raw_http_server.h"
 #include "settingsstore/settings_store.h"
 #include "update/version_list.h"
+#include "update_signing.h"
 #include "update_test_support.h"
 
 #include "fake_message_boxes.h"
@@ -31,11 +33,13 @@ const QString kNotice = QStringLiteral(
 // One clock's update check against the staged server.
 struct CheckWorld {
     explicit CheckWorld(const QString &server, ProgramVersion running = {1, 0, 9},
-                        platform::SettingsStore *store = nullptr, bool offersDownload = true)
+                        platform::SettingsStore *store = nullptr, bool offersDownload = true,
+                        const VersionListTrust &trust = {})
         : services {fake.clock,     fake.ticks,   fake.loop,    fake.timeZone,  store ? *store : fake.settings,
                     fake.autostart, fake.desktop, fake.network, fake.processes, fake.sound},
           check {services, messages, http,
-                 UpdateCheckSetup {server, QStringLiteral("http://www.web.test"), running, kBritish, offersDownload}}
+                 UpdateCheckSetup {server, QStringLiteral("http://www.web.test"), running, kBritish, offersDownload,
+                                   trust}}
     {
         check.downloadUpdate = [this](const QString &version) {
             ++downloads;
@@ -286,7 +290,69 @@ TEST_F(UpdateCheckTest, AVersionIsOfferedOnceWhateverTheAnswer)
         world.check.checkForUpdates();
         EXPECT_EQ(world.offers().size(), 1u) << "not again the next day";
         EXPECT_EQ(world.downloads, answer == Answer::Yes ? 1 : 0);
+
+        for (const QByteArray respelled : {"1.02.4", "1.2.4.0", "01.2.04.00"}) {
+            server.stage(QStringLiteral("/versions.txt"), okReply("horalux:" + respelled + ":"));
+            world.nextDay();
+            world.check.checkForUpdates();
+            EXPECT_EQ(world.offers().size(), 1u) << respelled.constData() << ": the same numbers";
+        }
+        server.stage(QStringLiteral("/versions.txt"), okReply("horalux:1.2.4:"));
     }
+}
+
+TEST_F(UpdateCheckTest, WithThePublishersKeyOnlyASignedListStillValidAndNoOlderThanOneSeenOffers)
+{
+    TestSigner signer;
+    TestSigner stranger;
+    platform::Ed25519Check ed25519;
+    const VersionListTrust trust {{signer.publicKey()}, &ed25519};
+    const QByteArray list = "news\nhoralux:1.2.4:\n";
+    const QByteArray current = signer.signList(list, QStringLiteral("20261201T000000Z"));
+    struct Row {
+        const char *what;
+        QByteArray served;
+        const char *logged; // null: offered
+    };
+    const Row rows[] = {
+        {"signed and valid", current, nullptr},
+        {"unsigned", list, "not signed"},
+        {"signed by another key", stranger.signList(list, QStringLiteral("20261201T000000Z")), "does not verify"},
+        {"its entry edited", QByteArray(current).replace("1.2.4", "1.2.5"), "does not verify"},
+        {"expired the day before", signer.signList(list, QStringLiteral("20261106T120000Z"), 30), "valid until"},
+    };
+    for (const Row &row : rows) {
+        server.stage(QStringLiteral("/versions.txt"), okReply(row.served));
+        CheckWorld world(server.base(), {1, 0, 9}, nullptr, true, trust);
+        world.storeLastCheck(kToday.addDays(-1));
+        world.messages.answers = {Answer::Ok, Answer::No};
+        UpdateLogCapture log;
+        world.check.checkForUpdates();
+        EXPECT_EQ(world.offers().size(), row.logged ? 0u : 1u) << row.what;
+        EXPECT_EQ(log.lines().size(), row.logged ? 1 : 0)
+            << row.what << ": " << qPrintable(log.lines().join(QLatin1Char('|')));
+        if (row.logged && !log.lines().isEmpty()) {
+            EXPECT_TRUE(log.lines()[0].contains(QLatin1String(row.logged))) << qPrintable(log.lines()[0]);
+        }
+    }
+
+    // The newest list seen is kept: an older one offers nothing, even a newer version.
+    CheckWorld world(server.base(), {1, 0, 9}, nullptr, true, trust);
+    world.storeLastCheck(kToday.addDays(-1));
+    world.messages.answers = {Answer::Ok, Answer::No};
+    server.stage(QStringLiteral("/versions.txt"), okReply(current));
+    world.check.checkForUpdates();
+    EXPECT_EQ(world.setting(QStringLiteral("data"), QStringLiteral("versionlistdate")),
+              QStringLiteral("20261201T000000Z"));
+    EXPECT_EQ(world.setting(QStringLiteral("data"), QStringLiteral("versionlisted")), QStringLiteral("1.2.4"));
+    server.stage(QStringLiteral("/versions.txt"),
+                 okReply(signer.signList("horalux:1.3.0:\n", QStringLiteral("20261130T000000Z"))));
+    world.nextDay();
+    UpdateLogCapture log;
+    world.check.checkForUpdates();
+    EXPECT_EQ(world.offers().size(), 1u) << "the first list's offer only";
+    ASSERT_EQ(log.lines().size(), 1);
+    EXPECT_TRUE(log.lines()[0].contains(QLatin1String("older"))) << qPrintable(log.lines()[0]);
 }
 
 TEST_F(UpdateCheckTest, NothingHappensWhileAnUpdateDownloads)

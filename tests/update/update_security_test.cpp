@@ -179,6 +179,12 @@ TEST_F(HostileServerTest, EveryHostileAnswerEndsWithoutRunningAnything)
         {"the signed program, gzipped",
          withHead(okHead + "Content-Encoding: gzip\r\nTransfer-Encoding: chunked\r\n\r\n", chunkedReply(gzip).body),
          signer.sign(script), Outcome::DownloadFailed},
+        {"the signed program, gzipped, named in lower case",
+         withHead(okHead + "content-encoding: gzip\r\nTransfer-Encoding: chunked\r\n\r\n", chunkedReply(gzip).body),
+         signer.sign(script), Outcome::DownloadFailed},
+        {"a transfer coding that ends in chunked",
+         withHead(okHead + "Transfer-Encoding: gzip, chunked\r\n\r\n", chunkedReply(gzip).body), signer.sign(script),
+         Outcome::DownloadFailed},
         {"announced length past the cap", okReply(script), signer.sign(script), Outcome::DownloadFailed, 40},
         {"chunked body past the cap", chunkedReply(script), signer.sign(script), Outcome::DownloadFailed, 40},
         {"exactly the cap", okReply(script), signer.sign(script), Outcome::Runs, exactly},
@@ -253,6 +259,33 @@ TEST_F(HostileServerTest, EveryHostileAnswerEndsWithoutRunningAnything)
         EXPECT_TRUE(category != QChar::Other_Control && category != QChar::Other_Format
                     && category != QChar::Separator_Line && category != QChar::Separator_Paragraph)
             << "U+" << std::hex << int(c.unicode());
+    }
+}
+
+TEST_F(HostileServerTest, TheSettingsLinkTakesNothingOlderThanTheVersionList)
+{
+    const QByteArray script = updateScript();
+    const QString yesterday = fake.clock.utcNow().addDays(-1).toString(QStringLiteral("yyyyMMdd'T'HHmmss'Z'"));
+    const QByteArray listed = signer.signList("horalux:99.1.2:\n", yesterday);
+    struct Row {
+        const char *what;
+        std::optional<QByteArray> list; // nothing: 404
+        const char *signedAs;
+        Outcome outcome;
+    };
+    const Row rows[] = {
+        {"an old signed release, newer than this one", listed, "1.0.10", Outcome::Untrusted},
+        {"the listed release", listed, "99.1.2", Outcome::Runs},
+        {"no list now: the one seen stands", std::nullopt, "1.0.10", Outcome::Untrusted},
+    };
+    for (const Row &row : rows) {
+        reset();
+        server.stage(QStringLiteral("/versions.txt"), row.list ? okReply(*row.list) : statusReply(404, "Not Found"));
+        server.stage(QStringLiteral("/updates/horaluxupdate.exe"), okReply(script));
+        server.stage(QStringLiteral("/updates/horaluxupdate.exe.sig"),
+                     okReply(signer.sign(script, QString::fromLatin1(row.signedAs))));
+        UpdateInstall fromLink {services, messages, state, http, dialogHttp, signatures, setupFor(server.base())};
+        expectOutcome(row.what, row.outcome, runDownloadUpdate(fromLink, QString()));
     }
 }
 
@@ -338,12 +371,19 @@ public:
             struct stat info {};
             if (::stat(QFile::encodeName(path).constData(), &info) == 0 && (info.st_mode & 0111) != 0)
                 ++executable;
+            copied += QFile::symLinkTarget(path).contains(QLatin1String("memfd:"));
         }
         return m_real.verify(message, signature, publicKey);
     }
-    std::optional<QByteArray> sha256(int fd) const override { return m_real.sha256(fd); }
+    std::optional<QByteArray> sha256(int fd) const override
+    {
+        ++hashed;
+        return m_real.sha256(fd);
+    }
     mutable int held = 0;
     mutable int executable = 0;
+    mutable int copied = 0; // sealed copies held while a signature was checked
+    mutable int hashed = 0;
 
 private:
     platform::Ed25519Check m_real;
@@ -358,6 +398,21 @@ TEST_F(HostileServerTest, NothingIsExecutableBeforeItsSignatureIsChecked)
     EXPECT_GT(probe.held, 0) << "the program is held while its signature is checked";
     EXPECT_EQ(probe.executable, 0);
     EXPECT_EQ(markerText(), QByteArray("ran\n"));
+    EXPECT_EQ(probe.copied, 0) << "and not yet copied";
+
+    // A stranger's statement, or ours for another version, is refused before the program is copied and hashed.
+    TestSigner stranger;
+    const QByteArray script = updateScript();
+    for (const QByteArray &statement : {stranger.sign(script), signer.sign(script, QStringLiteral("1.2.5"))}) {
+        reset();
+        server.stage(QStringLiteral("/updates/horaluxupdate.exe.sig"), okReply(statement));
+        probe.hashed = 0;
+        probe.copied = 0;
+        EXPECT_FALSE(runDownloadUpdate(probed));
+        EXPECT_EQ(texts(), QStringList {UpdateInstall::untrustedText()});
+        EXPECT_EQ(probe.hashed, 0);
+        EXPECT_EQ(probe.copied, 0);
+    }
 }
 
 TEST_F(HostileServerTest, APlantedLinkIsNeverWrittenThrough)

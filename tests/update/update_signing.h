@@ -30,6 +30,18 @@ public:
         QFile signature(m_lastSignatureFile);
         return signature.open(QIODevice::ReadOnly) ? signature.readAll() : QByteArray();
     }
+    // A version list as served, signed as of date (yyyyMMddTHHmmssZ) for days.
+    QByteArray signList(const QByteArray &list, const QString &date, int days = 30)
+    {
+        const QString file = m_folder.filePath(QStringLiteral("list-%1").arg(++m_count));
+        QFile out(file);
+        if (!out.open(QIODevice::WriteOnly) || out.write(list) != list.size())
+            return QByteArray();
+        out.close();
+        run({QStringLiteral("sign-list"), m_keyFile, file, QString::number(days), date});
+        QFile signedList(file + QStringLiteral(".signed"));
+        return signedList.open(QIODevice::ReadOnly) ? signedList.readAll() : QByteArray();
+    }
     // The version signed when none is named: the one the tests offer.
     static constexpr const char *kVersion = "1.2.4";
 

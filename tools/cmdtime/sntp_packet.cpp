@@ -113,7 +113,10 @@ ReplyVerdict checkReply(std::span<const std::uint8_t> datagram, NtpTimestamp sen
         return verdict;
     }
     const SntpPacket& reply = *verdict.packet;
-    if (reply.mode != static_cast<std::uint8_t>(SntpMode::Server)) {
+    // Versions 1 to 4 share the fields read here; 0 and 5 to 7 are not NTP as we know it.
+    if (reply.version < 1 || reply.version > 4) {
+        verdict.problem = ReplyProblem::UnknownVersion;
+    } else if (reply.mode != static_cast<std::uint8_t>(SntpMode::Server)) {
         verdict.problem = ReplyProblem::NotFromServer;
     } else if (reply.originate != sentNonce) {
         // Checked before the kiss code: a forged KoD must not be able to stop us.
@@ -141,6 +144,7 @@ std::string describeProblem(const ReplyVerdict& verdict)
     switch (verdict.problem) {
     case ReplyProblem::None: return "none";
     case ReplyProblem::TooShort: return "shorter than 48 bytes";
+    case ReplyProblem::UnknownVersion: return "unknown NTP version " + std::to_string(verdict.packet->version);
     case ReplyProblem::NotFromServer: return "not in server mode (mode " + std::to_string(verdict.packet->mode) + ")";
     case ReplyProblem::OriginateMismatch: return "originate timestamp does not match our request (spoofed or stale)";
     case ReplyProblem::KissOfDeath: return "Kiss-o'-Death " + verdict.kissCode + kissMeaning(verdict.kissCode);

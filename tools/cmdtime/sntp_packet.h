@@ -42,6 +42,7 @@ SntpPacket makeRequest(NtpTimestamp transmitNonce);
 enum class ReplyProblem {
     None,
     TooShort,
+    UnknownVersion,
     NotFromServer,
     OriginateMismatch,
     KissOfDeath,
