@@ -186,35 +186,35 @@
     </message>
     <message>
         <source>%1 KB</source>
-        <translation>%1 KB</translation>
+        <translation>%1&#xa0;KB</translation>
     </message>
     <message>
         <source>%1 MB</source>
-        <translation>%1 MB</translation>
+        <translation>%1&#xa0;MB</translation>
     </message>
     <message>
         <source>%1 GB</source>
-        <translation>%1 GB</translation>
+        <translation>%1&#xa0;GB</translation>
     </message>
     <message>
         <source>%1 sec</source>
         <extracomment>Seconds left, abbreviated; keep it short.</extracomment>
-        <translation>%1 s</translation>
+        <translation>%1&#xa0;s</translation>
     </message>
     <message>
         <source>%1 min %2 sec</source>
         <extracomment>Minutes and seconds left, abbreviated; keep it short.</extracomment>
-        <translation>%1 min %2 s</translation>
+        <translation>%1&#xa0;min %2&#xa0;s</translation>
     </message>
     <message>
         <source>%1 hr %2 min</source>
         <extracomment>Hours and minutes left, abbreviated; keep it short.</extracomment>
-        <translation>%1 h %2 min</translation>
+        <translation>%1&#xa0;h %2&#xa0;min</translation>
     </message>
     <message>
         <source>Transfer Rate: %1 KB/Sec</source>
         <extracomment>The progress label has a fixed width: keep it short. %1 is the rate in kilobytes a second.</extracomment>
-        <translation>Velocidad: %1 KB/s</translation>
+        <translation>Velocidad: %1&#xa0;KB/s</translation>
     </message>
     <message>
         <source>Estimated Time Left: unknown (%1 copied)</source>
@@ -229,7 +229,14 @@
     <message>
         <source>%1% of %2 Completed</source>
         <extracomment>The download window&apos;s title. %1 is the percentage done, %2 the file&apos;s name.</extracomment>
-        <translation>%1 % de %2 completado</translation>
+        <translation>%1&#xa0;% de %2 completado</translation>
+    </message>
+</context>
+<context>
+    <name>QtProcesses</name>
+    <message>
+        <source>Horalux is already running: the running clock was brought to the front.</source>
+        <translation>Horalux ya se está ejecutando: el reloj en marcha se ha traído al frente.</translation>
     </message>
 </context>
 <context>
@@ -433,7 +440,7 @@ Libere espacio en el disco o permita la escritura en la carpeta y, a continuaci�
     <name>TimeZonesTab</name>
     <message>
         <source>Enter the time difference between this time zone and GMT. E.g. France would have a difference of +1 and Arizona, USA would have a difference of -7</source>
-        <translation>Introduzca la diferencia horaria entre esta zona y GMT. Por ejemplo, Francia tendría una diferencia de +1 y Arizona (EE. UU.), una diferencia de -7</translation>
+        <translation>Introduzca la diferencia horaria entre esta zona y GMT. Por ejemplo, Francia tendría una diferencia de +1 y Arizona (EE.&#xa0;UU.), una diferencia de -7</translation>
     </message>
     <message>
         <source>From the list below, check which time zones you wish to see shown with Horalux. If you remove the check from a time zone, then that zone will be skipped by Horalux.</source>
@@ -617,27 +624,27 @@ página principal de Horalux para ver las novedades?</translation>
     </message>
     <message>
         <source>Pacific Time, USA</source>
-        <translation>Hora del Pacífico, EE. UU.</translation>
+        <translation>Hora del Pacífico, EE.&#xa0;UU.</translation>
     </message>
     <message>
         <source>Mountain Time, USA</source>
-        <translation>Hora de montaña, EE. UU.</translation>
+        <translation>Hora de montaña, EE.&#xa0;UU.</translation>
     </message>
     <message>
         <source>Central Time, USA</source>
-        <translation>Hora central, EE. UU.</translation>
+        <translation>Hora central, EE.&#xa0;UU.</translation>
     </message>
     <message>
         <source>Central Time (US and Canada)</source>
-        <translation>Hora central (EE. UU. y Canadá)</translation>
+        <translation>Hora central (EE.&#xa0;UU. y Canadá)</translation>
     </message>
     <message>
         <source>Eastern Time, USA</source>
-        <translation>Hora del este, EE. UU.</translation>
+        <translation>Hora del este, EE.&#xa0;UU.</translation>
     </message>
     <message>
         <source>Eastern Time (US and Canada)</source>
-        <translation>Hora del este (EE. UU. y Canadá)</translation>
+        <translation>Hora del este (EE.&#xa0;UU. y Canadá)</translation>
     </message>
     <message>
         <source>Brasilia + Greenland</source>

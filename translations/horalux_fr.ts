@@ -88,7 +88,7 @@
     </message>
     <message>
         <source>Local time: 12:12:12</source>
-        <translation>Heure locale : 12:12:12</translation>
+        <translation>Heure locale&#xa0;: 12:12:12</translation>
     </message>
     <message>
         <source>Click here to move on to the next time zone</source>
@@ -96,11 +96,11 @@
     </message>
     <message>
         <source>Sorry, you can`t exit during an update. Please wait!</source>
-        <translation>Désolé, vous ne pouvez pas quitter pendant une mise à jour. Veuillez patienter !</translation>
+        <translation>Désolé, vous ne pouvez pas quitter pendant une mise à jour. Veuillez patienter&#xa0;!</translation>
     </message>
     <message>
         <source>Please wait!</source>
-        <translation>Veuillez patienter !</translation>
+        <translation>Veuillez patienter&#xa0;!</translation>
     </message>
 </context>
 <context>
@@ -125,19 +125,19 @@
     <message>
         <source>Saving:<byte value="xd"/><byte value="xd"/>%1 from %2</source>
         <extracomment>The line above the bar. %1 is the file&apos;s name, %2 the web folder it comes from.</extracomment>
-        <translation>Enregistrement :<byte value="xd"/><byte value="xd"/>%1 depuis %2</translation>
+        <translation>Enregistrement&#xa0;:<byte value="xd"/><byte value="xd"/>%1 depuis %2</translation>
     </message>
     <message>
         <source>Download completed!</source>
-        <translation>Téléchargement terminé !</translation>
+        <translation>Téléchargement terminé&#xa0;!</translation>
     </message>
     <message>
         <source>Download failed!</source>
-        <translation>Échec du téléchargement !</translation>
+        <translation>Échec du téléchargement&#xa0;!</translation>
     </message>
     <message>
         <source>Authorization failed!</source>
-        <translation>Échec de l’autorisation !</translation>
+        <translation>Échec de l’autorisation&#xa0;!</translation>
     </message>
     <message>
         <source>Unauthorized</source>
@@ -146,7 +146,7 @@
     <message>
         <source>The file, %1 was not found!</source>
         <extracomment>%1 is the address of the file.</extracomment>
-        <translation>Le fichier %1 est introuvable !</translation>
+        <translation>Le fichier %1 est introuvable&#xa0;!</translation>
     </message>
     <message>
         <source>File Not Found</source>
@@ -163,7 +163,7 @@
     <message>
         <source>The server returned the following response:<byte value="xd"/><byte value="xd"/>%1</source>
         <extracomment>%1 is the server&apos;s status line (e.g. &quot;HTTP/1.1 500 Internal Server Error&quot;) and a line break, or nothing.</extracomment>
-        <translation>Le serveur a renvoyé la réponse suivante :<byte value="xd"/><byte value="xd"/>%1</translation>
+        <translation>Le serveur a renvoyé la réponse suivante&#xa0;:<byte value="xd"/><byte value="xd"/>%1</translation>
     </message>
     <message>
         <source>Download Error</source>
@@ -171,7 +171,7 @@
     </message>
     <message>
         <source>Cannot write file to disk!</source>
-        <translation>Impossible d’écrire le fichier sur le disque !</translation>
+        <translation>Impossible d’écrire le fichier sur le disque&#xa0;!</translation>
     </message>
 </context>
 <context>
@@ -186,50 +186,57 @@
     </message>
     <message>
         <source>%1 KB</source>
-        <translation>%1 Ko</translation>
+        <translation>%1&#xa0;Ko</translation>
     </message>
     <message>
         <source>%1 MB</source>
-        <translation>%1 Mo</translation>
+        <translation>%1&#xa0;Mo</translation>
     </message>
     <message>
         <source>%1 GB</source>
-        <translation>%1 Go</translation>
+        <translation>%1&#xa0;Go</translation>
     </message>
     <message>
         <source>%1 sec</source>
         <extracomment>Seconds left, abbreviated; keep it short.</extracomment>
-        <translation>%1 s</translation>
+        <translation>%1&#xa0;s</translation>
     </message>
     <message>
         <source>%1 min %2 sec</source>
         <extracomment>Minutes and seconds left, abbreviated; keep it short.</extracomment>
-        <translation>%1 min %2 s</translation>
+        <translation>%1&#xa0;min %2&#xa0;s</translation>
     </message>
     <message>
         <source>%1 hr %2 min</source>
         <extracomment>Hours and minutes left, abbreviated; keep it short.</extracomment>
-        <translation>%1 h %2 min</translation>
+        <translation>%1&#xa0;h %2&#xa0;min</translation>
     </message>
     <message>
         <source>Transfer Rate: %1 KB/Sec</source>
         <extracomment>The progress label has a fixed width: keep it short. %1 is the rate in kilobytes a second.</extracomment>
-        <translation>Débit : %1 Ko/s</translation>
+        <translation>Débit&#xa0;: %1&#xa0;Ko/s</translation>
     </message>
     <message>
         <source>Estimated Time Left: unknown (%1 copied)</source>
         <extracomment>The progress label has a fixed width: keep it short. %1 is the amount received so far.</extracomment>
-        <translation>Temps restant : inconnu (%1 copiés)</translation>
+        <translation>Temps restant&#xa0;: inconnu (%1 copiés)</translation>
     </message>
     <message>
         <source>Estimated Time Left: %1 (%2 of %3 copied)</source>
         <extracomment>The progress label has a fixed width: keep it short. %1 is the time left, %2 the amount received, %3 the file&apos;s size.</extracomment>
-        <translation>Temps restant : %1 (%2 sur %3 copiés)</translation>
+        <translation>Temps restant&#xa0;: %1 (%2 sur %3 copiés)</translation>
     </message>
     <message>
         <source>%1% of %2 Completed</source>
         <extracomment>The download window&apos;s title. %1 is the percentage done, %2 the file&apos;s name.</extracomment>
-        <translation>%1 % de %2 terminé</translation>
+        <translation>%1&#xa0;% de %2 terminé</translation>
+    </message>
+</context>
+<context>
+    <name>QtProcesses</name>
+    <message>
+        <source>Horalux is already running: the running clock was brought to the front.</source>
+        <translation>Horalux est déjà lancé : l’horloge en cours a été mise au premier plan.</translation>
     </message>
 </context>
 <context>
@@ -241,7 +248,7 @@
     <message>
         <source>Error!</source>
         <extracomment>The title of a message box about a choice the user must make.</extracomment>
-        <translation>Erreur !</translation>
+        <translation>Erreur&#xa0;!</translation>
     </message>
     <message>
         <source>Your settings could not all be saved. The clock uses them now, but they will be lost when it ends.
@@ -453,7 +460,7 @@ Libérez de la place sur le disque ou rendez le dossier accessible en écriture,
     </message>
     <message>
         <source>Enter any name you wish in here, this can be your town/city, country or even your name</source>
-        <translation>Saisissez ici le nom de votre choix : votre ville, votre pays ou même votre nom</translation>
+        <translation>Saisissez ici le nom de votre choix&#xa0;: votre ville, votre pays ou même votre nom</translation>
     </message>
     <message>
         <source>GMT offset</source>
@@ -486,7 +493,7 @@ Libérez de la place sur le disque ou rendez le dossier accessible en écriture,
     <name>UpdateChecker</name>
     <message>
         <source>Horalux is about to check with Veltrane to see whether there is an update available. If you are using a FireWall, then you may be asked to grant permission to Horalux to access the Internet. Please select YES and allow the rule, if you don`t do this, then Horalux won`t be able to update itself!</source>
-        <translation>Horalux va vérifier auprès de Veltrane si une mise à jour est disponible. Si vous utilisez un pare-feu, il vous sera peut-être demandé d’autoriser Horalux à accéder à Internet. Choisissez OUI et autorisez la règle ; sinon, Horalux ne pourra pas se mettre à jour !</translation>
+        <translation>Horalux va vérifier auprès de Veltrane si une mise à jour est disponible. Si vous utilisez un pare-feu, il vous sera peut-être demandé d’autoriser Horalux à accéder à Internet. Choisissez OUI et autorisez la règle&#xa0;; sinon, Horalux ne pourra pas se mettre à jour&#xa0;!</translation>
     </message>
     <message>
         <source>Internet access beginning.</source>
@@ -502,15 +509,15 @@ Libérez de la place sur le disque ou rendez le dossier accessible en écriture,
     <name>UpdateInstall</name>
     <message>
         <source>The downloaded update is not signed by the makers of Horalux, so it has been deleted and was not run. Your clock has not been changed.</source>
-        <translation>La mise à jour téléchargée n’est pas signée par les auteurs de Horalux : elle a donc été supprimée sans être exécutée. Votre horloge n’a pas été modifiée.</translation>
+        <translation>La mise à jour téléchargée n’est pas signée par les auteurs de Horalux&#xa0;: elle a donc été supprimée sans être exécutée. Votre horloge n’a pas été modifiée.</translation>
     </message>
     <message>
         <source>This copy of Horalux does not update itself: new versions come from where it was installed, such as your package manager.<byte value="xd"/>
 <byte value="xd"/>
 Do you want to open the Horalux home page to see what is new?</source>
-        <translation>Cette copie de Horalux ne se met pas à jour elle-même : les nouvelles versions proviennent de l’endroit où elle a été installée, par exemple votre gestionnaire de paquets.<byte value="xd"/>
+        <translation>Cette copie de Horalux ne se met pas à jour elle-même&#xa0;: les nouvelles versions proviennent de l’endroit où elle a été installée, par exemple votre gestionnaire de paquets.<byte value="xd"/>
 <byte value="xd"/>
-Voulez-vous ouvrir la page d’accueil de Horalux pour voir les nouveautés ?</translation>
+Voulez-vous ouvrir la page d’accueil de Horalux pour voir les nouveautés&#xa0;?</translation>
     </message>
     <message>
         <source>Updates</source>
@@ -518,7 +525,7 @@ Voulez-vous ouvrir la page d’accueil de Horalux pour voir les nouveautés ?</
     </message>
     <message>
         <source>I Can`t download right now, please try again in a couple of minutes!</source>
-        <translation>Je ne peux pas télécharger pour l’instant, veuillez réessayer dans quelques minutes !</translation>
+        <translation>Je ne peux pas télécharger pour l’instant, veuillez réessayer dans quelques minutes&#xa0;!</translation>
     </message>
     <message>
         <source>Sorry, I`m busy</source>
@@ -538,11 +545,11 @@ Voulez-vous ouvrir la page d’accueil de Horalux pour voir les nouveautés ?</
     </message>
     <message>
         <source>Download successful! I will now run the update file.</source>
-        <translation>Téléchargement réussi ! Je vais maintenant lancer le fichier de mise à jour.</translation>
+        <translation>Téléchargement réussi&#xa0;! Je vais maintenant lancer le fichier de mise à jour.</translation>
     </message>
     <message>
         <source>Download Successful!</source>
-        <translation>Téléchargement réussi !</translation>
+        <translation>Téléchargement réussi&#xa0;!</translation>
     </message>
 </context>
 <context>
@@ -558,9 +565,9 @@ the latest FULL VERSION (not update) from there</source>
         <extracomment>%1 is the running version, %2 the new one, %3 the web site&apos;s address; break the lines where they read well.</extracomment>
         <translation>Une nouvelle version de Horalux est disponible.<byte value="xd"/>
 Vous avez la version %1 et le numéro de la nouvelle version<byte value="xd"/>
-est %2. Voulez-vous que je la télécharge pour vous maintenant ?<byte value="xd"/>
+est %2. Voulez-vous que je la télécharge pour vous maintenant&#xa0;?<byte value="xd"/>
 <byte value="xd"/>
-ATTENTION : si cette mise à jour empêche votre horloge de fonctionner,<byte value="xd"/>
+ATTENTION&#xa0;: si cette mise à jour empêche votre horloge de fonctionner,<byte value="xd"/>
 rendez-vous sur %3 et téléchargez-y<byte value="xd"/>
 la dernière VERSION COMPLÈTE (pas la mise à jour)</translation>
     </message>
@@ -577,24 +584,24 @@ Horalux home page to see what is new?</source>
 Vous avez la version %1 et le numéro de la nouvelle version<byte value="xd"/>
 est %2.<byte value="xd"/>
 <byte value="xd"/>
-Cette copie de Horalux ne se met pas à jour elle-même : les nouvelles versions proviennent<byte value="xd"/>
+Cette copie de Horalux ne se met pas à jour elle-même&#xa0;: les nouvelles versions proviennent<byte value="xd"/>
 de l’endroit où elle a été installée, par exemple votre gestionnaire de paquets.<byte value="xd"/>
-Voulez-vous ouvrir la page d’accueil de Horalux pour voir les nouveautés ?</translation>
+Voulez-vous ouvrir la page d’accueil de Horalux pour voir les nouveautés&#xa0;?</translation>
     </message>
 </context>
 <context>
     <name>WebLaunch</name>
     <message>
         <source>Do you want to connect to the Horalux home page on the Internet? You may be able to find help there?</source>
-        <translation>Voulez-vous vous connecter à la page d’accueil de Horalux sur Internet ? Vous y trouverez peut-être de l’aide.</translation>
+        <translation>Voulez-vous vous connecter à la page d’accueil de Horalux sur Internet&#xa0;? Vous y trouverez peut-être de l’aide.</translation>
     </message>
     <message>
         <source>Do you want more help?</source>
-        <translation>Voulez-vous plus d’aide ?</translation>
+        <translation>Voulez-vous plus d’aide&#xa0;?</translation>
     </message>
     <message>
         <source>Could not find associated browser!</source>
-        <translation>Impossible de trouver le navigateur associé !</translation>
+        <translation>Impossible de trouver le navigateur associé&#xa0;!</translation>
     </message>
     <message>
         <source>BROWSER NOT FOUND</source>
