@@ -3,8 +3,12 @@
 
 #include "horalux_version.h"
 
+#include <xcb/xcb.h>
+
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 #include <string_view>
 
 // By hand rather than through QCommandLineParser: that one wants a
@@ -55,6 +59,32 @@ int misuse(const char *what, const char *argument)
     return 2;
 }
 
+// The value of Qt's option -name (or --name) on a command line that
+// answerBeforeStart let through; nullptr when it is not given.
+const char *qtOption(int argc, const char *const *argv, std::string_view name)
+{
+    const char *found = nullptr;
+    for (int i = 1; i + 1 < argc; ++i) {
+        const char *argument = argv[i];
+        std::string_view option(argument + (argument[1] == '-' ? 2 : 1));
+        if (among(option, kQtOptionsWithValue)) {
+            if (option == name)
+                found = argv[i + 1];
+            ++i;
+        }
+    }
+    return found;
+}
+
+const char *whyNotOpened(int error)
+{
+    switch (error) {
+    case XCB_CONN_CLOSED_PARSE_ERR: return "not a display name";
+    case XCB_CONN_CLOSED_INVALID_SCREEN: return "no such screen";
+    default: return "no X server answers there, or it refuses this user";
+    }
+}
+
 } // namespace
 
 std::optional<int> answerBeforeStart(int argc, const char *const *argv)
@@ -94,4 +124,29 @@ std::optional<int> answerBeforeStart(int argc, const char *const *argv)
         return 1;
     }
     return std::nullopt;
+}
+
+std::optional<int> answerUnreachableDisplay(int argc, const char *const *argv)
+{
+    const char *named = qtOption(argc, argv, "platform");
+    std::string platform = named ? named : isSet("QT_QPA_PLATFORM") ? std::getenv("QT_QPA_PLATFORM") : "xcb";
+    // "xcb:arguments" is still xcb; a list ("xcb;offscreen") lets Qt fall back.
+    platform = platform.substr(0, platform.find(':'));
+    for (char &c : platform)
+        c = char(std::tolower(static_cast<unsigned char>(c)));
+    if (platform != "xcb")
+        return std::nullopt;
+    const char *display = qtOption(argc, argv, "display");
+    if (!display || !*display)
+        display = std::getenv("DISPLAY");
+    xcb_connection_t *connection = xcb_connect(display && *display ? display : nullptr, nullptr);
+    const int error = xcb_connection_has_error(connection);
+    xcb_disconnect(connection);
+    if (!error)
+        return std::nullopt;
+    if (display && *display)
+        std::fprintf(stderr, "horalux: cannot open display %s: %s\n", display, whyNotOpened(error));
+    else
+        std::fputs("horalux: cannot open an X display: DISPLAY is not set\n", stderr);
+    return 1;
 }

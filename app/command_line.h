@@ -9,3 +9,8 @@
 // Returns the exit status, or nothing when the clock is to start; argv is left
 // as it was, for Qt's own options.
 std::optional<int> answerBeforeStart(int argc, const char *const *argv);
+
+// Qt's X11 platform aborts (status 134) when its display cannot be opened.
+// For that platform only, where the clock's platform choices are made, tries
+// the display first: one line naming it and status 1 when it cannot be opened.
+std::optional<int> answerUnreachableDisplay(int argc, const char *const *argv);

@@ -2,6 +2,7 @@
 #include "app/command_line.h"
 #include "app/platform_choices.h"
 #include "app/translations.h"
+#include "mainwindow/desktop_accessory.h"
 #include "mainwindow/main_window.h"
 #include "platform/real/application_desktop.h"
 #include "platform/real/canberra_sound.h"
@@ -35,6 +36,8 @@ int main(int argc, char **argv)
     PlatformChoices choices;
     choices.preferX11UnderWayland();
     choices.preferPlainImageUpload();
+    if (const std::optional<int> status = answerUnreachableDisplay(argc, argv))
+        return *status;
     QApplication app(argc, argv);
     choices.takeBack();
     QApplication::setApplicationName(QStringLiteral("Horalux"));
@@ -71,6 +74,7 @@ int main(int argc, char **argv)
     UpdateChecker updateCheck(services, messages, http, checkSetup);
     ClockWindow window(services, messages, updateCheck);
     messages.setMainWindow(&window);
+    messages.setBoxPreparation([](QWidget &box) { withoutMinimiseUnderOpenbox(box); });
     // Parented to the clock, so the dialog stays above an always-on-top clock.
     SettingsDialogOpener settingsDialog(services, messages, window, &window);
     window.openSettings = [&settingsDialog] { settingsDialog.show(); };

@@ -48,11 +48,16 @@ file(CREATE_LINK ../${HORALUX_INSTALL_PROGRAM_DIR}/horalux ${HORALUX_PACKAGING_B
 install(FILES ${HORALUX_PACKAGING_BINARY_DIR}/bin/horalux DESTINATION bin)
 
 # ---- Desktop integration -------------------------------------------------------
-install(FILES ${HORALUX_PACKAGING_SOURCE_DIR}/horalux.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+# The desktop entry and the AppStream component are named by a reverse domain
+# name, as AppStream asks; the command, the icon and the autostart entry
+# (~/.config/autostart/horalux.desktop, which users already have) stay "horalux".
+set(HORALUX_APP_ID org.horalux.horalux)
+install(FILES ${HORALUX_PACKAGING_SOURCE_DIR}/${HORALUX_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 
-configure_file(${HORALUX_PACKAGING_SOURCE_DIR}/horalux.metainfo.xml.in
-               ${HORALUX_PACKAGING_BINARY_DIR}/horalux.metainfo.xml @ONLY)
-install(FILES ${HORALUX_PACKAGING_BINARY_DIR}/horalux.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+configure_file(${HORALUX_PACKAGING_SOURCE_DIR}/${HORALUX_APP_ID}.metainfo.xml.in
+               ${HORALUX_PACKAGING_BINARY_DIR}/${HORALUX_APP_ID}.metainfo.xml @ONLY)
+install(FILES ${HORALUX_PACKAGING_BINARY_DIR}/${HORALUX_APP_ID}.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/data/icons/hicolor DESTINATION ${CMAKE_INSTALL_DATADIR}/icons
         FILES_MATCHING PATTERN horalux.png PATTERN horalux.svg)

@@ -50,6 +50,9 @@ public:
 
 QAccessibleInterface *clockInterfaces(const QString &className, QObject *object)
 {
+    // A plain top-level widget is a "filler" to AT-SPI; the clock is a window.
+    if (className == QLatin1String("ClockWindow"))
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
     if (className == QLatin1String("RollingLabel"))
         return new RollingLabelAccessible(static_cast<RollingLabel *>(object));
     if (className == QLatin1String("NextZoneArrow"))

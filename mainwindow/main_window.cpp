@@ -15,6 +15,7 @@
 #include "settingsstore/first_start.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QChildEvent>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
@@ -24,6 +25,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QTimer>
 #include <QWindow>
 
 #include <cmath>
@@ -260,6 +262,19 @@ void ClockWindow::onDialogShown(QWidget &dialog)
     withoutMinimiseUnderOpenbox(dialog);
 }
 
+void ClockWindow::onActiveDialogClosed()
+{
+    // Openbox gives the focus to no window when a dialog of a clock kept out
+    // of the taskbar closes, and its Alt+Tab passes over the clock: the keys
+    // would reach nothing. Asked for only where the window manager chose no
+    // window of ours, after it has had time to choose.
+    constexpr int kFocusSettleMs = 200;
+    QTimer::singleShot(kFocusSettleMs, this, [this] {
+        if (!QApplication::activeWindow() && isVisible())
+            activateWindow();
+    });
+}
+
 void ClockWindow::moveToStoredPlace()
 {
     const auto left = window_placement::parseEdge(settings().text(setting::FormX));
@@ -300,8 +315,11 @@ bool ClockWindow::eventFilter(QObject *watched, QEvent *event)
         || watched == &m_timeLabel || watched == &m_dateLabel;
     if (!isControl) {
         auto *owned = static_cast<QWidget *>(watched);
-        if (event->type() == QEvent::Show && owned->windowType() == Qt::Dialog && owned->parentWidget() == this)
+        const bool ownDialog = owned->windowType() == Qt::Dialog && owned->parentWidget() == this;
+        if (event->type() == QEvent::Show && ownDialog)
             onDialogShown(*owned);
+        else if (event->type() == QEvent::Close && ownDialog && owned->isActiveWindow())
+            onActiveDialogClosed();
         return QWidget::eventFilter(watched, event);
     }
     switch (event->type()) {

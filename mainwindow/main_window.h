@@ -93,6 +93,7 @@ private:
     void applyTopmost(bool topmost);
     QList<QWidget *> ownDialogs() const;
     void onDialogShown(QWidget &dialog);
+    void onActiveDialogClosed();
     void moveToStoredPlace();
     TypedSettings settings() const;
 

@@ -15,10 +15,11 @@ public:
 
     QString text(QAccessible::Text kind) const override
     {
-        const QString own = QAccessibleWidget::text(kind);
-        if (kind == QAccessible::Name && own.isEmpty())
+        // Qt would name a control without a name of its own after its group
+        // box ("Updates"); a link goes by the words it shows.
+        if (kind == QAccessible::Name && widget()->accessibleName().isEmpty())
             return static_cast<const LinkLabel *>(widget())->text();
-        return own;
+        return QAccessibleWidget::text(kind);
     }
 
     QStringList actionNames() const override { return {pressAction()}; }

@@ -3,12 +3,13 @@
 
 #include <QWidget>
 
+class QFocusFrame;
 class QToolButton;
 
 // A pair of small arrow buttons, one above the other, that only report which
 // arrow was pressed: the owner decides what a press does to its box (a
 // QSpinBox would clamp, where the delay box wraps around). Held arrows repeat;
-// with the focus, the Up and Down keys press them too.
+// with the focus, the Up and Down keys press them too, and a frame marks it.
 class UpDownArrows final : public QWidget {
     Q_OBJECT
 public:
@@ -22,10 +23,13 @@ signals:
     void downClick();
 
 protected:
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
 private:
     QToolButton *m_up;
     QToolButton *m_down;
+    QFocusFrame *m_focusFrame = nullptr;
 };

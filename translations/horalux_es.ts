@@ -233,6 +233,13 @@
     </message>
 </context>
 <context>
+    <name>QtProcesses</name>
+    <message>
+        <source>Horalux is already running: the running clock was brought to the front.</source>
+        <translation>Horalux ya se está ejecutando: el reloj en marcha se ha traído al frente.</translation>
+    </message>
+</context>
+<context>
     <name>SettingsDialog</name>
     <message>
         <source>You must select AT LEAST one of the time zones to be displayed. United Kingdom has now been turned on.</source>

@@ -232,6 +232,13 @@
     </message>
 </context>
 <context>
+    <name>QtProcesses</name>
+    <message>
+        <source>Horalux is already running: the running clock was brought to the front.</source>
+        <translation>Horalux はすでに起動しています。起動中の時計を最前面に表示しました。</translation>
+    </message>
+</context>
+<context>
     <name>SettingsDialog</name>
     <message>
         <source>You must select AT LEAST one of the time zones to be displayed. United Kingdom has now been turned on.</source>

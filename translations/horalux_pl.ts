@@ -234,6 +234,13 @@
     </message>
 </context>
 <context>
+    <name>QtProcesses</name>
+    <message>
+        <source>Horalux is already running: the running clock was brought to the front.</source>
+        <translation>Horalux już działa: uruchomiony zegar został przeniesiony na wierzch.</translation>
+    </message>
+</context>
+<context>
     <name>SettingsDialog</name>
     <message>
         <source>You must select AT LEAST one of the time zones to be displayed. United Kingdom has now been turned on.</source>

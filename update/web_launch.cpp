@@ -7,7 +7,6 @@
 #include "platform/message_box.h"
 #include "platform/services.h"
 #include "update/build_urls.h"
-#include "update/update_log.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -45,7 +44,8 @@ void WebLaunch::helpThenHomePage(QWidget &window)
     window.show();
     window.raise();
     window.activateWindow();
-    showHelp();
+    if (!showHelp())
+        return;
 
     PauseSeconds(1, m_services.ticks, m_services.events);
     const auto answer = m_messages.show(
@@ -66,11 +66,14 @@ void WebLaunch::openWebPage(const QString &address)
         m_messages.show(tr("Web Page not Opened"), tr("URL FAILED"), Icon::Exclamation);
 }
 
-void WebLaunch::showHelp()
+bool WebLaunch::showHelp()
 {
-    const QString page = helpPagePath(m_services.desktop, m_language);
-    if (!m_browser.showDocument(page))
-        qCWarning(lcUpdate) << "the help page could not be shown:" << page;
+    // The browser has logged why; the user is told here.
+    if (m_browser.showDocument(helpPagePath(m_services.desktop, m_language)))
+        return true;
+    m_messages.show(tr("Could not find associated browser!"), tr("BROWSER NOT FOUND"),
+                    platform::MessageBoxes::Icon::Exclamation);
+    return false;
 }
 
 HelpKey::HelpKey(std::function<void()> showHelp, QObject *parent) : QObject(parent), m_showHelp(std::move(showHelp))

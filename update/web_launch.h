@@ -34,12 +34,13 @@ public:
               QString webSite = QString(), ProgramVersion version = ProgramVersion::current());
 
     // The menu's "Instructions and Help" and the settings dialog's help link:
-    // the help page, then the offer of the home page over `window`.
+    // the help page, then, once it shows, the offer of the home page over `window`.
     void helpThenHomePage(QWidget &window);
     // Opens address in the desktop's web browser.
     void openWebPage(const QString &address);
-    // Shows the help page in the desktop's viewer; a failure is only logged.
-    void showHelp();
+    // Shows the help page in the desktop's viewer; where nothing shows it,
+    // says that no browser was found and returns false.
+    bool showHelp();
     // The language the program speaks ("de"), for the help page; empty is English.
     void setLanguage(const QString &language) { m_language = language; }
 

@@ -79,7 +79,9 @@ bool requestActivation(int folder, QString *problem)
         return false;
     }
     const char byte = 1;
-    if (::send(knock.get(), &byte, 1, MSG_NOSIGNAL | MSG_DONTWAIT) != 1) {
+    // The holder may have taken the connection, which is the request, and
+    // closed it before the byte came: that is no failure.
+    if (::send(knock.get(), &byte, 1, MSG_NOSIGNAL | MSG_DONTWAIT) != 1 && errno != EPIPE && errno != ECONNRESET) {
         *problem = because("send");
         return false;
     }

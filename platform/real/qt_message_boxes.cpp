@@ -78,6 +78,10 @@ MessageBoxes::Answer QtMessageBoxes::show(const QString &text, const QString &ti
     case Icon::Critical: box->setIcon(QMessageBox::Critical); break;
     }
     box->setStandardButtons(buttons == Buttons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok);
+    if (m_prepareBox) {
+        box->winId();
+        m_prepareBox(*box);
+    }
     const int chosen = box->exec();
     delete box.data();
     if (inUse)

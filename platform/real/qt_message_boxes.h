@@ -5,6 +5,8 @@
 
 #include <QPointer>
 
+#include <functional>
+
 class QWidget;
 
 namespace platform {
@@ -18,6 +20,9 @@ class QtMessageBoxes final : public MessageBoxes {
 public:
     // The clock's window: the owner of boxes no other window of ours asks for.
     void setMainWindow(QWidget *window) { m_mainWindow = window; }
+    // What the desktop asks of every box before it is shown, its native
+    // window made (under Openbox: no minimise or maximise).
+    void setBoxPreparation(std::function<void(QWidget &box)> prepare) { m_prepareBox = std::move(prepare); }
 
     Answer show(const QString &text, const QString &title, Icon icon, Buttons buttons = Buttons::Ok) override;
 
@@ -26,6 +31,7 @@ private:
     bool onTop(const QWidget *owner) const;
 
     QPointer<QWidget> m_mainWindow;
+    std::function<void(QWidget &)> m_prepareBox;
 };
 
 } // namespace platform

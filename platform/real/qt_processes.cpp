@@ -8,6 +8,7 @@
 #include "posix/file_descriptor.h"
 #include "posix/private_folder.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -16,6 +17,7 @@
 #include <QSocketNotifier>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 
 #include <fcntl.h>
@@ -95,8 +97,17 @@ bool QtProcesses::previousInstanceRunning()
     }
     if (result == Claim::HeldByAnother) {
         QString problem;
-        if (!requestActivation(folder, &problem))
+        if (!requestActivation(folder, &problem)) {
             qCWarning(lcDesktop).noquote() << "cannot ask the running clock to come to the front:" << problem;
+            return true;
+        }
+        // Whoever started it from a terminal learns why no second clock came;
+        // flushed at once, as the process ends without unloading.
+        const QString told = QCoreApplication::translate("QtProcesses",
+                                                         "Horalux is already running: the running clock was brought "
+                                                         "to the front.");
+        std::fputs(qPrintable(told + u'\n'), stdout);
+        std::fflush(stdout);
         return true;
     }
     m_instanceLock = lock.release();

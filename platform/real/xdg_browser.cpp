@@ -301,8 +301,6 @@ bool XdgBrowser::openPage(const QString &address)
 
 bool XdgBrowser::showDocument(const QString &path)
 {
-    if (QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
-        return true;
     const QFileInfo document(path);
     if (!document.isFile() || !document.isReadable()) {
         qCWarning(lcDesktop).noquote() << "cannot read" << path << "to show it";
@@ -314,6 +312,8 @@ bool XdgBrowser::showDocument(const QString &path)
         || document.suffix().compare(QLatin1String("html"), Qt::CaseInsensitive) == 0;
     const QString mimeType =
         (!type.isValid() || type.isDefault()) && webPage ? QStringLiteral("text/html") : type.name();
+    // Asked before Qt's opener: xdg-open starts, and so "succeeds", even
+    // where nothing can show the document.
     const QString exec = commandFor({mimeType});
     if (exec.isEmpty()) {
         qCWarning(lcDesktop).noquote() << "no program opens" << mimeType
@@ -321,6 +321,8 @@ bool XdgBrowser::showDocument(const QString &path)
                                        << "name one that can run";
         return false;
     }
+    if (QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
+        return true;
     return start(exec, path);
 }
 

@@ -10,14 +10,17 @@
 
 namespace {
 
-// The built clock, started with a settings folder of its own and no display.
+// The built clock, started with a settings folder of its own and no display
+// but what `variable` ("NAME=value") names.
 class StartedClock {
 public:
-    explicit StartedClock(const QStringList &arguments)
+    explicit StartedClock(const QStringList &arguments, const QString &variable = QString())
     {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        for (const char *variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        for (const char *variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_SESSION_TYPE"})
             environment.remove(QString::fromLatin1(variable));
+        if (!variable.isEmpty())
+            environment.insert(variable.section(u'=', 0, 0), variable.section(u'=', 1));
         const QString root = m_root.path();
         QDir().mkpath(root + QStringLiteral("/config/Horalux"));
         QDir().mkpath(root + QStringLiteral("/runtime"));
@@ -49,23 +52,29 @@ TEST(CommandLine, AnsweredWithoutADisplay)
     const QByteArray version = QByteArray("Horalux ") + horalux_version::Dotted + '\n';
     const struct {
         QStringList arguments;
+        QString variable;
         int status;
         QByteArray outStarts; // stdout begins with it
         QByteArray errStarts; // stderr is one line that begins with it
     } cases[] = {
-        {{u"--help"_qs}, 0, "Usage: horalux", ""},
-        {{u"-h"_qs}, 0, "Usage: horalux", ""},
-        {{u"--version"_qs}, 0, version, ""},
-        {{u"-platform"_qs, u"xcb"_qs, u"-style=fusion"_qs, u"-v"_qs}, 0, version, ""},
-        {{u"--bogus"_qs}, 2, "", "horalux: unknown option '--bogus'"},
-        {{u"-platform=offscreen"_qs}, 2, "", "horalux: unknown option '-platform=offscreen'"},
-        {{u"-platform"_qs}, 2, "", "horalux: no value after '-platform'"},
-        {{u"clock"_qs}, 2, "", "horalux: unexpected argument 'clock'"},
-        {{}, 1, "", "horalux: no display: "},
+        {{u"--help"_qs}, {}, 0, "Usage: horalux", ""},
+        {{u"-h"_qs}, {}, 0, "Usage: horalux", ""},
+        {{u"--version"_qs}, {}, 0, version, ""},
+        {{u"-platform"_qs, u"xcb"_qs, u"-style=fusion"_qs, u"-v"_qs}, {}, 0, version, ""},
+        {{u"--bogus"_qs}, {}, 2, "", "horalux: unknown option '--bogus'"},
+        {{u"-platform=offscreen"_qs}, {}, 2, "", "horalux: unknown option '-platform=offscreen'"},
+        {{u"-platform"_qs}, {}, 2, "", "horalux: no value after '-platform'"},
+        {{u"clock"_qs}, {}, 2, "", "horalux: unexpected argument 'clock'"},
+        {{}, {}, 1, "", "horalux: no display: "},
+        // A display that cannot be opened: Qt's X11 platform would abort.
+        {{}, u"DISPLAY=:98"_qs, 1, "", "horalux: cannot open display :98: "},
+        {{u"-display"_qs, u":99"_qs}, {}, 1, "", "horalux: cannot open display :99: "},
+        {{}, u"DISPLAY=127.0.0.1:97.0"_qs, 1, "", "horalux: cannot open display 127.0.0.1:97.0: "},
+        {{}, u"WAYLAND_DISPLAY=horalux-none"_qs, 1, "", "horalux: cannot open an X display: "},
     };
     for (const auto &c : cases) {
-        SCOPED_TRACE(c.arguments.join(u' ').toStdString());
-        StartedClock clock(c.arguments);
+        SCOPED_TRACE((c.variable + u' ' + c.arguments.join(u' ')).toStdString());
+        StartedClock clock(c.arguments, c.variable);
         QProcess &process = clock.process();
         ASSERT_TRUE(process.waitForFinished(10000));
         EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);

@@ -112,12 +112,26 @@ TEST(CmdtimeProcessTest, UnknownArgumentGivesUsageAndExitTwo)
     EXPECT_EQ(output.err.count('\n'), 1);
 }
 
-TEST(CmdtimeProcessTest, HelpNamesTheConfiguredServer)
+// Answered without asking a server: the help names the configured server,
+// the version is the clock's and reads as `horalux --version` does.
+TEST(CmdtimeProcessTest, AnswersWithoutAServer)
 {
-    const ProcessOutput output = runCmdtime({"--help"});
-    EXPECT_EQ(output.exitCode, 0);
-    EXPECT_TRUE(output.out.startsWith("usage: cmdtime"));
-    EXPECT_TRUE(output.out.contains("default " CMDTIME_DEFAULT_SERVER)) << output.out.toStdString();
+    const struct {
+        QStringList args;
+        const char* out; // a pattern for all of stdout
+    } cases[] = {
+        {{"--help"}, "^usage: cmdtime.*default " CMDTIME_DEFAULT_SERVER},
+        {{"--version"}, "^cmdtime " CMDTIME_VERSION "\n$"},
+        {{"-v"}, "^cmdtime " CMDTIME_VERSION "\n$"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.args.join(' ').toStdString());
+        const ProcessOutput output = runCmdtime(c.args);
+        EXPECT_EQ(output.exitCode, 0);
+        EXPECT_EQ(output.err, "");
+        const QRegularExpression out(c.out, QRegularExpression::DotMatchesEverythingOption);
+        EXPECT_TRUE(out.match(output.out).hasMatch()) << output.out.toStdString();
+    }
 }
 
 // A copy of the program made setuid to nobody: run by root, it starts with

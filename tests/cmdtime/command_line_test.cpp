@@ -70,9 +70,11 @@ TEST(CommandLineTest, BuiltInServerMayCarryAPort)
     EXPECT_EQ(result.options.port, 1123);
 }
 
-TEST(CommandLineTest, HelpIsNotAnError)
+TEST(CommandLineTest, HelpAndVersionAreNotErrors)
 {
     EXPECT_EQ(parse({"--help"}).action, CommandLine::Action::ShowHelp);
+    EXPECT_EQ(parse({"--version"}).action, CommandLine::Action::ShowVersion);
+    EXPECT_EQ(parse({"-v"}).action, CommandLine::Action::ShowVersion);
     EXPECT_NE(cmdtime::helpText("ntp.example").find("ntp.example"), std::string::npos);
 }
 

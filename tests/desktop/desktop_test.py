@@ -198,6 +198,26 @@ def check_window_manager(session, program, checks):
         x.key("Escape")
         xs.wait_for("the dialog to close", lambda: not x.windows_of(pid, "Settings"), timeout=10)
         checks.expect(True, "Esc closed the dialog")
+        # Openbox focuses nothing then, and its Alt+Tab passes over a clock
+        # kept out of the taskbar: the clock must take the keys back itself.
+        try:
+            xs.wait_for("the focus on the clock", lambda: x.focused() == window, timeout=5)
+        except AssertionError:
+            pass
+        checks.expect(x.focused() == window, "after Esc the clock has the focus (%s)" % x.focused())
+        x.key("Menu")
+        time.sleep(0.5)
+        x.key("s")
+        try:
+            dialog = xs.wait_for("the settings dialog", lambda: (x.windows_of(pid, "Settings") or [None])[0],
+                                 timeout=5)
+        except AssertionError:
+            dialog = None
+        checks.expect(dialog is not None, "and the Menu key opens its menu")
+        if dialog:
+            x.activate(dialog)
+            x.key("Escape")
+            xs.wait_for("the dialog to close", lambda: not x.windows_of(pid, "Settings"), timeout=10)
     moved = check_drag(x, window, stored, session, checks)
     stored = moved[:2]
 
@@ -300,6 +320,9 @@ def check_window_manager(session, program, checks):
         status = None
     checks.expect(status == 0, "a second start ends at once (status %s)" % status)
     checks.expect(len(x.windows_of(pid, "Horalux")) == 1, "with no second window")
+    said = open(os.path.join(session.workdir, "horalux-second.log"), errors="replace").read()
+    checks.expect(said.count("\n") == 1 and "brought to the front" in said,
+                  "and says in one line that it brought the running clock to the front (%r)" % said)
 
     clock.stop()
     window = clock.start()
@@ -320,6 +343,10 @@ def close_box(x, pid, title, checks, what, covered):
         raise
     time.sleep(0.8)
     checks.shot(x, shot)
+    actions = x.atoms(box, "_NET_WM_ALLOWED_ACTIONS")
+    unwanted = {"_NET_WM_ACTION_MINIMIZE", "_NET_WM_ACTION_MAXIMIZE_HORZ", "_NET_WM_ACTION_MAXIMIZE_VERT"}
+    checks.expect("_NET_WM_ACTION_CLOSE" in actions and not unwanted & actions,
+                  "%s: the box can be closed, not minimised or maximised (%s)" % (what, sorted(actions)))
     for name, window in covered:
         checks.expect(above(x, box, window) and x.drawn_above(box, window),
                       "%s: the box \"%s\" stands above the %s" % (what, title, name))

@@ -69,6 +69,11 @@ class X:
         frames = self.frame_of(upper), self.frame_of(lower)
         return all(frame in children for frame in frames) and children.index(frames[0]) < children.index(frames[1])
 
+    def focused(self):
+        """The window that has the keyboard focus, as the X server says."""
+        out = self.run("xdotool", "getwindowfocus", check=False).strip()
+        return int(out) if out.isdigit() else None
+
     def transient_for(self, window):
         found = re.search(r"0x[0-9a-f]+", self.prop(window, "WM_TRANSIENT_FOR"))
         return int(found.group(0), 16) if found else None

@@ -35,13 +35,14 @@ expect_layout "$root/usr"
     fail "the packaged program is not marked package-managed: it would replace files dpkg owns"
 readelf -S "$root/usr/lib/horalux/horalux" | grep -q '\.symtab' && fail "the program is not stripped"
 # shellcheck disable=SC2046 # two paths without blanks
-expect_valid_metadata "$root/usr/share/applications/horalux.desktop" \
-    "$root/usr/share/metainfo/horalux.metainfo.xml" $(unpack_man_pages "$root/usr" "$scratch")
+metainfo=$root/usr/share/metainfo/org.horalux.horalux.metainfo.xml
+expect_valid_metadata "$root/usr/share/applications/org.horalux.horalux.desktop" \
+    "$metainfo" $(unpack_man_pages "$root/usr" "$scratch")
 # The tree as a software centre sees it: the launchable entry and the icons found.
-appstreamcli validate-tree --no-net --override=cid-desktopapp-is-not-rdns=info "$root" ||
+appstreamcli validate-tree --no-net "$root" ||
     fail "appstreamcli validate-tree"
-[ "$(xml_text "$root/usr/share/metainfo/horalux.metainfo.xml" id)" = horalux ] || fail "metainfo id"
-grep -q "<release version=\"$(field Version)\"" "$root/usr/share/metainfo/horalux.metainfo.xml" ||
+[ "$(xml_text "$metainfo" id)" = org.horalux.horalux ] || fail "metainfo id"
+grep -q "<release version=\"$(field Version)\"" "$metainfo" ||
     fail "the metainfo has no release $(field Version)"
 expect_program_starts "$root/usr/bin/horalux" "$root/usr/lib/horalux" "$scratch/run"
 

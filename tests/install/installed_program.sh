@@ -38,7 +38,7 @@ expect_layout() {
         [ -s "$icon" ] || fail "$icon is missing"
     done
     [ -s "$prefix/share/icons/hicolor/scalable/apps/horalux.svg" ] || fail "the scalable icon is missing"
-    for file in applications/horalux.desktop metainfo/horalux.metainfo.xml man/man1/horalux.1.gz \
+    for file in applications/org.horalux.horalux.desktop metainfo/org.horalux.horalux.metainfo.xml man/man1/horalux.1.gz \
         man/man1/cmdtime.1.gz doc/horalux/copyright doc/horalux/changelog.gz; do
         [ -s "$prefix/share/$file" ] || fail "$prefix/share/$file is missing"
     done
@@ -62,9 +62,7 @@ expect_valid_metadata() {
     desktop=$1 metainfo=$2
     shift 2
     desktop-file-validate "$desktop" || fail "desktop-file-validate $desktop"
-    # The id is the package's and the program's name, "horalux", not a reverse
-    # domain name; everything else must pass.
-    appstreamcli validate --no-net --override=cid-desktopapp-is-not-rdns=info "$metainfo" ||
+    appstreamcli validate --no-net "$metainfo" ||
         fail "appstreamcli validate $metainfo"
     [ "$(xml_text "$metainfo" launchable)" = "$(basename "$desktop")" ] ||
         fail "the metainfo's launchable is not $(basename "$desktop")"

@@ -297,6 +297,9 @@ TEST(MainWindow, AScreenReaderReadsTheLabelsAndPressesTheArrowButton)
         EXPECT_EQ(read->text(QAccessible::Name), label->objectName() + QStringLiteral(" now"));
     }
 
+    // A window, where a plain widget would be a "filler" to AT-SPI.
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(&w)->role(), QAccessible::Window);
+
     w.commands().freeze();
     QAccessibleInterface *arrow = QAccessible::queryAccessibleInterface(&w.nextZoneArrow());
     ASSERT_TRUE(arrow);

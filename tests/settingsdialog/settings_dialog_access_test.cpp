@@ -146,6 +146,9 @@ TEST_F(SettingsDialogAccess, EveryControlIsNamedForAScreenReader)
         {"down", QAccessible::Button, u"Decrease delay"_s},
         {"logo", QAccessible::Graphic, u"Horalux logo"_s},
         {"helpLink", QAccessible::Link, u"Click here for Instructions and Help"_s},
+        // Not the title of the group it stands in.
+        {"updateLink", QAccessible::Link, u"Click here to update your copy of Horalux now"_s},
+        {"scanDelayArrows", QAccessible::SpinBox, u"Change the delay"_s},
     };
     for (const Named &n : named) {
         QAccessibleInterface *node = interfaceOf(control(QString::fromLatin1(n.object)));
@@ -153,12 +156,23 @@ TEST_F(SettingsDialogAccess, EveryControlIsNamedForAScreenReader)
         EXPECT_EQ(node->text(QAccessible::Name), n.name) << n.object;
     }
 
-    // The arrows work by their press action alone, as a screen reader works them.
-    for (const auto &[arrow, after] : {std::pair {"up", "21"}, std::pair {"down", "20"}}) {
-        QAccessibleActionInterface *actions = interfaceOf(control(QString::fromLatin1(arrow)))->actionInterface();
-        ASSERT_TRUE(actions) << arrow;
-        actions->doAction(QAccessibleActionInterface::pressAction());
-        EXPECT_EQ(box(u"scanDelayEdit"_s)->text(), QString::fromLatin1(after)) << arrow;
+    // The arrows work by their press action alone, as a screen reader works
+    // them, and the spin button by its own.
+    const struct {
+        const char *object;
+        QString action;
+        const char *after;
+    } steps[] = {
+        {"up", QAccessibleActionInterface::pressAction(), "21"},
+        {"down", QAccessibleActionInterface::pressAction(), "20"},
+        {"scanDelayArrows", QAccessibleActionInterface::increaseAction(), "21"},
+        {"scanDelayArrows", QAccessibleActionInterface::decreaseAction(), "20"},
+    };
+    for (const auto &step : steps) {
+        QAccessibleActionInterface *actions = interfaceOf(control(QString::fromLatin1(step.object)))->actionInterface();
+        ASSERT_TRUE(actions) << step.object;
+        actions->doAction(step.action);
+        EXPECT_EQ(box(u"scanDelayEdit"_s)->text(), QString::fromLatin1(step.after)) << step.object;
     }
     int follows = 0;
     dialog->onHelpLinkClicked = [&] { ++follows; };

@@ -6,6 +6,7 @@
 
 #include "fake_message_boxes.h"
 #include "fake_platform.h"
+#include "log_capture.h"
 #include "qt_printers.h"
 
 #include <gtest/gtest.h>
@@ -39,10 +40,11 @@ public:
     bool showDocument(const QString &path) override
     {
         shownDocuments << path;
-        return true;
+        return showWorks;
     }
 
     bool found = true;
+    bool showWorks = true;
     bool openWorks = true;
     int asked = 0;
     QStringList opened;
@@ -133,29 +135,40 @@ TEST_F(WebLaunchTest, HelpIsThePageOfTheProgramsLanguage)
 TEST_F(WebLaunchTest, FailuresToOpenAPageAreReported)
 {
     struct Case {
+        bool help; // the help command, else the home page
         bool found;
         bool openWorks;
+        bool showWorks;
         const char *text;
         const char *title;
         qsizetype opens;
     };
     const Case cases[] = {
-        {false, true, "Could not find associated browser!", "BROWSER NOT FOUND", 0},
-        {true, false, "Web Page not Opened", "URL FAILED", 1},
+        {false, false, true, true, "Could not find associated browser!", "BROWSER NOT FOUND", 0},
+        {false, true, false, true, "Web Page not Opened", "URL FAILED", 1},
+        // Nothing shows the help page: said at once, and no home page offered.
+        {true, true, true, false, "Could not find associated browser!", "BROWSER NOT FOUND", 0},
     };
+    QWidget window;
     for (const Case &c : cases) {
         browser.found = c.found;
         browser.openWorks = c.openWorks;
+        browser.showWorks = c.showWorks;
         browser.asked = 0;
         browser.opened.clear();
         messages.shown.clear();
-        web.openWebPage(homePage);
+        LogCapture log;
+        if (c.help)
+            web.helpThenHomePage(window);
+        else
+            web.openWebPage(homePage);
         ASSERT_EQ(messages.shown.size(), 1u) << c.title;
         EXPECT_EQ(messages.shown[0].text, QString::fromLatin1(c.text));
         EXPECT_EQ(messages.shown[0].title, QString::fromLatin1(c.title));
         EXPECT_EQ(messages.shown[0].icon, Icon::Exclamation);
         EXPECT_EQ(browser.opened.size(), c.opens) << c.title;
-        EXPECT_EQ(browser.asked, 1) << c.title;
+        EXPECT_EQ(browser.asked, c.help ? 0 : 1) << c.title;
+        EXPECT_TRUE(log.messages().isEmpty()) << "the browser logs why; the user is told";
     }
 }
 

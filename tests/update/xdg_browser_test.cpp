@@ -219,6 +219,19 @@ TEST_F(XdgFolders, APageGoesToQtsOpenerFirst)
     EXPECT_TRUE(platform::XdgBrowser(QString()).openPage(QStringLiteral("https://web.test/home")));
     QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
     EXPECT_EQ(handler.urls, QStringList {QStringLiteral("https://web.test/home")});
+
+    // Qt's opener (xdg-open) takes any document, even where no program can
+    // show it: only a document some program opens goes to it.
+    write("help.html", "<html></html>");
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), &handler, "open");
+    const bool shown = platform::XdgBrowser(QString()).showDocument(path("help.html"));
+    write("config/mimeapps.list", "[Default Applications]\ntext/html=mine.desktop\n");
+    entry("data/applications/mine.desktop", "my-browser %u");
+    const bool shownWithABrowser = platform::XdgBrowser(QString()).showDocument(path("help.html"));
+    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+    EXPECT_FALSE(shown);
+    EXPECT_TRUE(shownWithABrowser);
+    EXPECT_EQ(handler.urls.size(), 2) << handler.urls.join(u' ').toStdString();
 }
 
 } // namespace

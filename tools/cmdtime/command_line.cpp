@@ -110,6 +110,8 @@ CommandLine parseCommandLine(std::span<const std::string_view> args, std::string
             result.options.setClock = true;
         } else if (arg == "--help" || arg == "-h" || arg == "/?") {
             result.action = CommandLine::Action::ShowHelp;
+        } else if (arg == "--version" || arg == "-v") {
+            result.action = CommandLine::Action::ShowVersion;
         } else if (isOption("--server")) {
             const auto value = valueOf("--server");
             if (!value)
@@ -137,7 +139,7 @@ CommandLine parseCommandLine(std::span<const std::string_view> args, std::string
 
 std::string usageLine()
 {
-    return "usage: cmdtime [/P | -p | --set] [--server HOST[:PORT]] [--timeout SECONDS] [--help]";
+    return "usage: cmdtime [/P | -p | --set] [--server HOST[:PORT]] [--timeout SECONDS] [--help] [--version]";
 }
 
 std::string helpText(std::string_view defaultServer)
@@ -155,6 +157,7 @@ std::string helpText(std::string_view defaultServer)
           "  --timeout SECONDS    wait this long for each answer, the first one's name\n"
           "                       lookup included (default 5)\n"
           "  --help               show this text\n"
+          "  -v, --version        show the version\n"
           "Exit status: 0 valid reply (and clock set with /P), 1 no or invalid reply,\n"
           "2 bad arguments, 3 clock not set.\n";
 }

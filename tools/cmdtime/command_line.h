@@ -20,7 +20,7 @@ struct CmdtimeOptions {
 };
 
 struct CommandLine {
-    enum class Action { Run, ShowHelp, UsageError };
+    enum class Action { Run, ShowHelp, ShowVersion, UsageError };
     Action action = Action::Run;
     CmdtimeOptions options;
     std::string error; // with UsageError: what was wrong, one phrase

@@ -10,6 +10,9 @@
 #ifndef CMDTIME_DEFAULT_SERVER
 #error "CMDTIME_DEFAULT_SERVER must name the default SNTP server"
 #endif
+#ifndef CMDTIME_VERSION
+#error "CMDTIME_VERSION must give the version it ships with"
+#endif
 
 int main(int argc, char** argv)
 {
@@ -19,6 +22,9 @@ int main(int argc, char** argv)
     switch (commandLine.action) {
     case cmdtime::CommandLine::Action::ShowHelp:
         std::cout << cmdtime::helpText(CMDTIME_DEFAULT_SERVER);
+        return cmdtime::exitSuccess;
+    case cmdtime::CommandLine::Action::ShowVersion:
+        std::cout << "cmdtime " CMDTIME_VERSION "\n";
         return cmdtime::exitSuccess;
     case cmdtime::CommandLine::Action::UsageError:
         std::cerr << "cmdtime: " << commandLine.error << "; " << cmdtime::usageLine() << '\n';
