@@ -28,24 +28,19 @@ QByteArray tempPrefixFor(const QByteArray &fileName)
 }
 
 // Makes a rename or removal in `folder` durable; without it a power cut may
-// undo it after we said it was done. A failure is only logged: the change
-// itself is made.
-void syncFolder(const QByteArray &folder, const QByteArray &changedPath, const char *change,
-                const QLoggingCategory &log)
+// undo it after we said it was done. On failure errno says why.
+bool syncFolder(const QByteArray &folder)
 {
     FileDescriptor dir(::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (!dir.valid() || ::fsync(dir.get()) != 0)
-        qCWarning(log).noquote() << u"%1 is %2, but its folder could not be flushed to disk: %3"_s.arg(
-            QFile::decodeName(changedPath), QLatin1StringView(change), qt_error_string(errno));
+    return dir.valid() && ::fsync(dir.get()) == 0;
 }
 
 } // namespace
 
-ReplacementFile::ReplacementFile(const QByteArray &folder, const QByteArray &fileName, const QLoggingCategory &log)
+ReplacementFile::ReplacementFile(const QByteArray &folder, const QByteArray &fileName)
     : m_folder(folder),
       m_target(folder + '/' + fileName),
-      m_temp(folder + '/' + tempPrefixFor(fileName) + "XXXXXX"),
-      m_log(log)
+      m_temp(folder + '/' + tempPrefixFor(fileName) + "XXXXXX")
 {
 }
 
@@ -100,16 +95,16 @@ bool ReplacementFile::commit()
         errno = cause;
         return false;
     }
-    // When the flush fails the new version is in place all the same, so the
-    // save stands.
-    syncFolder(m_folder, m_target, "written", m_log);
-    return true;
+    m_renamed = true;
+    // A failed flush may have lost the rename already (EIO as a disk goes),
+    // and a later one may succeed without it: only a new rename is sure.
+    return syncFolder(m_folder);
 }
 
 std::optional<FileIdentity> replaceFile(const QByteArray &folder, const QByteArray &fileName, mode_t newFileMode,
-                                        const QLoggingCategory &log, const std::function<bool(int)> &write)
+                                        const std::function<bool(int)> &write)
 {
-    ReplacementFile file(folder, fileName, log);
+    ReplacementFile file(folder, fileName);
     if (!file.create(newFileMode) || !write(file.fd()))
         return std::nullopt;
     const std::optional<FileIdentity> identity = file.sync();
@@ -123,12 +118,13 @@ bool removeFile(const QByteArray &folder, const QByteArray &fileName, const QLog
     const QByteArray path = folder + '/' + fileName;
     if (::unlink(path.constData()) != 0)
         return errno == ENOENT;
-    syncFolder(folder, path, "removed", log);
+    if (!syncFolder(folder))
+        qCWarning(log).noquote() << u"%1 is removed, but its folder could not be flushed to disk: %2"_s.arg(
+            QFile::decodeName(path), qt_error_string(errno));
     return true;
 }
 
-bool copyAside(const QByteArray &folder, const QByteArray &fileName, const QByteArray &copyName,
-               const QLoggingCategory &log)
+bool copyAside(const QByteArray &folder, const QByteArray &fileName, const QByteArray &copyName)
 {
     const QByteArray source = folder + '/' + fileName;
     FileDescriptor in(::open(source.constData(), O_RDONLY | O_CLOEXEC));
@@ -136,7 +132,7 @@ bool copyAside(const QByteArray &folder, const QByteArray &fileName, const QByte
         return errno == ENOENT; // nothing left to keep
     struct stat st;
     const mode_t mode = ::fstat(in.get(), &st) == 0 ? (st.st_mode & 07777) : 0600;
-    const auto copied = replaceFile(folder, copyName, mode, log, [&](int out) {
+    const auto copied = replaceFile(folder, copyName, mode, [&](int out) {
         char buffer[64 * 1024];
         for (;;) {
             const ssize_t n = ::read(in.get(), buffer, sizeof buffer);

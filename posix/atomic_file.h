@@ -23,12 +23,10 @@ namespace posix {
 // old or the whole new version under the name, never an empty or half one
 // (a name swap with a later flush is not enough: ext4 may commit the swap
 // before the data). Dropped before commit(), it leaves nothing behind.
-// On failure errno says why. A folder that cannot be flushed once the change
-// is made is no failure: it is logged in `log`, the caller's category, as it
-// is by the functions below.
+// On failure errno says why.
 class ReplacementFile {
 public:
-    ReplacementFile(const QByteArray &folder, const QByteArray &fileName, const QLoggingCategory &log);
+    ReplacementFile(const QByteArray &folder, const QByteArray &fileName);
     ~ReplacementFile();
     ReplacementFile(const ReplacementFile &) = delete;
     ReplacementFile &operator=(const ReplacementFile &) = delete;
@@ -38,9 +36,12 @@ public:
     int fd() const { return m_fd; }
     // Flushes the new data to disk; the identity the file keeps once renamed.
     std::optional<FileIdentity> sync();
-    // Puts the new file in place and makes the rename itself durable; true
-    // once it is in place, even if the folder could not be flushed (logged).
+    // Puts the new file in place and flushes the folder, so that a power cut
+    // cannot undo the rename; true only when both are done.
     bool commit();
+    // Whether the new file is under the name, even when commit() failed to
+    // flush the folder: a version that may yet be lost, to be written again.
+    bool renamed() const { return m_renamed; }
 
 private:
     void discard();
@@ -48,22 +49,22 @@ private:
     QByteArray m_folder;
     QByteArray m_target;
     QByteArray m_temp;
-    const QLoggingCategory &m_log;
     int m_fd = -1;
+    bool m_renamed = false;
 };
 
 // The whole of ReplacementFile in one call.
 std::optional<FileIdentity> replaceFile(const QByteArray &folder, const QByteArray &fileName, mode_t newFileMode,
-                                        const QLoggingCategory &log, const std::function<bool(int)> &write);
+                                        const std::function<bool(int)> &write);
 
-// Removes `fileName` for good, by the same rule; true when it is gone,
-// otherwise errno says why.
+// Removes `fileName` for good; true when it is gone, otherwise errno says
+// why. A folder that cannot be flushed afterwards is logged in `log`, the
+// caller's category, and the removal stands.
 bool removeFile(const QByteArray &folder, const QByteArray &fileName, const QLoggingCategory &log);
 
 // Keeps a copy of `fileName` as `copyName`, replacing an older copy, by the
-// same rule; on failure errno says why.
-bool copyAside(const QByteArray &folder, const QByteArray &fileName, const QByteArray &copyName,
-               const QLoggingCategory &log);
+// same rule as ReplacementFile; on failure errno says why.
+bool copyAside(const QByteArray &folder, const QByteArray &fileName, const QByteArray &copyName);
 
 // Leftovers of a process killed in the middle of a save; a minute old so that
 // another process's save under way is not disturbed.

@@ -227,7 +227,7 @@ bool AutostartEntry::setEnabled(bool on, QString *problem)
     if (!QDir().mkpath(m_autostartFolder))
         return fail(u"write"_s, errno ? errno : ENOTDIR);
     const QByteArray text = entryText(program, on);
-    const auto written = replaceFile(QFile::encodeName(m_autostartFolder), "horalux.desktop", 0644, lcSettings(),
+    const auto written = replaceFile(QFile::encodeName(m_autostartFolder), "horalux.desktop", 0644,
                                      [&text](int fd) { return writeAll(fd, text.constData(), size_t(text.size())); });
     return written || fail(u"write"_s, errno);
 }

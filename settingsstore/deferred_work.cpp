@@ -8,6 +8,30 @@
 
 namespace settings {
 
+void BurstSchedule::request(Clock::time_point now)
+{
+    if (!m_waiting)
+        m_firstRequest = now;
+    m_lastRequest = now;
+    m_waiting = true;
+}
+
+std::optional<BurstSchedule::Clock::time_point> BurstSchedule::due() const
+{
+    if (!m_waiting)
+        return std::nullopt;
+    return std::min(m_lastRequest + kQuiet, m_firstRequest + kMaxDelay);
+}
+
+bool BurstSchedule::take(Clock::time_point now)
+{
+    const auto when = due();
+    if (!when || now < *when)
+        return false;
+    m_waiting = false;
+    return true;
+}
+
 DeferredWork::DeferredWork(std::function<void()> work) : m_work(std::move(work))
 {
 }
@@ -27,11 +51,7 @@ void DeferredWork::request()
 {
     {
         std::lock_guard lock(m_mutex);
-        const auto now = Clock::now();
-        if (!m_waiting)
-            m_firstRequest = now;
-        m_lastRequest = now;
-        m_waiting = true;
+        m_schedule.request(Clock::now());
     }
     if (!m_thread.joinable()) {
         try {
@@ -41,7 +61,7 @@ void DeferredWork::request()
             qCWarning(lcSettings, "no thread for deferred saving; saving at once");
             {
                 std::lock_guard lock(m_mutex);
-                m_waiting = false;
+                m_schedule = BurstSchedule();
             }
             m_work();
             return;
@@ -54,16 +74,15 @@ void DeferredWork::run()
 {
     std::unique_lock lock(m_mutex);
     while (!m_stop) {
-        if (!m_waiting) {
+        const auto due = m_schedule.due();
+        if (!due) {
             m_wake.wait(lock);
             continue;
         }
-        const auto due = std::min(m_lastRequest + kQuiet, m_firstRequest + kMaxDelay);
-        if (Clock::now() < due) {
-            m_wake.wait_until(lock, due);
+        if (!m_schedule.take(Clock::now())) {
+            m_wake.wait_until(lock, *due);
             continue;
         }
-        m_waiting = false;
         lock.unlock();
         m_work();
         lock.lock();

@@ -107,6 +107,7 @@ struct AppFile {
 
     FileIdentity loaded;   // the version on disk memory stands on: read, or written by us
     FileIdentity renaming; // ours, on its way into place
+    FileIdentity unsure;   // ours, in place, but a power cut may undo it: written again
     IniDocument document;
     IniDocument onDisk;      // what `loaded` holds
     quint64 changes = 0;     // counts the changes of memory
@@ -119,7 +120,7 @@ struct AppFile {
     QString reported;        // the problem logged last, so it is logged once
 
     QString path() const { return folder + u'/' + fileName; }
-    bool hasUnwritten() const { return changes != written; }
+    bool hasUnwritten() const { return changes != written || unsure.exists; }
     bool isOurs(const FileIdentity &identity) const
     {
         return identity == loaded || (renaming.exists && identity == renaming);
@@ -316,6 +317,8 @@ void IniSettingsStore::Impl::refresh(AppFile &file)
 void IniSettingsStore::Impl::load(AppFile &file)
 {
     FileContent content = readFile(file.filePath, kMaxReadBytes);
+    if (!(content.identity == file.unsure))
+        file.unsure = FileIdentity(); // replaced: the new version is its writer's to keep
     file.loaded = content.identity;
     file.unreadable = content.status == FileContent::Unreadable;
     file.readError = content.error;
@@ -402,13 +405,13 @@ Outcome IniSettingsStore::Impl::writeSnapshot(AppFile &file, const Snapshot &sna
             if (!standsOnBase(file, snapshot))
                 return Outcome::Raced;
         }
-        if (!copyAside(snapshot.folderPath, snapshot.fileNameBytes, snapshot.fileNameBytes + ".bad", lcSettings()))
+        if (!copyAside(snapshot.folderPath, snapshot.fileNameBytes, snapshot.fileNameBytes + ".bad"))
             return failed(file, snapshot, u"cannot keep the damaged file aside: "_s, errno);
     }
     const QString header = snapshot.app + uR"( settings, UTF-8. In names and values \ starts an escape: )"_s
         + uR"(\\ \n \r \t \0 \= \xHH \uHHHH)"_s;
     const QByteArray text = serialiseIni(snapshot.document, header);
-    ReplacementFile replacement(snapshot.folderPath, snapshot.fileNameBytes, lcSettings());
+    ReplacementFile replacement(snapshot.folderPath, snapshot.fileNameBytes);
     std::optional<FileIdentity> identity;
     if (replacement.create(0600) && writeAll(replacement.fd(), text.constData(), size_t(text.size())))
         identity = replacement.sync();
@@ -424,29 +427,32 @@ Outcome IniSettingsStore::Impl::writeSnapshot(AppFile &file, const Snapshot &sna
     }
     const bool committed = replacement.commit();
     const int cause = errno;
-    if (!committed) {
-        {
-            std::lock_guard lock(state);
-            file.renaming = FileIdentity();
+    {
+        std::lock_guard lock(state);
+        file.renaming = FileIdentity();
+        if (replacement.renamed()) {
+            file.unsure = committed ? FileIdentity() : *identity;
+            if (file.loads != snapshot.loads) {
+                // Read again during the rename: the next call reads ours and
+                // lays memory over it.
+                file.pending = Pending::Reload;
+            } else {
+                file.loaded = *identity;
+                file.onDisk = snapshot.document;
+                file.written = snapshot.changes;
+                if (snapshot.damaged)
+                    file.damaged = false;
+            }
         }
-        return failed(file, snapshot, QString(), cause);
+        if (committed && file.loads == snapshot.loads) {
+            file.problem.clear();
+            file.reported.clear();
+        }
     }
-    std::lock_guard lock(state);
-    file.renaming = FileIdentity();
-    if (file.loads != snapshot.loads) {
-        // Read again during the rename: the next call reads ours and lays
-        // memory over it.
-        file.pending = Pending::Reload;
+    if (committed)
         return Outcome::Written;
-    }
-    file.loaded = *identity;
-    file.onDisk = snapshot.document;
-    file.written = snapshot.changes;
-    if (snapshot.damaged)
-        file.damaged = false;
-    file.problem.clear();
-    file.reported.clear();
-    return Outcome::Written;
+    return failed(file, snapshot, replacement.renamed() ? u"its folder cannot be flushed to disk: "_s : QString(),
+                  cause);
 }
 
 Outcome IniSettingsStore::Impl::failed(AppFile &file, const Snapshot &snapshot, const QString &step, int error)

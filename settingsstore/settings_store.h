@@ -21,7 +21,8 @@ namespace settings {
 // it to disk and only then renames it over the old one, so a power cut or a
 // kill at any moment leaves a whole version, old or newer, and costs at most
 // the saves of the last half second. flush() writes at once and says whether
-// it worked: for what the user asked for, and before the process ends.
+// it worked: for what the user asked for, and before the process ends. A
+// write counts only once the rename is flushed to disk with its folder.
 //
 // Damaged content costs only the lines it spoils. Before the first write
 // replaces a damaged file, the file is kept aside as <App>.ini.bad.

@@ -144,12 +144,12 @@ void UpdateInstall::downloadUpdate(const QString &offeredVersion)
     }
     m_messages.show(tr("Download successful! I will now run the update file."), tr("Download Successful!"),
                     Icon::Information);
+    m_services.settings.flush(); // the update may read them, or start the new clock on them
     QString why;
     if (!checked.program->prepareToStart(&why))
         qCWarning(lcUpdate) << "update program not started:" << why;
     else if (!m_services.processes.start(checked.program->launchPath(), {}, platform::Processes::Show::NormalWithFocus))
         qCWarning(lcUpdate) << "update program could not be started:" << checked.program->launchPath();
-    m_services.settings.flush();
     m_services.processes.endNow(0);
 }
 

@@ -5,6 +5,11 @@
 // do all day, each time committing the log). After every cut the file must
 // be one whole version: never empty, no key missing, no keys of two versions,
 // and no older than the last flush.
+//
+// HORALUX_POWER_CUTS=N runs N cuts instead of 20; HORALUX_POWER_CUT_FLUSH_EVERY=K
+// flushes every Kth save instead of every 97th; HORALUX_POWER_CUT_AT=rename
+// cuts right after the rename of a flush, before its folder is flushed, where a
+// flush that calls that save confirmed would lose it.
 #include "loop_disk.h"
 
 #include "settingsstore/ini_format.h"
@@ -16,6 +21,7 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <csignal>
 #include <functional>
 #include <iostream>
@@ -24,6 +30,7 @@
 
 #include <fcntl.h>
 #include <sys/prctl.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -48,7 +55,39 @@ QString valueOf(quint32 number)
     return QString::number(number) + u':' + QString(int(number * 7 % 90), u'x');
 }
 
-[[noreturn]] void saveUntilKilled(const QString &root, quint32 first, int reportFd)
+// The thread whose next rename stops for the cut, telling the cutter through
+// `renamedFd` and going on once `cutFd` says the disk is gone.
+std::atomic<pid_t> cutAfterRenameOn {0};
+int renamedFd = -1;
+int cutFd = -1;
+
+} // namespace
+
+// Stands in for libc's rename in this program, for the saving child's
+// flushes.
+extern "C" int rename(const char *from, const char *to)
+{
+    const int result = int(::syscall(SYS_renameat, AT_FDCWD, from, AT_FDCWD, to));
+    const int cause = errno;
+    if (result == 0 && cutAfterRenameOn != 0 && cutAfterRenameOn == pid_t(::syscall(SYS_gettid))) {
+        cutAfterRenameOn = 0;
+        char byte = 'r';
+        if (::write(renamedFd, &byte, 1) != 1 || ::read(cutFd, &byte, 1) != 1)
+            ::_exit(4);
+    }
+    errno = cause;
+    return result;
+}
+
+namespace {
+
+struct SaverPlan {
+    quint32 flushEvery = 97;
+    // With a cut after a rename: the flush of this save is the last.
+    quint32 lastSave = 0;
+};
+
+[[noreturn]] void saveUntilKilled(const QString &root, quint32 first, int reportFd, const SaverPlan &plan)
 {
     ::prctl(PR_SET_PDEATHSIG, SIGKILL);
     // Once the disk is gone every write fails; that is expected here.
@@ -57,13 +96,16 @@ QString valueOf(quint32 number)
     for (quint32 number = first;; ++number) {
         store.SaveSetting(kApp, u"data"_s, keyOf(number), valueOf(number));
         quint32 report = number;
+        const bool last = plan.lastSave != 0 && number == plan.lastSave;
+        if (last)
+            cutAfterRenameOn = pid_t(::syscall(SYS_gettid));
         // Now and then the user presses Apply; once the disk is gone it fails.
-        if ((number % 97 == 0 || number + 1 == kKeys) && store.flush())
+        if ((number % plan.flushEvery == 0 || number + 1 == kKeys || last) && store.flush())
             report |= kFlushed;
         if (::write(reportFd, &report, sizeof report) != sizeof report)
             ::_exit(3);
-        if (number + 1 == kKeys && first == 0)
-            ::_exit(0); // the first version, whole on disk
+        if ((number + 1 == kKeys && first == 0) || last)
+            ::_exit(0); // the first version, whole on disk; or the flush the cut came in
         // A drag: a move every few milliseconds, a rest now and then.
         ::usleep(number % 30 == 0 ? 150'000 : 3'000);
     }
@@ -167,6 +209,10 @@ TEST(SettingsPowerCut, TheFileIsAlwaysOneWholeVersionNoOlderThanTheLastFlush)
     const int cuts = qEnvironmentVariableIntValue("HORALUX_POWER_CUTS") > 0
         ? qEnvironmentVariableIntValue("HORALUX_POWER_CUTS")
         : 20;
+    const bool afterRename = qEnvironmentVariable("HORALUX_POWER_CUT_AT") == u"rename";
+    SaverPlan plan;
+    if (qEnvironmentVariableIntValue("HORALUX_POWER_CUT_FLUSH_EVERY") > 0)
+        plan.flushEvery = quint32(qEnvironmentVariableIntValue("HORALUX_POWER_CUT_FLUSH_EVERY"));
     const quint64 seed = 20261208;
     std::mt19937_64 random(seed);
     Figures figures;
@@ -175,28 +221,56 @@ TEST(SettingsPowerCut, TheFileIsAlwaysOneWholeVersionNoOlderThanTheLastFlush)
     bool haveVersion = false;
     while (figures.cuts < cuts) {
         int fds[2];
+        int renamed[2];
+        int cutDone[2];
         ASSERT_EQ(::pipe2(fds, O_CLOEXEC), 0);
+        ASSERT_EQ(::pipe2(renamed, O_CLOEXEC), 0);
+        ASSERT_EQ(::pipe2(cutDone, O_CLOEXEC), 0);
         const quint32 first = haveVersion ? version + 1 : 0;
+        SaverPlan saverPlan = plan;
+        if (afterRename && haveVersion)
+            saverPlan.lastSave = first + quint32(std::uniform_int_distribution<int>(5, 150)(random));
         const pid_t saver = start([&] {
             ::close(fds[0]);
-            saveUntilKilled(root, first, fds[1]);
+            renamedFd = renamed[1];
+            cutFd = cutDone[0];
+            saveUntilKilled(root, first, fds[1], saverPlan);
         });
         ::close(fds[1]);
+        ::close(renamed[1]);
+        ::close(cutDone[0]);
         if (!haveVersion) {
             // A first whole version (again, after a cut spoilt the file).
             int status = 0;
             ::waitpid(saver, &status, 0);
             readReports(fds[0]);
             ::close(fds[0]);
+            ::close(renamed[0]);
+            ::close(cutDone[1]);
             ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
             version = lastFlushed = kKeys - 1;
             haveVersion = true;
             continue;
         }
         const pid_t neighbour = start([&] { fsyncUntilKilled(disk.mountPoint() + u"/neighbour"_s); });
-        ::usleep(useconds_t(std::uniform_int_distribution<int>(100'000, 700'000)(random)));
+        char byte = 0;
+        if (afterRename) {
+            // The saver's end, without a rename, cuts all the same.
+            while (::read(renamed[0], &byte, 1) < 0 && errno == EINTR) {}
+        } else {
+            ::usleep(useconds_t(std::uniform_int_distribution<int>(100'000, 700'000)(random)));
+        }
         const QString why = disk.cut();
-        end(saver);
+        if (afterRename && byte != 0) {
+            // The flush goes on after the cut and tells what it made of it.
+            [[maybe_unused]] const ssize_t told = ::write(cutDone[1], &byte, 1);
+        }
+        ::close(renamed[0]);
+        ::close(cutDone[1]);
+        if (afterRename)
+            while (::waitpid(saver, nullptr, 0) < 0 && errno == EINTR) {}
+        else
+            end(saver);
         end(neighbour);
         const std::vector<quint32> reports = readReports(fds[0]);
         ::close(fds[0]);

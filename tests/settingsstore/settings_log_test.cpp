@@ -16,6 +16,8 @@
 
 #include <atomic>
 #include <cerrno>
+#include <cstdio>
+#include <functional>
 
 #include <sys/stat.h>
 #include <sys/syscall.h>
@@ -27,9 +29,13 @@ using settings_test::writeBytes;
 
 // Stands in for libc's fsync in this program: folder flushes fail while
 // `folderSyncFails` is set, as on a disk that took the rename but reports an
-// error on the flush; flushed files are counted.
+// error on the flush; flushed files are counted; `editDuringWrite`, once set,
+// runs at the next flush of a file, as another program's edit made while the
+// store writes.
 std::atomic<bool> folderSyncFails {false};
 std::atomic<int> filesSynced {0};
+std::function<void()> editDuringWrite;
+std::atomic<bool> editArmed {false};
 
 extern "C" int fsync(int fd)
 {
@@ -39,8 +45,11 @@ extern "C" int fsync(int fd)
         errno = EIO;
         return -1;
     }
-    if (S_ISREG(st.st_mode))
+    if (S_ISREG(st.st_mode)) {
         ++filesSynced;
+        if (editArmed.exchange(false))
+            editDuringWrite();
+    }
     return int(::syscall(SYS_fsync, fd));
 }
 
@@ -142,18 +151,62 @@ TEST_F(SettingsLogTest, AFileThatCannotBeReadIsLoggedOnce)
     EXPECT_TRUE(message.contains(qt_error_string(EISDIR))) << message.toStdString();
 }
 
-TEST_F(SettingsLogTest, ARenameWhoseFolderFlushFailsIsSavedAndLogged)
+TEST_F(SettingsLogTest, ARenameWhoseFolderFlushFailsIsNoSaveUntilWrittenAgain)
 {
     store.SaveSetting(kApp, u"data"_s, u"scan"_s, u"30"_s);
     folderSyncFails = true;
-    const int synced = filesSynced;
     QString problem;
     const bool saved = store.flush(&problem);
     folderSyncFails = false;
-    EXPECT_TRUE(saved) << problem.toStdString();
-    EXPECT_EQ(IniSettingsStore(root.path()).GetSetting(kApp, u"data"_s, u"scan"_s), u"30");
+    EXPECT_FALSE(saved) << "a power cut may still undo the rename";
+    EXPECT_TRUE(problem.contains(file()) && problem.contains(u"the disk reported an error"_s)) << problem.toStdString();
     EXPECT_TRUE(onlyMessage().contains(qt_error_string(EIO)));
-    EXPECT_GT(filesSynced, synced) << "the new file, mode and all, is flushed with fsync";
+
+    const int synced = filesSynced;
+    EXPECT_TRUE(store.flush());
+    EXPECT_GT(filesSynced, synced) << "the version the folder flush left unsure is written again";
+    EXPECT_EQ(IniSettingsStore(root.path()).GetSetting(kApp, u"data"_s, u"scan"_s), u"30");
+    expectNothingLogged();
+}
+
+// Another program's edit that lands between our read and our rename is read
+// and ours laid over it; where both changed a key, theirs is the later.
+TEST_F(SettingsLogTest, AnEditMadeDuringOurWriteIsMergedNotOverwritten)
+{
+    struct Case {
+        const char *name;
+        std::function<void(IniSettingsStore &)> ours;
+        QByteArray theirs;
+        QList<std::pair<QString, QString>> expected; // data's keys
+    };
+    const QList<Case> cases = {
+        {"another key",
+         [](IniSettingsStore &s) { s.SaveSetting(kApp, u"data"_s, u"dst"_s, u"False"_s); },
+         "[data]\nscan=30\ntz1=Lima\n",
+         {{u"tz1"_s, u"Lima"_s}, {u"dst"_s, u"False"_s}}},
+        {"the key we delete",
+         [](IniSettingsStore &s) { s.DeleteSetting(kApp, u"data"_s, u"scan"_s); },
+         "[data]\nscan=40\ntz1=Paris\n",
+         {{u"scan"_s, u"40"_s}}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        ASSERT_TRUE(writeBytes(file(), "[data]\nscan=30\ntz1=Paris\n"));
+        IniSettingsStore mine(root.path());
+        mine.GetSetting(kApp, u"data"_s, u"scan"_s);
+        c.ours(mine);
+        editDuringWrite = [&] {
+            const QString edit = file() + u".edit"_s;
+            writeBytes(edit, c.theirs);
+            std::rename(QFile::encodeName(edit).constData(), QFile::encodeName(file()).constData());
+        };
+        editArmed = true;
+        EXPECT_TRUE(mine.flush());
+        EXPECT_FALSE(editArmed) << "no write to make the edit in";
+        for (const auto &[key, value] : c.expected)
+            EXPECT_EQ(IniSettingsStore(root.path()).GetSetting(kApp, u"data"_s, key, u"<missing>"_s), value)
+                << key.toStdString();
+    }
 }
 
 TEST_F(SettingsLogTest, AnEntryNamingNoProgramIsRemovedForGood)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "settingsstore/settings_store.h"
 
+#include "settingsstore/deferred_work.h"
 #include "settingsstore/ini_format.h"
 
 #include "nasty_texts.h"
@@ -113,6 +114,9 @@ TEST_F(SettingsStoreTest, SaveReplacesAndDeleteRemoves)
     EXPECT_EQ(store->GetSetting(kApp, u"data"_s, u"tz1"_s), u"Lima");
     ASSERT_TRUE(store->flush());
     EXPECT_EQ(freshRead(u"data"_s, u"tz1"_s), u"Lima");
+    EXPECT_EQ(QFileInfo(file()).permissions(),
+              QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser)
+        << "a new file is the user's alone";
 
     store->DeleteSetting(kApp, u"Data"_s, u"TZ1"_s);
     ASSERT_TRUE(store->flush());
@@ -214,6 +218,33 @@ TEST_F(SettingsStoreTest, ABurstOfSavesReachesTheFileOnItsOwnInAFewWrites)
     }
     EXPECT_GE(writes, 1);
     EXPECT_LT(writes, kMoves / 10) << "each save wrote the file";
+}
+
+// A long drag never goes quiet; the writer writes all the same. On the
+// schedule's own time: the thread wakes when it says.
+TEST(BurstScheduleTest, ASteadyStreamIsWrittenAtMost400MsAfterItsFirstUnwrittenSave)
+{
+    using namespace std::chrono_literals;
+    using Clock = settings::BurstSchedule::Clock;
+    settings::BurstSchedule schedule;
+    std::optional<Clock::time_point> firstUnwritten;
+    Clock::duration longestWait {};
+    int writes = 0;
+    const Clock::time_point start;
+    for (Clock::time_point at = start; at <= start + 10s; at += 16ms) {
+        if (const auto due = schedule.due(); due && *due <= at) {
+            ASSERT_TRUE(schedule.take(*due));
+            longestWait = std::max(longestWait, *due - *firstUnwritten);
+            firstUnwritten.reset();
+            ++writes;
+        }
+        schedule.request(at);
+        if (!firstUnwritten)
+            firstUnwritten = at;
+    }
+    ASSERT_TRUE(schedule.due());
+    EXPECT_LE(std::max(longestWait, *schedule.due() - *firstUnwritten), Clock::duration(400ms));
+    EXPECT_GE(writes, 20);
 }
 
 TEST_F(SettingsStoreTest, HandEditsAreSeenAtTheNextReadWithoutAnEventLoop)

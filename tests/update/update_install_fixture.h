@@ -27,6 +27,8 @@ public:
     bool start(const QString &program, const QStringList &arguments, Show show) override
     {
         started.push_back({0, program, arguments, show});
+        if (onStart)
+            onStart();
         QProcess process;
         process.start(program, arguments);
         if (!process.waitForStarted())
@@ -39,6 +41,7 @@ public:
     [[noreturn]] void endNow(int exitCode) override { throw ProcessEnded {exitCode}; }
 
     std::vector<StartedProgram> started;
+    std::function<void()> onStart;
 };
 
 // The update's whole road against a staged server: download, signature,

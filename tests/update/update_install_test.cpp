@@ -19,8 +19,11 @@ TEST_F(DownloadUpdateTest, SuccessRunsTheUpdateProgramAndEndsTheClock)
     bool requestedAfterSettingsClosed = false;
     QObject::connect(&server, &RawHttpServer::requestReceived, &server,
                      [&] { requestedAfterSettingsClosed = settingsClosed == 1; });
+    int flushesAtStart = -1;
+    processes.onStart = [&] { flushesAtStart = fake.settings.flushes; };
 
     EXPECT_TRUE(runDownloadUpdate());
+    EXPECT_EQ(flushesAtStart, 1) << "the settings are on disk before the update runs";
     EXPECT_TRUE(requestedAfterSettingsClosed);
     EXPECT_FALSE(progressShownBeforeSettingsClosed);
     EXPECT_EQ(markerText(), QByteArray("ran\n")) << "the update program ran, once";
