@@ -19,6 +19,10 @@ public:
     // what it sent last; a plain upload of the few changed pixels costs less
     // and never waits.
     void preferPlainImageUpload();
+    // When the user asked for Wayland alone (Qt tries each platform named in
+    // turn) and no Wayland plugin lies where Qt looks, Qt would abort: says
+    // instead, in one line, which package brings it, and returns true.
+    static bool refuseMissingWaylandPlugin();
     // Unsets what was chosen here; what the user set stays.
     void takeBack();
 

@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLibraryInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -13,7 +14,10 @@ namespace {
 // The built clock, started with a settings folder of its own and no display.
 class StartedClock {
 public:
-    explicit StartedClock(const QStringList &arguments)
+    // `wrapper`, when given, is run with the clock's path and arguments after
+    // it; `variables` are NAME=value pairs added to the environment.
+    explicit StartedClock(const QStringList &arguments, const QStringList &wrapper = {},
+                          const QStringList &variables = {})
     {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         for (const char *variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
@@ -29,8 +33,11 @@ public:
         environment.insert(QStringLiteral("HOME"), root);
         environment.insert(QStringLiteral("XDG_CONFIG_HOME"), root + QStringLiteral("/config"));
         environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), root + QStringLiteral("/runtime"));
+        for (const QString &pair : variables)
+            environment.insert(pair.section(u'=', 0, 0), pair.section(u'=', 1));
         m_process.setProcessEnvironment(environment);
-        m_process.start(QStringLiteral(HORALUX_PROGRAM), arguments);
+        const QStringList command = wrapper + QStringList {QStringLiteral(HORALUX_PROGRAM)} + arguments;
+        m_process.start(command.first(), command.mid(1));
     }
     ~StartedClock()
     {
@@ -90,3 +97,27 @@ TEST(CommandLine, PlatformOptionStillStartsTheClock)
 }
 
 } // namespace
+
+TEST(CommandLine, WaylandAskedForWithoutItsPluginSaysWhichPackageBringsIt)
+{
+    // Qt's platform plugins hidden under an empty folder, in a mount namespace of the clock's own.
+    const QString platforms = QLibraryInfo::path(QLibraryInfo::PluginsPath) + QStringLiteral("/platforms");
+    const QStringList hidden = {
+        u"unshare"_qs, u"--mount"_qs, u"sh"_qs, u"-c"_qs, u"mount -t tmpfs tmpfs \"$0\" && exec \"$@\""_qs, platforms};
+    {
+        StartedClock probe({u"--version"_qs}, hidden);
+        probe.process().waitForFinished(10000);
+        if (probe.process().exitCode() != 0)
+            GTEST_SKIP() << "no mount namespace here: " << probe.process().readAllStandardError().toStdString();
+    }
+    for (const char *asked : {"wayland", "wayland-egl", "wayland;wayland-egl:option"}) {
+        SCOPED_TRACE(asked);
+        StartedClock clock({}, hidden, {u"QT_QPA_PLATFORM="_qs + QLatin1String(asked)});
+        QProcess &process = clock.process();
+        ASSERT_TRUE(process.waitForFinished(10000));
+        EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(process.exitCode(), 1);
+        const QByteArray err = process.readAllStandardError();
+        EXPECT_TRUE(err.contains("install the package qt6-wayland") && err.count('\n') == 1) << err.toStdString();
+    }
+}
