@@ -46,7 +46,6 @@ PropertyReply property(xcb_connection_t *connection, xcb_window_t window, xcb_at
 // before the one the window flags give. The value is Qt's bit for a toolbar.
 constexpr char kQtWindowTypeProperty[] = "_q_xcb_wm_window_type";
 constexpr int kQtToolbarType = 0x08;
-constexpr int kQtUtilityType = 0x20;
 
 } // namespace
 
@@ -154,18 +153,14 @@ QString windowManagerName()
                              xcb_get_property_value_length(text.get()));
 }
 
-void withoutMinimise(QWidget &dialog)
+void withoutMinimiseUnderOpenbox(QWidget &dialog)
 {
-    const QString windowManager = windowManagerName();
-    int firstType = 0;
-    if (windowManager == QLatin1String("Openbox"))
-        firstType = kQtToolbarType;
-    else if (windowManager == QLatin1String("KWin"))
-        firstType = kQtUtilityType;
-    QWindow *native = dialog.windowHandle();
-    if (!firstType || !native || native->property(kQtWindowTypeProperty).isValid())
+    if (windowManagerName() != QLatin1String("Openbox"))
         return;
-    native->setProperty(kQtWindowTypeProperty, firstType);
+    QWindow *native = dialog.windowHandle();
+    if (!native || native->property(kQtWindowTypeProperty).isValid())
+        return;
+    native->setProperty(kQtWindowTypeProperty, kQtToolbarType);
     // Qt writes the type only when the flags change; before the window is
     // mapped, a passing change costs nothing.
     const Qt::WindowFlags flags = native->flags();

@@ -38,11 +38,13 @@ void bringForward(QWidget &window, const QByteArray &token);
 // _NET_SUPPORTING_WM_CHECK window); empty when there is none or no X11.
 QString windowManagerName();
 
-// For a dialog about to be shown: no minimise action under Openbox or KWin.
-// Both keep minimise on every dialog whatever its Motif hints ask, and
+// For a dialog about to be shown: no minimise action under Openbox. Openbox
+// keeps minimise on every dialog whatever its Motif hints ask, and
 // minimising a transient there hides its whole family, the clock included,
-// which has no taskbar entry to come back from. So the dialog is typed first
-// as what each leaves unminimisable yet closable, a dialog second: a toolbar
-// under Openbox (which takes maximise and full screen away too), a utility
-// window under KWin (a toolbar there loses close). Nothing elsewhere.
-void withoutMinimise(QWidget &dialog);
+// which has no taskbar entry to come back from. It takes minimise (and
+// maximise, full screen) away from toolbars only, so there the dialog is
+// typed a toolbar first and a dialog second. Nothing elsewhere: KWin too
+// offers minimise on every dialog, but there minimising leaves the clock
+// shown, and the one way round (a utility window) has KWin hide the dialog
+// whenever another program has the focus.
+void withoutMinimiseUnderOpenbox(QWidget &dialog);

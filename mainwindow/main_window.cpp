@@ -258,7 +258,7 @@ void ClockWindow::onDialogShown(QWidget &dialog)
     // Window managers keep a transient above its owner within one layer
     // only: an on-top clock would otherwise cover its own dialog.
     setStaysOnTop(dialog, windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-    withoutMinimise(dialog);
+    withoutMinimiseUnderOpenbox(dialog);
 }
 
 void ClockWindow::moveToStoredPlace()
