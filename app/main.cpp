@@ -32,7 +32,7 @@ int main(int argc, char **argv)
 {
     if (const std::optional<int> status = answerBeforeStart(argc, argv))
         return *status;
-    if (PlatformChoices::refuseMissingWaylandPlugin())
+    if (PlatformChoices::refuseMissingWaylandPlugin(argc, argv))
         return 1;
     const QByteArray launchToken = platform::QtProcesses::launchToken();
     PlatformChoices choices;

@@ -10,9 +10,14 @@
 
 namespace {
 
-bool onlyWaylandAskedFor()
+bool onlyWaylandAskedFor(int argc, const char *const *argv)
 {
-    const QStringList asked = qEnvironmentVariable("QT_QPA_PLATFORM").split(u';', Qt::SkipEmptyParts);
+    QString named = qEnvironmentVariable("QT_QPA_PLATFORM");
+    for (int i = 1; i + 1 < argc; ++i) {
+        if (qstrcmp(argv[i], "-platform") == 0 || qstrcmp(argv[i], "--platform") == 0)
+            named = QString::fromLocal8Bit(argv[++i]);
+    }
+    const QStringList asked = named.split(u';', Qt::SkipEmptyParts);
     for (const QString &platform : asked) {
         // A platform's own options follow a colon: "wayland:option".
         if (!platform.section(u':', 0, 0).startsWith(QLatin1String("wayland")))
@@ -43,12 +48,12 @@ void PlatformChoices::preferX11UnderWayland()
         choose("QT_QPA_PLATFORM", "xcb");
 }
 
-bool PlatformChoices::refuseMissingWaylandPlugin()
+bool PlatformChoices::refuseMissingWaylandPlugin(int argc, const char *const *argv)
 {
-    if (!onlyWaylandAskedFor() || waylandPluginInstalled())
+    if (!onlyWaylandAskedFor(argc, argv) || waylandPluginInstalled())
         return false;
-    std::fputs("horalux: QT_QPA_PLATFORM asks for Wayland, but Qt's Wayland plugin is not installed: "
-               "install the package qt6-wayland, or unset QT_QPA_PLATFORM to run through XWayland\n",
+    std::fputs("horalux: Wayland was asked for, but Qt's Wayland plugin is not installed: "
+               "install the package qt6-wayland, or leave the platform unset to run through XWayland\n",
                stderr);
     return true;
 }
