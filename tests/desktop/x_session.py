@@ -234,10 +234,11 @@ class Session:
         shutil.copy(program, copy)
         socket = "horalux-test-%d" % os.getpid()
         log_path = os.path.join(self.workdir, "kwin.log")
-        # kwin starts the program named after it once XWayland is up, with DISPLAY set.
+        # kwin starts the program named after it once XWayland is up, with
+        # DISPLAY set, outside our process group: it must end by itself.
         tell = os.path.join(self.workdir, "tell-display.sh")
         with open(tell, "w") as out:
-            out.write('#!/bin/sh\necho "XWayland display $DISPLAY"\nexec sleep 100000\n')
+            out.write('#!/bin/sh\necho "XWayland display $DISPLAY"\n')
         os.chmod(tell, 0o755)
         process = self.start(self.private_bus("kwin") + [
             copy, "--virtual", "--xwayland", "--width", "1024", "--height", "768", "--socket", socket,
