@@ -33,6 +33,9 @@ int main(int argc, char **argv)
 {
     if (const std::optional<int> status = answerBeforeStart(argc, argv))
         return *status;
+    if (PlatformChoices::refuseMissingWaylandPlugin(argc, argv))
+        return 1;
+    const QByteArray launchToken = platform::QtProcesses::launchToken();
     PlatformChoices choices;
     choices.preferX11UnderWayland();
     choices.preferPlainImageUpload();
@@ -55,7 +58,7 @@ int main(int argc, char **argv)
     platform::ApplicationDesktop desktop;
     settings::AutostartEntry autostart(configRoot, desktop);
     platform::NetworkStatus network;
-    platform::QtProcesses processes;
+    platform::QtProcesses processes({}, launchToken);
     platform::CanberraSound sound;
     const platform::Services services {clock,     ticks,   events,  timeZone,  settings,
                                        autostart, desktop, network, processes, sound};

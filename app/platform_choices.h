@@ -19,6 +19,11 @@ public:
     // what it sent last; a plain upload of the few changed pixels costs less
     // and never waits.
     void preferPlainImageUpload();
+    // When the user asked for Wayland alone (-platform, else QT_QPA_PLATFORM;
+    // Qt tries each platform named in turn) and no Wayland plugin lies where
+    // Qt looks, Qt would abort: says instead, in one line, which package
+    // brings it, and returns true.
+    static bool refuseMissingWaylandPlugin(int argc, const char *const *argv);
     // Unsets what was chosen here; what the user set stays.
     void takeBack();
 

@@ -120,9 +120,11 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # those installed, and libqt6gui6 only recommends qt6-qpa-plugins, which an
 # install without recommends leaves out.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, libcanberra0, qt6-qpa-plugins")
-# Qt's own buttons (Yes, No, Cancel) in the user's language, and a font with
-# Japanese glyphs; the clock runs without them, its own texts still translated.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, fonts-ipafont-gothic | fonts-noto-cjk")
+# Qt's own buttons (Yes, No, Cancel) in the user's language, a font with
+# Japanese glyphs, and Qt's Wayland plugin for a user who sets
+# QT_QPA_PLATFORM=wayland; the clock runs without them (through XWayland under
+# Wayland), its own texts still translated.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, fonts-ipafont-gothic | fonts-noto-cjk, qt6-wayland")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # The package manager owns the files of the .deb: HORALUX_SELF_UPDATE is off
 # in it whatever the build says (UpdatePolicy reads the mark).

@@ -100,6 +100,36 @@ QPoint topLeftOnScreen(const QWidget &window)
     return known;
 }
 
+void bringForward(QWidget &window, const QByteArray &token)
+{
+    xcb_connection_t *connection = x11Connection();
+    if (!connection || !window.windowHandle()) {
+        // Qt's xdg-activation reads the token here, once, and unsets it.
+        if (!token.isEmpty() && QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+            qputenv("XDG_ACTIVATION_TOKEN", token);
+        window.activateWindow();
+        return;
+    }
+    const xcb_screen_t *screen = xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
+    const xcb_atom_t active = internAtom(connection, "_NET_ACTIVE_WINDOW");
+    if (!screen || active == XCB_ATOM_NONE) {
+        window.activateWindow();
+        return;
+    }
+    constexpr uint32_t kFromPager = 2;
+    xcb_client_message_event_t event {};
+    event.response_type = XCB_CLIENT_MESSAGE;
+    event.format = 32;
+    event.window = xcb_window_t(window.winId());
+    event.type = active;
+    event.data.data32[0] = kFromPager;
+    event.data.data32[1] = XCB_CURRENT_TIME;
+    xcb_send_event(connection, 0, screen->root,
+                   XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY | XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT,
+                   reinterpret_cast<const char *>(&event));
+    xcb_flush(connection);
+}
+
 QString windowManagerName()
 {
     xcb_connection_t *connection = x11Connection();

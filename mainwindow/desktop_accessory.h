@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QByteArray>
 #include <QPoint>
 #include <QString>
 
@@ -25,6 +26,14 @@ void setStaysOnTop(QWidget &window, bool onTop);
 // Qt's idea elsewhere.
 QPoint topLeftOnScreen(const QWidget &window);
 
+// Gives the window the focus for a later start of the program, which the
+// user asked for. Under X11 the request comes as a pager's: the clock has no
+// taskbar entry, and a later start stands in for one, so a window manager
+// that prevents focus stealing (KWin) brings it forward rather than only
+// flagging it. Under Wayland the later start's activation token, where it
+// had one, is the compositor's leave.
+void bringForward(QWidget &window, const QByteArray &token);
+
 // The name the running X11 window manager gives itself (_NET_WM_NAME of its
 // _NET_SUPPORTING_WM_CHECK window); empty when there is none or no X11.
 QString windowManagerName();
@@ -34,5 +43,8 @@ QString windowManagerName();
 // minimising a transient there hides its whole family, the clock included,
 // which has no taskbar entry to come back from. It takes minimise (and
 // maximise, full screen) away from toolbars only, so there the dialog is
-// typed a toolbar first and a dialog second. Nothing elsewhere.
+// typed a toolbar first and a dialog second. Nothing elsewhere: KWin too
+// offers minimise on every dialog, but there minimising leaves the clock
+// shown, and the one way round (a utility window) has KWin hide the dialog
+// whenever another program has the focus.
 void withoutMinimiseUnderOpenbox(QWidget &dialog);

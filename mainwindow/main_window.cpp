@@ -6,6 +6,7 @@
 #include "engine/zone_catalogue.h"
 #include "mainwindow/desktop_accessory.h"
 #include "mainwindow/twips.h"
+#include "mainwindow/window_log.h"
 #include "mainwindow/window_placement.h"
 #include "platform/image_file.h"
 #include "platform/message_box.h"
@@ -137,7 +138,7 @@ void ClockWindow::start()
         m_services.processes.endNow(0);
     // With no taskbar entry, starting the program again is how a user finds
     // a clock buried under other windows.
-    m_services.processes.onActivationRequest([this] { comeToFront(); });
+    m_services.processes.onActivationRequest([this](const QByteArray &token) { comeToFront(token); });
 
     settings::settleFirstStart24hr(m_services.settings, QLocale::system());
     m_state.timeSyncStarted = false;
@@ -172,11 +173,11 @@ void ClockWindow::requestExit()
     quit();
 }
 
-void ClockWindow::comeToFront()
+void ClockWindow::comeToFront(const QByteArray &token)
 {
     show();
     raise();
-    activateWindow();
+    bringForward(*this, token);
 }
 
 void ClockWindow::closeEvent(QCloseEvent *event)
@@ -369,6 +370,15 @@ void ClockWindow::onControlMoved(QPointF positionTwips)
 {
     if (!m_dragging)
         return;
+    if (underWayland()) {
+        // The compositor takes the drag over, pointer and all, and where it
+        // leaves the window is never told: the place stored from X sessions
+        // stays theirs.
+        m_dragging = false;
+        if (QWindow *native = windowHandle(); !native || !native->startSystemMove())
+            qCWarning(lcWindow) << "the compositor refused to move the window";
+        return;
+    }
     // Keeps the grabbed point under the pointer; the control moves with the
     // window, so the pointer's offset inside it is the distance still to go.
     move(twips::toPixels(m_windowLeft + (positionTwips.x() - m_grabX)),
@@ -387,6 +397,11 @@ void ClockWindow::onControlReleased(Qt::MouseButton button, QPoint globalPositio
     QMenu *popup = m_menu.settingsMenu;
     const QSize size = popup->sizeHint();
     popup->popup(QPoint(globalPosition.x() - size.width() / 2, globalPosition.y()));
+}
+
+bool ClockWindow::underWayland() const
+{
+    return platformName.startsWith(QLatin1String("wayland"));
 }
 
 void ClockWindow::contextMenuEvent(QContextMenuEvent *event)

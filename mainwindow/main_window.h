@@ -13,6 +13,7 @@
 #include "mainwindow/widget_pieces.h"
 #include "settingsdialog/main_window_link.h"
 
+#include <QGuiApplication>
 #include <QLabel>
 #include <QWidget>
 
@@ -44,8 +45,9 @@ public:
     void showAbout();
     void showHelp();
     void requestExit();
-    // Shown, raised and given the focus, for a later start of the program.
-    void comeToFront();
+    // Shown, raised and given the focus, for a later start of the program,
+    // with its leave to take the focus (it may be empty).
+    void comeToFront(const QByteArray &token = QByteArray());
 
     // MainWindowLink
     void applyOnTopAndPlace() override;
@@ -59,6 +61,9 @@ public:
     std::function<void()> openAbout;
     std::function<void()> openHelp;
     std::function<void()> cancelTransfers;
+    // Qt's platform plugin. Under Wayland only the compositor moves windows,
+    // and a client never learns where its window stands.
+    QString platformName = QGuiApplication::platformName();
 
     ClockState &state() { return m_state; }
     const ContextMenu &menu() const { return m_menu; }
@@ -87,6 +92,7 @@ private:
     void onControlPressed(Qt::MouseButton button, QPointF positionTwips);
     void onControlMoved(QPointF positionTwips);
     void onControlReleased(Qt::MouseButton button, QPoint globalPosition);
+    bool underWayland() const;
     // For the keyboard: the pointer may be anywhere, so the menu opens on the clock.
     void openMenuAtClock();
     // The clock's on-top state holds for it and for the dialogs it owns.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -25,8 +26,10 @@ public:
     // caller that finds it held asks the holder to come to the front.
     virtual bool previousInstanceRunning() = 0;
     // What the holder of the claim does, on its own thread, when a later
-    // start asks it to come to the front.
-    virtual void onActivationRequest(std::function<void()> handler) = 0;
+    // start asks it to come to the front. The token is the later start's
+    // leave to take the focus (XDG_ACTIVATION_TOKEN, else DESKTOP_STARTUP_ID),
+    // empty when it had none.
+    virtual void onActivationRequest(std::function<void(const QByteArray &token)> handler) = 0;
     // Ends this process at once, without unloading anything.
     [[noreturn]] virtual void endNow(int exitCode) = 0;
 };

@@ -68,6 +68,11 @@ at-spi2-core
 python3-pyatspi
 weston
 xwayland
+mutter
+kwin-wayland
+kwin-style-breeze
+qt6-wayland
+python3-dbus
 xserver-xorg-core
 xserver-xorg-video-dummy
 x11-xserver-utils

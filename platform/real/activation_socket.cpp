@@ -3,6 +3,7 @@
 
 #include <QByteArray>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -60,7 +61,7 @@ bool listenForActivation(int folder, posix::FileDescriptor &listener, QString *p
     return listener.valid();
 }
 
-bool requestActivation(int folder, QString *problem)
+bool requestActivation(int folder, const QByteArray &token, QString *problem)
 {
     sockaddr_un address;
     if (!addressIn(folder, address)) {
@@ -78,29 +79,52 @@ bool requestActivation(int folder, QString *problem)
         *problem = because("connect");
         return false;
     }
-    const char byte = 1;
+    // A token this short fits the socket's buffer whole: the send never waits.
+    const QByteArray sent = token.size() <= kMaxActivationToken ? token : QByteArray();
     // The holder may have taken the connection, which is the request, and
-    // closed it before the byte came: that is no failure.
-    if (::send(knock.get(), &byte, 1, MSG_NOSIGNAL | MSG_DONTWAIT) != 1 && errno != EPIPE && errno != ECONNRESET) {
+    // closed it before the token came: that is no failure.
+    if (!sent.isEmpty()
+        && ::send(knock.get(), sent.constData(), size_t(sent.size()), MSG_NOSIGNAL | MSG_DONTWAIT) != sent.size()
+        && errno != EPIPE && errno != ECONNRESET) {
         *problem = because("send");
         return false;
     }
     return true;
 }
 
-bool takeActivationRequests(int listener)
+std::vector<int> takeActivationRequests(int listener)
 {
-    bool knocked = false;
+    std::vector<int> knocks;
     for (;;) {
         const int connection = ::accept4(listener, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
         if (connection < 0) {
             if (errno == EINTR)
                 continue;
-            return knocked;
+            return knocks;
         }
-        // The connection is the request; what it carries does not matter.
-        ::close(connection);
-        knocked = true;
+        knocks.push_back(connection);
+    }
+}
+
+bool readActivationToken(int connection, QByteArray &token)
+{
+    char buffer[kMaxActivationToken + 1];
+    for (;;) {
+        const ssize_t got = ::recv(connection, buffer, sizeof buffer, MSG_DONTWAIT);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0 && (errno == EAGAIN || errno == EWOULDBLOCK))
+            return false;
+        if (got > 0 && token.size() + got <= kMaxActivationToken) {
+            token.append(buffer, got);
+            continue;
+        }
+        // Closed, failed, or too long; a token is printable ASCII, nothing else.
+        const bool fit =
+            got == 0 && std::all_of(token.cbegin(), token.cend(), [](char c) { return c > ' ' && c < 127; });
+        if (!fit)
+            token.clear();
+        return true;
     }
 }
 

@@ -3,7 +3,10 @@
 
 #include "posix/file_descriptor.h"
 
+#include <QByteArray>
 #include <QString>
+
+#include <vector>
 
 namespace platform {
 
@@ -16,12 +19,22 @@ inline constexpr char kActivationSocketName[] = "horalux.socket";
 // problem saying why, when it cannot be had.
 bool listenForActivation(int folder, posix::FileDescriptor &listener, QString *problem);
 
-// Asks the clock listening in `folder` to come to the front: one byte, sent
-// without waiting, so a clock that hangs cannot hold up the caller. False,
-// and problem says why, when no one could be told.
-bool requestActivation(int folder, QString *problem);
+// The longest activation token passed on; a longer one is dropped.
+inline constexpr int kMaxActivationToken = 255;
 
-// Takes every waiting knock off `listener`; true when there was one.
-bool takeActivationRequests(int listener);
+// Asks the clock listening in `folder` to come to the front, passing on
+// `token` (it may be empty) and closing: sent without waiting, so a clock
+// that hangs cannot hold up the caller. False, and problem says why, when no
+// one could be told.
+bool requestActivation(int folder, const QByteArray &token, QString *problem);
+
+// Takes every waiting knock off `listener`, each a connection to read its
+// token from, open, the caller's to close.
+std::vector<int> takeActivationRequests(int listener);
+
+// Reads what has come of a knock's token without waiting. True once the
+// knocker has closed (or sent too much, or failed): then `token` is whole,
+// or empty when it was not fit to pass on.
+bool readActivationToken(int connection, QByteArray &token);
 
 } // namespace platform

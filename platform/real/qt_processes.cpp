@@ -46,13 +46,22 @@ Claim claim(int folder, const QByteArray &fileName, posix::FileDescriptor &lock)
 
 } // namespace
 
-QtProcesses::QtProcesses(QString lockFilePath) : m_lockFilePath(std::move(lockFilePath))
+QtProcesses::QtProcesses(QString lockFilePath, QByteArray launchToken)
+    : m_lockFilePath(std::move(lockFilePath)),
+      m_launchToken(std::move(launchToken))
 {
+}
+
+QByteArray QtProcesses::launchToken()
+{
+    const QByteArray wayland = qgetenv("XDG_ACTIVATION_TOKEN");
+    return wayland.isEmpty() ? qgetenv("DESKTOP_STARTUP_ID") : wayland;
 }
 
 QtProcesses::~QtProcesses()
 {
     m_activationNotifier.reset();
+    m_knocks.clear();
     if (m_instanceLock >= 0)
         ::close(m_instanceLock);
 }
@@ -97,7 +106,7 @@ bool QtProcesses::previousInstanceRunning()
     }
     if (result == Claim::HeldByAnother) {
         QString problem;
-        if (!requestActivation(folder, &problem)) {
+        if (!requestActivation(folder, m_launchToken, &problem)) {
             qCWarning(lcDesktop).noquote() << "cannot ask the running clock to come to the front:" << problem;
             return true;
         }
@@ -124,12 +133,33 @@ void QtProcesses::listenForLaterStarts(int folder)
     }
     m_activationNotifier = std::make_unique<QSocketNotifier>(m_activationListener.get(), QSocketNotifier::Read);
     QObject::connect(m_activationNotifier.get(), &QSocketNotifier::activated, m_activationNotifier.get(), [this] {
-        if (takeActivationRequests(m_activationListener.get()) && m_onActivationRequest)
-            m_onActivationRequest();
+        for (const int connection : takeActivationRequests(m_activationListener.get())) {
+            // A knocker that never closes must not pile up descriptors.
+            if (m_knocks.size() >= 8)
+                m_knocks.pop_front();
+            const auto knock = m_knocks.emplace(m_knocks.end());
+            knock->connection.reset(connection);
+            knock->notifier = std::make_unique<QSocketNotifier>(connection, QSocketNotifier::Read);
+            QObject::connect(knock->notifier.get(), &QSocketNotifier::activated, knock->notifier.get(),
+                             [this, knock] { readKnock(knock); });
+        }
     });
 }
 
-void QtProcesses::onActivationRequest(std::function<void()> handler)
+void QtProcesses::readKnock(std::list<Knock>::iterator knock)
+{
+    if (!readActivationToken(knock->connection.get(), knock->token))
+        return;
+    const QByteArray token = knock->token;
+    // Deleted once its own signal has returned.
+    knock->notifier->setEnabled(false);
+    knock->notifier.release()->deleteLater();
+    m_knocks.erase(knock);
+    if (m_onActivationRequest)
+        m_onActivationRequest(token);
+}
+
+void QtProcesses::onActivationRequest(std::function<void(const QByteArray &token)> handler)
 {
     m_onActivationRequest = std::move(handler);
 }

@@ -5,22 +5,24 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLibraryInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 
 namespace {
 
 // The built clock, started with a settings folder of its own and no display
-// but what `variable` ("NAME=value") names.
+// but what `variables` name.
 class StartedClock {
 public:
-    explicit StartedClock(const QStringList &arguments, const QString &variable = QString())
+    // `wrapper`, when given, is run with the clock's path and arguments after
+    // it; `variables` are NAME=value pairs added to the environment.
+    explicit StartedClock(const QStringList &arguments, const QStringList &wrapper = {},
+                          const QStringList &variables = {})
     {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         for (const char *variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_SESSION_TYPE"})
             environment.remove(QString::fromLatin1(variable));
-        if (!variable.isEmpty())
-            environment.insert(variable.section(u'=', 0, 0), variable.section(u'=', 1));
         const QString root = m_root.path();
         QDir().mkpath(root + QStringLiteral("/config/Horalux"));
         QDir().mkpath(root + QStringLiteral("/runtime"));
@@ -32,8 +34,11 @@ public:
         environment.insert(QStringLiteral("HOME"), root);
         environment.insert(QStringLiteral("XDG_CONFIG_HOME"), root + QStringLiteral("/config"));
         environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), root + QStringLiteral("/runtime"));
+        for (const QString &pair : variables)
+            environment.insert(pair.section(u'=', 0, 0), pair.section(u'=', 1));
         m_process.setProcessEnvironment(environment);
-        m_process.start(QStringLiteral(HORALUX_PROGRAM), arguments);
+        const QStringList command = wrapper + QStringList {QStringLiteral(HORALUX_PROGRAM)} + arguments;
+        m_process.start(command.first(), command.mid(1));
     }
     ~StartedClock()
     {
@@ -74,7 +79,7 @@ TEST(CommandLine, AnsweredWithoutADisplay)
     };
     for (const auto &c : cases) {
         SCOPED_TRACE((c.variable + u' ' + c.arguments.join(u' ')).toStdString());
-        StartedClock clock(c.arguments, c.variable);
+        StartedClock clock(c.arguments, {}, c.variable.isEmpty() ? QStringList() : QStringList {c.variable});
         QProcess &process = clock.process();
         ASSERT_TRUE(process.waitForFinished(10000));
         EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
@@ -99,3 +104,43 @@ TEST(CommandLine, PlatformOptionStillStartsTheClock)
 }
 
 } // namespace
+
+TEST(CommandLine, WaylandAskedForWithoutItsPluginSaysWhichPackageBringsIt)
+{
+    // Qt's platform plugins hidden under an empty folder, in a mount namespace of the clock's own.
+    const QString platforms = QLibraryInfo::path(QLibraryInfo::PluginsPath) + QStringLiteral("/platforms");
+    const QStringList hidden = {
+        u"unshare"_qs, u"--mount"_qs, u"sh"_qs, u"-c"_qs, u"mount -t tmpfs tmpfs \"$0\" && exec \"$@\""_qs, platforms};
+    {
+        StartedClock probe({u"--version"_qs}, hidden);
+        probe.process().waitForFinished(10000);
+        if (probe.process().exitCode() != 0)
+            GTEST_SKIP() << "no mount namespace here: " << probe.process().readAllStandardError().toStdString();
+    }
+    const struct {
+        const char *variable;
+        QStringList arguments;
+        bool refused;
+    } cases[] = {
+        {"wayland", {}, true},
+        {"wayland-egl", {}, true},
+        {"wayland;wayland-egl:option", {}, true},
+        {"xcb", {u"-platform"_qs, u"wayland"_qs}, true},
+        // Qt falls back to xcb, or the command line overrides: Qt's to answer.
+        {"wayland;xcb", {}, false},
+        {"wayland", {u"-platform"_qs, u"xcb"_qs}, false},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.variable + (u' ' + c.arguments.join(u' ')).toStdString());
+        StartedClock clock(c.arguments, hidden, {u"QT_QPA_PLATFORM="_qs + QLatin1String(c.variable)});
+        QProcess &process = clock.process();
+        ASSERT_TRUE(process.waitForFinished(10000));
+        const QByteArray err = process.readAllStandardError();
+        EXPECT_EQ(err.contains("install the package qt6-wayland"), c.refused) << err.toStdString();
+        if (c.refused) {
+            EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+            EXPECT_EQ(process.exitCode(), 1);
+            EXPECT_EQ(err.count('\n'), 1) << err.toStdString();
+        }
+    }
+}

@@ -9,6 +9,7 @@ cannot run on this machine (the reason is printed)."""
 
 import argparse
 import os
+import re
 import shutil
 import sys
 import time
@@ -333,7 +334,7 @@ def check_window_manager(session, program, checks):
     clock.stop()
 
 
-def close_box(x, pid, title, checks, what, covered):
+def close_box(x, pid, title, checks, what, covered, window_shot=False):
     """The box titled title stands over the windows covered; Enter closes it."""
     shot = "box-" + title.lower().replace(" ", "-").strip("?")
     try:
@@ -342,7 +343,7 @@ def close_box(x, pid, title, checks, what, covered):
         checks.shot(x, "no-" + shot)
         raise
     time.sleep(0.8)
-    checks.shot(x, shot)
+    checks.shot(x, shot, box if window_shot else "root")
     actions = x.atoms(box, "_NET_WM_ALLOWED_ACTIONS")
     unwanted = {"_NET_WM_ACTION_MINIMIZE", "_NET_WM_ACTION_MAXIMIZE_HORZ", "_NET_WM_ACTION_MAXIMIZE_VERT"}
     checks.expect("_NET_WM_ACTION_CLOSE" in actions and not unwanted & actions,
@@ -433,6 +434,116 @@ def check_weston(session, program, checks):
     checks.expect(second.wait(15) == 0 and len(x.windows_of(clock.process.pid, "Horalux")) == 1,
                   "a second start is refused")
     clock.stop()
+
+
+def check_through_xwayland(session, program, checks):
+    """GNOME's and KDE's compositors, the clock through XWayland as it starts
+    by default: the stored place, on top, a drag and its stored place, the
+    dialog beside the clock with close only, a box above both, and a second
+    start bringing the clock forward. XTest input stays inside XWayland, so
+    the compositor's own click-to-raise is not exercised; pictures are taken
+    of windows, as XWayland has no root picture."""
+    stored = (100, 200)
+    quiet_browser(session)
+    write_settings(session, dict(BASE_SETTINGS, ontop="True", FormX=stored[0] * TWIPS, FormY=stored[1] * TWIPS))
+    clock = Clock(session, program)
+    x = clock.x
+    window = clock.start()
+    pid = clock.process.pid
+    time.sleep(1.0)
+    checks.shot(x, "clock", window)
+    geometry = x.geometry(window)
+    checks.expect(geometry == stored + CLOCK_SIZE, "the clock stands at its stored place, 180 x 80 (%s)" % (geometry,))
+    checks.expect("_NET_WM_STATE_ABOVE" in x.atoms(window, "_NET_WM_STATE"), "on top as stored")
+
+    other = session.start(["xmessage", "-geometry", "300x150+%d+%d" % (stored[0] + 60, stored[1] + 20),
+                           "A normal window"], "xmessage.log")
+    other_window = xs.wait_for("the normal window", lambda: (x.windows_of_class("Xmessage") or [None])[0])
+    x.activate(other_window)
+    time.sleep(0.8)
+    checks.expect(above(x, window, other_window) and x.drawn_above(window, other_window),
+                  "on top holds against a focused normal window raised over it")
+
+    moved = check_drag(x, window, stored, session, checks)
+
+    dialog = open_settings(x, clock, moved)
+    checks.shot(x, "dialog", dialog)
+    checks.expect(x.transient_for(dialog) == window, "the dialog is transient for the clock")
+    checks.expect(above(x, dialog, window), "the dialog stands above the on-top clock")
+    check_beside(x, dialog, window, checks, "after a drag")
+    actions = x.atoms(dialog, "_NET_WM_ALLOWED_ACTIONS")
+    checks.expect("_NET_WM_ACTION_CLOSE" in actions, "the dialog can be closed (%s)" % sorted(actions))
+    if checks.name == "mutter":
+        checks.expect("_NET_WM_ACTION_MINIMIZE" not in actions, "and not minimised")
+    else:
+        # KWin offers minimise on every dialog that takes the focus (see
+        # withoutMinimiseUnderOpenbox): minimising it must not take the clock along.
+        x.run("xdotool", "windowminimize", str(dialog), check=False)
+        time.sleep(0.8)
+        checks.expect(x.map_state(window) == "IsViewable", "a minimised dialog leaves the clock shown")
+        dialog = open_settings(x, clock, moved)
+        checks.expect(x.map_state(dialog) == "IsViewable", "the Settings command brings a minimised dialog back")
+
+    # The menu's Help box, above the clock and its dialog.
+    x.click(moved[0] + 60, moved[1] + 30, button=3)
+    time.sleep(0.5)
+    x.key("Up", "Up", "Return")
+    close_box(x, pid, "Do you want more help?", checks, "the menu's Help",
+              (("clock", window), ("dialog", dialog)), window_shot=True)
+    # A window manager may hide an inactive program's tool windows (KWin).
+    x.activate(other_window)
+    time.sleep(1.5)
+    checks.expect(x.map_state(dialog) == "IsViewable", "the dialog stays shown while another program has the focus")
+    x.activate(dialog)
+    x.key("Escape")
+    xs.wait_for("the dialog to close", lambda: not x.windows_of(pid, "Settings"), timeout=10)
+
+    # Off top, covered by a focused window, the clock has had no click of its
+    # own: a second start brings it forward all the same.
+    write_settings(session, dict(BASE_SETTINGS, ontop="False", FormX=moved[0] * TWIPS, FormY=moved[1] * TWIPS))
+    clock.stop()
+    window = clock.start()
+    time.sleep(0.8)
+    x.activate(other_window)
+    time.sleep(0.8)
+    covered = above(x, other_window, window)
+    second = session.start([program], "horalux-second.log")
+    status = second.wait(15)
+    time.sleep(1.0)
+    checks.expect(status == 0 and len(x.windows_of(clock.process.pid, "Horalux")) == 1,
+                  "a second start ends at once, with no second window (status %s)" % status)
+    active = re.search(r"0x[0-9a-f]+", x.root_prop("_NET_ACTIVE_WINDOW"))
+    checks.expect(covered and above(x, window, other_window) and active and int(active.group(0), 16) == window,
+                  "the second start brought the clock forward and gave it the focus (covered before: %s)" % covered)
+    checks.shot(x, "second-start", window)
+    session.stop(other)
+    clock.stop()
+
+
+def check_native_drag_under_mutter(session, program, checks):
+    """Natively under Wayland a drag is the compositor's: a press on the clock
+    and a pointer move, through mutter's RemoteDesktop interface, must leave
+    the place stored from X sessions as it was."""
+    if not session.wayland_plugin_installed():
+        print("skip    the native drag: qt6-wayland is not installed", flush=True)
+        return
+    stored = (100 * TWIPS, 200 * TWIPS)
+    write_settings(session, dict(BASE_SETTINGS, FormX=stored[0], FormY=stored[1]))
+    env = dict(session.env, QT_QPA_PLATFORM="wayland")
+    env.pop("DISPLAY", None)
+    process = session.start([program], "horalux-native.log", env=env)
+    time.sleep(3.0)
+    checks.expect(process.poll() is None, "the clock runs natively under mutter")
+    # mutter puts the first window at the top-left corner: grab its middle.
+    xs.remote_drag(session.env, (90, 40), (20, 30), 10)
+    time.sleep(1.0)
+    session.stop(process)
+    saved = read_settings(session)
+    checks.expect((saved.get("formx"), saved.get("formy")) == tuple(str(value) for value in stored),
+                  "the place stored from X sessions is untouched by a native drag (%s, %s)"
+                  % (saved.get("formx"), saved.get("formy")))
+    log = open(os.path.join(session.workdir, "horalux-native.log"), errors="replace").read()
+    checks.expect("refused to move" not in log, "mutter took the drag over (%s)" % log.strip()[-200:])
 
 
 def check_two_screens(session, program, checks):
@@ -526,7 +637,7 @@ def check_scaled(session, program, checks, data_folder):
 
 def main():
     parser = argparse.ArgumentParser(description=__doc__)
-    parser.add_argument("--desktop", required=True, choices=["openbox", "xfwm4", "weston", "two-screens", "screen-gone", "scaled"])
+    parser.add_argument("--desktop", required=True, choices=["openbox", "xfwm4", "weston", "mutter", "kwin", "two-screens", "screen-gone", "scaled"])
     parser.add_argument("--data", help="the source's data folder (pictures)")
     parser.add_argument("--program", required=True)
     parser.add_argument("--shots", help="folder for the screenshots")
@@ -545,6 +656,11 @@ def main():
         if args.desktop == "weston":
             session.weston()
             check_weston(session, args.program, checks)
+        elif args.desktop in ("mutter", "kwin"):
+            getattr(session, args.desktop)()
+            check_through_xwayland(session, args.program, checks)
+            if args.desktop == "mutter":
+                check_native_drag_under_mutter(session, args.program, checks)
         elif args.desktop == "two-screens":
             session.xorg_two_monitors()
             monitors = session.xrandr("--listmonitors")

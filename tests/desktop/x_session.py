@@ -3,11 +3,13 @@
 headless weston whose XWayland serves X clients. Every process started here is
 ended by its pid when the session closes."""
 
+import glob
 import os
 import re
 import shutil
 import signal
 import subprocess
+import sys
 import tempfile
 import time
 import traceback
@@ -174,6 +176,113 @@ class Session:
         self.env["WAYLAND_DISPLAY"] = socket
         self.env["XDG_SESSION_TYPE"] = "wayland"
 
+    def private_bus(self, name):
+        """A session bus of the compositor's own, under dbus-run-session; its
+        address is what the compositor's environment says."""
+        need("dbus-run-session")
+        self.bus_file = os.path.join(self.workdir, name + ".bus")
+        return ["dbus-run-session", "--", "sh", "-c",
+                'echo "$DBUS_SESSION_BUS_ADDRESS" > "$0"; exec "$@"', self.bus_file]
+
+    def compositor_display(self, process, log_path, pattern, name):
+        def display():
+            if process.poll() is not None:
+                raise Skip("%s ended at start (see %s)" % (name, log_path))
+            found = re.search(pattern, open(log_path, errors="replace").read())
+            return found and found.group(1)
+
+        try:
+            self.env["DISPLAY"] = wait_for(name + "'s XWayland", display, timeout=40)
+        except AssertionError:
+            raise Skip("%s started no XWayland here (see %s)" % (name, log_path))
+        self.env["XDG_SESSION_TYPE"] = "wayland"
+        self.env["DBUS_SESSION_BUS_ADDRESS"] = open(self.bus_file).read().strip()
+        wait_for(name + " to manage XWayland's screen", self.wm_running, timeout=30)
+
+    def mutter(self):
+        """GNOME's compositor, headless, with one virtual monitor; XWayland
+        started at once."""
+        need("mutter")
+        need("Xwayland")
+        socket = "horalux-test-%d" % os.getpid()
+        log_path = os.path.join(self.workdir, "mutter.log")
+        process = self.start(self.private_bus("mutter") + ["mutter", "--headless", "--wayland", "--virtual-monitor",
+                             "1024x768", "--wayland-display", socket], "mutter.log")
+        self.env["WAYLAND_DISPLAY"] = socket
+
+        def authority():
+            found = glob.glob(os.path.join(self.env["XDG_RUNTIME_DIR"], ".mutter-Xwaylandauth.*"))
+            return found and found[0]
+
+        # mutter lets only its own clients in: the cookie it wrote beside the runtime folder.
+        self.env["XAUTHORITY"] = wait_for("mutter's XWayland cookie", authority, timeout=40)
+        self.compositor_display(process, log_path, r"Using public X11 display (:\d+)", "mutter")
+
+    def wayland_plugin_installed(self):
+        env = dict(self.env, QT_QPA_PLATFORM="offscreen")
+        found = subprocess.run(["sh", "-c", "ls /usr/lib/*/qt6/plugins/platforms/libqwayland-generic.so"],
+                               env=env, capture_output=True)
+        return found.returncode == 0
+
+    def kwin(self):
+        """KDE's compositor on a virtual output with XWayland. Debian gives
+        kwin_wayland a file capability (CAP_SYS_NICE) that a container may
+        refuse at exec; a copy of the program, without it, runs all the same."""
+        need("kwin_wayland")
+        program = shutil.which("kwin_wayland")
+        copy = os.path.join(self.workdir, "kwin_wayland")
+        shutil.copy(program, copy)
+        socket = "horalux-test-%d" % os.getpid()
+        log_path = os.path.join(self.workdir, "kwin.log")
+        # kwin starts the program named after it once XWayland is up, with
+        # DISPLAY set, outside our process group: it must end by itself.
+        tell = os.path.join(self.workdir, "tell-display.sh")
+        with open(tell, "w") as out:
+            out.write('#!/bin/sh\necho "XWayland display $DISPLAY"\n')
+        os.chmod(tell, 0o755)
+        process = self.start(self.private_bus("kwin") + [
+            copy, "--virtual", "--xwayland", "--width", "1024", "--height", "768", "--socket", socket,
+            "--no-lockscreen", "--no-global-shortcuts", tell], "kwin.log")
+        self.env["WAYLAND_DISPLAY"] = socket
+        self.compositor_display(process, log_path, r"XWayland display (:\d+)", "kwin")
+
+
+# A pointer drag through mutter's RemoteDesktop interface, in one process: a
+# session ends with the D-Bus connection that made it. With no screen cast
+# there is no absolute motion, so the pointer goes into the corner first.
+REMOTE_DRAG = r"""
+import sys, time, dbus
+service = "org.gnome.Mutter.RemoteDesktop"
+bus = dbus.SessionBus()
+path = dbus.Interface(bus.get_object(service, "/org/gnome/Mutter/RemoteDesktop"), service).CreateSession()
+session = dbus.Interface(bus.get_object(service, path), service + ".Session")
+session.Start()
+x, y, dx, dy, steps = (float(value) for value in sys.argv[1:])
+session.NotifyPointerMotionRelative(-10000.0, -10000.0)
+session.NotifyPointerMotionRelative(x, y)
+time.sleep(0.3)
+session.NotifyPointerButton(0x110, True)  # evdev's BTN_LEFT
+for _ in range(int(steps)):
+    time.sleep(0.05)
+    session.NotifyPointerMotionRelative(dx, dy)
+time.sleep(0.3)
+session.NotifyPointerButton(0x110, False)
+time.sleep(0.3)
+session.Stop()
+"""
+
+
+def remote_drag(env, start, step, steps):
+    """Pointer input the compositor itself sees, unlike XTest's."""
+    for python in (sys.executable, "/usr/bin/python3"):
+        if subprocess.run([python, "-c", "import dbus"], capture_output=True).returncode == 0:
+            break
+    else:
+        raise Skip("python's dbus module cannot be imported (scripts/install-deps.sh installs python3-dbus)")
+    result = subprocess.run([python, "-c", REMOTE_DRAG] + [str(value) for value in start + step + (steps,)],
+                            env=env, capture_output=True, text=True, timeout=60)
+    if result.returncode != 0:
+        raise Skip("mutter's RemoteDesktop refused a drag here: " + result.stderr.strip()[-300:])
 
 XORG_DUMMY_CONFIG = """
 Section "ServerFlags"

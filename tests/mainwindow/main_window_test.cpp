@@ -2,6 +2,7 @@
 #include "main_window_fixture.h"
 
 #include "engine/zone_catalogue.h"
+#include "log_capture.h"
 
 #include <gtest/gtest.h>
 
@@ -156,7 +157,7 @@ TEST(MainWindow, ALaterStartBringsTheClockBack)
     ClockWindow &w = f.load();
     ASSERT_TRUE(f.fake.processes.activationRequest);
     w.hide();
-    f.fake.processes.activationRequest();
+    f.fake.processes.activationRequest(QByteArray("a-launcher-token"));
     EXPECT_TRUE(w.isVisible());
 }
 
@@ -200,6 +201,28 @@ TEST(MainWindow, DraggingByTheTimeSavesThePlaceForTheNextStart)
 
     ClockWindow &again = f.load();
     EXPECT_EQ(again.pos(), QPoint(133, 68));
+}
+
+TEST(MainWindow, UnderWaylandTheCompositorMovesTheWindowAndNoPlaceIsStored)
+{
+    MainWindowFixture f;
+    f.fake.settings.set(QStringLiteral("FormX"), QStringLiteral("1500"));
+    f.fake.settings.set(QStringLiteral("FormY"), QStringLiteral("900"));
+    ClockWindow &w = f.make();
+    w.platformName = QStringLiteral("wayland");
+    w.start();
+    const QPoint start = w.pos();
+    LogCapture log;
+    RollingLabel &time = w.timeLabel();
+    sendMouse(time, QEvent::MouseButtonPress, Qt::LeftButton, QPoint(10, 10), Qt::LeftButton);
+    sendMouse(time, QEvent::MouseMove, Qt::NoButton, QPoint(210, 310), Qt::LeftButton);
+    sendMouse(time, QEvent::MouseMove, Qt::NoButton, QPoint(230, 320), Qt::LeftButton);
+    sendMouse(time, QEvent::MouseButtonRelease, Qt::LeftButton, QPoint(230, 320), Qt::NoButton);
+    EXPECT_EQ(w.pos(), start);
+    EXPECT_EQ(f.fake.settings.value(QStringLiteral("FormX")), QStringLiteral("1500"));
+    EXPECT_EQ(f.fake.settings.value(QStringLiteral("FormY")), QStringLiteral("900"));
+    // Offscreen has no compositor to hand the drag to: said once.
+    EXPECT_EQ(log.texts(QStringLiteral("horalux.window")).size(), 1);
 }
 
 TEST(MainWindow, EveryTextAndTheBackgroundDragAlike)

@@ -18,6 +18,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include <algorithm>
 #include <functional>
 
 #include <sys/wait.h>
@@ -79,20 +80,27 @@ TEST(SingleInstance, ASecondStartBringsTheRunningClockToTheFront)
     // A socket left by a clock that died is no obstacle to the next one.
     ASSERT_TRUE(QFile(dir.filePath(QStringLiteral("horalux.socket"))).open(QIODevice::WriteOnly));
     platform::QtProcesses first(lock);
-    int raised = 0;
-    first.onActivationRequest([&] { ++raised; });
+    QList<QByteArray> tokens;
+    first.onActivationRequest([&](const QByteArray &token) { tokens << token; });
     ASSERT_FALSE(first.previousInstanceRunning());
 
+    // The launcher's activation token is passed on; one unfit to pass on
+    // (a control character, too long) still brings the clock, without it.
+    const QByteArray token = "kwin-3741_TIME123";
+    const QList<QByteArray> launched = {token, "a\nb", QByteArray(300, 'x'), {}};
     QElapsedTimer asked;
     asked.start();
-    platform::QtProcesses second(lock);
-    EXPECT_TRUE(second.previousInstanceRunning());
-    EXPECT_LT(asked.elapsed(), 1000) << "the second start never waits for the first";
+    for (const QByteArray &launch : launched) {
+        platform::QtProcesses later(lock, launch);
+        EXPECT_TRUE(later.previousInstanceRunning());
+    }
+    EXPECT_LT(asked.elapsed(), 1000) << "a later start never waits for the first";
     QElapsedTimer waited;
     waited.start();
-    while (raised == 0 && waited.elapsed() < 5000)
+    while (tokens.size() < launched.size() && waited.elapsed() < 5000)
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
-    EXPECT_EQ(raised, 1);
+    std::sort(tokens.begin(), tokens.end());
+    EXPECT_EQ(tokens, (QList<QByteArray> {{}, {}, {}, token}));
 }
 
 TEST(SingleInstance, AnUnusableLockFolderDoesNotStopTheClock)

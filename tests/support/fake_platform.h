@@ -136,14 +136,17 @@ public:
     bool start(const QString &program, const QStringList &arguments, Show show) override;
     QString startError() const override { return startSucceeds ? QString() : startFailure; }
     bool previousInstanceRunning() override { return anotherInstance; }
-    void onActivationRequest(std::function<void()> handler) override { activationRequest = std::move(handler); }
+    void onActivationRequest(std::function<void(const QByteArray &)> handler) override
+    {
+        activationRequest = std::move(handler);
+    }
     [[noreturn]] void endNow(int exitCode) override;
 
     bool startSucceeds = true;
     QString startFailure = QStringLiteral("execv: No such file or directory");
     bool anotherInstance = false;
     // What a later start's knock would run.
-    std::function<void()> activationRequest;
+    std::function<void(const QByteArray &token)> activationRequest;
     std::vector<StartedProgram> started;
 
 private:

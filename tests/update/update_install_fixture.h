@@ -37,7 +37,7 @@ public:
         return true;
     }
     bool previousInstanceRunning() override { return false; }
-    void onActivationRequest(std::function<void()>) override {}
+    void onActivationRequest(std::function<void(const QByteArray &)>) override {}
     [[noreturn]] void endNow(int exitCode) override { throw ProcessEnded {exitCode}; }
 
     std::vector<StartedProgram> started;
