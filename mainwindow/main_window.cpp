@@ -328,14 +328,14 @@ bool ClockWindow::eventFilter(QObject *watched, QEvent *event)
         if (isNextZoneArrow)
             return true;
         const auto *mouse = static_cast<QMouseEvent *>(event);
-        onControlPressed(mouse->button(), mouse->position() * twips::PerPixel);
+        onControlPressed(mouse->button(), mouse->globalPosition());
         return true;
     }
     case QEvent::MouseMove: {
         if (isNextZoneArrow)
             return true;
         const auto *mouse = static_cast<QMouseEvent *>(event);
-        onControlMoved(mouse->position() * twips::PerPixel);
+        onControlMoved(mouse->globalPosition());
         return true;
     }
     case QEvent::MouseButtonRelease: {
@@ -352,21 +352,18 @@ bool ClockWindow::eventFilter(QObject *watched, QEvent *event)
     }
 }
 
-void ClockWindow::onControlPressed(Qt::MouseButton button, QPointF positionTwips)
+void ClockWindow::onControlPressed(Qt::MouseButton button, QPointF globalPosition)
 {
     if (button != Qt::LeftButton || m_dragging)
         return;
-    m_grabX = qint32(std::lround(positionTwips.x()));
-    m_grabY = qint32(std::lround(positionTwips.y()));
+    m_grabbedAt = globalPosition;
     // Asked of the window system, or the drag would jump from where Qt
     // thinks a freshly framed clock stands.
-    const QPoint edge = topLeftOnScreen(*this);
-    m_windowLeft = float(twips::fromPixels(edge.x()));
-    m_windowTop = float(twips::fromPixels(edge.y()));
+    m_edgeAtGrab = topLeftOnScreen(*this);
     m_dragging = true;
 }
 
-void ClockWindow::onControlMoved(QPointF positionTwips)
+void ClockWindow::onControlMoved(QPointF globalPosition)
 {
     if (!m_dragging)
         return;
@@ -379,14 +376,14 @@ void ClockWindow::onControlMoved(QPointF positionTwips)
             qCWarning(lcWindow) << "the compositor refused to move the window";
         return;
     }
-    // Keeps the grabbed point under the pointer; the control moves with the
-    // window, so the pointer's offset inside it is the distance still to go.
-    move(twips::toPixels(m_windowLeft + (positionTwips.x() - m_grabX)),
-         twips::toPixels(m_windowTop + (positionTwips.y() - m_grabY)));
-    m_windowLeft = float(twips::fromPixels(x()));
-    m_windowTop = float(twips::fromPixels(y()));
-    settings().save(setting::FormX, window_placement::edgeText(m_windowLeft));
-    settings().save(setting::FormY, window_placement::edgeText(m_windowTop));
+    // From where the pointer and the window were at the press, never from
+    // the pointer inside the window: a window manager that moves the window
+    // late leaves motions measured from its old place, and each would be
+    // counted twice.
+    const QPointF travelled = globalPosition - m_grabbedAt;
+    move(m_edgeAtGrab + travelled.toPoint());
+    settings().save(setting::FormX, window_placement::edgeText(float(twips::fromPixels(x()))));
+    settings().save(setting::FormY, window_placement::edgeText(float(twips::fromPixels(y()))));
 }
 
 void ClockWindow::onControlReleased(Qt::MouseButton button, QPoint globalPosition)

@@ -89,8 +89,8 @@ private:
     void connectMenu();
     void quit();
     // The drag family, shared by the three labels and the background.
-    void onControlPressed(Qt::MouseButton button, QPointF positionTwips);
-    void onControlMoved(QPointF positionTwips);
+    void onControlPressed(Qt::MouseButton button, QPointF globalPosition);
+    void onControlMoved(QPointF globalPosition);
     void onControlReleased(Qt::MouseButton button, QPoint globalPosition);
     bool underWayland() const;
     // For the keyboard: the pointer may be anywhere, so the menu opens on the clock.
@@ -128,8 +128,6 @@ private:
     // While start() runs: the window is shown once, at its end.
     bool m_loading = false;
     bool m_dragging = false;
-    float m_windowLeft = 0;
-    float m_windowTop = 0;
-    qint32 m_grabX = 0;
-    qint32 m_grabY = 0;
+    QPointF m_grabbedAt;
+    QPoint m_edgeAtGrab;
 };

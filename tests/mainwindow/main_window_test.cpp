@@ -203,6 +203,28 @@ TEST(MainWindow, DraggingByTheTimeSavesThePlaceForTheNextStart)
     EXPECT_EQ(again.pos(), QPoint(133, 68));
 }
 
+// A window manager that moves the window late reports the next motions from
+// the window's old place: the pointer's way counts, not its place inside.
+TEST(MainWindow, ADragFollowsThePointerWhenTheWindowMovesLate)
+{
+    MainWindowFixture f;
+    ClockWindow &w = f.load();
+    RollingLabel &time = w.timeLabel();
+    const QPoint start = w.pos();
+    const QPointF grabbed = time.mapToGlobal(QPointF(10, 10));
+    auto motion = [&](QEvent::Type type, QPointF travelled) {
+        // Local as measured before the window's first move.
+        QMouseEvent event(type, QPointF(10, 10) + travelled, grabbed + travelled, Qt::LeftButton,
+                          type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&time, &event);
+    };
+    motion(QEvent::MouseButtonPress, {});
+    motion(QEvent::MouseMove, {20, 5});
+    motion(QEvent::MouseMove, {40, 10});
+    motion(QEvent::MouseButtonRelease, {40, 10});
+    EXPECT_EQ(w.pos(), start + QPoint(40, 10));
+}
+
 TEST(MainWindow, UnderWaylandTheCompositorMovesTheWindowAndNoPlaceIsStored)
 {
     MainWindowFixture f;
