@@ -7,6 +7,7 @@
 #include "settingsdialog/settings_dialog_tab_control.h"
 #include "settingsdialog/settings_dialog_text_box.h"
 #include "settingsdialog/settings_dialog_wrapping_check_box.h"
+#include "settingsdialog/tab_bar_accessible.h"
 #include "settingsdialog/updown_arrows.h"
 
 #include <QCheckBox>
@@ -395,6 +396,7 @@ SettingsDialogControls buildSettingsDialog(QWidget *window)
 
     SettingsDialogControls c;
     Builder b;
+    tab_bar_accessible::install();
     c.tabControl = b.make<SettingsTabControl>(u"tabControl"_s, window, twipRect(0, 0, 6375, 5295 + kExactRowTwips));
     c.tabControl->addTab(new QWidget, QCoreApplication::translate("SettingsDialog", "Time Zones", "tab"));
     c.tabControl->addTab(new QWidget, QCoreApplication::translate("SettingsDialog", "Settings", "tab"));

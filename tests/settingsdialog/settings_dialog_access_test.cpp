@@ -180,4 +180,26 @@ TEST_F(SettingsDialogAccess, EveryControlIsNamedForAScreenReader)
     EXPECT_EQ(follows, 1) << "the link's press action follows it";
 }
 
+// A screen reader follows the one focused object: never two.
+TEST_F(SettingsDialogAccess, OneObjectHasTheFocusAtATime)
+{
+    QCoreApplication::removeTranslator(&translator);
+    open();
+    dialog->show();
+    QApplication::setActiveWindow(dialog.get());
+    auto *tabBar = dialog->tabs()->findChild<QTabBar *>();
+    for (QWidget *focused :
+         {static_cast<QWidget *>(tabBar), control(u"ukZoneCheck"_s), control(u"customName1Edit"_s)}) {
+        focused->setFocus(Qt::TabFocusReason);
+        std::vector<QAccessibleInterface *> controls;
+        collectInteractive(interfaceOf(dialog.get()), controls);
+        QStringList saying;
+        for (QAccessibleInterface *node : controls) {
+            if (node->state().focused)
+                saying << node->text(QAccessible::Name);
+        }
+        EXPECT_EQ(saying.size(), 1) << focused->objectName().toStdString() << ": " << saying.join(u", ").toStdString();
+    }
+}
+
 } // namespace
