@@ -4,6 +4,7 @@
 #include "app/language_log.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QLibraryInfo>
 #include <QTranslator>
 
@@ -19,8 +20,12 @@ namespace translations {
 
 QStringList shipped()
 {
-    return {QStringLiteral("de"), QStringLiteral("fr"), QStringLiteral("es"), QStringLiteral("pl"),
-            QStringLiteral("ja")};
+    // What the build put in, so the list of languages lives in CMake alone.
+    QStringList languages;
+    const QString prefix = QStringLiteral("horalux_"), suffix = QStringLiteral(".qm");
+    for (const QString &file : QDir(QString::fromLatin1(kProgramFolder)).entryList({prefix + u'*' + suffix}))
+        languages << file.mid(prefix.size(), file.size() - prefix.size() - suffix.size());
+    return languages;
 }
 
 // English first in the order of preference stops the search: a user who

@@ -88,13 +88,22 @@ public:
     quint32 tickCount() const override { return 0; }
 };
 
-class Translations : public DialogWorld, public ::testing::WithParamInterface<const char *> {};
+class Translations : public DialogWorld, public ::testing::WithParamInterface<std::string> {};
+
+// English and every language the build lists.
+std::vector<std::string> languages()
+{
+    std::vector<std::string> all {"en"};
+    for (const QString &language : QStringLiteral(HORALUX_LANGUAGES).split(u','))
+        all.push_back(language.toStdString());
+    return all;
+}
 
 } // namespace
 
 TEST_P(Translations, EachLanguageIsLoadedForItsLocaleWithQtsOwn)
 {
-    const QString language = QString::fromLatin1(GetParam());
+    const QString language = QString::fromStdString(GetParam());
     const Language installed(language);
     if (language == QLatin1String("en")) {
         EXPECT_TRUE(installed.loaded.isEmpty()) << "English is the program's own";
@@ -129,7 +138,7 @@ TEST(ChooseLanguage, TheFirstSpokenOfTheUsersLanguagesUnlessEnglishComesFirst)
 // The dialog and the clock's labels keep their fixed sizes: a translation must fit them.
 TEST_P(Translations, EveryTextOfTheDialogFitsItsControl)
 {
-    const Language installed(QString::fromLatin1(GetParam()));
+    const Language installed(QString::fromStdString(GetParam()));
     open();
     dialog->show();
     QStringList cut;
@@ -151,8 +160,8 @@ TEST_P(Translations, EveryTextOfTheDialogFitsItsControl)
     for (int tab = 0; !shots.isEmpty() && tab < tabs->count(); ++tab) {
         dialog->tabs()->setCurrentIndex(tab);
         QDir().mkpath(shots);
-        EXPECT_TRUE(
-            dialog->grab().save(QStringLiteral("%1/dialog-%2-%3.png").arg(shots, QLatin1String(GetParam())).arg(tab)));
+        EXPECT_TRUE(dialog->grab().save(
+            QStringLiteral("%1/dialog-%2-%3.png").arg(shots, QString::fromStdString(GetParam())).arg(tab)));
     }
 
     // The zone label of the clock: 2100 twips in Liberation Sans 8.25 pt.
@@ -166,7 +175,7 @@ TEST_P(Translations, EveryTextOfTheDialogFitsItsControl)
 // The download window's progress lines, at their longest, within its fixed progress label.
 TEST_P(Translations, TheLongestProgressFitsTheDownloadWindow)
 {
-    const Language installed(QString::fromLatin1(GetParam()));
+    const Language installed(QString::fromStdString(GetParam()));
     platform::QtEventPump events;
     platform::CurlHttp http {events};
     StillTicks ticks;
@@ -186,5 +195,5 @@ TEST_P(Translations, TheLongestProgressFitsTheDownloadWindow)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Languages, Translations, ::testing::Values("en", "de", "fr", "es", "pl", "ja"),
-                         [](const auto &info) { return std::string(info.param); });
+INSTANTIATE_TEST_SUITE_P(Languages, Translations, ::testing::ValuesIn(languages()),
+                         [](const auto &info) { return info.param; });
