@@ -190,9 +190,4 @@ PrivateFolder &PrivateFolder::operator=(PrivateFolder &&other) noexcept
     return *this;
 }
 
-bool makePrivateFolder(const QString &path, QString *problem)
-{
-    return PrivateFolder::open(path, problem).isOpen();
-}
-
 } // namespace posix

@@ -49,7 +49,4 @@ private:
     QString m_path;
 };
 
-// PrivateFolder::open for a caller that only needs the folder to be there.
-bool makePrivateFolder(const QString &path, QString *problem = nullptr);
-
 } // namespace posix
