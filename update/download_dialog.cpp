@@ -146,8 +146,8 @@ bool DownloadDialog::downloadFile(const QString &url, const QString &destination
     const auto idle = qScopeGuard([this] { m_transferring = false; });
     m_cancelRequested = false;
 
-    const QString fileName = ReturnFileOrFolder(destination, true, false);
-    const QString urlFolder = ReturnFileOrFolder(url, false, true);
+    const QString fileName = fileNameOf(destination, PathKind::Local);
+    const QString urlFolder = folderOf(url, PathKind::Url);
 
     setFixedTexts();
     setStatus(QString());

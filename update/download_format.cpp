@@ -25,7 +25,7 @@ QString oneOrTwoDecimals(double value, const QLocale &locale)
 
 } // namespace
 
-QString FormatFileSize(double n, const QLocale &locale)
+QString dataSizeText(double n, const QLocale &locale)
 {
     // The steps fall at 1000 of a unit, so a size never reads "1024.0 KB".
     if (!(n >= 0))
@@ -42,7 +42,7 @@ QString FormatFileSize(double n, const QLocale &locale)
     return QCoreApplication::translate("DownloadProgress", "%1 GB").arg(oneOrTwoDecimals(n / 1073741824, locale));
 }
 
-QString FormatTime(double t, const QLocale &locale)
+QString durationText(double t, const QLocale &locale)
 {
     if (!(t >= 0) || std::isinf(t))
         return QString();
@@ -65,19 +65,33 @@ QString FormatTime(double t, const QLocale &locale)
         .arg(plain.toString(minutes / 60), plain.toString(minutes % 60));
 }
 
-QString ReturnFileOrFolder(const QString &FullPath, bool ReturnFile, bool IsURL)
+namespace {
+
+QString splitAtLastSeparator(const QString &path, bool fileName, PathKind kind)
 {
     // A URL's file is the last piece of its path: a query or fragment may hold "/" too.
-    if (const QUrl url(FullPath, QUrl::StrictMode); IsURL && url.isValid() && !url.scheme().isEmpty()) {
-        return ReturnFile ? url.fileName(QUrl::FullyDecoded)
-                          : url.adjusted(QUrl::RemoveFilename | QUrl::RemoveQuery | QUrl::RemoveFragment).toString();
+    if (const QUrl url(path, QUrl::StrictMode); kind == PathKind::Url && url.isValid() && !url.scheme().isEmpty()) {
+        return fileName ? url.fileName(QUrl::FullyDecoded)
+                        : url.adjusted(QUrl::RemoveFilename | QUrl::RemoveQuery | QUrl::RemoveFragment).toString();
     }
-    const qsizetype last = IsURL
-        ? FullPath.lastIndexOf(QLatin1Char('/'))
-        : qMax(FullPath.lastIndexOf(QLatin1Char('/')), FullPath.lastIndexOf(QLatin1Char('\\')));
-    if (ReturnFile)
-        return FullPath.mid(last + 1);
-    return FullPath.left(last + 1);
+    const qsizetype last = kind == PathKind::Url
+        ? path.lastIndexOf(QLatin1Char('/'))
+        : qMax(path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char('\\')));
+    if (fileName)
+        return path.mid(last + 1);
+    return path.left(last + 1);
+}
+
+} // namespace
+
+QString fileNameOf(const QString &path, PathKind kind)
+{
+    return splitAtLastSeparator(path, true, kind);
+}
+
+QString folderOf(const QString &path, PathKind kind)
+{
+    return splitAtLastSeparator(path, false, kind);
 }
 
 QString shownFolder(const QString &urlFolder)
@@ -99,7 +113,7 @@ std::optional<TransferProgress> transferProgress(qint64 received, qint64 total, 
     const auto unknownTimeLine = [&] {
         //: The progress label has a fixed width: keep it short. %1 is the amount received so far.
         return QCoreApplication::translate("DownloadProgress", "Estimated Time Left: unknown (%1 copied)")
-            .arg(FormatFileSize(double(received), locale));
+            .arg(dataSizeText(double(received), locale));
     };
     if (total <= 0)
         return TransferProgress {unknownTimeLine() + gap + rateLine, QString()};
@@ -115,7 +129,7 @@ std::optional<TransferProgress> transferProgress(qint64 received, qint64 total, 
     //: file's size.
     const QString timeLine =
         QCoreApplication::translate("DownloadProgress", "Estimated Time Left: %1 (%2 of %3 copied)")
-            .arg(FormatTime(secondsLeft, locale), FormatFileSize(double(received), locale),
-                 FormatFileSize(double(total), locale));
+            .arg(durationText(secondsLeft, locale), dataSizeText(double(received), locale),
+                 dataSizeText(double(total), locale));
     return TransferProgress {timeLine + gap + rateLine, caption};
 }

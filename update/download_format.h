@@ -9,15 +9,17 @@
 
 // A byte count as a readable size: "999 bytes", "1000.0 KB", "0.98 MB",
 // "1.5 GB". Empty for a negative count.
-QString FormatFileSize(double dblFileSize, const QLocale &locale = QLocale());
+QString dataSizeText(double bytes, const QLocale &locale = QLocale());
 
 // A number of seconds as a readable duration: "59 sec", "1 min 1 sec",
 // "1 hr 0 min". Empty for a negative or endless time.
-QString FormatTime(double sglTime, const QLocale &locale = QLocale());
+QString durationText(double seconds, const QLocale &locale = QLocale());
 
-// The part of FullPath after its last separator (ReturnFile) or up to and
-// including it (not ReturnFile). URLs split at "/"; local paths at "/" or "\".
-QString ReturnFileOrFolder(const QString &FullPath, bool ReturnFile, bool IsURL);
+// A path's parts at its last separator: the file's name after it, the folder
+// up to and including it. URLs split at "/"; local paths at "/" or "\".
+enum class PathKind { Local, Url };
+QString fileNameOf(const QString &path, PathKind kind);
+QString folderOf(const QString &path, PathKind kind);
 
 // The URL folder as the dialog shows it: whole when shorter than 33
 // characters, else "..." and its first 30.

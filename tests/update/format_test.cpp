@@ -16,7 +16,7 @@ namespace {
 
 const QLocale kEnglish(QLocale::English, QLocale::UnitedStates);
 
-TEST(FormatFileSize, PicksTheUnitAndDecimals)
+TEST(DataSizeText, PicksTheUnitAndDecimals)
 {
     struct Case {
         double bytes;
@@ -39,11 +39,11 @@ TEST(FormatFileSize, PicksTheUnitAndDecimals)
         {std::numeric_limits<double>::quiet_NaN(), ""},
     };
     for (const Case &c : cases)
-        EXPECT_EQ(FormatFileSize(c.bytes, kEnglish), QString::fromLatin1(c.expected)) << c.bytes;
-    EXPECT_EQ(FormatFileSize(1536, QLocale(QLocale::German)), QStringLiteral("1,5 KB"));
+        EXPECT_EQ(dataSizeText(c.bytes, kEnglish), QString::fromLatin1(c.expected)) << c.bytes;
+    EXPECT_EQ(dataSizeText(1536, QLocale(QLocale::German)), QStringLiteral("1,5 KB"));
 }
 
-TEST(FormatTime, SplitsIntoTheLargestUnits)
+TEST(DurationText, SplitsIntoTheLargestUnits)
 {
     struct Case {
         double seconds;
@@ -65,10 +65,10 @@ TEST(FormatTime, SplitsIntoTheLargestUnits)
         {std::numeric_limits<double>::quiet_NaN(), ""},
     };
     for (const Case &c : cases)
-        EXPECT_EQ(FormatTime(c.seconds, kEnglish), QString::fromLatin1(c.expected)) << c.seconds;
+        EXPECT_EQ(durationText(c.seconds, kEnglish), QString::fromLatin1(c.expected)) << c.seconds;
 }
 
-TEST(ReturnFileOrFolder, SplitsAtTheLastSeparator)
+TEST(PathParts, SplitsAtTheLastSeparator)
 {
     struct Case {
         const char *path;
@@ -91,7 +91,8 @@ TEST(ReturnFileOrFolder, SplitsAtTheLastSeparator)
         {"", true, true, ""},
     };
     for (const Case &c : cases)
-        EXPECT_EQ(ReturnFileOrFolder(QString::fromLatin1(c.path), c.returnFile, c.isUrl),
+        EXPECT_EQ(c.returnFile ? fileNameOf(QString::fromLatin1(c.path), c.isUrl ? PathKind::Url : PathKind::Local)
+                               : folderOf(QString::fromLatin1(c.path), c.isUrl ? PathKind::Url : PathKind::Local),
                   QString::fromLatin1(c.expected))
             << c.path << ' ' << c.returnFile << ' ' << c.isUrl;
 }
@@ -142,13 +143,13 @@ TEST(TransferProgress, EachUnitAndTimeIsLookedUpWhenShown)
 {
     const BracketTranslation brackets;
     const std::pair<QString, const char *> cases[] = {
-        {FormatFileSize(1, kEnglish), "[1 bytes]"},
-        {FormatFileSize(1536, kEnglish), "[1.5 KB]"},
-        {FormatFileSize(1572864, kEnglish), "[1.5 MB]"},
-        {FormatFileSize(5368709120.0, kEnglish), "[5.0 GB]"},
-        {FormatTime(59, kEnglish), "[59 sec]"},
-        {FormatTime(62, kEnglish), "[1 min 2 sec]"},
-        {FormatTime(3720, kEnglish), "[1 hr 2 min]"},
+        {dataSizeText(1, kEnglish), "[1 bytes]"},
+        {dataSizeText(1536, kEnglish), "[1.5 KB]"},
+        {dataSizeText(1572864, kEnglish), "[1.5 MB]"},
+        {dataSizeText(5368709120.0, kEnglish), "[5.0 GB]"},
+        {durationText(59, kEnglish), "[59 sec]"},
+        {durationText(62, kEnglish), "[1 min 2 sec]"},
+        {durationText(3720, kEnglish), "[1 hr 2 min]"},
         {transferProgress(1024, -1, 1000, QStringLiteral("f"), kEnglish)->progressText,
          "[Estimated Time Left: unknown ([1.0 KB] copied)]\r\r[Transfer Rate: 1.0 KB/Sec]"},
         {transferProgress(10240, 40960, 2000, QStringLiteral("f"), kEnglish)->progressText,
