@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "mainwindow/main_window.h"
 
+#include "engine/first_start.h"
 #include "engine/local_zone.h"
 #include "engine/typed_settings.h"
 #include "engine/zone_catalogue.h"
@@ -13,7 +14,6 @@
 #include "platform/processes.h"
 #include "platform/services.h"
 #include "platform/settings_store.h"
-#include "settingsstore/first_start.h"
 
 #include <QAction>
 #include <QApplication>

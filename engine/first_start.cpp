@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "settingsstore/first_start.h"
+#include "engine/first_start.h"
 
 #include "engine/typed_settings.h"
 
