@@ -18,19 +18,28 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+// What Apply does besides saving a switch.
+enum class AfterSave {
+    Nothing,
+    PlaceWindow,       // the window follows at once
+    DayPictureWhenOff, // the plain day picture stands in for the scenery
+    SavedAmongZones,   // saved by apply24Hour, where it belongs among the zone flags
+};
+
 struct Switch {
     QCheckBox *SettingsDialogControls::*box;
     const settings_schema::Setting &setting;
+    AfterSave after;
 };
 
-// The switches with a box of their own on this tab.
+// The switches with a box of their own on this tab, in the order Apply saves them.
 const Switch kSwitches[] = {
-    {&SettingsDialogControls::alwaysOnTopCheck, setting::OnTop},
-    {&SettingsDialogControls::twentyFourHourCheck, setting::TwentyFourHour},
-    {&SettingsDialogControls::timeSyncCheck, setting::Sync},
-    {&SettingsDialogControls::daylightSavingCheck, setting::DaylightSaving},
-    {&SettingsDialogControls::sceneryCheck, setting::Graphic},
-    {&SettingsDialogControls::exactZonesCheck, setting::Exact},
+    {&SettingsDialogControls::alwaysOnTopCheck, setting::OnTop, AfterSave::PlaceWindow},
+    {&SettingsDialogControls::twentyFourHourCheck, setting::TwentyFourHour, AfterSave::SavedAmongZones},
+    {&SettingsDialogControls::timeSyncCheck, setting::Sync, AfterSave::Nothing},
+    {&SettingsDialogControls::sceneryCheck, setting::Graphic, AfterSave::DayPictureWhenOff},
+    {&SettingsDialogControls::daylightSavingCheck, setting::DaylightSaving, AfterSave::DayPictureWhenOff},
+    {&SettingsDialogControls::exactZonesCheck, setting::Exact, AfterSave::Nothing},
 };
 
 bool onByDefault(const settings_schema::Setting &setting)
@@ -98,20 +107,16 @@ bool SettingsTab::applySwitches(QString *problem)
 {
     const SettingsDialogControls &c = m_controls;
     const bool entryStored = m_autostart.setEnabled(c.startWithDesktopCheck->isChecked(), problem);
-
-    m_store.saveSwitch(setting::OnTop, c.alwaysOnTopCheck->isChecked());
-    m_mainWindow.applyOnTopAndPlace();
-
-    m_store.saveSwitch(setting::Sync, c.timeSyncCheck->isChecked());
-
-    const QString dayPicture = m_desktop.programFolder() + u"/day.bmp"_s;
-    m_store.saveSwitch(setting::Graphic, c.sceneryCheck->isChecked());
-    if (!c.sceneryCheck->isChecked())
-        m_mainWindow.loadBackgroundPicture(dayPicture);
-    m_store.saveSwitch(setting::DaylightSaving, c.daylightSavingCheck->isChecked());
-    if (!c.daylightSavingCheck->isChecked())
-        m_mainWindow.loadBackgroundPicture(dayPicture);
-    m_store.saveSwitch(setting::Exact, c.exactZonesCheck->isChecked());
+    for (const Switch &option : kSwitches) {
+        if (option.after == AfterSave::SavedAmongZones)
+            continue;
+        const bool on = (c.*option.box)->isChecked();
+        m_store.saveSwitch(option.setting, on);
+        if (option.after == AfterSave::PlaceWindow)
+            m_mainWindow.applyOnTopAndPlace();
+        else if (option.after == AfterSave::DayPictureWhenOff && !on)
+            m_mainWindow.loadBackgroundPicture(m_desktop.programFolder() + u"/day.bmp"_s);
+    }
     return entryStored;
 }
 
