@@ -276,7 +276,7 @@ TEST(ZoneCommands, PickingAZoneEndsAFreeze)
     ClockWorld w;
     w.start();
     w.commands.freeze();
-    w.commands.showCustom1(); // no name stored: typed as empty text, shown at GMT
+    w.commands.showCustom(1); // no name stored: typed as empty text, shown at GMT
     EXPECT_EQ(w.zoneTimer.interval(), 60000);
     EXPECT_TRUE(w.state.zoneOffset.isText);
     EXPECT_EQ(w.state.zoneOffset.text, QStringLiteral("0"));
@@ -332,7 +332,7 @@ TEST(ZoneCommands, CustomZonesAreReadAtEachClick)
     w.start();
     w.fake.settings.set(QStringLiteral("tz2"), QStringLiteral("Newfoundland"));
     w.fake.settings.set(QStringLiteral("diff2"), QStringLiteral("-3.5"));
-    w.commands.showCustom2();
+    w.commands.showCustom(2);
     EXPECT_EQ(w.zone.text(), QStringLiteral("Newfoundland"));
     w.fake.loop.advance(1100);
     EXPECT_EQ(w.time.text().left(5), QStringLiteral("08:30")) << "-3.5 is -3:30, to the minute";
@@ -355,7 +355,7 @@ const CustomRoute customRoutes[] = {
          w.enableOnly({});
          w.rotation.showNextZone();
      }},
-    {"Menu", [](ClockWorld &w) { w.commands.showCustom1(); }},
+    {"Menu", [](ClockWorld &w) { w.commands.showCustom(1); }},
 };
 
 class CustomZoneRouteTest : public ::testing::TestWithParam<CustomRoute> {};
@@ -500,7 +500,7 @@ INSTANTIATE_TEST_SUITE_P(Commands, ShowCommandTypingTest,
                                                                 w.commands.showPreset(ClockWorld::preset("auc"));
                                                             },
                                                             "Wellington, New Zealand", "00:0"},
-                                           ShowCommandCase {"Custom", [](ClockWorld &w) { w.commands.showCustom2(); },
+                                           ShowCommandCase {"Custom", [](ClockWorld &w) { w.commands.showCustom(2); },
                                                             "Chatham Islands", "01:0"}),
                          [](const auto &info) { return std::string(info.param.name); });
 
