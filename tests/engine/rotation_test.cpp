@@ -80,9 +80,10 @@ TEST(Rotation, TheLastCustomPositionIsFollowedAtOnceByTheFirst)
 {
     ClockWorld w;
     w.enableOnly({"uk"});
-    w.fake.settings.set(QStringLiteral("tz2"), QStringLiteral("Kathmandu"));
-    w.fake.settings.set(QStringLiteral("diff2"), QStringLiteral("+6"));
-    w.fake.settings.set(QStringLiteral("zone2"), QStringLiteral("Asia/Kathmandu"));
+    const QString last = QString::number(zone_catalogue::CustomCount);
+    w.fake.settings.set(QStringLiteral("tz") + last, QStringLiteral("Kathmandu"));
+    w.fake.settings.set(QStringLiteral("diff") + last, QStringLiteral("+6"));
+    w.fake.settings.set(QStringLiteral("zone") + last, QStringLiteral("Asia/Kathmandu"));
     w.fake.settings.set(QStringLiteral("diff1"), QStringLiteral("+3")); // no name: skipped
     w.start();
     for (int i = 0; i < 3; ++i)
