@@ -206,7 +206,7 @@ void buildTimeZonesPage(Builder &b, SettingsDialogControls &c)
             b.make<LimitedTextBox>(u"customName%1Edit"_s.arg(n), frame, twipRect(120, place.top, 3375, 270), 30);
         row.nameEdit->setText(customZonePlaceholder());
         row.nameEdit->setFont(narrow);
-        // The frame's title would name all four boxes alike.
+        // The frame's title would name every row's boxes alike.
         row.nameEdit->setAccessibleName(
             QCoreApplication::translate("TimeZonesTab", "Name of custom time zone %1").arg(number));
         row.nameEdit->setToolTip(QCoreApplication::translate(
