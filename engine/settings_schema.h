@@ -121,8 +121,8 @@ inline const Setting VersionListEntry {section::Data, QStringLiteral("versionlis
 
 // A preset zone takes part in the rotation only for exactly "1".
 Setting zoneEnabled(const QString &zoneKey);
-// Custom zone 1 or 2: its name (empty or missing: no such zone) and its GMT
-// offset in hours as typed.
+// Custom zone N (tzN, diffN, zoneN), 1..zone_catalogue::CustomCount: its
+// name (empty or missing: no such zone) and its GMT offset in hours as typed.
 Setting customName(int customNumber);
 Setting customOffset(int customNumber);
 // The time-zone database id the custom zone was chosen as; empty when the

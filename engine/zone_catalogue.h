@@ -45,8 +45,12 @@ struct CatalogueEntry {
 namespace zone_catalogue {
 
 constexpr int PresetCount = 24;
-constexpr int FirstCustomPosition = 25;
-constexpr int LastPosition = 26;
+// Places of one's own, numbered from 1, follow the presets in the rotation.
+// Each has its own menu item and row in the settings dialog, and its keys
+// tzN, diffN and zoneN in the store.
+constexpr int CustomCount = 2;
+constexpr int FirstCustomPosition = PresetCount + 1;
+constexpr int LastPosition = PresetCount + CustomCount;
 
 const std::array<PresetZone, PresetCount> &presets();
 // The preset at a position 1..24, or null.
@@ -59,7 +63,7 @@ inline std::array<const PresetZone *, PresetCount> presetsInMenuOrder()
 {
     return presetsBy(&PresetZone::menuOrder);
 }
-// 1 or 2 for the custom positions 25 and 26.
+// 1..CustomCount for the positions after the presets.
 int customNumberAt(int position);
 
 // Reads custom zones afresh from the store every time: nothing is cached.
@@ -69,7 +73,7 @@ QString shownName(const PresetZone &zone);
 QString shownMenuCaption(const PresetZone &zone);
 QString shownBoxCaption(const PresetZone &zone);
 CatalogueEntry presetEntry(const PresetZone &zone);
-// Custom zone 1 or 2; a missing name is the empty text.
+// Custom zone 1..CustomCount; a missing name is the empty text.
 CatalogueEntry customEntry(int customNumber, platform::SettingsStore &store);
 bool isEnabled(int position, platform::SettingsStore &store);
 

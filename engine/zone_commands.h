@@ -19,13 +19,12 @@ public:
 
     // The 24 preset menu commands differ only by their catalogue entry.
     void showPreset(const PresetZone &zone);
-    void showCustom1() { showCustom(1); }
-    void showCustom2() { showCustom(2); }
+    // A place of one's own, 1..zone_catalogue::CustomCount.
+    void showCustom(int number);
     void freeze();
     void showNextZoneNow();
 
 private:
-    void showCustom(int number);
     void holdForAMinute();
     void playBlip();
 

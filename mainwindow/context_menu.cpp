@@ -14,11 +14,16 @@ QString text(const char *source)
     return QCoreApplication::translate("ClockMenu", source);
 }
 
-QAction *addItem(QMenu *menu, const char *objectName, const QString &caption)
+QAction *addItem(QMenu *menu, const QString &objectName, const QString &caption)
 {
     QAction *action = menu->addAction(caption);
-    action->setObjectName(QLatin1String(objectName));
+    action->setObjectName(objectName);
     return action;
+}
+
+QAction *addItem(QMenu *menu, const char *objectName, const QString &caption)
+{
+    return addItem(menu, QLatin1String(objectName), caption);
 }
 
 } // namespace
@@ -40,8 +45,10 @@ ContextMenu buildContextMenu(QWidget *owner)
         caption.replace(QLatin1Char('&'), QStringLiteral("&&"));
         menu.presetItems.emplace_back(addItem(menu.showZoneMenu, zone->menuItem, caption), zone);
     }
-    menu.custom1Action = addItem(menu.showZoneMenu, "custom1Action", QStringLiteral("custom1"));
-    menu.custom2Action = addItem(menu.showZoneMenu, "custom2Action", QStringLiteral("custom2"));
+    for (int number = 1; number <= zone_catalogue::CustomCount; ++number) {
+        menu.customItems[std::size_t(number - 1)] = addItem(
+            menu.showZoneMenu, QStringLiteral("custom%1Action").arg(number), QStringLiteral("custom%1").arg(number));
+    }
 
     menu.freezeAction =
         addItem(menu.settingsMenu, "freezeAction", text(QT_TRANSLATE_NOOP("ClockMenu", "Freeze current time zone")));

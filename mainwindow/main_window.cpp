@@ -119,8 +119,9 @@ void ClockWindow::connectMenu()
         const PresetZone *shown = zone;
         connect(action, &QAction::triggered, this, [this, shown] { m_commands.showPreset(*shown); });
     }
-    connect(m_menu.custom1Action, &QAction::triggered, this, [this] { m_commands.showCustom1(); });
-    connect(m_menu.custom2Action, &QAction::triggered, this, [this] { m_commands.showCustom2(); });
+    for (int number = 1; number <= zone_catalogue::CustomCount; ++number)
+        connect(m_menu.customItem(number), &QAction::triggered, this,
+                [this, number] { m_commands.showCustom(number); });
     connect(m_menu.freezeAction, &QAction::triggered, this, [this] { m_commands.freeze(); });
     connect(m_menu.aboutAction, &QAction::triggered, this, [this] { showAbout(); });
     connect(m_menu.helpAction, &QAction::triggered, this, [this] { showHelp(); });
@@ -143,7 +144,7 @@ void ClockWindow::start()
     settings::settleFirstStart24hr(m_services.settings, QLocale::system());
     m_state.timeSyncStarted = false;
 
-    for (int number : {1, 2}) {
+    for (int number = 1; number <= zone_catalogue::CustomCount; ++number) {
         const QString name = settings().text(setting::customName(number));
         setCustomMenuEntryVisible(number, !name.isEmpty());
         if (!name.isEmpty())

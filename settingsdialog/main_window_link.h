@@ -12,7 +12,7 @@ public:
     // Applies the stored always-on-top switch and puts the window back at its
     // stored place and size.
     virtual void applyOnTopAndPlace() = 0;
-    // The "Show Time Zone" entry of custom zone 1 or 2.
+    // The "Show Time Zone" entry of custom zone 1..zone_catalogue::CustomCount.
     virtual void setCustomMenuEntryVisible(int number, bool visible) = 0;
     virtual void setCustomMenuEntryCaption(int number, const QString &caption) = 0;
     // Loads a picture file into the window's background at once.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "settingsdialog/settings_dialog.h"
 
+#include "engine/zone_catalogue.h"
 #include "settingsdialog/main_window_link.h"
 #include "settingsdialog/settings_dialog_link_label.h"
 #include "settingsdialog/settings_dialog_tab_control.h"
@@ -49,14 +50,17 @@ void SettingsDialog::connectHandlers()
     connect(c.applyButton, &QPushButton::clicked, this, &SettingsDialog::onApplyClicked);
     connect(c.okButton, &QPushButton::clicked, this, &SettingsDialog::onOkClicked);
     connect(c.cancelButton, &QPushButton::clicked, this, &SettingsDialog::onCancelClicked);
-    connect(c.resetCustom1Button, &QPushButton::clicked, this, &SettingsDialog::onResetCustom1Clicked);
-    connect(c.resetCustom2Button, &QPushButton::clicked, this, &SettingsDialog::onResetCustom2Clicked);
-    // textChanged, not textEdited: the handlers run for the program's own
-    // changes too, which loading and Reset rely on.
-    connect(c.customName1Edit, &QLineEdit::textChanged, this, &SettingsDialog::onCustomName1Changed);
-    connect(c.customName2Edit, &QLineEdit::textChanged, this, &SettingsDialog::onCustomName2Changed);
-    connect(c.customOffset1Edit, &QLineEdit::textChanged, this, &SettingsDialog::onCustomOffset1Changed);
-    connect(c.customOffset2Edit, &QLineEdit::textChanged, this, &SettingsDialog::onCustomOffset2Changed);
+    for (int number = 1; number <= zone_catalogue::CustomCount; ++number) {
+        const CustomZoneControls &row = c.customZones[std::size_t(number - 1)];
+        connect(row.resetButton, &QPushButton::clicked, this, [this, number] { m_timeZones.resetCustomZone(number); });
+        // textChanged, not textEdited: the handlers run for the program's own
+        // changes too, which loading and Reset rely on.
+        connect(row.nameEdit, &QLineEdit::textChanged, this, [this, number] { m_timeZones.customNameChanged(number); });
+        connect(row.offsetEdit, &QLineEdit::textChanged, this,
+                [this, number] { m_timeZones.customOffsetChanged(number); });
+        row.nameEdit->installEventFilter(this);
+        row.offsetEdit->installEventFilter(this);
+    }
     connect(c.scanDelayArrows, &UpDownArrows::upClick, this, &SettingsDialog::stepDelayUp);
     connect(c.scanDelayArrows, &UpDownArrows::downClick, this, &SettingsDialog::stepDelayDown);
     // The links' work waits and handles events, and the dialog may be closed
@@ -69,8 +73,6 @@ void SettingsDialog::connectHandlers()
         if (const std::function<void()> work = onHelpLinkClicked)
             work();
     });
-    for (QLineEdit *box : {c.customName1Edit, c.customOffset1Edit, c.customName2Edit, c.customOffset2Edit})
-        box->installEventFilter(this);
 }
 
 void SettingsDialog::loadAll()
@@ -143,10 +145,10 @@ bool SettingsDialog::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::FocusOut) {
         // The suggestions' list takes the focus while the user is still typing.
         if (static_cast<QFocusEvent *>(event)->reason() != Qt::PopupFocusReason) {
-            if (watched == m_controls.customName1Edit)
-                onCustomName1Left();
-            else if (watched == m_controls.customName2Edit)
-                onCustomName2Left();
+            for (int number = 1; number <= zone_catalogue::CustomCount; ++number) {
+                if (watched == m_controls.customZones[std::size_t(number - 1)].nameEdit)
+                    m_timeZones.checkTypedName(number);
+            }
         }
         return QDialog::eventFilter(watched, event);
     }

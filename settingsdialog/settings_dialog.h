@@ -53,14 +53,6 @@ private:
     void onApplyClicked() { applyAll(); }
     void onOkClicked() { applyAndClose(); }
     void onCancelClicked() { close(); }
-    void onResetCustom1Clicked() { m_timeZones.resetCustomZone(1); }
-    void onResetCustom2Clicked() { m_timeZones.resetCustomZone(2); }
-    void onCustomName1Changed() { m_timeZones.customNameChanged(1); }
-    void onCustomName2Changed() { m_timeZones.customNameChanged(2); }
-    void onCustomOffset1Changed() { m_timeZones.customOffsetChanged(1); }
-    void onCustomOffset2Changed() { m_timeZones.customOffsetChanged(2); }
-    void onCustomName1Left() { m_timeZones.checkTypedName(1); }
-    void onCustomName2Left() { m_timeZones.checkTypedName(2); }
     void stepDelayUp() { m_settingsTab.stepDelayUp(); }
     void stepDelayDown() { m_settingsTab.stepDelayDown(); }
 

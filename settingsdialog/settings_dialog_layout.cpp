@@ -21,6 +21,7 @@
 #include <QTabBar>
 #include <QToolButton>
 
+#include <iterator>
 #include <map>
 #include <utility>
 
@@ -188,62 +189,61 @@ void buildTimeZonesPage(Builder &b, SettingsDialogControls &c)
                             QCoreApplication::translate(
                                 "TimeZonesTab", "Custom Time Zones. Please type in the name of your own time zone"));
     const QFont narrow = designFont(u"Liberation Sans Narrow"_s);
-    struct Row {
-        LimitedTextBox *&name;
-        LimitedTextBox *&offset;
-        QPushButton *&reset;
-        QLabel *&note;
-        int number;
+    // Each custom zone's row on the frame, in twips, and its place in the
+    // keyboard order (its offset box follows its name box).
+    struct RowPlace {
         int top;
         int nameOrder;
         int resetOrder;
     };
-    const Row rows[] = {
-        {c.customName1Edit, c.customOffset1Edit, c.resetCustom1Button, c.customPlace1Note, 1, 390, 24, 53},
-        {c.customName2Edit, c.customOffset2Edit, c.resetCustom2Button, c.customPlace2Note, 2, 870, 26, 54},
-    };
-    for (const Row &row : rows) {
-        const QString n = QString::number(row.number);
-        row.name = b.make<LimitedTextBox>(u"customName%1Edit"_s.arg(n), frame, twipRect(120, row.top, 3375, 270), 30);
-        row.name->setText(customZonePlaceholder());
-        row.name->setFont(narrow);
-        // The frame's title would name all four boxes alike.
-        row.name->setAccessibleName(
-            QCoreApplication::translate("TimeZonesTab", "Name of custom time zone %1").arg(row.number));
-        row.name->setToolTip(QCoreApplication::translate(
+    constexpr RowPlace kRowPlaces[] = {{390, 24, 53}, {870, 26, 54}};
+    static_assert(std::size(kRowPlaces) == zone_catalogue::CustomCount, "place each custom zone's row on the frame");
+    for (int number = 1; number <= zone_catalogue::CustomCount; ++number) {
+        const RowPlace &place = kRowPlaces[std::size_t(number - 1)];
+        CustomZoneControls &row = c.customZones[std::size_t(number - 1)];
+        const QString n = QString::number(number);
+        row.nameEdit =
+            b.make<LimitedTextBox>(u"customName%1Edit"_s.arg(n), frame, twipRect(120, place.top, 3375, 270), 30);
+        row.nameEdit->setText(customZonePlaceholder());
+        row.nameEdit->setFont(narrow);
+        // The frame's title would name every row's boxes alike.
+        row.nameEdit->setAccessibleName(
+            QCoreApplication::translate("TimeZonesTab", "Name of custom time zone %1").arg(number));
+        row.nameEdit->setToolTip(QCoreApplication::translate(
             "TimeZonesTab", "Enter any name you wish in here, this can be your town/city, country or even your name"));
-        b.order(row.name, row.nameOrder);
+        b.order(row.nameEdit, place.nameOrder);
 
-        QLabel *offsetLabel =
-            b.label(u"customOffset%1Label"_s.arg(row.number), frame, twipRect(3600, row.top, 675, 225),
-                    //: A label of fixed width before a small box: keep it short.
-                    QCoreApplication::translate("TimeZonesTab", "GMT offset"));
+        QLabel *offsetLabel = b.label(u"customOffset%1Label"_s.arg(number), frame, twipRect(3600, place.top, 675, 225),
+                                      //: A label of fixed width before a small box: keep it short.
+                                      QCoreApplication::translate("TimeZonesTab", "GMT offset"));
         offsetLabel->setFont(narrow);
         offsetLabel->setToolTip(offsetTip());
 
-        row.offset =
-            b.make<LimitedTextBox>(u"customOffset%1Edit"_s.arg(n), frame, twipRect(4440, row.top, 615, 270), 5);
-        row.offset->setText(u"0"_s);
-        row.offset->setAlignment(Qt::AlignCenter);
-        row.offset->setFont(narrow);
-        row.offset->setToolTip(offsetTip());
-        row.offset->setAccessibleName(
-            QCoreApplication::translate("TimeZonesTab", "GMT offset of custom time zone %1").arg(row.number));
-        b.order(row.offset, row.nameOrder + 1);
+        row.offsetEdit =
+            b.make<LimitedTextBox>(u"customOffset%1Edit"_s.arg(n), frame, twipRect(4440, place.top, 615, 270), 5);
+        row.offsetEdit->setText(u"0"_s);
+        row.offsetEdit->setAlignment(Qt::AlignCenter);
+        row.offsetEdit->setFont(narrow);
+        row.offsetEdit->setToolTip(offsetTip());
+        row.offsetEdit->setAccessibleName(
+            QCoreApplication::translate("TimeZonesTab", "GMT offset of custom time zone %1").arg(number));
+        b.order(row.offsetEdit, place.nameOrder + 1);
 
-        row.reset = b.make<QPushButton>(u"resetCustom%1Button"_s.arg(n), frame, twipRect(5160, row.top, 855, 255),
-                                        //: A button of fixed width that clears a custom time zone: keep it short.
-                                        QCoreApplication::translate("TimeZonesTab", "Reset"));
-        row.reset->setToolTip(
+        row.resetButton =
+            b.make<QPushButton>(u"resetCustom%1Button"_s.arg(n), frame, twipRect(5160, place.top, 855, 255),
+                                //: A button of fixed width that clears a custom time zone: keep it short.
+                                QCoreApplication::translate("TimeZonesTab", "Reset"));
+        row.resetButton->setToolTip(
             QCoreApplication::translate("TimeZonesTab", "Click here to delete this custom time zone"));
-        row.reset->setAccessibleName(
-            QCoreApplication::translate("TimeZonesTab", "Reset custom time zone %1").arg(row.number));
-        row.reset->setAutoDefault(false);
-        b.order(row.reset, row.resetOrder);
+        row.resetButton->setAccessibleName(
+            QCoreApplication::translate("TimeZonesTab", "Reset custom time zone %1").arg(number));
+        row.resetButton->setAutoDefault(false);
+        b.order(row.resetButton, place.resetOrder);
 
-        row.note = b.label(u"customPlace%1Note"_s.arg(n), frame, twipRect(120, row.top + 270, 5895, 195), QString());
-        row.note->setFont(narrow);
-        row.note->hide();
+        row.placeNote =
+            b.label(u"customPlace%1Note"_s.arg(n), frame, twipRect(120, place.top + 270, 5895, 195), QString());
+        row.placeNote->setFont(narrow);
+        row.placeNote->hide();
     }
 }
 

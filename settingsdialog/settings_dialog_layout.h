@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "engine/zone_catalogue.h"
+
 #include <QCoreApplication>
 #include <QHash>
 #include <QString>
+
+#include <array>
 
 class LimitedTextBox;
 class LinkLabel;
@@ -14,6 +18,15 @@ class QWidget;
 class SettingsTabControl;
 class UpDownArrows;
 
+// One place of one's own on the "Time Zones" tab.
+struct CustomZoneControls {
+    LimitedTextBox *nameEdit = nullptr;
+    LimitedTextBox *offsetEdit = nullptr;
+    QPushButton *resetButton = nullptr;
+    // Under the name box: shown when a typed name is no known place.
+    QLabel *placeNote = nullptr;
+};
+
 // The settings dialog's controls.
 struct SettingsDialogControls {
     SettingsTabControl *tabControl = nullptr;
@@ -21,17 +34,10 @@ struct SettingsDialogControls {
     QPushButton *cancelButton = nullptr;
     QPushButton *applyButton = nullptr;
 
-    // "Time Zones": the 24 zone boxes by zone key, and the two custom zones.
+    // "Time Zones": the 24 zone boxes by zone key, and the custom zones in
+    // number order from 1.
     QHash<QString, QCheckBox *> zoneBoxes;
-    LimitedTextBox *customName1Edit = nullptr;
-    LimitedTextBox *customOffset1Edit = nullptr;
-    QPushButton *resetCustom1Button = nullptr;
-    LimitedTextBox *customName2Edit = nullptr;
-    LimitedTextBox *customOffset2Edit = nullptr;
-    QPushButton *resetCustom2Button = nullptr;
-    // Under each name box: shown when a typed name is no known place.
-    QLabel *customPlace1Note = nullptr;
-    QLabel *customPlace2Note = nullptr;
+    std::array<CustomZoneControls, zone_catalogue::CustomCount> customZones;
 
     // "Settings"
     LimitedTextBox *scanDelayEdit = nullptr;

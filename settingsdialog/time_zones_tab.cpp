@@ -37,17 +37,30 @@ QString gmtText(const QString &offsetText)
 
 } // namespace
 
+std::array<TimeZonesTab::CustomZone, zone_catalogue::CustomCount>
+TimeZonesTab::customZonesOf(const SettingsDialogControls &controls)
+{
+    std::array<CustomZone, zone_catalogue::CustomCount> zones;
+    for (int number = 1; number <= zone_catalogue::CustomCount; ++number) {
+        const CustomZoneControls &row = controls.customZones[std::size_t(number - 1)];
+        zones[std::size_t(number - 1)] = {row.nameEdit,
+                                          row.offsetEdit,
+                                          setting::customName(number),
+                                          setting::customOffset(number),
+                                          setting::customZoneId(number),
+                                          row.placeNote};
+    }
+    return zones;
+}
+
 TimeZonesTab::TimeZonesTab(const SettingsDialogControls &controls, TypedSettings store, MainWindowLink &mainWindow)
     : m_controls(controls),
       m_store(store),
       m_mainWindow(mainWindow),
-      m_custom1 {controls.customName1Edit, controls.customOffset1Edit, setting::customName(1),
-                 setting::customOffset(1), setting::customZoneId(1),   controls.customPlace1Note},
-      m_custom2 {controls.customName2Edit, controls.customOffset2Edit, setting::customName(2),
-                 setting::customOffset(2), setting::customZoneId(2),   controls.customPlace2Note}
+      m_customZones(customZonesOf(controls))
 {
-    offerZones(m_custom1, 1);
-    offerZones(m_custom2, 2);
+    for (int number = 1; number <= zone_catalogue::CustomCount; ++number)
+        offerZones(custom(number), number);
 }
 
 void TimeZonesTab::offerZones(CustomZone &zone, int number)
@@ -106,8 +119,8 @@ void TimeZonesTab::checkTypedName(int number)
 
 void TimeZonesTab::checkTypedNames()
 {
-    checkTypedName(1);
-    checkTypedName(2);
+    for (int number = 1; number <= zone_catalogue::CustomCount; ++number)
+        checkTypedName(number);
 }
 
 void TimeZonesTab::showNote(CustomZone &zone, const QString &text)
@@ -124,21 +137,21 @@ void TimeZonesTab::showNote(CustomZone &zone, const QString &text)
 
 void TimeZonesTab::load()
 {
-    for (const CustomZone *zone : {&m_custom1, &m_custom2}) {
-        const QString offset = m_store.storedText(zone->offsetSetting);
+    for (const CustomZone &zone : m_customZones) {
+        const QString offset = m_store.storedText(zone.offsetSetting);
         if (!offset.isEmpty())
-            zone->offset->setText(offset);
+            zone.offset->setText(offset);
     }
-    for (const CustomZone *zone : {&m_custom1, &m_custom2}) {
-        const QString name = m_store.storedText(zone->nameSetting);
+    for (const CustomZone &zone : m_customZones) {
+        const QString name = m_store.storedText(zone.nameSetting);
         if (!name.isEmpty())
-            zone->name->setText(name);
+            zone.name->setText(name);
     }
     // A bound place shows its difference now, which the fixed-offset clock uses.
-    for (CustomZone *zone : {&m_custom1, &m_custom2}) {
-        const QString zoneId = m_store.storedText(zone->zoneIdSetting);
+    for (const CustomZone &zone : m_customZones) {
+        const QString zoneId = m_store.storedText(zone.zoneIdSetting);
         if (!zoneId.isEmpty() && !m_zoneChoices.zoneIdOf(zoneId).isEmpty())
-            zone->offset->setText(ZoneChoices::offsetTextNow(zoneId));
+            zone.offset->setText(ZoneChoices::offsetTextNow(zoneId));
     }
     for (const PresetZone *zone : zone_catalogue::presetsBy(&PresetZone::boxLoadOrder)) {
         const QString key = QLatin1String(zone->key);

@@ -2,8 +2,10 @@
 #pragma once
 
 #include "engine/typed_settings.h"
+#include "engine/zone_catalogue.h"
 #include "settingsdialog/zone_choices.h"
 
+#include <array>
 #include <functional>
 
 class LimitedTextBox;
@@ -11,7 +13,7 @@ class MainWindowLink;
 class QLabel;
 struct SettingsDialogControls;
 
-// The "Time Zones" tab: the 24 zone boxes, written by Apply, and the two
+// The "Time Zones" tab: the 24 zone boxes, written by Apply, and the
 // custom zones, written on every change and kept whatever closes the dialog.
 class TimeZonesTab {
 public:
@@ -43,23 +45,23 @@ public:
 
 private:
     struct CustomZone {
-        LimitedTextBox *name;
-        LimitedTextBox *offset;
+        LimitedTextBox *name = nullptr;
+        LimitedTextBox *offset = nullptr;
         settings_schema::Setting nameSetting;
         settings_schema::Setting offsetSetting;
         settings_schema::Setting zoneIdSetting;
-        QLabel *note;
+        QLabel *note = nullptr;
         bool nameTyped = false;
     };
+    static std::array<CustomZone, zone_catalogue::CustomCount> customZonesOf(const SettingsDialogControls &controls);
     void offerZones(CustomZone &zone, int number);
     void bindPlace(CustomZone &zone, const QString &zoneId);
     void showNote(CustomZone &zone, const QString &text);
-    CustomZone &custom(int number) { return number == 1 ? m_custom1 : m_custom2; }
+    CustomZone &custom(int number) { return m_customZones.at(std::size_t(number - 1)); }
 
     const SettingsDialogControls &m_controls;
     TypedSettings m_store;
     MainWindowLink &m_mainWindow;
     ZoneChoices m_zoneChoices;
-    CustomZone m_custom1;
-    CustomZone m_custom2;
+    std::array<CustomZone, zone_catalogue::CustomCount> m_customZones;
 };

@@ -80,9 +80,10 @@ TEST(Rotation, TheLastCustomPositionIsFollowedAtOnceByTheFirst)
 {
     ClockWorld w;
     w.enableOnly({"uk"});
-    w.fake.settings.set(QStringLiteral("tz2"), QStringLiteral("Kathmandu"));
-    w.fake.settings.set(QStringLiteral("diff2"), QStringLiteral("+6"));
-    w.fake.settings.set(QStringLiteral("zone2"), QStringLiteral("Asia/Kathmandu"));
+    const QString last = QString::number(zone_catalogue::CustomCount);
+    w.fake.settings.set(QStringLiteral("tz") + last, QStringLiteral("Kathmandu"));
+    w.fake.settings.set(QStringLiteral("diff") + last, QStringLiteral("+6"));
+    w.fake.settings.set(QStringLiteral("zone") + last, QStringLiteral("Asia/Kathmandu"));
     w.fake.settings.set(QStringLiteral("diff1"), QStringLiteral("+3")); // no name: skipped
     w.start();
     for (int i = 0; i < 3; ++i)
@@ -276,7 +277,7 @@ TEST(ZoneCommands, PickingAZoneEndsAFreeze)
     ClockWorld w;
     w.start();
     w.commands.freeze();
-    w.commands.showCustom1(); // no name stored: typed as empty text, shown at GMT
+    w.commands.showCustom(1); // no name stored: typed as empty text, shown at GMT
     EXPECT_EQ(w.zoneTimer.interval(), 60000);
     EXPECT_TRUE(w.state.zoneOffset.isText);
     EXPECT_EQ(w.state.zoneOffset.text, QStringLiteral("0"));
@@ -332,7 +333,7 @@ TEST(ZoneCommands, CustomZonesAreReadAtEachClick)
     w.start();
     w.fake.settings.set(QStringLiteral("tz2"), QStringLiteral("Newfoundland"));
     w.fake.settings.set(QStringLiteral("diff2"), QStringLiteral("-3.5"));
-    w.commands.showCustom2();
+    w.commands.showCustom(2);
     EXPECT_EQ(w.zone.text(), QStringLiteral("Newfoundland"));
     w.fake.loop.advance(1100);
     EXPECT_EQ(w.time.text().left(5), QStringLiteral("08:30")) << "-3.5 is -3:30, to the minute";
@@ -355,7 +356,7 @@ const CustomRoute customRoutes[] = {
          w.enableOnly({});
          w.rotation.showNextZone();
      }},
-    {"Menu", [](ClockWorld &w) { w.commands.showCustom1(); }},
+    {"Menu", [](ClockWorld &w) { w.commands.showCustom(1); }},
 };
 
 class CustomZoneRouteTest : public ::testing::TestWithParam<CustomRoute> {};
@@ -500,7 +501,7 @@ INSTANTIATE_TEST_SUITE_P(Commands, ShowCommandTypingTest,
                                                                 w.commands.showPreset(ClockWorld::preset("auc"));
                                                             },
                                                             "Wellington, New Zealand", "00:0"},
-                                           ShowCommandCase {"Custom", [](ClockWorld &w) { w.commands.showCustom2(); },
+                                           ShowCommandCase {"Custom", [](ClockWorld &w) { w.commands.showCustom(2); },
                                                             "Chatham Islands", "01:0"}),
                          [](const auto &info) { return std::string(info.param.name); });
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/settings_schema.h"
 #include "engine/typed_settings.h"
+#include "engine/zone_catalogue.h"
 
 #include "fake_platform.h"
 #include "qt_printers.h"
@@ -99,14 +100,21 @@ TEST(SettingsSchema, EveryDefaultIsValidAndEveryKeyIsItsOwn)
         case Kind::Text: break;
         }
     }
-    for (int number : {1, 2}) {
-        for (const settings_schema::Setting &custom :
-             {setting::customName(number), setting::customOffset(number), setting::customZoneId(number)}) {
-            EXPECT_FALSE(keys.contains(custom.key.toCaseFolded())) << custom.key.toStdString();
-            keys.insert(custom.key.toCaseFolded());
+    // Each place of one's own keeps the keys older versions wrote for it.
+    for (int number = 1; number <= zone_catalogue::CustomCount; ++number) {
+        const QString n = QString::number(number);
+        const settings_schema::Setting place[] = {setting::customName(number), setting::customOffset(number),
+                                                  setting::customZoneId(number)};
+        const QString expected[] = {u"tz"_s + n, u"diff"_s + n, u"zone"_s + n};
+        for (int i = 0; i < 3; ++i) {
+            const QString &key = place[i].key;
+            EXPECT_EQ(key, expected[i]);
+            EXPECT_EQ(place[i].section, u"data");
+            EXPECT_FALSE(keys.contains(key.toCaseFolded())) << key.toStdString();
+            keys.insert(key.toCaseFolded());
         }
     }
-    EXPECT_EQ(keys.size(), qsizetype(setting::fixedSettings().size()) + 6);
+    EXPECT_EQ(keys.size(), qsizetype(setting::fixedSettings().size()) + 3 * zone_catalogue::CustomCount);
 }
 
 // What the store holds is what older and newer versions of the clock read:
