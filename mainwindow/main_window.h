@@ -119,6 +119,7 @@ private:
     PicturePiece m_backgroundPiece {m_clockFace};
     TimerPiece m_clockTimer;
     TimerPiece m_zoneTimer;
+    TimerPiece m_typingTimer;
 
     ClockState m_state;
     ClockTick m_tick;

@@ -37,10 +37,11 @@ struct ClockWorld {
     FakePicture background {QStringLiteral("clockFace"), log};
     FakeTimer clockTimer {fake.loop};
     FakeTimer zoneTimer {fake.loop};
+    FakeTimer typingTimer {fake.loop};
     FakeUpdateCheck updateCheck;
     ClockState state;
     ClockTick tick {state, fake.services, {zone, time, local}, background, QLocale(QLocale::English)};
-    Rotation rotation {state, fake.services, zone, zoneTimer, updateCheck};
+    Rotation rotation {state, fake.services, zone, zoneTimer, typingTimer, updateCheck};
     ZoneCommands commands {fake.services, rotation, zoneTimer};
 
     ClockWorld()
@@ -57,8 +58,16 @@ struct ClockWorld {
     void start()
     {
         rotation.showNextZone();
+        typeOut();
         clockTimer.setInterval(1000);
         zoneTimer.setInterval(rotation.scanIntervalMs());
+    }
+
+    // Lets the name under way be typed to its end.
+    void typeOut()
+    {
+        while (rotation.isTyping())
+            fake.loop.advance(Rotation::TypingStepMs);
     }
 
     // The preset of a key. An unknown key fails the test that asked, by an

@@ -43,13 +43,24 @@ TEST(ScanDelay, StoredTextToInterval)
         EXPECT_EQ(scan_delay::intervalMs(QString::fromLatin1(c.text)), c.ms) << '"' << c.text << '"';
 }
 
-TEST(Rotation, TypesANameOneCharacterEveryThirtyMilliseconds)
+TEST(Rotation, TypesANameOneCharacterEveryThirtyMillisecondsThenStoresTheZone)
 {
     ClockWorld w;
-    w.rotation.typeZoneName(QStringLiteral("Turkey"));
+    CatalogueEntry turkey;
+    turkey.name = QStringLiteral("Turkey");
+    turkey.offsetHours = 3;
+    w.rotation.putOnShow(turkey);
+    EXPECT_EQ(w.zone.text(), QString()) << "returns at once, the label emptied";
+    w.fake.loop.advance(5 * 30);
+    EXPECT_EQ(w.zone.text(), QStringLiteral("Turke"));
+    EXPECT_FALSE(w.state.zoneJustShown) << "the zone is stored with the last letter";
+    EXPECT_EQ(w.state.zoneOffset.hours, 0);
+    w.fake.loop.advance(30);
     EXPECT_EQ(w.log.values(QStringLiteral("zoneLabel"), QStringLiteral("text")),
-              QStringList({"", "", "T", "Tu", "Tur", "Turk", "Turke", "Turkey"}));
-    EXPECT_EQ(w.fake.loop.now(), 7 * 30) << "n + 1 steps of 30 ms";
+              QStringList({"", "T", "Tu", "Tur", "Turk", "Turke", "Turkey"}));
+    EXPECT_TRUE(w.state.zoneJustShown);
+    EXPECT_EQ(w.state.zoneOffset.hours, 3);
+    EXPECT_FALSE(w.typingTimer.isRunning()) << "no timer left running once typed";
 }
 
 TEST(Rotation, OnlyOneZoneIsRetypedEverySecondPeriod)
@@ -59,8 +70,10 @@ TEST(Rotation, OnlyOneZoneIsRetypedEverySecondPeriod)
     w.start();
     EXPECT_EQ(w.typedNames(), QStringList({"United Kingdom"}));
     w.fake.loop.advance(20000);
+    w.typeOut();
     EXPECT_EQ(w.typedNames().size(), 1) << "the search does not wrap within one call";
     w.fake.loop.advance(20000);
+    w.typeOut();
     EXPECT_EQ(w.typedNames().size(), 2);
 }
 
@@ -87,6 +100,7 @@ TEST(Rotation, TheLastCustomPositionIsFollowedAtOnceByTheFirst)
     w.start();
     for (int i = 0; i < 3; ++i)
         w.fake.loop.advance(20000);
+    w.typeOut();
     EXPECT_EQ(w.typedNames(), QStringList({"United Kingdom", "Kathmandu", "United Kingdom", "Kathmandu"}));
     EXPECT_TRUE(w.state.zoneOffset.isText);
     EXPECT_EQ(w.state.zoneOffset.text, QStringLiteral("+6"));
@@ -114,6 +128,7 @@ TEST(Rotation, TicksDuringTheTypingShowThePreviousZone)
     // typing of "Wellington, New Zealand" (24 steps of 30 ms) spans the next one.
     w.fake.loop.advance(1800 - (w.fake.loop.now() % 1000));
     w.rotation.onZoneTimer();
+    w.typeOut();
 
     const auto halfTyped = std::find_if(seen.begin(), seen.end(), [](const Seen &s) {
         return s.zone.startsWith(QStringLiteral("Wel")) && s.zone != QLatin1String("Wellington, New Zealand");
@@ -239,9 +254,13 @@ TEST(ZoneCommands, AHandPickedZoneStaysAMinuteThenTheRotationGoesOn)
     w.enableOnly({"uk", "haw", "ariz", "cent"});
     w.start();                 // United Kingdom; the rotation timer starts when its name is typed
     w.fake.loop.advance(5500); // Pacific
+    w.typeOut();
     ASSERT_EQ(w.typedNames().last(), QStringLiteral("Pacific Time, USA"));
+    // Picked once Pacific has rolled in, so no tick falls in Moscow's typing.
+    w.fake.loop.advance(w.clockTimer.dueAt() + 1200 - w.fake.loop.now());
     const qint64 picked = w.fake.loop.now();
     w.commands.showPreset(ClockWorld::preset("mos"));
+    w.typeOut();
     EXPECT_EQ(w.zone.text(), QStringLiteral("Moscow + Volgograd"));
     EXPECT_EQ(w.zoneTimer.interval(), 60000);
     EXPECT_EQ(w.state.zoneOffset.hours, 3);
@@ -302,27 +321,36 @@ TEST(ZoneCommands, NextZonePictureMovesOnAtOnceAndEndsAFreeze)
     EXPECT_LE(w.fake.sound.played[0].at, clicked) << "the blip comes before the typing";
 }
 
-TEST(ZoneCommands, AShowCommandDuringTheRotationsTypingLeavesTheRotationsZone)
+// The zone the user picked last is the one on show, for a minute of its own.
+TEST(ZoneCommands, AShowCommandDuringTheRotationsTypingWins)
 {
     ClockWorld w;
     w.start();
     // The menu command lands while "Pacific Time, USA" is being typed.
-    w.fake.loop.postAt(w.zoneTimer.dueAt() + 100, [&] { w.commands.showPreset(ClockWorld::preset("jer")); });
+    const qint64 picked = w.zoneTimer.dueAt() + 100;
+    w.fake.loop.postAt(picked, [&] { w.commands.showPreset(ClockWorld::preset("jer")); });
     w.fake.loop.advance(21000);
-    EXPECT_EQ(w.zone.text(), QStringLiteral("Pacific Time, USA"));
-    EXPECT_EQ(w.state.zoneOffset.hours, -8);
+    EXPECT_EQ(w.zone.text(), QStringLiteral("Jerusalem"));
+    EXPECT_EQ(w.state.zoneOffset.hours, 2);
+    EXPECT_FALSE(w.state.zoneDaylightSaving);
+    EXPECT_FALSE(w.typedNames().contains(QStringLiteral("Pacific Time, USA"))) << "its typing stops";
     EXPECT_EQ(w.zoneTimer.interval(), 60000);
+    EXPECT_EQ(w.zoneTimer.dueAt(), picked + 60000) << "the minute counts from the pick";
+    w.fake.loop.advance(picked + 61000 - w.fake.loop.now());
+    EXPECT_EQ(w.typedNames().last(), QStringLiteral("Mountain Time, USA")) << "then the rotation goes on";
 }
 
-TEST(ZoneCommands, ASecondShowCommandInsideTheFirstLosesToIt)
+TEST(ZoneCommands, ASecondShowCommandDuringTheFirstsTypingWins)
 {
     ClockWorld w;
     w.start();
     w.fake.loop.postAt(w.fake.loop.now() + 100, [&] { w.commands.showPreset(ClockWorld::preset("bang")); });
     w.commands.showPreset(ClockWorld::preset("auc"));
-    EXPECT_EQ(w.zone.text(), QStringLiteral("Wellington, New Zealand"));
-    EXPECT_EQ(w.state.zoneOffset.hours, 12);
-    EXPECT_TRUE(w.state.zoneDaylightSaving);
+    w.typeOut();
+    EXPECT_EQ(w.zone.text(), QStringLiteral("Bangkok + Hanoi"));
+    EXPECT_EQ(w.state.zoneOffset.hours, 7);
+    EXPECT_FALSE(w.state.zoneDaylightSaving);
+    EXPECT_FALSE(w.typedNames().contains(QStringLiteral("Wellington, New Zealand")));
     EXPECT_EQ(w.fake.sound.played.size(), 2u);
 }
 
@@ -333,6 +361,7 @@ TEST(ZoneCommands, CustomZonesAreReadAtEachClick)
     w.fake.settings.set(QStringLiteral("tz2"), QStringLiteral("Newfoundland"));
     w.fake.settings.set(QStringLiteral("diff2"), QStringLiteral("-3.5"));
     w.commands.showCustom2();
+    w.typeOut();
     EXPECT_EQ(w.zone.text(), QStringLiteral("Newfoundland"));
     w.fake.loop.advance(1100);
     EXPECT_EQ(w.time.text().left(5), QStringLiteral("08:30")) << "-3.5 is -3:30, to the minute";
@@ -369,6 +398,7 @@ TEST_P(CustomZoneRouteTest, AnOffsetSavedDuringTheTypingIsTheOneShown)
     w.fake.loop.postAt(w.fake.loop.now() + 100,
                        [&] { w.fake.settings.set(QStringLiteral("diff1"), QStringLiteral("+5")); });
     GetParam().show(w);
+    w.typeOut();
     EXPECT_EQ(w.zone.text(), QStringLiteral("Kathmandu"));
     ASSERT_TRUE(w.state.zoneOffset.isText);
     EXPECT_EQ(w.state.zoneOffset.text, QStringLiteral("+5"));
@@ -380,7 +410,8 @@ TEST_P(CustomZoneRouteTest, ANameOfOneSpaceIsTypedAndShown)
     w.fake.settings.set(QStringLiteral("tz1"), QStringLiteral(" "));
     w.fake.settings.set(QStringLiteral("diff1"), QStringLiteral("+2"));
     GetParam().show(w);
-    EXPECT_EQ(w.log.values(QStringLiteral("zoneLabel"), QStringLiteral("text")), QStringList({"", "", " "}));
+    w.typeOut();
+    EXPECT_EQ(w.log.values(QStringLiteral("zoneLabel"), QStringLiteral("text")), QStringList({"", " "}));
     EXPECT_EQ(w.zone.text(), QStringLiteral(" "));
     EXPECT_TRUE(w.state.zoneJustShown);
     EXPECT_FALSE(w.state.zoneDaylightSaving);
@@ -472,6 +503,7 @@ TEST_P(ShowCommandTypingTest, ATickInsideTheTypingShowsThePreviousZone)
     // The command starts 200 ms before a display tick, so the tick lands in the typing.
     w.fake.loop.postAt(w.clockTimer.dueAt() - 200, [&] { c.show(w); });
     w.fake.loop.advance(w.clockTimer.dueAt() + 100 - w.fake.loop.now());
+    w.typeOut();
 
     const QString typed = QString::fromUtf8(c.typed);
     int ticksInside = 0;
@@ -521,6 +553,7 @@ TEST(ZoneCommands, KuwaitAgainstMoscowAndBeijingAgainstPerthAtTheTick)
         ClockWorld w;
         w.fake.clock.setStart(c.date, QTime(12, 0, 0));
         w.commands.showPreset(ClockWorld::preset(c.key));
+        w.typeOut();
         w.fake.clock.setNow(c.date, QTime(12, 0, 0));
         w.tick.onClockTimer();
         EXPECT_TRUE(w.time.text().startsWith(QLatin1String(c.shown)))
