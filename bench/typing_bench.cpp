@@ -55,10 +55,11 @@ struct RealWorld {
     PicturePiece picturePiece {picture};
     TimerPiece zoneTimer;
     TimerPiece typingTimer;
+    TimerPiece rollTimer;
     NoCheck check;
     ClockState state;
     Rotation rotation {state, services, zonePiece, zoneTimer, typingTimer, check};
-    ClockTick tick {state, services, {zonePiece, timePiece, localPiece}, picturePiece};
+    ClockTick tick {state, services, {zonePiece, timePiece, localPiece}, picturePiece, rollTimer};
 
     RealWorld()
     {
@@ -104,6 +105,8 @@ void BM_RollTheTimeLabel(benchmark::State &state)
         const double cpu0 = processCpuSeconds();
         const auto wall0 = std::chrono::steady_clock::now();
         world.tick.onClockTimer();
+        while (world.tick.isRolling())
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
         cpu += processCpuSeconds() - cpu0;
         wall += std::chrono::duration<double>(std::chrono::steady_clock::now() - wall0).count();
     }

@@ -120,6 +120,7 @@ private:
     TimerPiece m_clockTimer;
     TimerPiece m_zoneTimer;
     TimerPiece m_typingTimer;
+    TimerPiece m_rollTimer;
 
     ClockState m_state;
     ClockTick m_tick;

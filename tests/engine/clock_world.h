@@ -38,9 +38,10 @@ struct ClockWorld {
     FakeTimer clockTimer {fake.loop};
     FakeTimer zoneTimer {fake.loop};
     FakeTimer typingTimer {fake.loop};
+    FakeTimer rollTimer {fake.loop};
     FakeUpdateCheck updateCheck;
     ClockState state;
-    ClockTick tick {state, fake.services, {zone, time, local}, background, QLocale(QLocale::English)};
+    ClockTick tick {state, fake.services, {zone, time, local}, background, rollTimer, QLocale(QLocale::English)};
     Rotation rotation {state, fake.services, zone, zoneTimer, typingTimer, updateCheck};
     ZoneCommands commands {fake.services, rotation, zoneTimer};
 
@@ -68,6 +69,13 @@ struct ClockWorld {
     {
         while (rotation.isTyping())
             fake.loop.advance(Rotation::TypingStepMs);
+    }
+
+    // Lets the roll under way run to its end.
+    void rollOut()
+    {
+        while (tick.isRolling())
+            fake.loop.advance(ClockTick::RollStepMs);
     }
 
     // The preset of a key. An unknown key fails the test that asked, by an

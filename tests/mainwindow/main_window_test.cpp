@@ -469,6 +469,16 @@ TEST(MainWindow, CustomMenuEntriesFollowTheStoredNames)
     EXPECT_EQ(w.menu().custom2Action->text(), QStringLiteral("Goa"));
 }
 
+// The roll follows the tick counter, which the fixture's virtual time drives:
+// moved past the roll's end, the next frame of the window's timer ends it.
+void rollOut(MainWindowFixture &f, ClockWindow &w)
+{
+    f.fake.loop.advance(2 * 37 * ClockTick::RollStepMs);
+    const QDeadlineTimer deadline(5000);
+    while (w.state().zoneJustShown && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+}
+
 // Renders the window at the four times of day into the temporary folder, so a
 // person can look at them; checks the scenery and the night colours took.
 TEST(MainWindow, RendersEachTimeOfDay)
@@ -491,6 +501,7 @@ TEST(MainWindow, RendersEachTimeOfDay)
         f.fake.clock.setNow(QDate(2026, 12, 7), s.time);
         w.state().zoneJustShown = true;
         w.onClockTimer();
+        rollOut(f, w);
         const QImage image = w.grab().toImage();
         ASSERT_TRUE(image.save(folder + QStringLiteral("/%1.png").arg(QLatin1String(s.name))));
         EXPECT_EQ(w.timeLabel().palette().color(QPalette::WindowText) == QColor(Qt::yellow), s.night) << s.name;
@@ -505,6 +516,7 @@ TEST(MainWindow, TheDateLabelKeepsItsDesignCaptionUntilTheFirstTick)
     EXPECT_EQ(w.zoneLabel().text(), QStringLiteral("United Kingdom"));
     EXPECT_EQ(w.dateLabel().text(), QStringLiteral("Local time: 12:12:12")) << "no tick has run yet";
     w.onClockTimer();
+    rollOut(f, w);
     EXPECT_EQ(w.dateLabel().text(), QStringLiteral("07th December 2026"));
 }
 
