@@ -89,11 +89,14 @@ void Rotation::showNextZone(Typing typing)
         m_state.nextZonePosition = 1;
 }
 
-void Rotation::putOnShow(const CatalogueEntry &entry, Typing typing)
+void Rotation::putOnShow(const CatalogueEntry &entry, Typing typing, std::function<void()> whenShown)
 {
     // The zone is stored only once its name is typed: ticks meanwhile keep
     // showing the previous zone whole.
     m_typingTimer.setInterval(0);
+    // A replaced pick still gets its answer (the menu's blip), at once.
+    if (const std::function<void()> replaced = std::exchange(m_whenShown, std::move(whenShown)))
+        replaced();
     m_coming = entry;
     if (typing == Typing::Unseen) {
         m_zoneLabel.setText(entry.name);
@@ -137,4 +140,6 @@ void Rotation::finishShowing()
     }
     m_state.zoneDaylightSaving = entry.daylightSaving;
     m_state.zoneJustShown = true;
+    if (const std::function<void()> whenShown = std::exchange(m_whenShown, nullptr))
+        whenShown();
 }

@@ -6,6 +6,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 class UpdateCheck;
@@ -34,8 +35,9 @@ public:
     void showNextZone(Typing typing = Typing::Seen);
     // Puts an entry on show, whether the rotation or a zone command chose it: its
     // name is typed one letter every 30 ms, and the zone itself is stored once the
-    // last letter is. An entry put on show meanwhile replaces it: the last one wins.
-    void putOnShow(const CatalogueEntry &entry, Typing typing = Typing::Seen);
+    // last letter is, and then whenShown runs. An entry put on show meanwhile
+    // replaces it (the last one wins); the replaced entry's whenShown runs then.
+    void putOnShow(const CatalogueEntry &entry, Typing typing = Typing::Seen, std::function<void()> whenShown = {});
     bool isTyping() const { return m_coming.has_value(); }
     bool isInternetConnected();
 
@@ -56,4 +58,5 @@ private:
     // The entry whose name is being typed, and how much of it is shown.
     std::optional<CatalogueEntry> m_coming;
     qsizetype m_lettersShown = 0;
+    std::function<void()> m_whenShown;
 };

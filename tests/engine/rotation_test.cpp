@@ -269,6 +269,7 @@ TEST(ZoneCommands, AHandPickedZoneStaysAMinuteThenTheRotationGoesOn)
     EXPECT_TRUE(w.state.zoneDaylightSaving);
     ASSERT_EQ(w.fake.sound.played.size(), 1u);
     EXPECT_EQ(w.fake.sound.played[0].file, QStringLiteral("/opt/horalux/blip.wav"));
+    EXPECT_EQ(w.fake.sound.played[0].at, picked + 18 * Rotation::TypingStepMs) << "the blip once the name is typed";
 
     w.fake.loop.advance(picked + 59900 - w.fake.loop.now());
     EXPECT_EQ(w.zone.text(), QStringLiteral("Moscow + Volgograd")) << "60 s, whatever scan says";
@@ -354,7 +355,8 @@ TEST(ZoneCommands, ASecondShowCommandDuringTheFirstsTypingWins)
     EXPECT_EQ(w.state.zoneOffset.hours, 7);
     EXPECT_FALSE(w.state.zoneDaylightSaving);
     EXPECT_FALSE(w.typedNames().contains(QStringLiteral("Wellington, New Zealand")));
-    EXPECT_EQ(w.fake.sound.played.size(), 2u);
+    ASSERT_EQ(w.fake.sound.played.size(), 2u) << "each pick blips, the replaced one at once";
+    EXPECT_EQ(w.fake.sound.played[1].at, w.fake.sound.played[0].at + 15 * Rotation::TypingStepMs);
 }
 
 TEST(ZoneCommands, CustomZonesAreReadAtEachClick)
