@@ -37,7 +37,8 @@ static void BM_DisplayTickWithoutFreshZone(benchmark::State &state)
     ClockState clockState;
     clockState.zoneOffset = ZoneOffset::fromHours(12, "Pacific/Auckland");
     clockState.zoneDaylightSaving = true;
-    ClockTick tick {clockState, services, {zone, time, local}, background};
+    FakeTimer rollTimer {fake.loop};
+    ClockTick tick {clockState, services, {zone, time, local}, background, rollTimer};
     for (auto _ : state) {
         tick.onClockTimer();
         log.changes.clear();

@@ -5,17 +5,17 @@
 #include "engine/daylight_saving.h"
 #include "engine/exact_zone_time.h"
 #include "engine/local_zone.h"
-#include "engine/pause.h"
 #include "engine/scenery.h"
 #include "engine/zone_time.h"
 #include "platform/clock.h"
 #include "platform/desktop.h"
-#include "platform/event_pump.h"
 #include "platform/services.h"
+#include "platform/tick_counter.h"
 #include "platform/window_pieces.h"
 
 #include <QDir>
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -23,13 +23,17 @@ constexpr LabelColours kBlackLabels {colours::Black, colours::Black, colours::Bl
 } // namespace
 
 ClockTick::ClockTick(ClockState &state, const platform::Services &services, ClockLabels labels,
-                     platform::Picture &background, const QLocale &locale)
+                     platform::Picture &background, platform::Timer &rollTimer, const QLocale &locale)
     : m_state(state),
       m_services(services),
       m_labels(labels),
       m_background(background),
-      m_locale(locale)
+      m_locale(locale),
+      m_rollTimer(rollTimer)
 {
+    m_rollTimer.setInterval(0);
+    m_rollTimer.setEnabled(true);
+    m_rollTimer.setHandler([this] { onRollFrame(); });
 }
 
 TypedSettings ClockTick::settings() const
@@ -37,42 +41,80 @@ TypedSettings ClockTick::settings() const
     return TypedSettings(m_services.settings);
 }
 
-void ClockTick::pause(int ms)
-{
-    PauseMilliseconds(ms, m_services.ticks, m_services.events);
-}
-
 void ClockTick::onClockTimer()
 {
-    // A tick that runs inside another tick's roll leaves the roll, the scenery
-    // and zoneJustShown to the outer one, which then restores the label's height.
-    const bool rolls = m_state.zoneJustShown && !m_rolling;
-    const int fullHeight = rolls ? m_labels.time.height() : 0;
-    if (rolls) {
+    if (m_state.zoneJustShown && !m_rolling) {
+        // The time and scenery come after the roll up: a zone put on show
+        // meanwhile gets its own, not those of the zone before it.
         m_rolling = true;
-        rollUp(fullHeight);
+        m_rollingDown = false;
+        m_fullHeight = m_labels.time.height();
+        m_stepsShown = 0;
+        m_phaseStart = m_services.ticks.tickCount();
+        m_rollTimer.setInterval(RollStepMs);
+        return;
     }
-
-    // Worked out after the roll up: a zone put on show during it must get its
-    // own time and scenery, not those of the zone before it.
     const QDateTime zoneNow = zoneTimeNow();
+    showTime(zoneNow);
+    // A tick during a roll leaves the scenery to the roll.
+    if (!m_rolling)
+        followScenery(zoneNow.time());
+}
 
+void ClockTick::showTime(const QDateTime &zoneNow)
+{
     const bool twelveHour = settings().isFalse(setting::TwentyFourHour);
     m_labels.time.setText(clock_format::zoneTime(zoneNow.time(), !twelveHour));
     m_labels.date.setText(dateText(zoneNow.date()));
+}
 
-    if (!rolls) {
-        // A tick inside a roll leaves the scenery to the roll's own tick.
-        if (!m_rolling)
-            followScenery(zoneNow.time());
-        return;
-    }
+void ClockTick::showNewZone()
+{
+    const QDateTime zoneNow = zoneTimeNow();
+    showTime(zoneNow);
     if (m_state.zoneJustShown) {
         applyScenery(zoneNow.time());
         m_state.zoneJustShown = false;
     }
-    rollDown(fullHeight);
-    m_rolling = false;
+}
+
+int ClockTick::rollStepsDue() const
+{
+    const int steps = std::max(m_fullHeight, 0) / RollStepTwips + 1;
+    // Unsigned subtraction gives the elapsed time across a wrap of the counter.
+    const quint32 elapsed = m_services.ticks.tickCount() - m_phaseStart;
+    return int(std::min<quint32>(elapsed / RollStepMs, quint32(steps)));
+}
+
+void ClockTick::onRollFrame()
+{
+    const int steps = std::max(m_fullHeight, 0) / RollStepTwips + 1;
+    if (!m_rollingDown) {
+        // Up: step k shows full - 15 (k - 1), one frame after the other.
+        const int due = rollStepsDue();
+        if (due > m_stepsShown) {
+            m_stepsShown = due;
+            m_labels.time.setHeight(m_fullHeight - RollStepTwips * (due - 1));
+        }
+        if (due < steps)
+            return;
+        showNewZone();
+        m_rollingDown = true;
+        m_phaseStart += quint32(steps * RollStepMs);
+        m_stepsShown = -1;
+    }
+    // Down: step j shows 15 j from the phase's start, then the exact height.
+    const int due = rollStepsDue();
+    if (due >= steps) {
+        m_labels.time.setHeight(m_fullHeight);
+        m_rollTimer.setInterval(0);
+        m_rolling = false;
+        return;
+    }
+    if (due > m_stepsShown) {
+        m_stepsShown = due;
+        m_labels.time.setHeight(RollStepTwips * due);
+    }
 }
 
 const QString &ClockTick::dateText(const QDate &zoneDate)
@@ -122,25 +164,6 @@ std::optional<QDateTime> ClockTick::exactZoneTime(bool daylightSavingOn) const
     if (!offset)
         return std::nullopt;
     return exact_zone_time::wallTime(utc, *offset);
-}
-
-void ClockTick::rollUp(int fullHeight)
-{
-    for (int h = fullHeight; h >= 0; h -= RollStepTwips) {
-        pause(RollStepMs);
-        m_labels.time.setHeight(h);
-        m_services.events.pumpEvents();
-    }
-}
-
-void ClockTick::rollDown(int fullHeight)
-{
-    for (int h = 0; h <= fullHeight; h += RollStepTwips) {
-        m_labels.time.setHeight(h);
-        m_services.events.pumpEvents();
-        pause(RollStepMs);
-    }
-    m_labels.time.setHeight(fullHeight);
 }
 
 void ClockTick::applyScenery(const QTime &zoneTimeOfDay)

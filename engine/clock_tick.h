@@ -16,6 +16,7 @@ struct SceneryRow;
 namespace platform {
 class Label;
 class Picture;
+class Timer;
 struct Services;
 } // namespace platform
 
@@ -30,21 +31,26 @@ struct ClockLabels {
 // when the zone's time enters another part of the day, that part's scenery.
 class ClockTick {
 public:
-    // Each 15-twip step of the roll lasts about one display frame, so a full
-    // label rolls in about half a second each way.
+    // Each 15-twip step of the roll lasts one display frame, so a full label
+    // rolls in about half a second each way. The steps follow the tick counter:
+    // on a busy machine frames are dropped, and the roll still ends on time.
     static constexpr int RollStepTwips = 15;
     static constexpr int RollStepMs = 16;
 
+    // rollTimer paces the roll's frames; the tick owns it.
     ClockTick(ClockState &state, const platform::Services &services, ClockLabels labels, platform::Picture &background,
-              const QLocale &locale = QLocale::system());
+              platform::Timer &rollTimer, const QLocale &locale = QLocale::system());
 
     void onClockTimer();
+    bool isRolling() const { return m_rolling; }
 
 private:
     TypedSettings settings() const;
-    void pause(int ms);
-    void rollUp(int fullHeight);
-    void rollDown(int fullHeight);
+    void onRollFrame();
+    // The steps of the roll due by now since start, at most the phase's steps.
+    int rollStepsDue() const;
+    void showNewZone();
+    void showTime(const QDateTime &zoneNow);
     void applyScenery(const QTime &zoneTimeOfDay);
     void followScenery(const QTime &zoneTimeOfDay);
     void showScenery(const SceneryRow &row);
@@ -60,7 +66,12 @@ private:
     ClockLabels m_labels;
     platform::Picture &m_background;
     QLocale m_locale;
+    platform::Timer &m_rollTimer;
     bool m_rolling = false;
+    bool m_rollingDown = false;
+    int m_fullHeight = 0;
+    int m_stepsShown = 0;
+    quint32 m_phaseStart = 0; // tick count the phase began at, as planned
     // The part of the day the zone on show was last given scenery for; none
     // before the first zone comes on show.
     const SceneryRow *m_sceneryRow = nullptr;

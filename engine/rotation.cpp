@@ -2,13 +2,11 @@
 #include "engine/rotation.h"
 
 #include "engine/call_outs.h"
-#include "engine/pause.h"
 #include "engine/scan_delay.h"
 #include "engine/time_sync_log.h"
 #include "engine/typed_settings.h"
 #include "engine/zone_catalogue.h"
 #include "platform/desktop.h"
-#include "platform/event_pump.h"
 #include "platform/network.h"
 #include "platform/processes.h"
 #include "platform/services.h"
@@ -16,14 +14,20 @@
 
 #include <QDir>
 
+#include <utility>
+
 Rotation::Rotation(ClockState &state, const platform::Services &services, platform::Label &zoneLabel,
-                   platform::Timer &zoneTimer, UpdateCheck &updateCheck)
+                   platform::Timer &zoneTimer, platform::Timer &typingTimer, UpdateCheck &updateCheck)
     : m_state(state),
       m_services(services),
       m_zoneLabel(zoneLabel),
       m_zoneTimer(zoneTimer),
+      m_typingTimer(typingTimer),
       m_updateCheck(updateCheck)
 {
+    m_typingTimer.setInterval(0);
+    m_typingTimer.setEnabled(true);
+    m_typingTimer.setHandler([this] { typeNextLetter(); });
 }
 
 int Rotation::scanIntervalMs() const
@@ -85,11 +89,46 @@ void Rotation::showNextZone(Typing typing)
         m_state.nextZonePosition = 1;
 }
 
-void Rotation::putOnShow(const CatalogueEntry &entry, Typing typing)
+void Rotation::putOnShow(const CatalogueEntry &entry, Typing typing, std::function<void()> whenShown)
 {
-    // Name first, then offset and flags, zoneJustShown last: ticks that run during
-    // the typing keep showing the previous zone whole.
-    typeZoneName(entry.name, typing);
+    // The zone is stored only once its name is typed: ticks meanwhile keep
+    // showing the previous zone whole.
+    m_typingTimer.setInterval(0);
+    // A replaced pick still gets its answer (the menu's blip), at once.
+    if (const std::function<void()> replaced = std::exchange(m_whenShown, std::move(whenShown)))
+        replaced();
+    m_coming = entry;
+    if (typing == Typing::Unseen) {
+        m_zoneLabel.setText(entry.name);
+        finishShowing();
+        return;
+    }
+    m_lettersShown = 0;
+    m_zoneLabel.setText(QString());
+    if (entry.name.isEmpty()) {
+        finishShowing();
+        return;
+    }
+    m_typingTimer.setInterval(TypingStepMs);
+}
+
+void Rotation::typeNextLetter()
+{
+    if (!m_coming) {
+        m_typingTimer.setInterval(0);
+        return;
+    }
+    ++m_lettersShown;
+    m_zoneLabel.setText(m_coming->name.left(m_lettersShown));
+    if (m_lettersShown >= m_coming->name.size()) {
+        m_typingTimer.setInterval(0);
+        finishShowing();
+    }
+}
+
+void Rotation::finishShowing()
+{
+    const CatalogueEntry entry = *std::exchange(m_coming, std::nullopt);
     // A custom offset is read after the typing: one saved meanwhile is the one shown.
     if (entry.isCustom) {
         const TypedSettings settings(m_services.settings);
@@ -101,19 +140,6 @@ void Rotation::putOnShow(const CatalogueEntry &entry, Typing typing)
     }
     m_state.zoneDaylightSaving = entry.daylightSaving;
     m_state.zoneJustShown = true;
-}
-
-void Rotation::typeZoneName(const QString &zoneName, Typing typing)
-{
-    if (typing == Typing::Unseen) {
-        m_zoneLabel.setText(zoneName);
-        m_services.events.pumpEvents();
-        return;
-    }
-    m_zoneLabel.setText(QString());
-    for (qsizetype i = 0; i <= zoneName.size(); ++i) {
-        m_zoneLabel.setText(zoneName.left(i));
-        m_services.events.pumpEvents();
-        PauseMilliseconds(TypingStepMs, m_services.ticks, m_services.events);
-    }
+    if (const std::function<void()> whenShown = std::exchange(m_whenShown, nullptr))
+        whenShown();
 }

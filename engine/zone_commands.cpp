@@ -34,15 +34,14 @@ void ZoneCommands::playBlip()
 void ZoneCommands::showPreset(const PresetZone &zone)
 {
     holdForAMinute();
-    m_rotation.putOnShow(zone_catalogue::presetEntry(zone));
-    playBlip();
+    m_rotation.putOnShow(zone_catalogue::presetEntry(zone), Rotation::Typing::Seen, [this] { playBlip(); });
 }
 
 void ZoneCommands::showCustom(int number)
 {
     holdForAMinute();
-    m_rotation.putOnShow(zone_catalogue::customEntry(number, m_services.settings));
-    playBlip();
+    m_rotation.putOnShow(zone_catalogue::customEntry(number, m_services.settings), Rotation::Typing::Seen,
+                         [this] { playBlip(); });
 }
 
 void ZoneCommands::freeze()

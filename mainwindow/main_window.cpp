@@ -61,8 +61,8 @@ ClockWindow::ClockWindow(const platform::Services &services, platform::MessageBo
       m_services(services),
       m_messages(messages),
       m_menu(buildContextMenu(this)),
-      m_tick(m_state, services, {m_zonePiece, m_timePiece, m_datePiece}, m_backgroundPiece),
-      m_rotation(m_state, services, m_zonePiece, m_zoneTimer, updateCheck),
+      m_tick(m_state, services, {m_zonePiece, m_timePiece, m_datePiece}, m_backgroundPiece, m_rollTimer),
+      m_rotation(m_state, services, m_zonePiece, m_zoneTimer, m_typingTimer, updateCheck),
       m_commands(services, m_rotation, m_zoneTimer)
 {
     setObjectName(QStringLiteral("ClockWindow"));

@@ -119,6 +119,8 @@ private:
     PicturePiece m_backgroundPiece {m_clockFace};
     TimerPiece m_clockTimer;
     TimerPiece m_zoneTimer;
+    TimerPiece m_typingTimer;
+    TimerPiece m_rollTimer;
 
     ClockState m_state;
     ClockTick m_tick;

@@ -18,8 +18,17 @@ protected:
     FakeLabel time {QStringLiteral("timeLabel"), log, TimeLabelHeight, QStringLiteral("12:12:12 pm")};
     FakeLabel local {QStringLiteral("dateLabel"), log, 255, QStringLiteral("Local time: 12:12:12")};
     FakePicture background {QStringLiteral("clockFace"), log};
+    FakeTimer rollTimer {fake.loop};
     ClockState state;
-    ClockTick tick {state, fake.services, {zone, time, local}, background, QLocale(QLocale::English)};
+    ClockTick tick {state, fake.services, {zone, time, local}, background, rollTimer, QLocale(QLocale::English)};
+
+    // One display tick, with its roll to the end when it starts one.
+    void tickAndRoll()
+    {
+        tick.onClockTimer();
+        while (tick.isRolling())
+            fake.loop.advance(ClockTick::RollStepMs);
+    }
 
     // The fixed-offset clock: the catalogue's hours and the one shared summer rule.
     ClockTickTest() { fake.settings.set(QStringLiteral("exact"), QStringLiteral("False")); }
@@ -45,7 +54,7 @@ TEST_F(ClockTickTest, FreshZoneRollsTheTimeLabelAndAppliesItsScenery)
     at(QDate(2026, 12, 7), QTime(12, 0, 5));
     show(0, true);
     const qint64 start = fake.loop.now();
-    tick.onClockTimer();
+    tickAndRoll();
 
     EXPECT_EQ(time.text(), QStringLiteral("12:00:05 pm"));
     EXPECT_EQ(local.text(), QStringLiteral("07th December 2026"));
@@ -76,15 +85,39 @@ TEST_F(ClockTickTest, FreshZoneRollsTheTimeLabelAndAppliesItsScenery)
     EXPECT_LT(fake.loop.now() - start, 1400);
 }
 
+TEST_F(ClockTickTest, TheRollEndsOnTimeWhenFramesComeLate)
+{
+    at(QDate(2026, 12, 7), QTime(12, 0, 5));
+    show(0, false);
+    const quint32 start = fake.ticks.tickCount();
+    tick.onClockTimer();
+    // A busy machine: the counter runs 100 ms further ahead at every frame.
+    int frames = 0;
+    for (quint32 lag = 100; tick.isRolling() && frames < 200; lag += 100, ++frames) {
+        fake.ticks.setStartTick(1000 + lag);
+        fake.loop.advance(ClockTick::RollStepMs);
+    }
+    const quint32 took = fake.ticks.tickCount() - start;
+    const quint32 planned = 2 * 36 * ClockTick::RollStepMs;
+    EXPECT_FALSE(tick.isRolling());
+    EXPECT_GE(took, planned);
+    EXPECT_LT(took, planned + 100 + ClockTick::RollStepMs) << "frames are dropped, the roll is not stretched";
+    EXPECT_LT(frames, 36) << frames;
+    EXPECT_EQ(time.height(), TimeLabelHeight);
+    EXPECT_EQ(time.minHeightSeen(), 0) << "the new time still comes in while the label is collapsed";
+    EXPECT_EQ(log.values(QStringLiteral("timeLabel"), QStringLiteral("text")).size(), 1);
+    EXPECT_FALSE(state.zoneJustShown);
+}
+
 TEST_F(ClockTickTest, ATickWithoutAFreshZoneOnlyWritesTheLabels)
 {
     at(QDate(2026, 12, 7), QTime(3, 0, 0));
     show(0, false);
-    tick.onClockTimer();
+    tickAndRoll();
     log.changes.clear();
     const qint64 before = fake.loop.now();
 
-    tick.onClockTimer();
+    tickAndRoll();
     EXPECT_EQ(fake.loop.now(), before) << "no waiting without a roll";
     ASSERT_EQ(log.changes.size(), 2u);
     EXPECT_EQ(log.changes[0].piece, QStringLiteral("timeLabel"));
@@ -96,7 +129,7 @@ TEST_F(ClockTickTest, LabelHeightThatIsNotAStepMultipleIsRestoredExactly)
     time.setHeight(520);
     at(QDate(2026, 12, 7), QTime(12, 0, 0));
     show(0, false);
-    tick.onClockTimer();
+    tickAndRoll();
     EXPECT_EQ(time.height(), 520);
     EXPECT_GE(time.minHeightSeen(), 0) << "never a negative height";
 }
@@ -111,7 +144,7 @@ TEST_F(ClockTickTest, ATickInsideAnotherTicksRollNeitherCollapsesNorSkipsTheRest
         state.zoneJustShown = true; // a zone command lands mid-roll
         tick.onClockTimer();
     });
-    tick.onClockTimer();
+    tickAndRoll();
 
     EXPECT_EQ(time.height(), TimeLabelHeight);
     EXPECT_EQ(log.values(QStringLiteral("timeLabel"), QStringLiteral("text")).size(), 3);
@@ -119,7 +152,7 @@ TEST_F(ClockTickTest, ATickInsideAnotherTicksRollNeitherCollapsesNorSkipsTheRest
         << "only the outer tick applies the scenery";
     EXPECT_TRUE(state.zoneJustShown) << "the zone command's fresh zone waits for the next tick";
 
-    tick.onClockTimer();
+    tickAndRoll();
     EXPECT_FALSE(state.zoneJustShown);
     EXPECT_EQ(time.height(), TimeLabelHeight);
 }
@@ -131,7 +164,7 @@ TEST_F(ClockTickTest, AZonePutOnShowDuringTheRollGetsItsOwnTimeAndScenery)
     show(0, false);
     // Wellington comes on show while the label rolls up: 12:00 GMT is 01:00 there.
     fake.loop.postAt(200, [this] { show(13, false); });
-    tick.onClockTimer();
+    tickAndRoll();
     EXPECT_EQ(time.text(), QStringLiteral("01:00:00"));
     EXPECT_EQ(local.text(), QStringLiteral("08th December 2026"));
     EXPECT_EQ(background.current(), picture("nighttime.bmp"));
@@ -143,25 +176,25 @@ TEST_F(ClockTickTest, DaylightSavingFollowsTheLocalDateAndTheSwitch)
     // 24 March 2024 is a Sunday: the period starts that day, not on the 31st.
     at(QDate(2024, 3, 24), QTime(10, 0, 0));
     show(0, true);
-    tick.onClockTimer();
+    tickAndRoll();
     EXPECT_EQ(time.text(), QStringLiteral("11:00:00 am"));
 
     at(QDate(2024, 3, 23), QTime(10, 0, 0));
-    tick.onClockTimer();
+    tickAndRoll();
     EXPECT_EQ(time.text(), QStringLiteral("10:00:00 am")) << "the day before: standard time";
     EXPECT_FALSE(state.zoneDaylightSaving);
 
     at(QDate(2024, 3, 24), QTime(10, 0, 0));
-    tick.onClockTimer();
+    tickAndRoll();
     EXPECT_EQ(time.text(), QStringLiteral("10:00:00 am")) << "the tick never sets the flag again";
 
     // The October change day itself is outside the period.
     at(QDate(2026, 10, 24), QTime(10, 0, 0));
     show(1, true);
-    tick.onClockTimer();
+    tickAndRoll();
     EXPECT_EQ(time.text(), QStringLiteral("12:00:00 pm"));
     at(QDate(2026, 10, 25), QTime(10, 0, 0));
-    tick.onClockTimer();
+    tickAndRoll();
     EXPECT_EQ(time.text(), QStringLiteral("11:00:00 am"));
 }
 
@@ -170,11 +203,11 @@ TEST_F(ClockTickTest, TheOctoberChangeOnThe24thWhenItIsASunday)
     // 24 October 2027 is a Sunday: the last day with the extra hour is the 23rd.
     at(QDate(2027, 10, 23), QTime(10, 0, 0));
     show(1, true);
-    tick.onClockTimer();
+    tickAndRoll();
     EXPECT_EQ(time.text(), QStringLiteral("12:00:00 pm"));
     EXPECT_TRUE(state.zoneDaylightSaving);
     at(QDate(2027, 10, 24), QTime(10, 0, 0));
-    tick.onClockTimer();
+    tickAndRoll();
     EXPECT_EQ(time.text(), QStringLiteral("11:00:00 am")) << "not the 31st: the search starts at the 24th";
     EXPECT_FALSE(state.zoneDaylightSaving);
 }
@@ -189,7 +222,7 @@ TEST_F(ClockTickTest, OnlyTheExactTextFalseSwitchesDaylightSavingOff)
         fake.settings.set(QStringLiteral("dst"), QString::fromLatin1(c.value));
         at(QDate(2026, 7, 1), QTime(10, 0, 0));
         show(0, true);
-        tick.onClockTimer();
+        tickAndRoll();
         EXPECT_EQ(time.text(), QString::fromLatin1(c.shown)) << "dst=" << c.value;
     }
 }
@@ -212,7 +245,8 @@ TEST_F(ClockTickTest, OnlyTheExactTextFalseGivesTheTwelveHourClock)
         if (c.value)
             fresh.settings.set(QStringLiteral("24hr"), QString::fromLatin1(c.value));
         ClockState s;
-        ClockTick t {s, fresh.services, {zone, time, local}, background, QLocale(QLocale::English)};
+        FakeTimer freshRollTimer {fresh.loop};
+        ClockTick t {s, fresh.services, {zone, time, local}, background, freshRollTimer, QLocale(QLocale::English)};
         fresh.clock.setNow(QDate(2026, 12, 7), QTime(12, 0, 0));
         t.onClockTimer();
         EXPECT_EQ(time.text(), QString::fromLatin1(c.noon)) << (c.value ? c.value : "(missing)");
@@ -227,11 +261,11 @@ TEST_F(ClockTickTest, PlusTwelveWithDaylightSavingReachesTomorrowAtElevenGmt)
     fake.settings.set(QStringLiteral("24hr"), QStringLiteral("True"));
     show(12, true);
     at(QDate(2026, 7, 31), QTime(10, 59, 59));
-    tick.onClockTimer();
+    tickAndRoll();
     EXPECT_EQ(local.text(), QStringLiteral("31st July 2026"));
     EXPECT_EQ(time.text(), QStringLiteral("23:59:59"));
     at(QDate(2026, 7, 31), QTime(11, 0, 0));
-    tick.onClockTimer();
+    tickAndRoll();
     EXPECT_EQ(local.text(), QStringLiteral("01st August 2026"));
     EXPECT_EQ(time.text(), QStringLiteral("00:00:00"));
 }
@@ -241,7 +275,7 @@ TEST_F(ClockTickTest, YearEndAtPlusTwelve)
     fake.settings.set(QStringLiteral("24hr"), QStringLiteral("True"));
     show(12, true);
     at(QDate(2026, 12, 31), QTime(12, 0, 0));
-    tick.onClockTimer();
+    tickAndRoll();
     EXPECT_EQ(local.text(), QStringLiteral("01st January 2027")) << "winter: no extra hour, but +12 passes midnight";
     EXPECT_EQ(time.text(), QStringLiteral("00:00:00"));
 }
@@ -257,14 +291,14 @@ TEST_F(ClockTickTest, LocalOffsetIsTakenToGmtToTheSecond)
     for (const auto &machine : machines) {
         at(QDate(2026, 12, 7), QTime(12, 0, 0));
         fake.timeZone.offset = platform::UtcOffset {machine.machineOffset};
-        tick.onClockTimer();
+        tickAndRoll();
         EXPECT_EQ(time.text(), QLatin1String(machine.gmt)) << machine.machineOffset;
     }
     at(QDate(2026, 12, 7), QTime(12, 0, 0));
     fake.timeZone.offset = platform::UtcOffset {-13 * 3600};
     // local 12:00 at -13 is 01:00 GMT the next day
     at(QDate(2026, 12, 7), QTime(12, 0, 0));
-    tick.onClockTimer();
+    tickAndRoll();
     EXPECT_EQ(time.text(), QStringLiteral("01:00:00"));
     EXPECT_EQ(local.text(), QStringLiteral("08th December 2026"));
 }
@@ -281,7 +315,7 @@ TEST_F(ClockTickTest, CustomOffsetTextIsConvertedWhenUsed)
     for (const auto &c : cases) {
         at(QDate(2026, 7, 1), QTime(12, 0, 0));
         showCustom(QString::fromLatin1(c.text));
-        tick.onClockTimer();
+        tickAndRoll();
         EXPECT_EQ(time.text(), QString::fromLatin1(c.shown)) << '"' << c.text << '"';
     }
 }
@@ -302,7 +336,7 @@ TEST_F(ClockTickTest, SceneryAtTheWindowEdges)
     for (const auto &c : cases) {
         at(QDate(2026, 12, 7), c.time);
         show(0, false);
-        tick.onClockTimer();
+        tickAndRoll();
         EXPECT_EQ(background.current(), picture(c.picture)) << c.time.toString().toStdString();
         EXPECT_EQ(local.foreColor(), c.local);
         EXPECT_EQ(time.foreColor(), c.clock);
@@ -330,14 +364,14 @@ TEST_F(ClockTickTest, AZoneStayingOnShowFollowsThePartOfTheDayWithoutARoll)
     };
     at(QDate(2026, 12, 7), QTime(18, 59, 59));
     show(0, false);
-    tick.onClockTimer();
+    tickAndRoll();
     ASSERT_EQ(background.current(), picture("day.bmp"));
     for (const auto &s : steps) {
         fake.settings.set(QStringLiteral("graphic"), QString::fromLatin1(s.graphic));
         const QString before = background.current();
         log.changes.clear();
         at(QDate(2026, 12, 7), s.time);
-        tick.onClockTimer();
+        tickAndRoll();
         const std::string when = s.graphic + (' ' + s.time.toString().toStdString());
         EXPECT_EQ(background.current(), s.picture ? picture(s.picture) : before) << when;
         EXPECT_EQ(local.foreColor(), s.local) << when;
@@ -353,13 +387,13 @@ TEST_F(ClockTickTest, GraphicsOffTurnsTheLabelsBlackAndKeepsThePicture)
 {
     at(QDate(2026, 12, 7), QTime(2, 0, 0));
     show(0, false);
-    tick.onClockTimer();
+    tickAndRoll();
     EXPECT_EQ(time.foreColor(), 0x0000FFFFu);
 
     for (const char *value : {"False", "true", ""}) {
         fake.settings.set(QStringLiteral("graphic"), QString::fromLatin1(value));
         show(0, false);
-        tick.onClockTimer();
+        tickAndRoll();
         EXPECT_EQ(background.current(), picture("nighttime.bmp")) << value;
         EXPECT_EQ(local.foreColor(), 0u) << value;
         EXPECT_EQ(time.foreColor(), 0u) << value;
@@ -372,10 +406,10 @@ TEST_F(ClockTickTest, AnUnreadablePictureKeepsTheBackgroundButTheColoursApply)
     background.unreadable.insert(picture("nighttime.bmp"));
     at(QDate(2026, 12, 7), QTime(12, 0, 0));
     show(0, false);
-    tick.onClockTimer();
+    tickAndRoll();
     at(QDate(2026, 12, 7), QTime(1, 0, 0));
     show(0, false);
-    tick.onClockTimer();
+    tickAndRoll();
     EXPECT_EQ(background.current(), picture("day.bmp"));
     EXPECT_EQ(time.foreColor(), 0x0000FFFFu);
 }
@@ -383,10 +417,10 @@ TEST_F(ClockTickTest, AnUnreadablePictureKeepsTheBackgroundButTheColoursApply)
 TEST_F(ClockTickTest, SettingsAreReadAfreshEveryTick)
 {
     at(QDate(2026, 12, 7), QTime(15, 0, 0));
-    tick.onClockTimer();
+    tickAndRoll();
     EXPECT_EQ(time.text(), QStringLiteral("3:00:00 pm"));
     fake.settings.set(QStringLiteral("24hr"), QStringLiteral("True"));
-    tick.onClockTimer();
+    tickAndRoll();
     EXPECT_EQ(time.text(), QStringLiteral("15:00:00"));
 }
 

@@ -37,10 +37,12 @@ struct ClockWorld {
     FakePicture background {QStringLiteral("clockFace"), log};
     FakeTimer clockTimer {fake.loop};
     FakeTimer zoneTimer {fake.loop};
+    FakeTimer typingTimer {fake.loop};
+    FakeTimer rollTimer {fake.loop};
     FakeUpdateCheck updateCheck;
     ClockState state;
-    ClockTick tick {state, fake.services, {zone, time, local}, background, QLocale(QLocale::English)};
-    Rotation rotation {state, fake.services, zone, zoneTimer, updateCheck};
+    ClockTick tick {state, fake.services, {zone, time, local}, background, rollTimer, QLocale(QLocale::English)};
+    Rotation rotation {state, fake.services, zone, zoneTimer, typingTimer, updateCheck};
     ZoneCommands commands {fake.services, rotation, zoneTimer};
 
     ClockWorld()
@@ -57,8 +59,23 @@ struct ClockWorld {
     void start()
     {
         rotation.showNextZone();
+        typeOut();
         clockTimer.setInterval(1000);
         zoneTimer.setInterval(rotation.scanIntervalMs());
+    }
+
+    // Lets the name under way be typed to its end.
+    void typeOut()
+    {
+        while (rotation.isTyping())
+            fake.loop.advance(Rotation::TypingStepMs);
+    }
+
+    // Lets the roll under way run to its end.
+    void rollOut()
+    {
+        while (tick.isRolling())
+            fake.loop.advance(ClockTick::RollStepMs);
     }
 
     // The preset of a key. An unknown key fails the test that asked, by an

@@ -20,8 +20,17 @@ protected:
     FakeLabel time {QStringLiteral("timeLabel"), log, 525};
     FakeLabel local {QStringLiteral("dateLabel"), log};
     FakePicture background {QStringLiteral("clockFace"), log};
+    FakeTimer rollTimer {fake.loop};
     ClockState state;
-    ClockTick tick {state, fake.services, {zone, time, local}, background, QLocale(QLocale::English)};
+    ClockTick tick {state, fake.services, {zone, time, local}, background, rollTimer, QLocale(QLocale::English)};
+
+    // One display tick, with its roll to the end when it starts one.
+    void tickAndRoll()
+    {
+        tick.onClockTimer();
+        while (tick.isRolling())
+            fake.loop.advance(ClockTick::RollStepMs);
+    }
 
     ExactZoneTest()
     {
@@ -47,7 +56,7 @@ protected:
     {
         atUtc(utc, machineOffset);
         showPreset(key);
-        tick.onClockTimer();
+        tickAndRoll();
         return local.text() + QStringLiteral(" ") + time.text();
     }
     static QDateTime utc(int y, int mo, int d, int h, int mi, int s = 0)
@@ -122,7 +131,7 @@ TEST_F(ExactZoneTest, DaylightSavingOffShowsStandardTime)
     // A place of one's own as well as a preset.
     atUtc(utc(2026, 7, 1, 1, 0));
     state.zoneOffset = ZoneOffset::fromText(QStringLiteral("1"), QStringLiteral("Europe/Lisbon"));
-    tick.onClockTimer();
+    tickAndRoll();
     EXPECT_EQ(time.text(), QStringLiteral("01:00:00"));
 }
 
@@ -139,14 +148,14 @@ TEST_F(ExactZoneTest, CustomOffsetsApplyToTheMinute)
         atUtc(utc(2026, 12, 7, 12, 0));
         state.zoneOffset = ZoneOffset::fromText(QString::fromLatin1(c.text));
         state.zoneDaylightSaving = false;
-        tick.onClockTimer();
+        tickAndRoll();
         EXPECT_EQ(time.text(), QString::fromLatin1(c.shown)) << c.text;
     }
     fake.settings.set(QStringLiteral("exact"), QStringLiteral("False"));
     atUtc(utc(2026, 12, 7, 12, 0));
     for (const auto &c : cases) {
         state.zoneOffset = ZoneOffset::fromText(QString::fromLatin1(c.text));
-        tick.onClockTimer();
+        tickAndRoll();
         EXPECT_EQ(time.text(), QString::fromLatin1(c.shown)) << "fixed offsets, " << c.text;
     }
 }
@@ -170,8 +179,8 @@ TEST_F(ExactZoneTest, ACustomZoneChosenFromTheDatabaseFollowsItsRules)
     for (const auto &c : cases) {
         atUtc(c.utc);
         state.zoneOffset = ZoneOffset::fromText(QLatin1String(c.offset), QLatin1String(c.zoneId));
-        tick.onClockTimer();
-        tick.onClockTimer();
+        tickAndRoll();
+        tickAndRoll();
         EXPECT_EQ(time.text(), QLatin1String(c.shown)) << c.zoneId;
     }
     EXPECT_EQ(logs.texts(QStringLiteral("horalux.zones")).size(), 1) << "the unknown id is told once";
@@ -183,7 +192,7 @@ TEST_F(ExactZoneTest, TheSceneryFollowsTheExactTime)
     atUtc(utc(2026, 7, 1, 22, 30));
     showPreset("uk");
     state.zoneJustShown = true;
-    tick.onClockTimer();
+    tickAndRoll();
     EXPECT_TRUE(background.current().endsWith(QStringLiteral("nighttime.bmp")));
 }
 

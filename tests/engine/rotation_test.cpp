@@ -43,13 +43,24 @@ TEST(ScanDelay, StoredTextToInterval)
         EXPECT_EQ(scan_delay::intervalMs(QString::fromLatin1(c.text)), c.ms) << '"' << c.text << '"';
 }
 
-TEST(Rotation, TypesANameOneCharacterEveryThirtyMilliseconds)
+TEST(Rotation, TypesANameOneCharacterEveryThirtyMillisecondsThenStoresTheZone)
 {
     ClockWorld w;
-    w.rotation.typeZoneName(QStringLiteral("Turkey"));
+    CatalogueEntry turkey;
+    turkey.name = QStringLiteral("Turkey");
+    turkey.offsetHours = 3;
+    w.rotation.putOnShow(turkey);
+    EXPECT_EQ(w.zone.text(), QString()) << "returns at once, the label emptied";
+    w.fake.loop.advance(5 * 30);
+    EXPECT_EQ(w.zone.text(), QStringLiteral("Turke"));
+    EXPECT_FALSE(w.state.zoneJustShown) << "the zone is stored with the last letter";
+    EXPECT_EQ(w.state.zoneOffset.hours, 0);
+    w.fake.loop.advance(30);
     EXPECT_EQ(w.log.values(QStringLiteral("zoneLabel"), QStringLiteral("text")),
-              QStringList({"", "", "T", "Tu", "Tur", "Turk", "Turke", "Turkey"}));
-    EXPECT_EQ(w.fake.loop.now(), 7 * 30) << "n + 1 steps of 30 ms";
+              QStringList({"", "T", "Tu", "Tur", "Turk", "Turke", "Turkey"}));
+    EXPECT_TRUE(w.state.zoneJustShown);
+    EXPECT_EQ(w.state.zoneOffset.hours, 3);
+    EXPECT_FALSE(w.typingTimer.isRunning()) << "no timer left running once typed";
 }
 
 TEST(Rotation, OnlyOneZoneIsRetypedEverySecondPeriod)
@@ -59,8 +70,10 @@ TEST(Rotation, OnlyOneZoneIsRetypedEverySecondPeriod)
     w.start();
     EXPECT_EQ(w.typedNames(), QStringList({"United Kingdom"}));
     w.fake.loop.advance(20000);
+    w.typeOut();
     EXPECT_EQ(w.typedNames().size(), 1) << "the search does not wrap within one call";
     w.fake.loop.advance(20000);
+    w.typeOut();
     EXPECT_EQ(w.typedNames().size(), 2);
 }
 
@@ -88,6 +101,7 @@ TEST(Rotation, TheLastCustomPositionIsFollowedAtOnceByTheFirst)
     w.start();
     for (int i = 0; i < 3; ++i)
         w.fake.loop.advance(20000);
+    w.typeOut();
     EXPECT_EQ(w.typedNames(), QStringList({"United Kingdom", "Kathmandu", "United Kingdom", "Kathmandu"}));
     EXPECT_TRUE(w.state.zoneOffset.isText);
     EXPECT_EQ(w.state.zoneOffset.text, QStringLiteral("+6"));
@@ -101,6 +115,7 @@ TEST(Rotation, TicksDuringTheTypingShowThePreviousZone)
     w.enableOnly({"uk", "auc"});
     w.start();
     w.fake.loop.advance(1500); // the first tick has shown the United Kingdom
+    w.rollOut();
     ASSERT_TRUE(w.time.text().startsWith(QStringLiteral("12:00:0"))) << w.time.text().toStdString();
 
     struct Seen {
@@ -115,6 +130,7 @@ TEST(Rotation, TicksDuringTheTypingShowThePreviousZone)
     // typing of "Wellington, New Zealand" (24 steps of 30 ms) spans the next one.
     w.fake.loop.advance(1800 - (w.fake.loop.now() % 1000));
     w.rotation.onZoneTimer();
+    w.typeOut();
 
     const auto halfTyped = std::find_if(seen.begin(), seen.end(), [](const Seen &s) {
         return s.zone.startsWith(QStringLiteral("Wel")) && s.zone != QLatin1String("Wellington, New Zealand");
@@ -125,6 +141,7 @@ TEST(Rotation, TicksDuringTheTypingShowThePreviousZone)
     EXPECT_TRUE(w.state.zoneJustShown);
 
     w.fake.loop.advance(1500);
+    w.rollOut();
     EXPECT_TRUE(w.time.text().startsWith(QStringLiteral("00:0"))) << "12:00 GMT is midnight at +12";
     EXPECT_EQ(w.local.text(), QStringLiteral("08th December 2026"));
     EXPECT_FALSE(w.state.zoneJustShown);
@@ -240,15 +257,20 @@ TEST(ZoneCommands, AHandPickedZoneStaysAMinuteThenTheRotationGoesOn)
     w.enableOnly({"uk", "haw", "ariz", "cent"});
     w.start();                 // United Kingdom; the rotation timer starts when its name is typed
     w.fake.loop.advance(5500); // Pacific
+    w.typeOut();
     ASSERT_EQ(w.typedNames().last(), QStringLiteral("Pacific Time, USA"));
+    // Picked once Pacific has rolled in, so no tick falls in Moscow's typing.
+    w.fake.loop.advance(w.clockTimer.dueAt() + 1200 - w.fake.loop.now());
     const qint64 picked = w.fake.loop.now();
     w.commands.showPreset(ClockWorld::preset("mos"));
+    w.typeOut();
     EXPECT_EQ(w.zone.text(), QStringLiteral("Moscow + Volgograd"));
     EXPECT_EQ(w.zoneTimer.interval(), 60000);
     EXPECT_EQ(w.state.zoneOffset.hours, 3);
     EXPECT_TRUE(w.state.zoneDaylightSaving);
     ASSERT_EQ(w.fake.sound.played.size(), 1u);
     EXPECT_EQ(w.fake.sound.played[0].file, QStringLiteral("/opt/horalux/blip.wav"));
+    EXPECT_EQ(w.fake.sound.played[0].at, picked + 18 * Rotation::TypingStepMs) << "the blip once the name is typed";
 
     w.fake.loop.advance(picked + 59900 - w.fake.loop.now());
     EXPECT_EQ(w.zone.text(), QStringLiteral("Moscow + Volgograd")) << "60 s, whatever scan says";
@@ -262,6 +284,7 @@ TEST(ZoneCommands, FreezeHoldsTheZoneWhileItsTimeRuns)
     ClockWorld w;
     w.start();
     w.fake.loop.advance(1500);
+    w.rollOut();
     w.commands.freeze();
     const QString before = w.time.text();
     w.fake.loop.advance(90000);
@@ -303,28 +326,38 @@ TEST(ZoneCommands, NextZonePictureMovesOnAtOnceAndEndsAFreeze)
     EXPECT_LE(w.fake.sound.played[0].at, clicked) << "the blip comes before the typing";
 }
 
-TEST(ZoneCommands, AShowCommandDuringTheRotationsTypingLeavesTheRotationsZone)
+// The zone the user picked last is the one on show, for a minute of its own.
+TEST(ZoneCommands, AShowCommandDuringTheRotationsTypingWins)
 {
     ClockWorld w;
     w.start();
     // The menu command lands while "Pacific Time, USA" is being typed.
-    w.fake.loop.postAt(w.zoneTimer.dueAt() + 100, [&] { w.commands.showPreset(ClockWorld::preset("jer")); });
+    const qint64 picked = w.zoneTimer.dueAt() + 100;
+    w.fake.loop.postAt(picked, [&] { w.commands.showPreset(ClockWorld::preset("jer")); });
     w.fake.loop.advance(21000);
-    EXPECT_EQ(w.zone.text(), QStringLiteral("Pacific Time, USA"));
-    EXPECT_EQ(w.state.zoneOffset.hours, -8);
+    EXPECT_EQ(w.zone.text(), QStringLiteral("Jerusalem"));
+    EXPECT_EQ(w.state.zoneOffset.hours, 2);
+    EXPECT_FALSE(w.state.zoneDaylightSaving);
+    EXPECT_FALSE(w.typedNames().contains(QStringLiteral("Pacific Time, USA"))) << "its typing stops";
     EXPECT_EQ(w.zoneTimer.interval(), 60000);
+    EXPECT_EQ(w.zoneTimer.dueAt(), picked + 60000) << "the minute counts from the pick";
+    w.fake.loop.advance(picked + 61000 - w.fake.loop.now());
+    EXPECT_EQ(w.typedNames().last(), QStringLiteral("Mountain Time, USA")) << "then the rotation goes on";
 }
 
-TEST(ZoneCommands, ASecondShowCommandInsideTheFirstLosesToIt)
+TEST(ZoneCommands, ASecondShowCommandDuringTheFirstsTypingWins)
 {
     ClockWorld w;
     w.start();
     w.fake.loop.postAt(w.fake.loop.now() + 100, [&] { w.commands.showPreset(ClockWorld::preset("bang")); });
     w.commands.showPreset(ClockWorld::preset("auc"));
-    EXPECT_EQ(w.zone.text(), QStringLiteral("Wellington, New Zealand"));
-    EXPECT_EQ(w.state.zoneOffset.hours, 12);
-    EXPECT_TRUE(w.state.zoneDaylightSaving);
-    EXPECT_EQ(w.fake.sound.played.size(), 2u);
+    w.typeOut();
+    EXPECT_EQ(w.zone.text(), QStringLiteral("Bangkok + Hanoi"));
+    EXPECT_EQ(w.state.zoneOffset.hours, 7);
+    EXPECT_FALSE(w.state.zoneDaylightSaving);
+    EXPECT_FALSE(w.typedNames().contains(QStringLiteral("Wellington, New Zealand")));
+    ASSERT_EQ(w.fake.sound.played.size(), 2u) << "each pick blips, the replaced one at once";
+    EXPECT_EQ(w.fake.sound.played[1].at, w.fake.sound.played[0].at + 15 * Rotation::TypingStepMs);
 }
 
 TEST(ZoneCommands, CustomZonesAreReadAtEachClick)
@@ -334,8 +367,10 @@ TEST(ZoneCommands, CustomZonesAreReadAtEachClick)
     w.fake.settings.set(QStringLiteral("tz2"), QStringLiteral("Newfoundland"));
     w.fake.settings.set(QStringLiteral("diff2"), QStringLiteral("-3.5"));
     w.commands.showCustom(2);
+    w.typeOut();
     EXPECT_EQ(w.zone.text(), QStringLiteral("Newfoundland"));
     w.fake.loop.advance(1100);
+    w.rollOut();
     EXPECT_EQ(w.time.text().left(5), QStringLiteral("08:30")) << "-3.5 is -3:30, to the minute";
 }
 
@@ -370,6 +405,7 @@ TEST_P(CustomZoneRouteTest, AnOffsetSavedDuringTheTypingIsTheOneShown)
     w.fake.loop.postAt(w.fake.loop.now() + 100,
                        [&] { w.fake.settings.set(QStringLiteral("diff1"), QStringLiteral("+5")); });
     GetParam().show(w);
+    w.typeOut();
     EXPECT_EQ(w.zone.text(), QStringLiteral("Kathmandu"));
     ASSERT_TRUE(w.state.zoneOffset.isText);
     EXPECT_EQ(w.state.zoneOffset.text, QStringLiteral("+5"));
@@ -381,11 +417,13 @@ TEST_P(CustomZoneRouteTest, ANameOfOneSpaceIsTypedAndShown)
     w.fake.settings.set(QStringLiteral("tz1"), QStringLiteral(" "));
     w.fake.settings.set(QStringLiteral("diff1"), QStringLiteral("+2"));
     GetParam().show(w);
-    EXPECT_EQ(w.log.values(QStringLiteral("zoneLabel"), QStringLiteral("text")), QStringList({"", "", " "}));
+    w.typeOut();
+    EXPECT_EQ(w.log.values(QStringLiteral("zoneLabel"), QStringLiteral("text")), QStringList({"", " "}));
     EXPECT_EQ(w.zone.text(), QStringLiteral(" "));
     EXPECT_TRUE(w.state.zoneJustShown);
     EXPECT_FALSE(w.state.zoneDaylightSaving);
     w.tick.onClockTimer();
+    w.rollOut();
     EXPECT_EQ(w.time.text(), QStringLiteral("14:00:00")) << "12:00 GMT at +2";
 }
 
@@ -453,6 +491,7 @@ TEST_P(ShowCommandTypingTest, ATickInsideTheTypingShowsThePreviousZone)
     w.fake.settings.set(QStringLiteral("diff2"), QStringLiteral("+13"));
     w.start();
     w.fake.loop.advance(1500); // the United Kingdom's first tick has rolled
+    w.rollOut();
     ASSERT_EQ(w.background.current(), w.fake.desktop.folder + QStringLiteral("/day.bmp"));
     // Half-way between two plain ticks, well clear of the first one's roll.
     w.fake.loop.advance(w.clockTimer.dueAt() + 500 - w.fake.loop.now());
@@ -460,19 +499,18 @@ TEST_P(ShowCommandTypingTest, ATickInsideTheTypingShowsThePreviousZone)
 
     struct Seen {
         QString zone, time; // the zone label as the tick began, the time as it ended
-        int heightChanges;
+        bool rolls;
     };
     std::vector<Seen> seen;
     w.clockTimer.setHandler([&] {
         const QString zone = w.zone.text();
-        const qsizetype before = w.log.values(QStringLiteral("timeLabel"), QStringLiteral("height")).size();
         w.tick.onClockTimer();
-        const qsizetype after = w.log.values(QStringLiteral("timeLabel"), QStringLiteral("height")).size();
-        seen.push_back({zone, w.time.text(), int(after - before)});
+        seen.push_back({zone, w.time.text(), w.tick.isRolling()});
     });
     // The command starts 200 ms before a display tick, so the tick lands in the typing.
     w.fake.loop.postAt(w.clockTimer.dueAt() - 200, [&] { c.show(w); });
     w.fake.loop.advance(w.clockTimer.dueAt() + 100 - w.fake.loop.now());
+    w.typeOut();
 
     const QString typed = QString::fromUtf8(c.typed);
     int ticksInside = 0;
@@ -481,7 +519,7 @@ TEST_P(ShowCommandTypingTest, ATickInsideTheTypingShowsThePreviousZone)
             continue;
         ++ticksInside;
         EXPECT_TRUE(tick.time.startsWith(QStringLiteral("12:0"))) << tick.time.toStdString();
-        EXPECT_EQ(tick.heightChanges, 0) << "no roll for a zone not yet stored";
+        EXPECT_FALSE(tick.rolls) << "no roll for a zone not yet stored";
     }
     EXPECT_GE(ticksInside, 1);
     EXPECT_EQ(w.zone.text(), typed);
@@ -489,7 +527,8 @@ TEST_P(ShowCommandTypingTest, ATickInsideTheTypingShowsThePreviousZone)
 
     w.fake.loop.advance(1000);
     ASSERT_GE(seen.size(), 2u);
-    EXPECT_GT(seen.back().heightChanges, 0) << "the new zone rolls in";
+    EXPECT_TRUE(seen.back().rolls) << "the new zone rolls in";
+    w.rollOut();
     EXPECT_TRUE(w.time.text().startsWith(QString::fromUtf8(c.firstTime))) << w.time.text().toStdString();
     EXPECT_EQ(w.background.current(), w.fake.desktop.folder + QStringLiteral("/nighttime.bmp"));
     EXPECT_FALSE(w.state.zoneJustShown);
@@ -522,8 +561,10 @@ TEST(ZoneCommands, KuwaitAgainstMoscowAndBeijingAgainstPerthAtTheTick)
         ClockWorld w;
         w.fake.clock.setStart(c.date, QTime(12, 0, 0));
         w.commands.showPreset(ClockWorld::preset(c.key));
+        w.typeOut();
         w.fake.clock.setNow(c.date, QTime(12, 0, 0));
         w.tick.onClockTimer();
+        w.rollOut();
         EXPECT_TRUE(w.time.text().startsWith(QLatin1String(c.shown)))
             << c.key << " on " << c.date.toString(Qt::ISODate).toStdString() << ": " << w.time.text().toStdString();
     }
