@@ -81,9 +81,14 @@ void ClockTick::showNewZone()
 int ClockTick::rollStepsDue() const
 {
     const int steps = std::max(m_fullHeight, 0) / RollStepTwips + 1;
-    // Unsigned subtraction gives the elapsed time across a wrap of the counter.
-    const quint32 elapsed = m_services.ticks.tickCount() - m_phaseStart;
-    return int(std::min<quint32>(elapsed / RollStepMs, quint32(steps)));
+    // The difference taken as signed holds across a wrap of the counter, and
+    // a phase planned to start a moment from now has not begun.
+    const qint32 elapsed = std::max<qint32>(qint32(m_services.ticks.tickCount() - m_phaseStart), 0);
+    const int byTime = std::min(int(elapsed / RollStepMs), steps);
+    // Every frame shows the next row at least: a frame that comes a little
+    // early (timers may, by a millisecond) must not show a row twice and make
+    // the next one skip a row. Rows are skipped only when a frame is late.
+    return std::min(std::max(byTime, m_stepsShown + 1), steps);
 }
 
 void ClockTick::onRollFrame()

@@ -109,6 +109,21 @@ TEST_F(ClockTickTest, TheRollEndsOnTimeWhenFramesComeLate)
     EXPECT_FALSE(state.zoneJustShown);
 }
 
+// Timers may fire a millisecond early: such a frame still shows the next row,
+// or a row would be shown twice and the one after it skipped.
+TEST_F(ClockTickTest, AFrameALittleEarlyShowsEveryRowOnce)
+{
+    at(QDate(2026, 12, 7), QTime(12, 0, 5));
+    show(0, false);
+    tick.onClockTimer();
+    for (int frame = 0; tick.isRolling() && frame < 200; ++frame) {
+        fake.ticks.setStartTick(1000 - quint32(frame % 2));
+        fake.loop.advance(ClockTick::RollStepMs);
+    }
+    const QStringList heights = log.values(QStringLiteral("timeLabel"), QStringLiteral("height"));
+    EXPECT_EQ(heights.size(), 36 + 36 + 1) << heights.join(u' ').toStdString();
+}
+
 TEST_F(ClockTickTest, ATickWithoutAFreshZoneOnlyWritesTheLabels)
 {
     at(QDate(2026, 12, 7), QTime(3, 0, 0));
