@@ -86,9 +86,10 @@ int ClockTick::rollStepsDue() const
     const qint32 elapsed = std::max<qint32>(qint32(m_services.ticks.tickCount() - m_phaseStart), 0);
     const int byTime = std::min(int(elapsed / RollStepMs), steps);
     // Every frame shows the next row at least: a frame that comes a little
-    // early (timers may, by a millisecond) must not show a row twice and make
-    // the next one skip a row. Rows are skipped only when a frame is late.
-    return std::min(std::max(byTime, m_stepsShown + 1), steps);
+    // early (timers may, by a millisecond) must not show a row twice. Rows are
+    // skipped only once the roll is more than a frame behind its plan: one
+    // frame held up once (seen on an idle machine) still shows every row.
+    return std::min(std::max(byTime - 1, m_stepsShown + 1), steps);
 }
 
 void ClockTick::onRollFrame()

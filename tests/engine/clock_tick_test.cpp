@@ -101,7 +101,8 @@ TEST_F(ClockTickTest, TheRollEndsOnTimeWhenFramesComeLate)
     const quint32 planned = 2 * 36 * ClockTick::RollStepMs;
     EXPECT_FALSE(tick.isRolling());
     EXPECT_GE(took, planned);
-    EXPECT_LT(took, planned + 100 + ClockTick::RollStepMs) << "frames are dropped, the roll is not stretched";
+    // At most a frame behind its plan: the rest is dropped, the roll not stretched.
+    EXPECT_LT(took, planned + 100 + 2 * ClockTick::RollStepMs) << "frames are dropped, the roll is not stretched";
     EXPECT_LT(frames, 36) << frames;
     EXPECT_EQ(time.height(), TimeLabelHeight);
     EXPECT_EQ(time.minHeightSeen(), 0) << "the new time still comes in while the label is collapsed";
@@ -109,15 +110,16 @@ TEST_F(ClockTickTest, TheRollEndsOnTimeWhenFramesComeLate)
     EXPECT_FALSE(state.zoneJustShown);
 }
 
-// Timers may fire a millisecond early: such a frame still shows the next row,
-// or a row would be shown twice and the one after it skipped.
-TEST_F(ClockTickTest, AFrameALittleEarlyShowsEveryRowOnce)
+// Timers may fire a millisecond early, and a frame may be held up once: every
+// row is still shown, none twice and none skipped.
+TEST_F(ClockTickTest, AFrameEarlyOrHeldUpOnceShowsEveryRowOnce)
 {
     at(QDate(2026, 12, 7), QTime(12, 0, 5));
     show(0, false);
     tick.onClockTimer();
     for (int frame = 0; tick.isRolling() && frame < 200; ++frame) {
-        fake.ticks.setStartTick(1000 - quint32(frame % 2));
+        // Early by a millisecond every other frame, and once held up a whole frame.
+        fake.ticks.setStartTick(1000 - quint32(frame % 2) + (frame >= 40 ? ClockTick::RollStepMs + 1 : 0));
         fake.loop.advance(ClockTick::RollStepMs);
     }
     const QStringList heights = log.values(QStringLiteral("timeLabel"), QStringLiteral("height"));
