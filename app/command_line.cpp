@@ -126,10 +126,18 @@ std::optional<int> answerBeforeStart(int argc, const char *const *argv)
     return std::nullopt;
 }
 
+std::string askedPlatform(int argc, const char *const *argv)
+{
+    if (const char *named = qtOption(argc, argv, "platform"))
+        return named;
+    return isSet("QT_QPA_PLATFORM") ? std::getenv("QT_QPA_PLATFORM") : std::string();
+}
+
 std::optional<int> answerUnreachableDisplay(int argc, const char *const *argv)
 {
-    const char *named = qtOption(argc, argv, "platform");
-    std::string platform = named ? named : isSet("QT_QPA_PLATFORM") ? std::getenv("QT_QPA_PLATFORM") : "xcb";
+    std::string platform = askedPlatform(argc, argv);
+    if (platform.empty())
+        platform = "xcb";
     // "xcb:arguments" is still xcb; a list ("xcb;offscreen") lets Qt fall back.
     platform = platform.substr(0, platform.find(':'));
     for (char &c : platform)

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 
 // Answers what needs no display, before Qt's platform starts (which aborts
 // without one): --help and --version, a command line the clock does not
@@ -14,3 +15,7 @@ std::optional<int> answerBeforeStart(int argc, const char *const *argv);
 // For that platform only, where the clock's platform choices are made, tries
 // the display first: one line naming it and status 1 when it cannot be opened.
 std::optional<int> answerUnreachableDisplay(int argc, const char *const *argv);
+
+// The platforms Qt is asked for: -platform's value, else QT_QPA_PLATFORM's,
+// else empty (Qt's own default).
+std::string askedPlatform(int argc, const char *const *argv);

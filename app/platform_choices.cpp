@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/platform_choices.h"
 
+#include "app/command_line.h"
+
 #include <QDir>
 #include <QLibraryInfo>
 #include <QString>
@@ -12,12 +14,7 @@ namespace {
 
 bool onlyWaylandAskedFor(int argc, const char *const *argv)
 {
-    QString named = qEnvironmentVariable("QT_QPA_PLATFORM");
-    for (int i = 1; i + 1 < argc; ++i) {
-        if (qstrcmp(argv[i], "-platform") == 0 || qstrcmp(argv[i], "--platform") == 0)
-            named = QString::fromLocal8Bit(argv[++i]);
-    }
-    const QStringList asked = named.split(u';', Qt::SkipEmptyParts);
+    const QStringList asked = QString::fromLocal8Bit(askedPlatform(argc, argv).c_str()).split(u';', Qt::SkipEmptyParts);
     for (const QString &platform : asked) {
         // A platform's own options follow a colon: "wayland:option".
         if (!platform.section(u':', 0, 0).startsWith(QLatin1String("wayland")))

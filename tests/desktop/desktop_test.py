@@ -360,18 +360,25 @@ def close_box(x, pid, title, checks, what, covered, window_shot=False):
     time.sleep(0.8)
 
 
+def start_on_top_clock(session, program, stored):
+    """An on-top clock started at its stored place, with no browser to open;
+    its Clock and window, a second after the start."""
+    quiet_browser(session)
+    write_settings(session, dict(BASE_SETTINGS, ontop="True", FormX=stored[0] * TWIPS, FormY=stored[1] * TWIPS))
+    clock = Clock(session, program)
+    window = clock.start()
+    time.sleep(1.0)
+    return clock, window
+
+
 def check_message_boxes(session, program, checks):
     """With the clock on top, each message box stands above the clock and its
     settings dialog, and once Enter has closed it the keys reach the window
     it came from again."""
     stored = (100, 200)
-    quiet_browser(session)
-    write_settings(session, dict(BASE_SETTINGS, ontop="True", FormX=stored[0] * TWIPS, FormY=stored[1] * TWIPS))
-    clock = Clock(session, program)
+    clock, window = start_on_top_clock(session, program, stored)
     x = clock.x
-    window = clock.start()
     pid = clock.process.pid
-    time.sleep(1.0)
     dialog = open_settings(x, clock, stored)
     inner = x.geometry(dialog)
     both = (("clock", window), ("dialog", dialog))
@@ -448,13 +455,9 @@ def check_through_xwayland(session, program, checks):
     the compositor's own click-to-raise is not exercised; pictures are taken
     of windows, as XWayland has no root picture."""
     stored = (100, 200)
-    quiet_browser(session)
-    write_settings(session, dict(BASE_SETTINGS, ontop="True", FormX=stored[0] * TWIPS, FormY=stored[1] * TWIPS))
-    clock = Clock(session, program)
+    clock, window = start_on_top_clock(session, program, stored)
     x = clock.x
-    window = clock.start()
     pid = clock.process.pid
-    time.sleep(1.0)
     checks.shot(x, "clock", window)
     geometry = x.geometry(window)
     checks.expect(geometry == stored + CLOCK_SIZE, "the clock stands at its stored place, 180 x 80 (%s)" % (geometry,))
